@@ -1,0 +1,328 @@
+#include "MainForm.h"
+
+#include "ButtonArray.h"
+#include "CalibratorLink.h"
+#include "ConsolePanel.h"
+#include "Controls.h"
+#include "DiagForm.h"
+#include "FunctionTable.h"
+#include "FunctionWindow.h"
+#include "MessageBoxes.h"
+#include "ProgForm.h"
+#include "ProgramState.h"
+#include "SplashForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDockWidget>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString MainBackground = QStringLiteral("MainBG.jpg");
+const QString FunctionBackground = QStringLiteral("FunctionBG.jpg");
+constexpr int BackPanelWidthTwips = 2385;
+// Room for the left panel when a function window is centred.
+constexpr int PanelAllowanceTwips = 2000;
+// A deferred close completes at the window's next 500 ms tick, after at most one exchange; past
+// this the window is closed at once rather than leave the operator waiting.
+constexpr int DeferredCloseLimitMs = 10000;
+
+// Captions show "&" as it stands; Qt takes a single "&" as an access key mark.
+QString Literal(QString caption) {
+    return caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
+    : state(state), boxes(boxes), context{state, *this, boxes}, workArea(new QMdiArea),
+      console(new ConsolePanel(boxes)) {
+    setWindowTitle(Title);
+    Controls::Name(*this, QStringLiteral("MainForm"));
+    Controls::Name(*workArea, QStringLiteral("WorkArea"));
+    setCentralWidget(workArea);
+    workArea->viewport()->installEventFilter(this);
+
+    BuildBackPanel();
+    BuildMenus();
+
+    auto *dock = new QDockWidget(this);
+    dock->setObjectName(QStringLiteral("DebugDock"));
+    dock->setTitleBarWidget(new QWidget(dock));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setWidget(console);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    console->hide();
+
+    resize(1180, 760);
+    LoadBackground();
+    state.link.SetObserver(this);
+}
+
+MainForm::~MainForm() {
+    state.link.SetObserver(nullptr);
+}
+
+void MainForm::BuildBackPanel() {
+    backPanel = new QWidget;
+    Controls::Name(*backPanel, QStringLiteral("BackPanel"));
+    backPanel->setFixedWidth(Controls::Twips(BackPanelWidthTwips));
+    backPanelImage = new QLabel(backPanel);
+    Controls::Name(*backPanelImage, QStringLiteral("BackPanelImage"));
+    backPanelImage->setScaledContents(true);
+
+    QStringList captions;
+    for (const FunctionEntry &entry : FunctionTable::Entries())
+        captions.append(Literal(entry.buttonCaption));
+    funcBut = new ButtonArray(QStringLiteral("FuncBut"), captions, backPanel);
+    auto *layout = new QVBoxLayout(backPanel);
+    for (QPushButton *button : funcBut->All()) {
+        button->setMinimumHeight(48);
+        layout->addWidget(button);
+    }
+    layout->addStretch(1);
+    funcBut->At(FunctionTable::HiddenIndex)->hide();
+    connect(funcBut, &ButtonArray::Clicked, this, &MainForm::OpenFunction);
+
+    auto *dock = new QDockWidget(this);
+    dock->setObjectName(QStringLiteral("BackPanelDock"));
+    dock->setTitleBarWidget(new QWidget(dock));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setWidget(backPanel);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+}
+
+void MainForm::BuildMenus() {
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("Function"));
+    menu->setObjectName(QStringLiteral("FunctionMenu"));
+    const auto &entries = FunctionTable::Entries();
+    for (int i = 0; i < FunctionTable::Count; ++i) {
+        QAction *item = menu->addAction(Literal(entries[static_cast<size_t>(i)].menuCaption));
+        item->setObjectName(Controls::ArrayName(QStringLiteral("FunctionMenuItem"), i));
+        connect(item, &QAction::triggered, this, [this, i] { OpenFunction(i); });
+        functionMenuItem.append(item);
+    }
+    functionMenuItem[FunctionTable::HiddenIndex]->setEnabled(false);
+    menu->addSeparator();
+    QAction *exit = menu->addAction(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("ExitMenuItem"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    QAction *about = menuBar()->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("AboutMenu"));
+    connect(about, &QAction::triggered, this, &MainForm::ShowAbout);
+}
+
+void MainForm::LoadBackground() {
+    if (!QFileInfo::exists(MainBackground))
+        return;
+    const QPixmap picture(MainBackground);
+    workArea->setBackground(picture);
+    backPanelImage->setPixmap(picture);
+}
+
+void MainForm::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    backPanelImage->setGeometry(0, 0, backPanel->width(), frameGeometry().height());
+    backPanelImage->lower();
+    backPanel->repaint();
+}
+
+bool MainForm::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == workArea->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        ToggleConsole();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::ToggleConsole() {
+    auto *dock = qobject_cast<QDockWidget *>(console->parentWidget());
+    const bool show = console->isHidden();
+    console->setVisible(show);
+    dock->setVisible(show);
+}
+
+void MainForm::OpenFunction(int index) {
+    const FunctionEntry &entry = FunctionTable::Entries().at(static_cast<size_t>(index));
+    const bool available = index == FunctionTable::DiagramIndex || entry.create;
+    // One function window at a time: a choice made while another window is still loading (its
+    // set-up exchanges service clicks) is not taken.
+    if (!available || opening || exiting)
+        return;
+    opening = true;
+    setCursor(Qt::WaitCursor);
+    CloseCurrentFunction();
+    AwaitDeferredClose();
+    if (index == FunctionTable::DiagramIndex) {
+        auto *diagram = new DiagForm(*this);
+        QWidget &frame = AddChild(diagram);
+        frame.setGeometry(Controls::Twips(1185), Controls::Twips(1050), Controls::Twips(10860),
+                          Controls::Twips(8460));
+        frame.show();
+    } else {
+        FunctionWindow *window = entry.create(context);
+        AddChild(window);
+        window->Load();
+        state.CurrentFunction = entry.code;
+    }
+    SetFunctionControlsEnabled(false);
+    unsetCursor();
+    opening = false;
+}
+
+QWidget &MainForm::AddChild(QWidget *window) {
+    QMdiSubWindow *frame = workArea->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    return *frame;
+}
+
+void MainForm::AwaitDeferredClose() {
+    QList<FunctionWindow *> closing;
+    for (QMdiSubWindow *frame : workArea->subWindowList()) {
+        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        if (window && !window->IsUnloaded())
+            closing.append(window);
+    }
+    if (closing.isEmpty())
+        return;
+    QEventLoop loop;
+    for (FunctionWindow *window : closing)
+        connect(window, &FunctionWindow::Unloaded, &loop, &QEventLoop::quit);
+    QDeadlineTimer deadline(DeferredCloseLimitMs);
+    const auto pending = [&closing] {
+        return std::any_of(closing.begin(), closing.end(),
+                           [](FunctionWindow *w) { return !w->IsUnloaded(); });
+    };
+    while (pending() && !deadline.hasExpired())
+        loop.processEvents(QEventLoop::WaitForMoreEvents, 100);
+    for (FunctionWindow *window : closing) {
+        if (!window->IsUnloaded())
+            window->Unload();
+    }
+}
+
+FunctionWindow *MainForm::FindFunctionWindow(const QString &title) const {
+    for (QMdiSubWindow *frame : workArea->subWindowList()) {
+        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        if (window && !window->IsUnloaded() && window->windowTitle() == title)
+            return window;
+    }
+    return nullptr;
+}
+
+void MainForm::PlaceFunctionWindow(QWidget &window) {
+    QWidget *frame = window.parentWidget() ? window.parentWidget() : &window;
+    const QSize size = frame->frameGeometry().size();
+    const int top = (frameGeometry().height() - size.height()) / 2;
+    const int left =
+        (frameGeometry().width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
+    frame->move(left, top);
+    auto *function = qobject_cast<FunctionWindow *>(&window);
+    if ((!function || function->TakesFunctionBackground()) &&
+        QFileInfo::exists(FunctionBackground)) {
+        QPalette palette = window.palette();
+        palette.setBrush(QPalette::Window, QPixmap(FunctionBackground));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
+    frame->show();
+}
+
+void MainForm::ReleaseAdapter() {
+    for (const QString &line : ReleaseCommands)
+        state.link.SendCommand(line);
+}
+
+void MainForm::SetFunctionControlsEnabled(bool enabled) {
+    for (int i = 0; i < FunctionTable::HiddenIndex; ++i) {
+        funcBut->At(i)->setEnabled(enabled);
+        funcBut->At(i)->repaint();
+        functionMenuItem[i]->setEnabled(enabled);
+    }
+}
+
+bool MainForm::IsWindowOpen(const QString &title) const {
+    for (QMdiSubWindow *frame : workArea->subWindowList()) {
+        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        if (window ? (!window->IsUnloaded() && window->windowTitle() == title)
+                   : frame->widget()->windowTitle() == title)
+            return true;
+    }
+    return false;
+}
+
+void MainForm::CloseCurrentFunction() {
+    for (const FunctionEntry &entry : FunctionTable::Entries()) {
+        if (entry.code.isEmpty() || entry.code != state.CurrentFunction)
+            continue;
+        if (IsWindowOpen(entry.title))
+            FindFunctionWindow(entry.title)->CloseOnRequest();
+        return;
+    }
+}
+
+ProgForm *MainForm::ShowProgress(const QString &title) {
+    auto *progress = new ProgForm(title);
+    AddChild(progress);
+    show();
+    PlaceFunctionWindow(*progress);
+    return progress;
+}
+
+void MainForm::AppendPortToTitle(int portNumber) {
+    setWindowTitle(windowTitle() + QStringLiteral(" [COM %1]").arg(portNumber));
+}
+
+void MainForm::ShowAbout() {
+    SplashForm splash(this);
+    splash.ShowCloseButton();
+    splash.exec();
+}
+
+bool MainForm::ConsoleVisible() const {
+    return !console->isHidden();
+}
+
+void MainForm::ConsoleAppend(const QString &entry) {
+    console->Append(entry);
+}
+
+void MainForm::ConsoleSelectLast() {
+    console->SelectLast();
+}
+
+void MainForm::ShowSerialError(const QString &description) {
+    boxes.Warn(QStringLiteral("Serial Communication Error"),
+               QStringLiteral("Serial communication error :\r\r") + description);
+}
+
+void MainForm::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
+
+void MainForm::closeEvent(QCloseEvent *event) {
+    if (exiting) {
+        event->accept();
+        return;
+    }
+    exiting = true;
+    for (QMdiSubWindow *frame : workArea->subWindowList()) {
+        if (auto *window = qobject_cast<FunctionWindow *>(frame->widget()))
+            window->Unload();
+    }
+    CloseCurrentFunction();
+    ShowProgress(QStringLiteral("Releasing Calibrator..."));
+    for (const char *line : {"S1", "R1", "O0"})
+        state.link.SendCommand(QString::fromLatin1(line));
+    event->accept();
+}

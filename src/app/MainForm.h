@@ -1,0 +1,83 @@
+#pragma once
+
+#include "FunctionContext.h"
+#include "FunctionHost.h"
+#include "LinkObserver.h"
+
+#include <QList>
+#include <QMainWindow>
+
+class ButtonArray;
+class ConsolePanel;
+class FunctionWindow;
+class MessageBoxes;
+class ProgForm;
+class QAction;
+class QLabel;
+class QMdiArea;
+struct ProgramState;
+
+// The program's frame: the function buttons on the left, the work area that hosts one function
+// window at a time, the console on the right, and the window services the function windows use.
+class MainForm final : public QMainWindow, public FunctionHost, public LinkObserver {
+    Q_OBJECT
+public:
+    static inline const QString Title = QStringLiteral("VK220 Workstation Virtual Front Panel");
+
+    MainForm(ProgramState &state, MessageBoxes &boxes);
+    ~MainForm() override;
+
+    // Opens row `index` of the function table, as its button and its menu item do.
+    void OpenFunction(int index);
+    // Shows or hides the console, as a double click on the empty work area does.
+    void ToggleConsole();
+    void ShowAbout();
+    // Shows the progress window in the work area (the main window shows with it).
+    ProgForm *ShowProgress(const QString &title);
+    void AppendPortToTitle(int portNumber);
+
+    // The loaded function window carrying `title`, or null.
+    FunctionWindow *FindFunctionWindow(const QString &title) const;
+
+    void PlaceFunctionWindow(QWidget &window) override;
+    void ReleaseAdapter() override;
+    void SetFunctionControlsEnabled(bool enabled) override;
+    bool IsWindowOpen(const QString &title) const override;
+    void CloseCurrentFunction() override;
+
+    bool ConsoleVisible() const override;
+    void ConsoleAppend(const QString &entry) override;
+    void ConsoleSelectLast() override;
+    void ShowSerialError(const QString &description) override;
+    void ProcessEvents() override;
+
+    ButtonArray &FuncBut() const { return *funcBut; }
+    const QList<QAction *> &FunctionMenuItem() const { return functionMenuItem; }
+    ConsolePanel &DebugPanel() const { return *console; }
+    QMdiArea &WorkArea() const { return *workArea; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildBackPanel();
+    void BuildMenus();
+    void LoadBackground();
+    QWidget &AddChild(QWidget *window);
+    // Waits until a function window asked to close has unloaded itself (deferred close).
+    void AwaitDeferredClose();
+
+    ProgramState &state;
+    MessageBoxes &boxes;
+    FunctionContext context;
+    QMdiArea *workArea;
+    QWidget *backPanel;
+    QLabel *backPanelImage;
+    ButtonArray *funcBut;
+    QList<QAction *> functionMenuItem;
+    ConsolePanel *console;
+    bool opening = false;
+    bool exiting = false;
+};

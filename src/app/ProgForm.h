@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QProgressBar;
+
+// The progress window of start-up ("Initialising Calibrator...") and exit ("Releasing
+// Calibrator..."). The bar shows time spent, not work done: it moves only while window events
+// are serviced, that is inside the reply waits of the link.
+class ProgForm final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProgForm(const QString &title, QWidget *parent = nullptr);
+
+    QProgressBar &ProgBar() const { return *bar; }
+    // One tick of ProgTimer; tests call it instead of waiting.
+    void Tick();
+
+private:
+    QProgressBar *bar;
+    QTimer progTimer;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+// "Settings.txt" in the current folder: one line, the port number.
+namespace SettingsFile {
+
+inline constexpr char FileName[] = "Settings.txt";
+
+// The stored port number, or 0 when none is known (no file, an empty first field, or a value
+// that does not read as a usable port number).
+int ReadPortNumber();
+// Writes the number and a carriage return and line feed, replacing the file; false on failure.
+bool WritePortNumber(int number);
+
+} // namespace SettingsFile

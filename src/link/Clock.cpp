@@ -1,0 +1,13 @@
+#include "Clock.h"
+
+#include <chrono>
+#include <thread>
+
+double SteadyClock::Now() const {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double>(since).count();
+}
+
+void SteadyClock::Pause(double seconds) {
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}

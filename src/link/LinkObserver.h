@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// What the link needs of the windows, wired up by the application: the console, the serial
+// error box and the single event-processing step of a reply wait.
+class LinkObserver {
+public:
+    virtual ~LinkObserver() = default;
+    virtual bool ConsoleVisible() const = 0;
+    // Appends one entry; `selectLast` selects it, which scrolls the console to its end.
+    virtual void ConsoleAppend(const QString &entry) = 0;
+    virtual void ConsoleSelectLast() = 0;
+    // Shows the serial error box and returns when the operator has dismissed it.
+    virtual void ShowSerialError(const QString &description) = 0;
+    virtual void ProcessEvents() = 0;
+};

@@ -1,0 +1,127 @@
+#include "NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+bool IsIgnoredBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+// Digits and exponent of a value rounded to 15 significant digits: value = 0.d1d2d3... * 10^exp.
+struct Digits {
+    bool negative = false;
+    std::string digits; // no trailing zeros, empty for zero
+    int exponent = 0;   // position of the decimal point relative to the first digit
+};
+
+Digits Decompose(double value) {
+    Digits d;
+    if (value == 0.0 || !std::isfinite(value))
+        return d;
+    d.negative = value < 0;
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    const std::string text(buffer);
+    const auto e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    mantissa.erase(1, 1); // the point after the first digit
+    while (!mantissa.empty() && mantissa.back() == '0')
+        mantissa.pop_back();
+    d.digits = mantissa;
+    d.exponent = std::stoi(text.substr(e + 1)) + 1;
+    return d;
+}
+
+QString Plain(const Digits &d, bool leadingZero) {
+    if (d.digits.empty())
+        return QStringLiteral("0");
+    std::string out = d.negative ? "-" : "";
+    const int count = static_cast<int>(d.digits.size());
+    if (d.exponent <= 0) {
+        out += leadingZero ? "0." : ".";
+        out += std::string(static_cast<size_t>(-d.exponent), '0') + d.digits;
+    } else if (d.exponent >= count) {
+        out += d.digits + std::string(static_cast<size_t>(d.exponent - count), '0');
+    } else {
+        out += d.digits.substr(0, static_cast<size_t>(d.exponent)) + "." +
+               d.digits.substr(static_cast<size_t>(d.exponent));
+    }
+    return QString::fromStdString(out);
+}
+
+QString Scientific(const Digits &d) {
+    std::string out = d.negative ? "-" : "";
+    out += d.digits.substr(0, 1);
+    if (d.digits.size() > 1)
+        out += "." + d.digits.substr(1);
+    const int exponent = d.exponent - 1;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return QString::fromStdString(out + buffer);
+}
+
+} // namespace
+
+namespace NumberText {
+
+double LeadingNumber(QStringView text) {
+    std::string number;
+    bool digitSeen = false;
+    bool pointSeen = false;
+    enum class Stage { Sign, Mantissa, ExponentSign, Exponent } stage = Stage::Sign;
+    for (const QChar c : text) {
+        if (IsIgnoredBlank(c))
+            continue;
+        const char a = c.toLatin1();
+        if (stage == Stage::Sign && (a == '+' || a == '-')) {
+            number += a;
+            stage = Stage::Mantissa;
+        } else if ((stage == Stage::Sign || stage == Stage::Mantissa) && a >= '0' && a <= '9') {
+            number += a;
+            digitSeen = true;
+            stage = Stage::Mantissa;
+        } else if ((stage == Stage::Sign || stage == Stage::Mantissa) && a == '.' && !pointSeen) {
+            number += a;
+            pointSeen = true;
+            stage = Stage::Mantissa;
+        } else if (stage == Stage::Mantissa && digitSeen &&
+                   (a == 'e' || a == 'E' || a == 'd' || a == 'D')) {
+            number += 'e';
+            stage = Stage::ExponentSign;
+        } else if (stage == Stage::ExponentSign && (a == '+' || a == '-')) {
+            number += a;
+            stage = Stage::Exponent;
+        } else if ((stage == Stage::ExponentSign || stage == Stage::Exponent) && a >= '0' &&
+                   a <= '9') {
+            number += a;
+            stage = Stage::Exponent;
+        } else {
+            break;
+        }
+    }
+    if (!digitSeen)
+        return 0.0;
+    // An exponent marker without digits ("1e", "1e-") does not belong to the number.
+    while (!number.empty() &&
+           (number.back() == 'e' || number.back() == '+' || number.back() == '-'))
+        number.pop_back();
+    const double value = std::strtod(number.c_str(), nullptr);
+    return value;
+}
+
+QString General(double value) {
+    return Plain(Decompose(value), true);
+}
+
+QString Short(double value) {
+    const Digits d = Decompose(value);
+    const double magnitude = std::fabs(value);
+    if (!d.digits.empty() && (magnitude < 1e-4 || magnitude >= 1e15))
+        return Scientific(d);
+    return Plain(d, false);
+}
+
+} // namespace NumberText

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SerialPort.h"
+
+#include <QSerialPort>
+
+// The production port: 9600 baud, 8 data bits, no parity, 1 stop bit, polled reception.
+class QtSerialPort final : public SerialPort {
+public:
+    QtSerialPort();
+
+    void SetPortNumber(int number) override;
+    int PortNumber() const override { return number; }
+    bool Open() override;
+    void Close() override;
+    bool IsOpen() const override { return port.isOpen(); }
+    bool Write(const QByteArray &data) override;
+    bool ReadAll(QByteArray &data) override;
+    bool CountWaiting(qint64 &count) override;
+    QString ErrorString() const override { return error; }
+
+private:
+    // Records a fault of the open port; a hardware fault closes it, because a port whose device
+    // hung up reports the same error thousands of times a second while it stays open.
+    bool Failed();
+    bool Pull();
+
+    QSerialPort port;
+    int number = 1;
+    QString error;
+};

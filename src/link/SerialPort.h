@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The one serial line to the calibrator, as the link needs it. Every operation that can fail
+// returns false and leaves the platform's description of the fault in ErrorString().
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // Applied only while the port is closed.
+    virtual void SetPortNumber(int number) = 0;
+    virtual int PortNumber() const = 0;
+
+    virtual bool Open() = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+
+    virtual bool Write(const QByteArray &data) = 0;
+    // Takes every character waiting; appends them to `data`.
+    virtual bool ReadAll(QByteArray &data) = 0;
+    virtual bool CountWaiting(qint64 &count) = 0;
+
+    virtual QString ErrorString() const = 0;
+};

@@ -1,0 +1,29 @@
+#include "ButtonArray.h"
+
+#include "Controls.h"
+
+#include <QPushButton>
+
+ButtonArray::ButtonArray(const QString &name, const QStringList &captions, QWidget *parent)
+    : QObject(parent) {
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *button = new QPushButton(captions.at(i), parent);
+        Controls::Name(*button, Controls::ArrayName(name, i));
+        connect(button, &QPushButton::clicked, this, [this, i] { emit Clicked(i); });
+        buttons.append(button);
+    }
+}
+
+void ButtonArray::Select(int index) {
+    for (auto *button : buttons)
+        Controls::SetSelected(*button, false);
+    Controls::SetSelected(*buttons.at(index), true);
+}
+
+int ButtonArray::Selected() const {
+    for (int i = 0; i < buttons.size(); ++i) {
+        if (Controls::IsSelected(*buttons.at(i)))
+            return i;
+    }
+    return -1;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class QPushButton;
+class QWidget;
+
+// A row of like buttons handled as one control: each element is named "<array>_<index>" and a
+// click reports the element's index.
+class ButtonArray : public QObject {
+    Q_OBJECT
+public:
+    ButtonArray(const QString &name, const QStringList &captions, QWidget *parent);
+
+    QPushButton *At(int index) const { return buttons.at(index); }
+    int Count() const { return static_cast<int>(buttons.size()); }
+    const QList<QPushButton *> &All() const { return buttons; }
+
+    // Gives every element the style's own colour and element `index` the selected colour.
+    void Select(int index);
+    // The first selected element in index order, or -1.
+    int Selected() const;
+
+signals:
+    void Clicked(int index);
+
+private:
+    QList<QPushButton *> buttons;
+};

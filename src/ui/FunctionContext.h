@@ -1,0 +1,12 @@
+#pragma once
+
+class FunctionHost;
+class MessageBoxes;
+struct ProgramState;
+
+// What a function window is given when it is created.
+struct FunctionContext {
+    ProgramState &state;
+    FunctionHost &host;
+    MessageBoxes &boxes;
+};

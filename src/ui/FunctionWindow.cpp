@@ -1,0 +1,79 @@
+#include "FunctionWindow.h"
+
+#include "Controls.h"
+#include "FunctionHost.h"
+#include "ProgramState.h"
+
+#include "CalibratorLink.h"
+
+#include <QChildEvent>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, int widthTwips,
+                               int heightTwips)
+    : context(context), closeBut(new QPushButton(QStringLiteral("Close"), this)) {
+    setWindowTitle(title);
+    resize(Controls::Twips(widthTwips), Controls::Twips(heightTwips));
+    Controls::Name(*closeBut, QStringLiteral("CloseBut"));
+    connect(closeBut, &QPushButton::clicked, this, [this] { CloseOnRequest(); });
+}
+
+void FunctionWindow::Load() {
+    context.host.PlaceFunctionWindow(*this);
+    OnLoad();
+}
+
+void FunctionWindow::Unload() {
+    Controls::CloseWindow(*this);
+}
+
+void FunctionWindow::RequestDeferredClose() {
+    closeBut->setText(ClosingCaption);
+}
+
+bool FunctionWindow::ClosePending() const {
+    return closeBut->text() == ClosingCaption;
+}
+
+QString FunctionWindow::Send(const QString &command) {
+    if (unloaded)
+        return QString();
+    return context.state.link.SendCommand(command);
+}
+
+void FunctionWindow::closeEvent(QCloseEvent *event) {
+    if (!unloaded) {
+        OnUnload();
+        if (ReleasesOnUnload())
+            context.host.ReleaseAdapter();
+        unloaded = true;
+        context.host.SetFunctionControlsEnabled(true);
+        emit Unloaded();
+    }
+    event->accept();
+}
+
+void FunctionWindow::childEvent(QChildEvent *event) {
+    if (event->added())
+        WatchKeys(event->child());
+    QWidget::childEvent(event);
+}
+
+void FunctionWindow::WatchKeys(QObject *object) {
+    object->installEventFilter(this);
+    for (QObject *child : object->children())
+        WatchKeys(child);
+}
+
+bool FunctionWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::ChildAdded)
+        WatchKeys(static_cast<QChildEvent *>(event)->child());
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && OnEnterKey())
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class FunctionWindow;
+class QWidget;
+
+// The 500 ms reading cycle of the measuring windows. Each tick shows the sample indicator, asks
+// the calibrator for its reading ("v"), hands the counts to the window, hides the indicator
+// again and then honours the deferred-close marker, so a window waiting for its reading is
+// closed only after that exchange. A tick that falls due while the previous reading still waits
+// for its reply is skipped.
+class PollingTimer : public QObject {
+    Q_OBJECT
+public:
+    using Cycle = std::function<void(double counts)>;
+
+    static constexpr int IntervalMs = 500;
+
+    PollingTimer(const QString &name, FunctionWindow &window, QWidget &sampleIndicator,
+                 Cycle cycle);
+
+    void Start() { timer.start(); }
+    void Stop() { timer.stop(); }
+    bool IsActive() const { return timer.isActive(); }
+    int Interval() const { return timer.interval(); }
+    bool IsReading() const { return reading; }
+
+    // One tick; tests call it instead of waiting for the timer.
+    void Tick();
+
+private:
+    QTimer timer;
+    FunctionWindow &window;
+    QWidget &sampleIndicator;
+    Cycle cycle;
+    bool reading = false;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "SerialPort.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+class VirtualClock;
+
+// A serial port that records every line written and answers from a script, on the virtual clock.
+// By default every line is answered at once with the completion marker.
+class FakeSerialPort final : public SerialPort {
+public:
+    // A piece of a reply and when it arrives, in seconds after the line was written.
+    struct Chunk {
+        double delay;
+        QByteArray bytes;
+    };
+    using Responder = std::function<QList<Chunk>(const QString &line)>;
+
+    static inline const QByteArray Marker = QByteArrayLiteral("*0\r\n");
+
+    explicit FakeSerialPort(const VirtualClock &clock);
+
+    // Lines written, without their carriage return, in order.
+    QStringList written;
+    Responder responder;
+    // Open fails with this description when not empty.
+    QString openError;
+    // The next read, count or write fails with this description when not empty.
+    QString ioError;
+    int opens = 0;
+
+    // Answers every line with `reply` followed by the marker.
+    void AnswerAll(const QByteArray &reply);
+    // Answers "v" with `counts` and the marker, every other line with the marker alone.
+    void AnswerReading(const QByteArray &counts);
+    // Puts characters in the receive buffer now, as if they had arrived unasked.
+    void Inject(const QByteArray &bytes) { pending.append({0, bytes}); }
+
+    void SetPortNumber(int value) override { number = value; }
+    int PortNumber() const override { return number; }
+    bool Open() override;
+    void Close() override { open = false; }
+    bool IsOpen() const override { return open; }
+    bool Write(const QByteArray &data) override;
+    bool ReadAll(QByteArray &data) override;
+    bool CountWaiting(qint64 &count) override;
+    QString ErrorString() const override { return error; }
+
+private:
+    struct Arrival {
+        double at;
+        QByteArray bytes;
+    };
+    QByteArray Arrived();
+    bool Fault();
+
+    const VirtualClock &clock;
+    QList<Arrival> pending;
+    int number = 1;
+    bool open = false;
+    QString error;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "CalibratorLink.h"
+#include "FakeSerialPort.h"
+#include "FunctionContext.h"
+#include "FunctionHost.h"
+#include "LinkObserver.h"
+#include "ProgramState.h"
+#include "RecordingMessageBoxes.h"
+#include "VirtualClock.h"
+
+#include <QStringList>
+
+// Stands in for the main window: records what a function window asks of it, and sends the real
+// release sequence through the link so that tests see every line in order.
+class FakeHost final : public FunctionHost {
+public:
+    explicit FakeHost(CalibratorLink &link) : link(link) {}
+
+    int placed = 0;
+    QList<bool> enabledCalls;
+
+    void PlaceFunctionWindow(QWidget &) override { ++placed; }
+    void ReleaseAdapter() override {
+        for (const QString &line : ReleaseCommands)
+            link.SendCommand(line);
+    }
+    void SetFunctionControlsEnabled(bool enabled) override { enabledCalls.append(enabled); }
+    bool IsWindowOpen(const QString &) const override { return false; }
+    void CloseCurrentFunction() override {}
+
+private:
+    CalibratorLink &link;
+};
+
+// Services window events during reply waits, as the main window does, and counts serial errors.
+class PumpingObserver final : public LinkObserver {
+public:
+    QStringList errors;
+    bool ConsoleVisible() const override { return false; }
+    void ConsoleAppend(const QString &) override {}
+    void ConsoleSelectLast() override {}
+    void ShowSerialError(const QString &description) override { errors.append(description); }
+    void ProcessEvents() override;
+};
+
+// A function window's whole world: link on a fake port and a virtual clock, program state,
+// recorded message boxes and a fake host.
+struct FunctionRig {
+    FunctionRig();
+
+    // The lines written since the last call.
+    QStringList TakeWritten();
+
+    VirtualClock clock;
+    FakeSerialPort port{clock};
+    CalibratorLink link{port, clock};
+    ProgramState state{link};
+    RecordingMessageBoxes boxes;
+    FakeHost host{link};
+    PumpingObserver observer;
+    FunctionContext context{state, host, boxes};
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+#include <QList>
+
+#include <functional>
+
+// Answers every message box at once and remembers it, so that tests assert icon, buttons,
+// title and text.
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    struct Box {
+        Icon icon;
+        Buttons buttons;
+        QString title;
+        QString text;
+        bool operator==(const Box &other) const = default;
+    };
+
+    QList<Box> shown;
+    // Answer to the next question boxes, in order; Yes when none is queued.
+    QList<Answer> answers;
+    // Runs while a box is "on screen", before it is answered.
+    std::function<void()> whileShown;
+
+    Answer Show(Icon icon, Buttons buttons, const QString &title, const QString &text) override;
+
+    static Box Information(const QString &title, const QString &text) {
+        return {Icon::Information, Buttons::Ok, title, text};
+    }
+    static Box Exclamation(const QString &title, const QString &text) {
+        return {Icon::Exclamation, Buttons::Ok, title, text};
+    }
+    static Box Question(const QString &title, const QString &text) {
+        return {Icon::Question, Buttons::YesNo, title, text};
+    }
+};
+
+char *toString(const RecordingMessageBoxes::Box &box);
