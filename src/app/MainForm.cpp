@@ -222,12 +222,16 @@ FunctionWindow *MainForm::FindFunctionWindow(const QString &title) const {
 
 void MainForm::PlaceFunctionWindow(QWidget &window) {
     QWidget *frame = window.parentWidget() ? window.parentWidget() : &window;
+    // Shown first: the work area places a child window of its own accord when it first shows.
+    frame->show();
+    auto *function = qobject_cast<FunctionWindow *>(&window);
+    if (function)
+        frame->resize(function->DesignSize());
     const QSize size = frame->frameGeometry().size();
     const int top = (frameGeometry().height() - size.height()) / 2;
     const int left =
         (frameGeometry().width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
     frame->move(left, top);
-    auto *function = qobject_cast<FunctionWindow *>(&window);
     if ((!function || function->TakesFunctionBackground()) &&
         QFileInfo::exists(FunctionBackground)) {
         QPalette palette = window.palette();
@@ -235,7 +239,6 @@ void MainForm::PlaceFunctionWindow(QWidget &window) {
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
-    frame->show();
 }
 
 void MainForm::ReleaseAdapter() {

@@ -13,9 +13,10 @@
 
 FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, int widthTwips,
                                int heightTwips)
-    : context(context), closeBut(new QPushButton(QStringLiteral("Close"), this)) {
+    : context(context), closeBut(new QPushButton(QStringLiteral("Close"), this)),
+      designSize(Controls::Twips(widthTwips), Controls::Twips(heightTwips)) {
     setWindowTitle(title);
-    resize(Controls::Twips(widthTwips), Controls::Twips(heightTwips));
+    resize(designSize);
     Controls::Name(*closeBut, QStringLiteral("CloseBut"));
     connect(closeBut, &QPushButton::clicked, this, [this] { CloseOnRequest(); });
 }

@@ -42,6 +42,8 @@ public:
     bool ClosePending() const;
 
     QPushButton &CloseButton() const { return *closeBut; }
+    // The outer size of the window, frame included, as designed.
+    QSize DesignSize() const { return designSize; }
 
     // Whether the main window gives this window the function background picture.
     virtual bool TakesFunctionBackground() const { return true; }
@@ -71,5 +73,6 @@ private:
     void WatchKeys(QObject *object);
 
     QPushButton *closeBut;
+    QSize designSize;
     bool unloaded = false;
 };

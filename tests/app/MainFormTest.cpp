@@ -1,0 +1,328 @@
+#include "AppRig.h"
+
+#include "ButtonArray.h"
+#include "ConsoleModel.h"
+#include "ConsolePanel.h"
+#include "DiagForm.h"
+#include "FunctionWindow.h"
+#include "ProgForm.h"
+#include "SplashForm.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+using Box = RecordingMessageBoxes::Box;
+
+namespace {
+
+// A function window with no rules of its own, carrying the title of a real one.
+class PlainWindow final : public FunctionWindow {
+public:
+    PlainWindow(FunctionContext &context, const QString &title, bool background = true)
+        : FunctionWindow(context, title, 6000, 4500), background(background) {}
+    bool TakesFunctionBackground() const override { return background; }
+    int loads = 0;
+
+protected:
+    void OnLoad() override {
+        ++loads;
+        Send(QStringLiteral("p1"));
+    }
+
+private:
+    bool background;
+};
+
+PlainWindow *OpenPlain(AppRig &rig, const QString &title, const QString &code,
+                       bool background = true) {
+    auto *window = new PlainWindow(rig.MainContext(), title, background);
+    rig.Main().WorkArea().addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+    window->Load();
+    rig.state.CurrentFunction = code;
+    return window;
+}
+
+void SaveJpeg(const QString &name) {
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QVERIFY(image.save(name, "JPG"));
+}
+
+const QString Tacho = QStringLiteral("TACHOMETER CALIBRATION FUNCTION");
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void FunctionChoiceHasEightRowsWithTheLastHidden();
+    void ConsoleShowsOnlyExchangesMadeWhileShown();
+    void ConsoleCopiesTheSelectedEntry();
+    void ClearingTheConsoleAsksFirst();
+    void SerialErrorBox();
+    void DiagramDisablesTheChoiceUntilClosed();
+    void FunctionWindowsArePlacedAndTakeTheBackground();
+    void TerminalWindowNeverTakesTheBackground();
+    void MissingPicturesAreNotReported();
+    void ReleaseAndEnableServices();
+    void CloseCurrentFunctionClosesTheWindowOfTheCode();
+    void ExitReleasesTheCalibrator();
+    void ExitClosesAnOpenFunctionFirst();
+    void SplashShowsVersionAndCloseOnlyForAbout();
+    void ProgressBarAdvancesByTenUpToFull();
+};
+
+void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QCOMPARE(main.windowTitle(), QStringLiteral("VK220 Workstation Virtual Front Panel"));
+    QCOMPARE(main.FuncBut().Count(), 8);
+    QCOMPARE(main.FuncBut().At(2)->text(), QStringLiteral("INSULATION RESISTANCE && VOLTAGE"));
+    QCOMPARE(main.FuncBut().At(4)->objectName(), QStringLiteral("FuncBut_4"));
+    QVERIFY(main.FuncBut().At(6)->isVisible());
+    QVERIFY(!main.FuncBut().At(7)->isVisible());
+
+    const QList<QAction *> items = main.menuBar()->actions().first()->menu()->actions();
+    QCOMPARE(items.size(), 10);
+    QCOMPARE(items[0]->text(), QStringLiteral("Thermocouple Simulation"));
+    QCOMPARE(items[4]->text(), QStringLiteral("mA && mV Measurement"));
+    QVERIFY(!items[7]->isEnabled());
+    QVERIFY(items[8]->isSeparator());
+    QCOMPARE(items[9]->text(), QStringLiteral("&Exit"));
+    QCOMPARE(main.menuBar()->actions().at(1)->text(), QStringLiteral("About"));
+}
+
+void MainFormTest::ConsoleShowsOnlyExchangesMadeWhileShown() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    rig.port.AnswerAll("OK");
+    QVERIFY(!main.ConsoleVisible());
+    rig.link.SendCommand(QStringLiteral("hidden"));
+    QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
+    QVERIFY(main.ConsoleVisible());
+    rig.link.SendCommand(QStringLiteral("p0"));
+    rig.link.SendCommand(QStringLiteral("S1"));
+    ConsoleModel &model = main.DebugPanel().Model();
+    QCOMPARE(model.Count(), 4);
+    QCOMPARE(model.Entry(0), QStringLiteral("p0"));
+    QCOMPARE(model.Entry(3), QStringLiteral("OK*0\r\n"));
+    QCOMPARE(model.index(3).data().toString(), QStringLiteral("OK*0\\r\\n"));
+    QCOMPARE(main.DebugPanel().DebugList().currentIndex().row(), 3);
+
+    QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
+    QVERIFY(!main.ConsoleVisible());
+    rig.link.SendCommand(QStringLiteral("also hidden"));
+    QCOMPARE(model.Count(), 4);
+}
+
+void MainFormTest::ConsoleCopiesTheSelectedEntry() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    main.ToggleConsole();
+    rig.port.AnswerAll("1.2345");
+    rig.link.SendCommand(QStringLiteral("v"));
+    rig.link.SendCommand(QStringLiteral("v"));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QTest::mouseClick(&main.DebugPanel().ClipBut(), Qt::LeftButton);
+    QCOMPARE(clipboard->text(), QStringLiteral("1.2345*0\r\n"));
+
+    QListView &list = main.DebugPanel().DebugList();
+    const QRect first = list.visualRect(main.DebugPanel().Model().index(0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(clipboard->text(), QStringLiteral("v"));
+
+    list.clearSelection();
+    QTest::mouseClick(&main.DebugPanel().ClipBut(), Qt::LeftButton);
+    QCOMPARE(clipboard->text(), QString());
+}
+
+void MainFormTest::ClearingTheConsoleAsksFirst() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    main.ToggleConsole();
+    rig.link.SendCommand(QStringLiteral("v"));
+    const Box question = RecordingMessageBoxes::Question(QStringLiteral("Clear Console"),
+                                                         QStringLiteral("Clear console window?"));
+    rig.boxes.answers = {MessageBoxes::Answer::No};
+    QTest::mouseClick(&main.DebugPanel().ClearBut(), Qt::LeftButton);
+    QCOMPARE(rig.boxes.shown, QList<Box>{question});
+    QCOMPARE(main.DebugPanel().Model().Count(), 2);
+    rig.boxes.answers = {MessageBoxes::Answer::Yes};
+    QTest::mouseClick(&main.DebugPanel().ClearBut(), Qt::LeftButton);
+    QCOMPARE(rig.boxes.shown, (QList<Box>{question, question}));
+    QCOMPARE(main.DebugPanel().Model().Count(), 0);
+}
+
+void MainFormTest::SerialErrorBox() {
+    AppRig rig;
+    rig.Main();
+    rig.port.Close();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("T")), QString());
+    QCOMPARE(rig.boxes.shown,
+             QList<Box>{RecordingMessageBoxes::Exclamation(
+                 QStringLiteral("Serial Communication Error"),
+                 QStringLiteral("Serial communication error :\r\rPort not open"))});
+}
+
+void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QTest::mouseClick(main.FuncBut().At(6), Qt::LeftButton);
+    QVERIFY(main.IsWindowOpen(DiagForm::Title));
+    for (int i = 0; i < 7; ++i) {
+        QVERIFY(!main.FuncBut().At(i)->isEnabled());
+        QVERIFY(!main.FunctionMenuItem()[i]->isEnabled());
+    }
+    QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
+    QCOMPARE(frame->geometry(), QRect(79, 70, 724, 564));
+    auto *close = frame->widget()->findChild<QPushButton *>(QStringLiteral("CloseBut"));
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(!main.IsWindowOpen(DiagForm::Title));
+    for (int i = 0; i < 7; ++i)
+        QVERIFY(main.FuncBut().At(i)->isEnabled());
+    QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
+    QVERIFY(rig.port.written.isEmpty());
+}
+
+void MainFormTest::FunctionWindowsArePlacedAndTakeTheBackground() {
+    AppRig rig;
+    SaveJpeg(QStringLiteral("FunctionBG.jpg"));
+    MainForm &main = rig.Main();
+    main.show();
+    PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    QCOMPARE(window->loads, 1);
+    QCOMPARE(rig.port.written, QStringList{QStringLiteral("p1")});
+    QWidget *frame = window->parentWidget();
+    // The design size, 6000 x 4500 twips, is the child window's outer size.
+    QCOMPARE(frame->size(), QSize(400, 300));
+    QCOMPARE(frame->pos(), QPoint((main.frameGeometry().width() - 133 - 400) / 2,
+                                  (main.frameGeometry().height() - 300) / 2));
+    QVERIFY(!window->palette().brush(QPalette::Window).texture().isNull());
+}
+
+void MainFormTest::TerminalWindowNeverTakesTheBackground() {
+    AppRig rig;
+    SaveJpeg(QStringLiteral("FunctionBG.jpg"));
+    rig.Main().show();
+    PlainWindow *window =
+        OpenPlain(rig, QStringLiteral("TERMINAL / COIL SWITCHING"), QStringLiteral("TERM"), false);
+    QVERIFY(window->palette().brush(QPalette::Window).texture().isNull());
+}
+
+void MainFormTest::MissingPicturesAreNotReported() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QVERIFY(main.WorkArea().background().texture().isNull());
+    PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    QVERIFY(window->palette().brush(QPalette::Window).texture().isNull());
+    QVERIFY(rig.boxes.shown.isEmpty());
+
+    AppRig pictured;
+    SaveJpeg(QStringLiteral("MainBG.jpg"));
+    QVERIFY(!pictured.Main().WorkArea().background().texture().isNull());
+    QVERIFY(
+        !pictured.Main().findChild<QLabel *>(QStringLiteral("BackPanelImage"))->pixmap().isNull());
+}
+
+void MainFormTest::ReleaseAndEnableServices() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.ReleaseAdapter();
+    QCOMPARE(rig.TakeWritten(), (QStringList{QStringLiteral("p16777216"), QStringLiteral("p0"),
+                                             QStringLiteral("R1/O0/S1/# PC Control")}));
+    main.SetFunctionControlsEnabled(false);
+    QVERIFY(!main.FuncBut().At(0)->isEnabled());
+    QVERIFY(!main.FunctionMenuItem()[6]->isEnabled());
+    main.SetFunctionControlsEnabled(true);
+    QVERIFY(main.FuncBut().At(6)->isEnabled());
+    QVERIFY(main.FunctionMenuItem()[0]->isEnabled());
+    QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
+}
+
+void MainFormTest::CloseCurrentFunctionClosesTheWindowOfTheCode() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("DMM"));
+    rig.TakeWritten();
+    // The code names another window: nothing happens.
+    main.CloseCurrentFunction();
+    QVERIFY(main.IsWindowOpen(Tacho));
+    rig.state.CurrentFunction = QStringLiteral("TACHO");
+    main.CloseCurrentFunction();
+    QVERIFY(!main.IsWindowOpen(Tacho));
+    QVERIFY(window->IsUnloaded());
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
+}
+
+void MainFormTest::ExitReleasesTheCalibrator() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    main.ToggleConsole();
+    main.close();
+    QCOMPARE(rig.TakeWritten(),
+             (QStringList{QStringLiteral("S1"), QStringLiteral("R1"), QStringLiteral("O0")}));
+    ConsoleModel &model = main.DebugPanel().Model();
+    QCOMPARE(model.Entry(model.Count() - 2), QStringLiteral("O0"));
+    auto *progress = main.findChild<ProgForm *>();
+    QVERIFY(progress);
+    QCOMPARE(progress->windowTitle(), QStringLiteral("Releasing Calibrator..."));
+}
+
+void MainFormTest::ExitClosesAnOpenFunctionFirst() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    rig.TakeWritten();
+    main.close();
+    const QStringList exit{QStringLiteral("S1"), QStringLiteral("R1"), QStringLiteral("O0")};
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + exit);
+}
+
+void MainFormTest::SplashShowsVersionAndCloseOnlyForAbout() {
+    SplashForm splash;
+    splash.show();
+    QCOMPARE(splash.windowTitle(), QStringLiteral("Kellworth VK220 Workstation Adapter"));
+    QCOMPARE(splash.VerLab().text(), QStringLiteral("V2.40 : 04/04/2007"));
+    QVERIFY(splash.VerLab().styleSheet().contains(QStringLiteral("#0061a5")));
+    auto *close = splash.findChild<QPushButton *>(QStringLiteral("CloseBut"));
+    QCOMPARE(close->text(), QStringLiteral("&Close"));
+    QVERIFY(!close->isVisible());
+    splash.ShowCloseButton();
+    QVERIFY(close->isVisible());
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(!splash.isVisible());
+}
+
+void MainFormTest::ProgressBarAdvancesByTenUpToFull() {
+    ProgForm progress(QStringLiteral("Initialising Calibrator..."));
+    QCOMPARE(progress.ProgBar().value(), 0);
+    for (int i = 0; i < 10; ++i)
+        progress.Tick();
+    QCOMPARE(progress.ProgBar().value(), 100);
+    progress.Tick();
+    QCOMPARE(progress.ProgBar().value(), 100);
+}
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

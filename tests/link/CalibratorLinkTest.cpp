@@ -1,0 +1,226 @@
+#include "CalibratorLink.h"
+#include "FakeSerialPort.h"
+#include "LinkObserver.h"
+#include "VirtualClock.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using Chunk = FakeSerialPort::Chunk;
+
+namespace {
+
+// Records what the link shows the operator; runs a scripted action at the first event step.
+class RecordingObserver final : public LinkObserver {
+public:
+    bool consoleShown = false;
+    QStringList console;
+    int selectedRow = -1;
+    QStringList errors;
+    std::function<void()> duringWait;
+    std::function<void()> duringError;
+
+    bool ConsoleVisible() const override { return consoleShown; }
+    void ConsoleAppend(const QString &entry) override { console.append(entry); }
+    void ConsoleSelectLast() override { selectedRow = static_cast<int>(console.size()) - 1; }
+    void ShowSerialError(const QString &description) override {
+        errors.append(description);
+        if (duringError)
+            std::exchange(duringError, nullptr)();
+    }
+    void ProcessEvents() override {
+        if (duringWait)
+            std::exchange(duringWait, nullptr)();
+    }
+};
+
+struct Rig {
+    Rig() {
+        link.SetObserver(&observer);
+        port.Open();
+    }
+    double Elapsed(double since) const { return clock.Now() - since; }
+
+    VirtualClock clock;
+    FakeSerialPort port{clock};
+    CalibratorLink link{port, clock};
+    RecordingObserver observer;
+};
+
+} // namespace
+
+class CalibratorLinkTest : public QObject {
+    Q_OBJECT
+private slots:
+    void PromptReplyIsReturnedWholeWithinTwoPolls();
+    void SilentCalibratorReturnsEmptyAfterTwoSeconds();
+    void TricklingReplyIsCollectedUntilTheMarker();
+    void StreamWithoutMarkerLastsAsLongAsTheStream();
+    void CharactersAfterTheMarkerEndBySilence();
+    void StaleInputIsDiscarded();
+    void OfflineModeSendsNothing();
+    void ConsoleGetsCommandAndReplyOnlyWhileShown();
+    void ClosedPortReportsOnceAndLogsNothing();
+    void FaultDuringTheWaitEndsTheExchange();
+    void NestedExchangeNeverSharesAReply();
+    void ErrorsWhileTheBoxIsOpenAreNotStacked();
+};
+
+void CalibratorLinkTest::PromptReplyIsReturnedWholeWithinTwoPolls() {
+    Rig rig;
+    rig.port.AnswerAll("1.2345");
+    const double start = rig.clock.Now();
+    const QString reply = rig.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(reply, QStringLiteral("1.2345*0\r\n"));
+    QCOMPARE(rig.port.written, QStringList{QStringLiteral("v")});
+    QVERIFY(rig.Elapsed(start) >= 0.1 && rig.Elapsed(start) <= 0.21);
+    QVERIFY(rig.observer.errors.isEmpty());
+}
+
+void CalibratorLinkTest::SilentCalibratorReturnsEmptyAfterTwoSeconds() {
+    Rig rig;
+    rig.observer.consoleShown = true;
+    rig.port.responder = [](const QString &) {
+        return QList<Chunk>{};
+    };
+    const double start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("T")), QString());
+    QVERIFY(rig.Elapsed(start) > 2.0 && rig.Elapsed(start) < 2.25);
+    QCOMPARE(rig.observer.console, (QStringList{QStringLiteral("T"), QString()}));
+    QVERIFY(rig.observer.errors.isEmpty());
+}
+
+void CalibratorLinkTest::TricklingReplyIsCollectedUntilTheMarker() {
+    Rig rig;
+    rig.port.responder = [](const QString &) {
+        return QList<Chunk>{{0.05, "12"}, {0.35, "34"}, {0.65, "*0"}, {0.95, "\r\n"}};
+    };
+    const double start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QStringLiteral("1234*0\r\n"));
+    QVERIFY(rig.Elapsed(start) < 1.2);
+}
+
+void CalibratorLinkTest::StreamWithoutMarkerLastsAsLongAsTheStream() {
+    Rig rig;
+    rig.port.responder = [](const QString &) {
+        QList<Chunk> stream;
+        for (int i = 0; i < 40; ++i)
+            stream.append({0.05 + i * 0.1, "x"});
+        return stream;
+    };
+    const double start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("T")), QString(40, QLatin1Char('x')));
+    // The stream lasted four seconds: the silence limit counts only once it has stopped.
+    QVERIFY(rig.Elapsed(start) > 3.9 && rig.Elapsed(start) < 4.3);
+}
+
+void CalibratorLinkTest::CharactersAfterTheMarkerEndBySilence() {
+    Rig rig;
+    rig.port.AnswerAll("OK*0\r\nZZ");
+    rig.port.responder = [](const QString &) {
+        return QList<Chunk>{{0.05, "OK*0\r\nZZ"}};
+    };
+    const double start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("T")), QStringLiteral("OK*0\r\nZZ"));
+    QVERIFY(rig.Elapsed(start) > 2.0);
+}
+
+void CalibratorLinkTest::StaleInputIsDiscarded() {
+    Rig rig;
+    rig.port.Inject("late reply*0\r\n");
+    rig.port.AnswerAll("fresh");
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QStringLiteral("fresh*0\r\n"));
+}
+
+void CalibratorLinkTest::OfflineModeSendsNothing() {
+    Rig rig;
+    rig.link.SetOfflineMode(true);
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QString());
+    QVERIFY(rig.port.written.isEmpty());
+    QVERIFY(rig.observer.console.isEmpty());
+
+    rig.observer.consoleShown = true;
+    const double start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("R0")), QString());
+    QCOMPARE(rig.observer.console, (QStringList{QStringLiteral("R0"), QString()}));
+    QCOMPARE(rig.observer.selectedRow, 1);
+    QCOMPARE(rig.clock.Now(), start);
+    QVERIFY(rig.port.written.isEmpty());
+}
+
+void CalibratorLinkTest::ConsoleGetsCommandAndReplyOnlyWhileShown() {
+    Rig rig;
+    rig.port.AnswerAll("A");
+    rig.link.SendCommand(QStringLiteral("hidden"));
+    rig.observer.consoleShown = true;
+    rig.link.SendCommand(QStringLiteral("p0"));
+    rig.link.SendCommand(QStringLiteral("S1"));
+    QCOMPARE(rig.observer.console, (QStringList{QStringLiteral("p0"), QStringLiteral("A*0\r\n"),
+                                                QStringLiteral("S1"), QStringLiteral("A*0\r\n")}));
+    QCOMPARE(rig.observer.selectedRow, 3);
+}
+
+void CalibratorLinkTest::ClosedPortReportsOnceAndLogsNothing() {
+    Rig rig;
+    rig.observer.consoleShown = true;
+    rig.port.Close();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("T")), QString());
+    QCOMPARE(rig.observer.errors, QStringList{QStringLiteral("Port not open")});
+    QVERIFY(rig.observer.console.isEmpty());
+    QVERIFY(rig.port.written.isEmpty());
+}
+
+void CalibratorLinkTest::FaultDuringTheWaitEndsTheExchange() {
+    Rig rig;
+    rig.port.responder = [](const QString &) {
+        return QList<Chunk>{{0.05, "12"}, {1.0, "*0\r\n"}};
+    };
+    rig.observer.duringWait = [&rig] {
+        rig.port.ioError = QStringLiteral("Device vanished");
+    };
+    const double start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QString());
+    QCOMPARE(rig.observer.errors, QStringList{QStringLiteral("Device vanished")});
+    QVERIFY(rig.Elapsed(start) < 0.5);
+    QVERIFY(!rig.port.IsOpen());
+}
+
+void CalibratorLinkTest::NestedExchangeNeverSharesAReply() {
+    Rig rig;
+    rig.observer.consoleShown = true;
+    rig.port.responder = [](const QString &line) {
+        return QList<Chunk>{{0.05, line.toLatin1() + "-"}, {0.4, "done*0\r\n"}};
+    };
+    QString inner;
+    rig.observer.duringWait = [&] {
+        inner = rig.link.SendCommand(QStringLiteral("v"));
+    };
+    const QString outer = rig.link.SendCommand(QStringLiteral("p0"));
+    QCOMPARE(outer, QStringLiteral("p0-done*0\r\n"));
+    QCOMPARE(inner, QStringLiteral("v-done*0\r\n"));
+    QCOMPARE(rig.port.written, (QStringList{QStringLiteral("p0"), QStringLiteral("v")}));
+    // The console keeps each command beside its own reply, in the order they were sent.
+    QCOMPARE(rig.observer.console,
+             (QStringList{QStringLiteral("p0"), outer, QStringLiteral("v"), inner}));
+}
+
+void CalibratorLinkTest::ErrorsWhileTheBoxIsOpenAreNotStacked() {
+    Rig rig;
+    rig.port.Close();
+    rig.observer.duringError = [&rig] {
+        // A polling tick serviced while the operator reads the box.
+        rig.link.SendCommand(QStringLiteral("v"));
+        rig.link.SendCommand(QStringLiteral("v"));
+    };
+    rig.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(rig.observer.errors.size(), 1);
+    // Once the box is gone, the next fault is reported again.
+    rig.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(rig.observer.errors.size(), 2);
+}
+
+QTEST_GUILESS_MAIN(CalibratorLinkTest)
+#include "CalibratorLinkTest.moc"

@@ -1,0 +1,144 @@
+#include "QtSerialPort.h"
+#include "PortDevice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// A pseudo-terminal whose slave side stands as "COM<n>" in a temporary current folder.
+class PseudoPort {
+public:
+    explicit PseudoPort(int number) {
+        char name[128];
+        termios raw{};
+        cfmakeraw(&raw);
+        if (openpty(&master, &slave, name, &raw, nullptr) != 0)
+            qFatal("openpty failed");
+        fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        QFile::link(QString::fromLatin1(name), QStringLiteral("COM%1").arg(number));
+    }
+    ~PseudoPort() {
+        HangUp();
+        if (slave >= 0)
+            ::close(slave);
+        QDir::setCurrent(previous);
+    }
+    void HangUp() {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+    // Closes the side the program keeps open too, so that the line really hangs up.
+    void HangUpCompletely() {
+        HangUp();
+        ::close(slave);
+        slave = -1;
+    }
+    bool Send(const QByteArray &bytes) {
+        return ::write(master, bytes.data(), bytes.size()) == bytes.size();
+    }
+    QByteArray Receive() {
+        QByteArray received;
+        const bool complete = QTest::qWaitFor(
+            [&] {
+                char buffer[256];
+                const ssize_t n = ::read(master, buffer, sizeof buffer);
+                if (n > 0)
+                    received.append(buffer, n);
+                return received.endsWith('\r');
+            },
+            5000);
+        return complete ? received : QByteArray();
+    }
+    int master = -1;
+    int slave = -1;
+
+private:
+    QTemporaryDir folder;
+    QString previous;
+};
+
+} // namespace
+
+class QtSerialPortTest : public QObject {
+    Q_OBJECT
+private slots:
+    void PortNumbersMapToDevices();
+    void ExchangesBytesOverTheLine();
+    void MissingDeviceIsReportedWithItsDescription();
+    void HangUpEndsWithOneErrorAndClosesThePort();
+};
+
+void QtSerialPortTest::PortNumbersMapToDevices() {
+    QTemporaryDir folder;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    QCOMPARE(PortDevice(1), QStringLiteral("/dev/ttyS0"));
+    QCOMPARE(PortDevice(20), QStringLiteral("/dev/ttyS19"));
+    QFile::link(QStringLiteral("/dev/null-not-there"), QStringLiteral("COM3"));
+    QCOMPARE(PortDevice(3), QDir(folder.path()).filePath(QStringLiteral("COM3")));
+    QDir::setCurrent(previous);
+}
+
+void QtSerialPortTest::ExchangesBytesOverTheLine() {
+    PseudoPort line(4);
+    QtSerialPort port;
+    port.SetPortNumber(4);
+    QVERIFY2(port.Open(), qPrintable(port.ErrorString()));
+    QVERIFY(port.IsOpen());
+    port.SetPortNumber(9); // ignored while open
+    QCOMPARE(port.PortNumber(), 4);
+
+    QVERIFY(port.Write("T\r"));
+    QCOMPARE(line.Receive(), QByteArray("T\r"));
+    QVERIFY(line.Send("ID*0\r\n"));
+    QByteArray reply;
+    bool readable = true;
+    QVERIFY(QTest::qWaitFor(
+        [&] { return !(readable = port.ReadAll(reply)) || reply.endsWith("*0\r\n"); }, 5000));
+    QVERIFY(readable);
+    QCOMPARE(reply, QByteArray("ID*0\r\n"));
+    qint64 waiting = -1;
+    QVERIFY(port.CountWaiting(waiting));
+    QCOMPARE(waiting, 0);
+    port.Close();
+    QVERIFY(!port.IsOpen());
+    QVERIFY(!port.Write("v\r"));
+    QCOMPARE(port.ErrorString(), QStringLiteral("Port not open"));
+}
+
+void QtSerialPortTest::MissingDeviceIsReportedWithItsDescription() {
+    PseudoPort line(2);
+    QtSerialPort port;
+    port.SetPortNumber(5); // no COM5 here: /dev/ttyS4, absent or unusable on a test machine
+    if (QFile::exists(QStringLiteral("/dev/ttyS4")))
+        QSKIP("this machine has a /dev/ttyS4");
+    QVERIFY(!port.Open());
+    QVERIFY(!port.ErrorString().isEmpty());
+    QVERIFY(!port.IsOpen());
+}
+
+void QtSerialPortTest::HangUpEndsWithOneErrorAndClosesThePort() {
+    PseudoPort line(6);
+    QtSerialPort port;
+    port.SetPortNumber(6);
+    QVERIFY(port.Open());
+    line.HangUpCompletely();
+    QByteArray data;
+    QTRY_VERIFY_WITH_TIMEOUT(!port.ReadAll(data), 5000);
+    QVERIFY(!port.ErrorString().isEmpty());
+    QVERIFY(!port.IsOpen());
+}
+
+QTEST_GUILESS_MAIN(QtSerialPortTest)
+#include "QtSerialPortTest.moc"
