@@ -1,0 +1,136 @@
+#include "CalsimServer.h"
+
+#include "PseudoTerminal.h"
+
+#include <QDateTime>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <unistd.h>
+
+CalsimServer::CalsimServer(PseudoTerminal &terminal, const SimulationFaults &faults,
+                           QObject *parent)
+    : QObject(parent), terminal(terminal), simulation(faults), schedule(faults) {
+    chunkTimer.setSingleShot(true);
+    connect(&chunkTimer, &QTimer::timeout, this, &CalsimServer::WriteNextChunk);
+    streamTimer.setInterval(ReplySchedule::StreamIntervalMs);
+    connect(&streamTimer, &QTimer::timeout, this, &CalsimServer::WriteStream);
+}
+
+bool CalsimServer::OpenLog(const QString &path, QString &error) {
+    if (path.isEmpty()) {
+        return true;
+    }
+    log.setFileName(path);
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        error = QStringLiteral("cannot open log %1: %2").arg(path, log.errorString());
+        return false;
+    }
+    return true;
+}
+
+void CalsimServer::Start() {
+    notifier = new QSocketNotifier(terminal.MasterFd(), QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &CalsimServer::ReadMaster);
+}
+
+void CalsimServer::ReadMaster() {
+    char buffer[512];
+    const ssize_t count = read(terminal.MasterFd(), buffer, sizeof buffer);
+    if (count < 0 && (errno == EAGAIN || errno == EINTR)) {
+        return;
+    }
+    if (count <= 0) {
+        End();
+        return;
+    }
+    for (ssize_t i = 0; i < count && notifier != nullptr; ++i) {
+        const char character = buffer[i];
+        if (character == '\r') {
+            const QByteArray line = pending;
+            pending.clear();
+            HandleLine(line);
+        } else if (character != '\n') {
+            pending.append(character);
+            // A sender that never ends its line must not grow the buffer without bound.
+            if (pending.size() > MaxLineLength) {
+                pending.clear();
+            }
+        }
+    }
+}
+
+void CalsimServer::HandleLine(const QByteArray &line) {
+    Log(line);
+    ++linesReceived;
+    if (schedule.HangsUpAt(linesReceived)) {
+        End();
+        return;
+    }
+    const QByteArray reply = simulation.Reply(line);
+    if (schedule.Streams()) {
+        if (!streamTimer.isActive()) {
+            streamTimer.start();
+        }
+        return;
+    }
+    outgoing.append(schedule.Plan(reply));
+    if (!chunkTimer.isActive()) {
+        WriteNextChunk();
+    }
+}
+
+void CalsimServer::Log(const QByteArray &line) {
+    if (!log.isOpen()) {
+        return;
+    }
+    const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1();
+    log.write(stamp + ' ' + line + '\n');
+    log.flush();
+}
+
+// Writes the chunks whose pause has passed; the timer brings the next one after its pause.
+void CalsimServer::WriteNextChunk() {
+    while (!outgoing.isEmpty()) {
+        ReplyChunk &next = outgoing.first();
+        if (next.delayMs > 0) {
+            const int delay = next.delayMs;
+            next.delayMs = 0;
+            chunkTimer.start(delay);
+            return;
+        }
+        Write(outgoing.takeFirst().bytes);
+    }
+}
+
+void CalsimServer::WriteStream() {
+    Write(ReplySchedule::StreamText);
+}
+
+void CalsimServer::Write(const QByteArray &bytes) {
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count =
+            write(terminal.MasterFd(), bytes.constData() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return;
+        }
+        written += count;
+    }
+}
+
+void CalsimServer::End() {
+    if (notifier == nullptr) {
+        return;
+    }
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+    notifier = nullptr;
+    chunkTimer.stop();
+    streamTimer.stop();
+    outgoing.clear();
+    emit Finished();
+}

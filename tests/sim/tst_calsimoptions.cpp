@@ -1,0 +1,77 @@
+#include "CalsimOptions.h"
+
+#include <QTest>
+
+namespace {
+
+CalsimOptions Parse(const QStringList &arguments) {
+    return CalsimOptions::Parse(QStringList{QStringLiteral("calsim")} + arguments);
+}
+
+} // namespace
+
+class TestCalsimOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaults();
+    void everyFlag();
+    void help();
+    void rejectedArguments_data();
+    void rejectedArguments();
+};
+
+void TestCalsimOptions::defaults() {
+    const CalsimOptions options = Parse({});
+    QVERIFY(options.error.isEmpty());
+    QCOMPARE(options.port, 1);
+    QVERIFY(options.logFile.isEmpty());
+    QVERIFY(!options.helpRequested);
+    const SimulationFaults &faults = options.faults;
+    QVERIFY(!faults.silent && !faults.shortIdentification && !faults.garbage);
+    QVERIFY(!faults.extraAfterMarker && !faults.trickle && !faults.stream);
+    QCOMPARE(faults.slowMs, 0);
+    QCOMPARE(faults.hangUpAfter, -1);
+}
+
+void TestCalsimOptions::everyFlag() {
+    const CalsimOptions options =
+        Parse({"--port", "3", "--log", "calsim.log", "--silent", "--short-id", "--slow", "250",
+               "--trickle", "--stream", "--garbage", "--extra", "--hangup-after", "5"});
+    QVERIFY2(options.error.isEmpty(), qPrintable(options.error));
+    QCOMPARE(options.port, 3);
+    QCOMPARE(options.logFile, QStringLiteral("calsim.log"));
+    const SimulationFaults &faults = options.faults;
+    QVERIFY(faults.silent && faults.shortIdentification && faults.garbage);
+    QVERIFY(faults.extraAfterMarker && faults.trickle && faults.stream);
+    QCOMPARE(faults.slowMs, 250);
+    QCOMPARE(faults.hangUpAfter, 5);
+}
+
+void TestCalsimOptions::help() {
+    const CalsimOptions options = Parse({"--help"});
+    QVERIFY(options.helpRequested);
+    for (const char *flag : {"--port", "--log", "--silent", "--short-id", "--slow", "--trickle",
+                             "--stream", "--garbage", "--extra", "--hangup-after"}) {
+        QVERIFY2(options.helpText.contains(QLatin1String(flag)), flag);
+    }
+}
+
+void TestCalsimOptions::rejectedArguments_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("port zero") << QStringList{"--port", "0"};
+    QTest::newRow("port not a number") << QStringList{"--port", "one"};
+    QTest::newRow("negative delay") << QStringList{"--slow", "-5"};
+    QTest::newRow("hang-up not a number") << QStringList{"--hangup-after", "x"};
+    QTest::newRow("unknown flag") << QStringList{"--loud"};
+    QTest::newRow("missing value") << QStringList{"--port"};
+    QTest::newRow("stray argument") << QStringList{"COM1"};
+}
+
+void TestCalsimOptions::rejectedArguments() {
+    QFETCH(QStringList, arguments);
+    QVERIFY(!Parse(arguments).error.isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestCalsimOptions)
+#include "tst_calsimoptions.moc"

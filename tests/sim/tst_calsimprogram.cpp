@@ -1,0 +1,191 @@
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray Marker = "*0\r\n";
+constexpr int LimitMs = 10000;
+
+// Opens the port as the panel would: raw, no controlling terminal.
+int OpenPort(const QString &path) {
+    const int fd = open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return -1;
+    }
+    termios settings{};
+    tcgetattr(fd, &settings);
+    cfmakeraw(&settings);
+    tcsetattr(fd, TCSANOW, &settings);
+    return fd;
+}
+
+struct Received {
+    QByteArray text;
+    int reads = 0;
+    bool hungUp = false;
+};
+
+// Reads until the marker ends the text, the line hangs up or the limit passes.
+Received ReadReply(int fd) {
+    Received received;
+    QDeadlineTimer deadline(LimitMs);
+    while (!received.text.endsWith(Marker) && !deadline.hasExpired()) {
+        pollfd waiting{fd, POLLIN, 0};
+        if (poll(&waiting, 1, int(deadline.remainingTime())) <= 0) {
+            continue;
+        }
+        char buffer[256];
+        const ssize_t count = read(fd, buffer, sizeof buffer);
+        if (count > 0) {
+            received.text.append(buffer, count);
+            ++received.reads;
+        } else if (count == 0 || errno != EAGAIN) {
+            received.hungUp = true;
+            break;
+        }
+    }
+    return received;
+}
+
+Received Exchange(int fd, const QByteArray &line) {
+    const QByteArray sent = line + '\r';
+    if (write(fd, sent.constData(), size_t(sent.size())) != sent.size()) {
+        return {};
+    }
+    return ReadReply(fd);
+}
+
+} // namespace
+
+class TestCalsimProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void answersAndSurvivesReopening();
+    void tricklesReplies();
+    void hangsUpAfterTheGivenLines();
+
+private:
+    bool Start(const QStringList &arguments, const QString &linkName);
+
+    QTemporaryDir *folder = nullptr;
+    QProcess *calsim = nullptr;
+};
+
+void TestCalsimProgram::init() {
+    folder = new QTemporaryDir;
+    QVERIFY(folder->isValid());
+    calsim = new QProcess;
+    calsim->setWorkingDirectory(folder->path());
+}
+
+void TestCalsimProgram::cleanup() {
+    if (calsim->state() != QProcess::NotRunning) {
+        calsim->kill();
+        calsim->waitForFinished(LimitMs);
+    }
+    delete calsim;
+    delete folder;
+}
+
+bool TestCalsimProgram::Start(const QStringList &arguments, const QString &linkName) {
+    calsim->start(QStringLiteral(CALSIM_PATH), arguments);
+    if (!calsim->waitForStarted(LimitMs)) {
+        return false;
+    }
+    const QString link = folder->filePath(linkName);
+    return QTest::qWaitFor(
+        [&] {
+            return QFileInfo(link).symLinkTarget().startsWith(QStringLiteral("/dev/pts/")) &&
+                   calsim->canReadLine();
+        },
+        LimitMs);
+}
+
+void TestCalsimProgram::answersAndSurvivesReopening() {
+    const QString link = folder->filePath(QStringLiteral("COM1"));
+    QVERIFY(QFile::link(QStringLiteral("/nonexistent/stale"), link));
+    QVERIFY(Start({"--log", "calsim.log"}, QStringLiteral("COM1")));
+    const QString started = QString::fromLocal8Bit(calsim->readLine()).trimmed();
+    QCOMPARE(started, QStringLiteral("calsim: COM1 -> ") + QFileInfo(link).symLinkTarget());
+
+    int port = OpenPort(link);
+    QVERIFY(port >= 0);
+    const Received identification = Exchange(port, "T");
+    QVERIFY(identification.text.endsWith(Marker));
+    QVERIFY(identification.text.size() > 50);
+    close(port);
+
+    // The panel closes and reopens its port: the line must still answer.
+    port = OpenPort(link);
+    QVERIFY(port >= 0);
+    QCOMPARE(Exchange(port, "p17317888/#Measure : 2V").text, Marker);
+    QCOMPARE(Exchange(port, "p0").text, Marker);
+    const Received reading = Exchange(port, "v");
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d+\\*0\\r\\n$"))
+                 .match(QString::fromLatin1(reading.text))
+                 .hasMatch(),
+             reading.text.constData());
+    close(port);
+
+    QFile log(folder->filePath(QStringLiteral("calsim.log")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList expected{"T", "p17317888/#Measure : 2V", "p0", "v"};
+    QCOMPARE(lines.size(), expected.size());
+    const QRegularExpression stamped(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\S* (.*)$"));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRegularExpressionMatch match = stamped.match(lines.at(i));
+        QVERIFY2(match.hasMatch(), qPrintable(lines.at(i)));
+        QCOMPARE(match.captured(1), expected.at(i));
+    }
+
+    calsim->terminate();
+    QVERIFY(calsim->waitForFinished(LimitMs));
+    QCOMPARE(calsim->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(calsim->exitCode(), 0);
+    QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+void TestCalsimProgram::tricklesReplies() {
+    QVERIFY(Start({"--port", "2", "--trickle"}, QStringLiteral("COM2")));
+    const int port = OpenPort(folder->filePath(QStringLiteral("COM2")));
+    QVERIFY(port >= 0);
+    const Received identification = Exchange(port, "T");
+    close(port);
+    QVERIFY(identification.text.size() > 50);
+    QVERIFY(identification.text.endsWith(Marker));
+    QVERIFY(identification.reads > 1);
+}
+
+void TestCalsimProgram::hangsUpAfterTheGivenLines() {
+    QVERIFY(Start({"--port", "4", "--hangup-after", "1"}, QStringLiteral("COM4")));
+    const QString link = folder->filePath(QStringLiteral("COM4"));
+    const int port = OpenPort(link);
+    QVERIFY(port >= 0);
+    QVERIFY(Exchange(port, "T").text.endsWith(Marker));
+    const Received afterLast = Exchange(port, "v");
+    close(port);
+    QVERIFY(afterLast.hungUp);
+    QVERIFY(afterLast.text.isEmpty());
+    QVERIFY(calsim->waitForFinished(LimitMs));
+    QCOMPARE(calsim->exitCode(), 0);
+    QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+QTEST_GUILESS_MAIN(TestCalsimProgram)
+#include "tst_calsimprogram.moc"
