@@ -1,7 +1,9 @@
 #include "NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 namespace {
@@ -23,8 +25,9 @@ Digits Decompose(double value) {
         return d;
     d.negative = value < 0;
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const std::string text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, 14);
+    const std::string text(buffer, written.ptr);
     const auto e = text.find('e');
     std::string mantissa = text.substr(0, e);
     mantissa.erase(1, 1); // the point after the first digit
@@ -108,7 +111,17 @@ double LeadingNumber(QStringView text) {
     while (!number.empty() &&
            (number.back() == 'e' || number.back() == '+' || number.back() == '-'))
         number.pop_back();
-    const double value = std::strtod(number.c_str(), nullptr);
+    // Converted without the C library's locale: the point is the decimal separator everywhere.
+    const char *first = number.c_str();
+    if (*first == '+')
+        ++first;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, number.c_str() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        const bool tiny = number.find("e-") != std::string::npos;
+        const double magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        return number.front() == '-' ? -magnitude : magnitude;
+    }
     return value;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -11,6 +12,7 @@ private slots:
     void LeadingNumber_data();
     void LeadingNumber();
     void LeadingNumberOverflowRefusesEveryRange();
+    void DecimalCommaLocaleChangesNothing();
     void General_data();
     void General();
     void Short_data();
@@ -32,6 +34,7 @@ void NumberTextTest::LeadingNumber_data() {
     QTest::newRow("D exponent") << "2D2" << 200.0;
     QTest::newRow("signed exponent") << "5E-1" << 0.5;
     QTest::newRow("exponent without digits") << "1e" << 1.0;
+    QTest::newRow("underflow") << "1e-999" << 0.0;
     QTest::newRow("exponent sign without digits") << "7e-x" << 7.0;
     QTest::newRow("minus alone") << "-" << 0.0;
     QTest::newRow("minus zero") << "-0" << 0.0;
@@ -58,6 +61,25 @@ void NumberTextTest::LeadingNumberOverflowRefusesEveryRange() {
     const QString hundredDigits(100, QLatin1Char('9'));
     QVERIFY(NumberText::LeadingNumber(hundredDigits) > 9e99);
     QVERIFY(!std::isnan(NumberText::LeadingNumber(QString(10000, QLatin1Char('9')))));
+}
+
+void NumberTextTest::DecimalCommaLocaleChangesNothing() {
+    const char *previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    bool switched = false;
+    for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "C.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) && *localeconv()->decimal_point == ',') {
+            switched = true;
+            break;
+        }
+    }
+    if (!switched)
+        QSKIP("no decimal-comma locale installed on this machine");
+    const double read = NumberText::LeadingNumber(u"1.5");
+    const QString written = NumberText::General(-12.5);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    QCOMPARE(read, 1.5);
+    QCOMPARE(written, QStringLiteral("-12.5"));
 }
 
 void NumberTextTest::General_data() {

@@ -1,0 +1,28 @@
+#include "CalsimProcess.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+CalsimProcess::CalsimProcess(const QString &folder, int port, const QStringList &arguments) {
+    process.setWorkingDirectory(folder);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(CALSIM_PATH),
+                  QStringList{QStringLiteral("--port"), QString::number(port)} + arguments);
+    const QString link = QDir(folder).filePath(QStringLiteral("COM%1").arg(port));
+    ready = process.waitForStarted(10000) &&
+            QTest::qWaitFor([&] { return QFileInfo(link).isSymLink(); }, 10000);
+}
+
+CalsimProcess::~CalsimProcess() {
+    Stop();
+}
+
+void CalsimProcess::Stop() {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        process.kill();
+    process.waitForFinished(5000);
+}

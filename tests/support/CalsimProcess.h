@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+
+// The simulated calibrator running as its own program in a folder, reachable there as COM<n>.
+class CalsimProcess {
+public:
+    // Starts calsim in `folder` with `arguments` and waits until its COM<port> link stands.
+    CalsimProcess(const QString &folder, int port, const QStringList &arguments = {});
+    ~CalsimProcess();
+
+    bool IsReady() const { return ready; }
+    // Ends calsim and waits for it; the link disappears with it.
+    void Stop();
+
+private:
+    QProcess process;
+    bool ready = false;
+};
