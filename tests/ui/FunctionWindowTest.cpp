@@ -1,0 +1,222 @@
+#include "FunctionWindow.h"
+#include "ButtonArray.h"
+#include "Controls.h"
+#include "FunctionRig.h"
+#include "PollingTimer.h"
+#include "Reading.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// A polling window reduced to what the shared machinery does: it records the counts it is given.
+class PollingWindow final : public FunctionWindow {
+public:
+    explicit PollingWindow(FunctionContext &context)
+        : FunctionWindow(context, QStringLiteral("POLLING"), 3000, 3000),
+          sample(new QLabel(QStringLiteral("SMPL"), this)), entry(new QLineEdit(this)),
+          timer(QStringLiteral("ReadTimer"), *this, *sample, [this](double counts) {
+              sampleShownDuringCycle = !sample->isHidden();
+              readings.append(counts);
+          }) {
+        sample->hide();
+    }
+
+    QLabel *sample;
+    QLineEdit *entry;
+    PollingTimer timer;
+    QList<double> readings;
+    bool sampleShownDuringCycle = false;
+    int enterPresses = 0;
+    bool releases = true;
+
+protected:
+    void OnLoad() override {
+        Send(QStringLiteral("p1"));
+        timer.Start();
+    }
+    void OnUnload() override { timer.Stop(); }
+    bool ReleasesOnUnload() const override { return releases; }
+    void CloseOnRequest() override { RequestDeferredClose(); }
+    bool OnEnterKey() override {
+        ++enterPresses;
+        return true;
+    }
+};
+
+} // namespace
+
+class FunctionWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void LoadPlacesThenSetsUp();
+    void UnloadRunsOnceAndReleases();
+    void NothingIsSentAfterTheUnload();
+    void TickReadsCountsAndShowsTheSample();
+    void DeferredCloseHappensAfterTheTicksExchange();
+    void TickDueDuringAReadingIsSkipped();
+    void EnterAnywhereInTheWindow();
+    void ButtonArraySelectsOneAndReadsItBack();
+    void FixedReadings_data();
+    void FixedReadings();
+};
+
+void FunctionWindowTest::LoadPlacesThenSetsUp() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    QCOMPARE(window.windowTitle(), QStringLiteral("POLLING"));
+    QCOMPARE(window.DesignSize(), QSize(200, 200));
+    window.Load();
+    QCOMPARE(rig.host.placed, 1);
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("p1")});
+    QVERIFY(window.timer.IsActive());
+    QCOMPARE(window.timer.Interval(), 500);
+    QCOMPARE(window.CloseButton().objectName(), QStringLiteral("CloseBut"));
+    QCOMPARE(window.CloseButton().accessibleDescription(), QStringLiteral("CloseBut"));
+}
+
+void FunctionWindowTest::UnloadRunsOnceAndReleases() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.Load();
+    rig.TakeWritten();
+    QSignalSpy unloaded(&window, &FunctionWindow::Unloaded);
+    window.Unload();
+    window.Unload();
+    QVERIFY(window.IsUnloaded());
+    QVERIFY(!window.timer.IsActive());
+    QCOMPARE(unloaded.size(), 1);
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
+    QCOMPARE(rig.host.enabledCalls, QList<bool>{true});
+
+    PollingWindow quiet(rig.context);
+    quiet.releases = false;
+    quiet.Load();
+    rig.TakeWritten();
+    quiet.Unload();
+    QVERIFY(rig.TakeWritten().isEmpty());
+    QCOMPARE(rig.host.enabledCalls, (QList<bool>{true, true}));
+}
+
+void FunctionWindowTest::NothingIsSentAfterTheUnload() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.Load();
+    window.Unload();
+    rig.TakeWritten();
+    window.timer.Tick();
+    QCOMPARE(window.ReadMeasurement(), QString());
+    QVERIFY(rig.TakeWritten().isEmpty());
+    QVERIFY(window.readings.isEmpty());
+}
+
+void FunctionWindowTest::TickReadsCountsAndShowsTheSample() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.Load();
+    rig.TakeWritten();
+    rig.port.AnswerReading(" 7275400");
+    window.timer.Tick();
+    rig.port.AnswerReading("garbage");
+    window.timer.Tick();
+    QCOMPARE(rig.TakeWritten(), (QStringList{QStringLiteral("v"), QStringLiteral("v")}));
+    QCOMPARE(window.readings, (QList<double>{7275400.0, 0.0}));
+    QVERIFY(window.sampleShownDuringCycle);
+    QVERIFY(window.sample->isHidden());
+}
+
+void FunctionWindowTest::DeferredCloseHappensAfterTheTicksExchange() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.Load();
+    rig.TakeWritten();
+    QTest::mouseClick(&window.CloseButton(), Qt::LeftButton);
+    QCOMPARE(window.CloseButton().text(), QStringLiteral("Closing..."));
+    QVERIFY(window.ClosePending());
+    QVERIFY(!window.IsUnloaded());
+    window.timer.Tick();
+    QVERIFY(window.IsUnloaded());
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
+}
+
+void FunctionWindowTest::TickDueDuringAReadingIsSkipped() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.Load();
+    rig.TakeWritten();
+    rig.port.responder = [](const QString &) {
+        return QList<FakeSerialPort::Chunk>{{0.35, "42*0\r\n"}};
+    };
+    // The reply wait services events: a tick falling due then finds the reading still waiting.
+    bool nested = false;
+    QTimer::singleShot(0, &window, [&] {
+        nested = window.timer.IsReading();
+        window.timer.Tick();
+    });
+    window.timer.Tick();
+    QVERIFY(nested);
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")});
+    QCOMPARE(window.readings, QList<double>{42.0});
+}
+
+void FunctionWindowTest::EnterAnywhereInTheWindow() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.show();
+    auto *late = new QPushButton(QStringLiteral("added later"), &window);
+    QTest::keyClick(window.entry, Qt::Key_Return);
+    QTest::keyClick(late, Qt::Key_Enter);
+    QTest::keyClick(window.entry, Qt::Key_A);
+    QCOMPARE(window.enterPresses, 2);
+    QCOMPARE(window.entry->text(), QStringLiteral("a"));
+}
+
+void FunctionWindowTest::ButtonArraySelectsOneAndReadsItBack() {
+    QWidget parent;
+    ButtonArray array(QStringLiteral("InsVBut"),
+                      {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, &parent);
+    QCOMPARE(array.At(2)->objectName(), QStringLiteral("InsVBut_2"));
+    QCOMPARE(array.Selected(), -1);
+    array.Select(1);
+    QCOMPARE(array.Selected(), 1);
+    QCOMPARE(Controls::BackColour(*array.At(1)), QColor(128, 255, 128));
+    QCOMPARE(array.At(1)->palette().color(QPalette::Button), QColor(128, 255, 128));
+    array.Select(2);
+    QCOMPARE(array.Selected(), 2);
+    QVERIFY(!Controls::IsSelected(*array.At(1)));
+    QVERIFY(!Controls::BackColour(*array.At(1)).isValid());
+    QSignalSpy clicked(&array, &ButtonArray::Clicked);
+    QTest::mouseClick(array.At(0), Qt::LeftButton);
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().first().toInt(), 0);
+}
+
+void FunctionWindowTest::FixedReadings_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("two decimals") << 50.0 << 2 << "50.00V";
+    QTest::newRow("rounded") << 68.724 << 2 << "68.72V";
+    QTest::newRow("negative") << -1.0 << 2 << "-1.00V";
+    QTest::newRow("tiny negative shows no sign") << -0.004 << 2 << "0.00V";
+    QTest::newRow("rounds away from zero") << -0.0085 << 3 << "-0.009V";
+    QTest::newRow("no thousands separator") << 1000.0 << 1 << "1000.0V";
+}
+
+void FunctionWindowTest::FixedReadings() {
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QString, text);
+    QCOMPARE(Reading::Fixed(value, decimals, QStringLiteral("V")), text);
+    QVERIFY(!Reading::IsOverRange(10000000.0));
+    QVERIFY(Reading::IsOverRange(-10000001.0));
+    QVERIFY(Reading::IsOverRange(std::numeric_limits<double>::infinity()));
+    QVERIFY(Reading::IsOverRange(std::numeric_limits<double>::quiet_NaN()));
+}
+
+QTEST_MAIN(FunctionWindowTest)
+#include "FunctionWindowTest.moc"
