@@ -13,6 +13,7 @@ demo="$top/demo"
 mkdir -p "$demo"
 cd "$demo"
 printf '3\r\n' > Settings.txt
+cp "$top/resources/MainBG.jpg" "$top/resources/FunctionBG.jpg" .
 "$top/build/sim/calsim" --port 3 --log calsim.log > calsim.out &
 calsim=$!
 trap 'kill $calsim 2>/dev/null || true' EXIT INT TERM

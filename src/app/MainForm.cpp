@@ -11,6 +11,7 @@
 #include "ProgForm.h"
 #include "ProgramState.h"
 #include "SplashForm.h"
+#include "WrapButton.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -84,10 +85,16 @@ void MainForm::BuildBackPanel() {
     QStringList captions;
     for (const FunctionEntry &entry : FunctionTable::Entries())
         captions.append(Literal(entry.buttonCaption));
-    funcBut = new ButtonArray(QStringLiteral("FuncBut"), captions, backPanel);
+    funcBut = new ButtonArray(
+        QStringLiteral("FuncBut"), captions, backPanel,
+        [](const QString &caption, QWidget *parent) { return new WrapButton(caption, parent); });
     auto *layout = new QVBoxLayout(backPanel);
+    layout->setSpacing(10);
     for (QPushButton *button : funcBut->All()) {
-        button->setMinimumHeight(48);
+        QFont font = button->font();
+        font.setBold(true);
+        button->setFont(font);
+        button->setMinimumHeight(56);
         layout->addWidget(button);
     }
     layout->addStretch(1);

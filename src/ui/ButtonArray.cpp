@@ -4,10 +4,12 @@
 
 #include <QPushButton>
 
-ButtonArray::ButtonArray(const QString &name, const QStringList &captions, QWidget *parent)
+ButtonArray::ButtonArray(const QString &name, const QStringList &captions, QWidget *parent,
+                         const Factory &create)
     : QObject(parent) {
     for (int i = 0; i < captions.size(); ++i) {
-        auto *button = new QPushButton(captions.at(i), parent);
+        QPushButton *button =
+            create ? create(captions.at(i), parent) : new QPushButton(captions.at(i), parent);
         Controls::Name(*button, Controls::ArrayName(name, i));
         connect(button, &QPushButton::clicked, this, [this, i] { emit Clicked(i); });
         buttons.append(button);

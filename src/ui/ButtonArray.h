@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class QPushButton;
 class QWidget;
 
@@ -12,7 +14,11 @@ class QWidget;
 class ButtonArray : public QObject {
     Q_OBJECT
 public:
-    ButtonArray(const QString &name, const QStringList &captions, QWidget *parent);
+    using Factory = std::function<QPushButton *(const QString &caption, QWidget *parent)>;
+
+    // `create` makes each element; plain push buttons by default.
+    ButtonArray(const QString &name, const QStringList &captions, QWidget *parent,
+                const Factory &create = {});
 
     QPushButton *At(int index) const { return buttons.at(index); }
     int Count() const { return static_cast<int>(buttons.size()); }

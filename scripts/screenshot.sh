@@ -1,0 +1,45 @@
+#!/bin/sh
+# Takes screenshots of the real program against calsim on a virtual display (Xvfb), driving it
+# with xdotool. Usage: scripts/screenshot.sh <build folder> <output.png> [xdotool steps...]
+# Each step is "click X Y", "dclick X Y", "type TEXT", "key NAME" or "wait SECONDS"; the
+# coordinates are relative to the main window, whose top left is placed at 0,0.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$1" && pwd)
+out=$(realpath -m "$2")
+shift 2
+work=$(mktemp -d)
+cd "$work"
+printf '3\r\n' > Settings.txt
+cp "$top/resources/MainBG.jpg" "$top/resources/FunctionBG.jpg" .
+"$build/sim/calsim" --port 3 > /dev/null &
+calsim=$!
+while [ ! -e COM3 ]; do sleep 0.1; done
+Xvfb :97 -screen 0 1280x860x24 > /dev/null 2>&1 &
+xvfb=$!
+trap 'kill $calsim $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+sleep 1
+export DISPLAY=:97
+"$build/src/app/vk220-panel" &
+panel=$!
+window=""
+while [ -z "$window" ]; do
+    sleep 0.3
+    window=$(xdotool search --name "VK220 Workstation Virtual Front Panel \[COM" 2>/dev/null | head -n 1 || true)
+done
+xdotool windowmove "$window" 0 0
+sleep 1
+while [ $# -gt 0 ]; do
+    case "$1" in
+        click) xdotool mousemove --window "$window" "$2" "$3" click 1; shift 3 ;;
+        dclick) xdotool mousemove --window "$window" "$2" "$3" click --repeat 2 --delay 80 1; shift 3 ;;
+        type) xdotool type --delay 60 "$2"; shift 2 ;;
+        key) xdotool key "$2"; shift 2 ;;
+        wait) sleep "$2"; shift 2 ;;
+        *) echo "unknown step $1" >&2; exit 2 ;;
+    esac
+    sleep 0.4
+done
+sleep 1
+import -window "$window" "$out"
+kill $panel 2>/dev/null || true
