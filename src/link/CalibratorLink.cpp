@@ -24,9 +24,16 @@ QString CalibratorLink::SendCommand(const QString &command) {
         // Should the line fail meanwhile, that one fault is reported once, for both.
         const bool ok = Collect(*running, false);
         Complete(*running, ok);
-        if (!ok)
+        if (!ok) {
+            portLost = !port.IsOpen();
             return QString();
+        }
     }
+
+    if (portLost && !port.IsOpen() && !port.Open())
+        return QString();
+    portLost = false;
+    const bool wasOpen = port.IsOpen();
 
     Exchange exchange{command, {}, 0, false};
     Exchange *outer = running;
@@ -39,6 +46,8 @@ QString CalibratorLink::SendCommand(const QString &command) {
         ok = Collect(exchange, true);
     }
     running = outer;
+    if (!ok && wasOpen && !port.IsOpen())
+        portLost = true;
     if (!exchange.finished)
         Complete(exchange, ok);
     return QString::fromLatin1(exchange.reply);

@@ -11,6 +11,10 @@ class SerialPort;
 // return; characters are collected until the reply ends with "*0" CR LF, or until two seconds
 // have passed since the command left and nothing more is waiting.
 //
+// A port closed by a fault while in use (a USB adapter pulled, a hung-up line) is reported once;
+// later exchanges try quietly to reopen it and return an empty reply while it stays lost, so a
+// polling window does not bring up a box every half second.
+//
 // The wait services window events once every 0.1 s, so a timer tick or a click may send a
 // command of its own inside a running exchange. Such a nested exchange first finishes collecting
 // the running one's reply and hands it over, then performs its own: two exchanges never share a
@@ -55,5 +59,6 @@ private:
     LinkObserver *observer = nullptr;
     bool offline = false;
     bool reportingError = false;
+    bool portLost = false;
     Exchange *running = nullptr;
 };

@@ -71,7 +71,10 @@ void FunctionWindow::WatchKeys(QObject *object) {
 bool FunctionWindow::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::ChildAdded)
         WatchKeys(static_cast<QChildEvent *>(event)->child());
-    if (event->type() == QEvent::KeyPress) {
+    // Presses in a popup of the window (the open list of a drop-down) belong to the popup: it
+    // has already acted on them.
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::KeyPress && (!widget || widget->window() == window())) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && OnEnterKey())
             return true;

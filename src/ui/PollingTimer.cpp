@@ -11,15 +11,22 @@ PollingTimer::PollingTimer(const QString &name, FunctionWindow &window, QWidget 
     connect(&timer, &QTimer::timeout, this, &PollingTimer::Tick);
 }
 
+void PollingTimer::Stop() {
+    timer.stop();
+    stale = reading;
+}
+
 void PollingTimer::Tick() {
     if (reading || window.IsUnloaded())
         return;
     reading = true;
-    sampleIndicator.setHidden(!sampleIndicator.isHidden());
+    stale = false;
+    sampleIndicator.show();
     sampleIndicator.repaint();
     const double counts = NumberText::LeadingNumber(window.ReadMeasurement());
-    cycle(counts);
-    sampleIndicator.setHidden(!sampleIndicator.isHidden());
+    if (!stale)
+        cycle(counts);
+    sampleIndicator.hide();
     sampleIndicator.repaint();
     reading = false;
     if (window.ClosePending())

@@ -13,6 +13,9 @@ class QWidget;
 // again and then honours the deferred-close marker, so a window waiting for its reading is
 // closed only after that exchange. A tick that falls due while the previous reading still waits
 // for its reply is skipped.
+//
+// Windows stop polling while they change what is measured. A reading still waiting for its
+// reply when polling stops was taken on the old range or resistance: it is not handed over.
 class PollingTimer : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +27,7 @@ public:
                  Cycle cycle);
 
     void Start() { timer.start(); }
-    void Stop() { timer.stop(); }
+    void Stop();
     bool IsActive() const { return timer.isActive(); }
     int Interval() const { return timer.interval(); }
     bool IsReading() const { return reading; }
@@ -38,4 +41,5 @@ private:
     QWidget &sampleIndicator;
     Cycle cycle;
     bool reading = false;
+    bool stale = false;
 };

@@ -65,6 +65,7 @@ private slots:
     void ConsoleGetsCommandAndReplyOnlyWhileShown();
     void ClosedPortReportsOnceAndLogsNothing();
     void FaultDuringTheWaitEndsTheExchange();
+    void LostPortIsReportedOnceThenReopenedQuietly();
     void NestedExchangeNeverSharesAReply();
     void ErrorsWhileTheBoxIsOpenAreNotStacked();
 };
@@ -186,6 +187,34 @@ void CalibratorLinkTest::FaultDuringTheWaitEndsTheExchange() {
     QCOMPARE(rig.observer.errors, QStringList{QStringLiteral("Device vanished")});
     QVERIFY(rig.Elapsed(start) < 0.5);
     QVERIFY(!rig.port.IsOpen());
+}
+
+void CalibratorLinkTest::LostPortIsReportedOnceThenReopenedQuietly() {
+    Rig rig;
+    rig.port.ioError = QStringLiteral("Device vanished");
+    rig.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(rig.observer.errors.size(), 1);
+    QVERIFY(!rig.port.IsOpen());
+
+    // While the device stays away: no box, nothing written, an empty reply.
+    rig.port.openError = QStringLiteral("No such file or directory");
+    for (int tick = 0; tick < 5; ++tick)
+        QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QString());
+    QCOMPARE(rig.observer.errors.size(), 1);
+    QVERIFY(rig.port.written.isEmpty());
+
+    // Back again: the next exchange reopens the port and goes ahead.
+    rig.port.openError.clear();
+    rig.port.AnswerAll("5");
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QStringLiteral("5*0\r\n"));
+    QVERIFY(rig.port.IsOpen());
+    QCOMPARE(rig.port.written, QStringList{QStringLiteral("v")});
+
+    // A port that was never open is reported every time, as at start-up.
+    rig.port.Close();
+    rig.link.SendCommand(QStringLiteral("T"));
+    rig.link.SendCommand(QStringLiteral("T"));
+    QCOMPARE(rig.observer.errors.size(), 3);
 }
 
 void CalibratorLinkTest::NestedExchangeNeverSharesAReply() {

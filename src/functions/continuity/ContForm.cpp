@@ -1,0 +1,143 @@
+#include "ContForm.h"
+
+#include "ContCurrent.h"
+#include "ContResistances.h"
+
+#include "ButtonArray.h"
+#include "Controls.h"
+#include "PollingTimer.h"
+#include "SerialPort.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace {
+
+constexpr int WidthTwips = 9600;
+constexpr int HeightTwips = 5700;
+
+QStringList Captions() {
+    QStringList captions;
+    for (const ContResistance &resistance : ContResistances::Table())
+        captions.append(resistance.caption);
+    return captions;
+}
+
+QLabel *NamedLabel(const QString &name, const QString &text, int pointSize, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    Controls::Name(*label, name);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QFrame *Line(const QString &name, QWidget *parent) {
+    auto *line = new QFrame(parent);
+    Controls::Name(*line, name);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
+
+ContForm::ContForm(FunctionContext &context)
+    : FunctionWindow(context, Title, WidthTwips, HeightTwips),
+      contBut(new ButtonArray(QStringLiteral("ContBut"), Captions(), this)),
+      contLab(NamedLabel(QStringLiteral("ContLab"), QString(), 24, this)),
+      contCurLab(NamedLabel(QStringLiteral("ContCurLab"), QStringLiteral("0.0mA"), 24, this)),
+      contCurLab2(NamedLabel(QStringLiteral("ContCurLab2"),
+                             QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"), 10, this)),
+      curLine1(Line(QStringLiteral("CurLine1"), this)),
+      curLine2(Line(QStringLiteral("CurLine2"), this)),
+      sampleLab(NamedLabel(QStringLiteral("SampleLab"), QStringLiteral("SMPL"), 8, this)),
+      contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *sampleLab,
+                                 [this](double counts) { ShowReading(counts); })) {
+    sampleLab->hide();
+    BuildLayout();
+    connect(contBut, &ButtonArray::Clicked, this, &ContForm::SelectResistance);
+}
+
+void ContForm::BuildLayout() {
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(
+        NamedLabel(QStringLiteral("FunctionLab"), QStringLiteral("FUNCTION"), 10, this));
+    heading->addStretch(1);
+    heading->addWidget(
+        NamedLabel(QStringLiteral("ContinuityLab"), QStringLiteral("CONTINUITY"), 14, this));
+    layout->addLayout(heading);
+    layout->addWidget(NamedLabel(QStringLiteral("ContResLab"),
+                                 QStringLiteral("CONTINUITY RESISTANCE"), 10, this));
+    layout->addWidget(contLab);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : contBut->All())
+        buttons->addWidget(button);
+    layout->addLayout(buttons);
+    layout->addWidget(curLine1);
+    layout->addWidget(contCurLab2);
+    auto *current = new QHBoxLayout;
+    current->addStretch(1);
+    current->addWidget(contCurLab);
+    current->addWidget(sampleLab, 0, Qt::AlignTop);
+    current->addStretch(1);
+    layout->addLayout(current);
+    layout->addWidget(curLine2);
+    layout->addStretch(1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(&CloseButton());
+    layout->addLayout(bottom);
+}
+
+void ContForm::OnLoad() {
+    SelectResistance(ContResistances::CurrentIndex);
+}
+
+void ContForm::OnUnload() {
+    contTimer->Stop();
+}
+
+void ContForm::SetCurrentDisplayVisible(bool visible) {
+    const std::initializer_list<QWidget *> display{curLine1, curLine2, contCurLab, contCurLab2};
+    for (QWidget *widget : display)
+        widget->setVisible(visible);
+}
+
+void ContForm::SelectResistance(int index) {
+    const bool measuresCurrent = index == ContResistances::CurrentIndex;
+    SetCurrentDisplayVisible(false);
+    sampleLab->hide();
+    contTimer->Stop();
+    contBut->Select(index);
+    contLab->setText(ContResistances::Table().at(static_cast<size_t>(index)).display);
+    if (measuresCurrent)
+        SetCurrentDisplayVisible(true);
+    Send(ContResistances::SelectCommand(index));
+    Send(QStringLiteral("p0"));
+    if (measuresCurrent) {
+        contTimer->Start();
+    } else if (ClosePending() && !contTimer->IsReading()) {
+        // Close was asked for while the current was polled, and no tick is left to honour it.
+        Unload();
+    }
+}
+
+void ContForm::CloseOnRequest() {
+    if (Controls::IsSelected(*contBut->At(ContResistances::CurrentIndex)))
+        RequestDeferredClose();
+    else
+        Unload();
+}
+
+void ContForm::ShowReading(double counts) {
+    contCurLab->setText(ContCurrent::Text(counts));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "FunctionWindow.h"
+
+class ButtonArray;
+class PollingTimer;
+class QFrame;
+class QLabel;
+
+// The continuity window: the adapter presents one of six resistances to a continuity tester, and
+// on the 1 Ω setting the tester's current is read from the calibrator every 500 ms.
+class ContForm final : public FunctionWindow {
+    Q_OBJECT
+public:
+    static inline const QString Title = QStringLiteral("CONTINUITY RESISTANCE & CURRENT");
+
+    explicit ContForm(FunctionContext &context);
+
+    // Switches the adapter to resistance `index`; the current is polled on 1 Ω only.
+    void SelectResistance(int index);
+
+    // While the current is polled a reading may be under way: the next tick closes the window
+    // after its exchange. On any other setting, or once polling has stopped on a lost port, the
+    // window closes at once.
+    void CloseOnRequest() override;
+
+    ButtonArray &ContBut() const { return *contBut; }
+    QLabel &ContLab() const { return *contLab; }
+    QLabel &ContCurLab() const { return *contCurLab; }
+    QLabel &ContCurLab2() const { return *contCurLab2; }
+    QFrame &CurLine1() const { return *curLine1; }
+    QFrame &CurLine2() const { return *curLine2; }
+    QLabel &SampleLab() const { return *sampleLab; }
+    PollingTimer &ContTimer() const { return *contTimer; }
+
+protected:
+    void OnLoad() override;
+    void OnUnload() override;
+
+private:
+    void BuildLayout();
+    void SetCurrentDisplayVisible(bool visible);
+    void ShowReading(double counts);
+
+    ButtonArray *contBut;
+    QLabel *contLab;
+    QLabel *contCurLab;
+    QLabel *contCurLab2;
+    QFrame *curLine1;
+    QFrame *curLine2;
+    QLabel *sampleLab;
+    PollingTimer *contTimer;
+};

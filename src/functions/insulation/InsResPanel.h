@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ResistanceDigits.h"
+
+#include <QFrame>
+
+class ButtonArray;
+class CommandQueue;
+class MessageBoxes;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
+// The resistance page of the insulation window: six decade digits with their spin buttons, the
+// manual entry, full scale and zero. The setting lives only in the digit captions; every change
+// ends with SetIns, which sends the preset and the resistance mask.
+class InsResPanel final : public QFrame {
+    Q_OBJECT
+public:
+    static inline const QString PageText = QStringLiteral("#Insulation Res.");
+    static inline const QString EnterValue = QStringLiteral("ENTER VALUE");
+    static inline const QString EnterValueNumeric = QStringLiteral("ENTER VALUE (NUMERIC)");
+
+    InsResPanel(MessageBoxes &boxes, CommandQueue &queue, QWidget *parent);
+
+    // Labels the calibrator's display and sends the present digits: the page comes into use.
+    void Announce();
+    void SetIns();
+    void Increment(int index);
+    void Decrement(int index);
+    // Takes the manual entry into the digits.
+    void Set();
+    void FullScale();
+    void Zero();
+    void SetDigit(int index, const QString &caption);
+
+    // The digits as the operator reads them: "0010.00".
+    QString Display() const;
+    // The two lines last sent by SetIns.
+    QString Caption() const;
+
+    QLabel &DigitLab(int index) const { return *digitLab.at(static_cast<size_t>(index)); }
+    ButtonArray &AdjUp() const { return *adjUp; }
+    ButtonArray &AdjDown() const { return *adjDown; }
+    QLineEdit &InsManText() const { return *insManText; }
+    QLabel &EntValLab() const { return *entValLab; }
+    QPushButton &SetBut() const { return *setBut; }
+    QPushButton &FSBut() const { return *fsBut; }
+    QPushButton &ZeroBut() const { return *zeroBut; }
+
+private:
+    QLayout *BuildDigits();
+    QLayout *BuildEntry();
+    // The readout of the masks just sent, one line each.
+    void ShowMasks(const QStringList &masks);
+    void FilterEntry();
+    int Digit(int index) const;
+    ResistanceDigits::Values Values() const;
+    QStringList Masks() const;
+
+    MessageBoxes &boxes;
+    CommandQueue &queue;
+    std::array<QLabel *, ResistanceDigits::Count> digitLab{};
+    ButtonArray *adjUp;
+    ButtonArray *adjDown;
+    QLineEdit *insManText;
+    QLabel *entValLab;
+    QPushButton *setBut;
+    QPushButton *fsBut;
+    QPushButton *zeroBut;
+    QLabel *maskLab;
+};

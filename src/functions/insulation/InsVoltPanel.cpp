@@ -1,0 +1,97 @@
+#include "InsVoltPanel.h"
+
+#include "ButtonArray.h"
+#include "CommandQueue.h"
+#include "Controls.h"
+#include "MessageBoxes.h"
+#include "PollingTimer.h"
+#include "ResistanceDigits.h"
+#include "VoltageRanges.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace {
+
+QStringList Captions() {
+    QStringList captions;
+    for (const VoltageRanges::Range &range : VoltageRanges::Table())
+        captions.append(range.caption);
+    return captions;
+}
+
+} // namespace
+
+InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes, CommandQueue &queue,
+                           QWidget *parent)
+    : QFrame(parent), boxes(boxes), queue(queue),
+      insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
+      insVLab(new QLabel(VoltageRanges::InitialText, this)),
+      sampleLab(new QLabel(QStringLiteral("SMPL"), this)),
+      insVTimer(new PollingTimer(QStringLiteral("InsVTimer"), window, *sampleLab,
+                                 [this](double counts) { ShowReading(counts); })) {
+    Controls::Name(*this, QStringLiteral("InsVoltPanel"));
+    Controls::Name(*insVLab, QStringLiteral("InsVLab"));
+    Controls::Name(*sampleLab, QStringLiteral("SampleLab"));
+    setFrameShape(QFrame::StyledPanel);
+    sampleLab->hide();
+    connect(insVBut, &ButtonArray::Clicked, this, &InsVoltPanel::SelectRange);
+
+    auto *heading = new QLabel(QStringLiteral("INSULATION TEST VOLTAGE"), this);
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    QFont readingFont = insVLab->font();
+    readingFont.setPointSize(26);
+    readingFont.setBold(true);
+    insVLab->setFont(readingFont);
+    insVLab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    insVLab->setFrameShape(QFrame::Panel);
+    insVLab->setFrameShadow(QFrame::Sunken);
+
+    auto *ranges = new QHBoxLayout;
+    for (QPushButton *button : insVBut->All())
+        ranges->addWidget(button);
+    auto *reading = new QHBoxLayout;
+    reading->addWidget(insVLab, 1);
+    reading->addWidget(sampleLab);
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(heading);
+    column->addLayout(ranges);
+    column->addStretch();
+    column->addLayout(reading);
+    column->addStretch();
+}
+
+void InsVoltPanel::SelectRange(int index) {
+    if (VoltageRanges::GuardRefuses(insVLab->text())) {
+        boxes.Inform(QStringLiteral("Voltage On Input"),
+                     QStringLiteral("WARNING >50V Detected On Input\r\rPlease remove voltage from "
+                                    "outputs before changing range"));
+        return;
+    }
+    insVTimer->Stop();
+    insVBut->Select(index);
+    const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
+    queue.Run({QStringLiteral("p%1").arg(ResistanceDigits::PresetMask),
+               QStringLiteral("p%1").arg(range.mask),
+               QStringLiteral("#Ins.: ") + insVBut->At(index)->text()},
+              [this] { insVTimer->Start(); });
+}
+
+void InsVoltPanel::StopPolling() {
+    insVTimer->Stop();
+}
+
+bool InsVoltPanel::Busy() const {
+    return insVTimer->IsActive() || insVTimer->IsReading();
+}
+
+void InsVoltPanel::ShowReading(double counts) {
+    if (const auto text = VoltageRanges::DisplayFor(counts, insVBut->Selected()))
+        insVLab->setText(*text);
+}

@@ -1,0 +1,132 @@
+#include "DMMForm.h"
+
+#include "DMMRanges.h"
+#include "DMMReading.h"
+
+#include "ButtonArray.h"
+#include "Controls.h"
+#include "PollingTimer.h"
+#include "SerialPort.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WidthTwips = 9600;
+constexpr int HeightTwips = 5700;
+
+QStringList Captions() {
+    QStringList captions;
+    for (const DMMRange &range : DMMRanges::Table())
+        captions.append(range.caption);
+    return captions;
+}
+
+QLabel *NamedLabel(const QString &name, const QString &text, int pointSize, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    Controls::Name(*label, name);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+DMMForm::DMMForm(FunctionContext &context)
+    : FunctionWindow(context, Title, WidthTwips, HeightTwips),
+      dmmBut(new ButtonArray(QStringLiteral("DMMBut"), Captions(), this)),
+      nullBut(new QPushButton(QStringLiteral("NULL"), this)),
+      nullLab(NamedLabel(QStringLiteral("NullLab"), QStringLiteral("NULL ON"), 9, this)),
+      readLab(NamedLabel(QStringLiteral("ReadLab"), QStringLiteral("0.0000V"), 28, this)),
+      dispInfoLab(NamedLabel(QStringLiteral("DispInfoLab"), QStringLiteral("VOLTAGE MEASUREMENT"),
+                             10, this)),
+      sampleLab(NamedLabel(QStringLiteral("SampleLab"), QStringLiteral("SMPL"), 8, this)),
+      readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *sampleLab,
+                                 [this](double raw) { ShowReading(raw); })) {
+    Controls::Name(*nullBut, QStringLiteral("NULLBut"));
+    nullLab->hide();
+    sampleLab->hide();
+    BuildLayout();
+    connect(dmmBut, &ButtonArray::Clicked, this, &DMMForm::SelectRange);
+    connect(nullBut, &QPushButton::clicked, this, &DMMForm::ToggleNull);
+}
+
+void DMMForm::BuildLayout() {
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(
+        NamedLabel(QStringLiteral("FunctionLab"), QStringLiteral("FUNCTION"), 10, this));
+    heading->addStretch(1);
+    heading->addWidget(
+        NamedLabel(QStringLiteral("MeasurementLab"), QStringLiteral("MEASUREMENT"), 14, this));
+    layout->addLayout(heading);
+    layout->addWidget(dispInfoLab);
+    auto *reading = new QHBoxLayout;
+    reading->addWidget(nullLab, 0, Qt::AlignTop);
+    reading->addStretch(1);
+    reading->addWidget(readLab);
+    reading->addWidget(sampleLab, 0, Qt::AlignTop);
+    reading->addStretch(1);
+    layout->addLayout(reading);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : dmmBut->All())
+        buttons->addWidget(button);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(nullBut);
+    bottom->addStretch(1);
+    bottom->addWidget(&CloseButton());
+    layout->addLayout(bottom);
+}
+
+void DMMForm::OnLoad() {
+    SelectRange(DMMRanges::OpeningIndex);
+}
+
+void DMMForm::OnUnload() {
+    readTimer->Stop();
+}
+
+void DMMForm::SelectRange(int index) {
+    // Stopped for the whole change, so that no reading comes between the switching lines and
+    // the new range's display text.
+    readTimer->Stop();
+    if (NullOn())
+        ToggleNull();
+    dmmBut->Select(index);
+    const DMMRange &range = DMMRanges::Table().at(static_cast<size_t>(index));
+    Send(range.maskCommand);
+    Send(QStringLiteral("p0"));
+    Send(range.displayCommand);
+    dispInfoLab->setText(range.information);
+    readTimer->Start();
+}
+
+bool DMMForm::NullOn() const {
+    return Controls::HasBackColour(*nullBut, Controls::NullColour);
+}
+
+void DMMForm::ToggleNull() {
+    const bool on = !NullOn();
+    Controls::SetBackColour(*nullBut, on ? Controls::NullColour : QColor());
+    nullLab->setVisible(on);
+}
+
+void DMMForm::CloseOnRequest() {
+    RequestDeferredClose();
+}
+
+void DMMForm::ShowReading(double raw) {
+    nullOffset = DMMReading::UpdatedOffset(NullOn(), nullOffset, raw);
+    const int index = dmmBut->Selected();
+    if (index >= 0)
+        readLab->setText(
+            DMMReading::Text(raw, nullOffset, DMMRanges::Table().at(static_cast<size_t>(index))));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "FunctionWindow.h"
+
+class ButtonArray;
+class PollingTimer;
+class QLabel;
+
+// The mA and mV window: the calibrator measures on one of four ranges, read every 500 ms, with a
+// NULL function that takes off the reading held when it was switched on.
+class DMMForm final : public FunctionWindow {
+    Q_OBJECT
+public:
+    static inline const QString Title = QStringLiteral("mA & mV MEASUREMENT");
+
+    explicit DMMForm(FunctionContext &context);
+
+    // Switches to range `index`; NULL goes off and the reading restarts.
+    void SelectRange(int index);
+    // Switches NULL on or off; the next reading captures or drops the offset.
+    void ToggleNull();
+    bool NullOn() const;
+
+    // A reading may be under way at any moment: the window stays in sight, its "Close" reading
+    // "Closing...", until the next tick has finished its exchange and unloads it. Once polling
+    // has stopped on a lost port no tick is coming, and the window closes at once.
+    void CloseOnRequest() override;
+
+    ButtonArray &DMMBut() const { return *dmmBut; }
+    QPushButton &NULLBut() const { return *nullBut; }
+    QLabel &NullLab() const { return *nullLab; }
+    QLabel &ReadLab() const { return *readLab; }
+    QLabel &DispInfoLab() const { return *dispInfoLab; }
+    QLabel &SampleLab() const { return *sampleLab; }
+    PollingTimer &ReadTimer() const { return *readTimer; }
+    double NullOffset() const { return nullOffset; }
+
+protected:
+    void OnLoad() override;
+    void OnUnload() override;
+    // The calibrator is left measuring: this window hands nothing back when it closes.
+    bool ReleasesOnUnload() const override { return false; }
+
+private:
+    void BuildLayout();
+    void ShowReading(double raw);
+
+    ButtonArray *dmmBut;
+    QPushButton *nullBut;
+    QLabel *nullLab;
+    QLabel *readLab;
+    QLabel *dispInfoLab;
+    QLabel *sampleLab;
+    PollingTimer *readTimer;
+    // In counts; 0 while none is captured.
+    double nullOffset = 0.0;
+    // Set when the serial port was lost during a reading: polling stops, so that the operator
+};

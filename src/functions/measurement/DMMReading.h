@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+struct DMMRange;
+
+// The reading cycle's arithmetic: the NULL offset and the reading display.
+namespace DMMReading {
+
+inline const QString OverRangeText = QStringLiteral("Overrange");
+
+// The NULL offset after a reading of `raw` counts. With NULL on and no offset held, the reading
+// becomes the offset; with NULL off, any offset is dropped. An offset of 0 counts as none, so a
+// zero reading is captured again on the next cycle; so is an over-range reading, which is no
+// measurement to null against.
+double UpdatedOffset(bool nullOn, double offset, double raw);
+
+// The reading display for `raw` counts less `offset` on `range`: "3.413mA". Over range is judged
+// on the raw reading, before the offset is taken off.
+QString Text(double raw, double offset, const DMMRange &range);
+
+} // namespace DMMReading

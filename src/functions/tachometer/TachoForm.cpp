@@ -1,0 +1,96 @@
+#include "TachoForm.h"
+
+#include "Controls.h"
+#include "MessageBoxes.h"
+#include "SpeedSetting.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WidthTwips = 5400;
+constexpr int HeightTwips = 3600;
+// The adapter's switching mask for the tachometer output: bits 7 and 24.
+const QString SwitchingMask = QStringLiteral("p16777344");
+const QString OpeningSpeed = QStringLiteral("600");
+
+QLabel *DisplayLabel(const QString &caption, int pointSize) {
+    auto *label = new QLabel(caption);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+TachoForm::TachoForm(FunctionContext &context)
+    : FunctionWindow(context, Title, WidthTwips, HeightTwips), rpmText(new QLineEdit),
+      rpmLab(DisplayLabel(QString(), 18)) {
+    Controls::Name(*rpmText, QStringLiteral("RPMText"));
+    Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
+    auto *setBut = new QPushButton(QStringLiteral("Set "));
+    Controls::Name(*setBut, QStringLiteral("SetBut"));
+    connect(setBut, &QPushButton::clicked, this, &TachoForm::Set);
+
+    auto *entryRow = new QHBoxLayout;
+    entryRow->addWidget(rpmText, 1);
+    entryRow->addWidget(new QLabel(QStringLiteral("RPM")));
+    auto *entry = new QVBoxLayout;
+    entry->addWidget(new QLabel(QStringLiteral("ENTER VALUE")));
+    entry->addLayout(entryRow);
+    entry->addWidget(setBut);
+    entry->addStretch(1);
+
+    auto *display = new QFrame;
+    display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *displayLayout = new QVBoxLayout(display);
+    displayLayout->addWidget(DisplayLabel(QStringLiteral("RPM"), 10));
+    displayLayout->addWidget(rpmLab, 1);
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(entry, 1);
+    body->addWidget(display, 1);
+    auto *closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    closeRow->addWidget(&CloseButton());
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(closeRow);
+}
+
+void TachoForm::OnLoad() {
+    Send(SwitchingMask);
+    Send(QStringLiteral("p0"));
+    rpmText->setText(OpeningSpeed);
+    Set();
+    rpmText->clear();
+    Send(QStringLiteral("S0"));
+}
+
+bool TachoForm::OnEnterKey() {
+    // Enter on an empty entry does nothing, whereas the Set button refuses it with the message.
+    if (rpmText->text().isEmpty())
+        return false;
+    Set();
+    return true;
+}
+
+void TachoForm::Set() {
+    const std::optional<QString> speed = SpeedSetting::SpeedText(rpmText->text());
+    if (!speed) {
+        context.boxes.Inform(SpeedSetting::RefusalTitle, SpeedSetting::RefusalText);
+        return;
+    }
+    rpmText->clear();
+    rpmLab->setText(SpeedSetting::Caption(*speed));
+    for (const QString &line : SpeedSetting::Commands(*speed))
+        Send(line);
+}

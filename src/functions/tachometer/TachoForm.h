@@ -1,0 +1,27 @@
+#pragma once
+
+#include "FunctionWindow.h"
+
+class QLabel;
+class QLineEdit;
+
+// The tachometer calibration window: a speed entry whose accepted value, rounded down to the
+// 6 RPM step, the calibrator produces.
+class TachoForm final : public FunctionWindow {
+    Q_OBJECT
+public:
+    static inline const QString Title = QStringLiteral("TACHOMETER CALIBRATION FUNCTION");
+
+    explicit TachoForm(FunctionContext &context);
+
+protected:
+    void OnLoad() override;
+    bool OnEnterKey() override;
+
+private:
+    // Reads RPMText and, when the speed is within the limits, sets it and shows it.
+    void Set();
+
+    QLineEdit *rpmText;
+    QLabel *rpmLab;
+};

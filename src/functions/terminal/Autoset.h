@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The "Autoset Output ON" preference switches the output on after each change, except a high
+// voltage, which is always left in standby.
+namespace Autoset {
+
+// A high voltage is more than 40 on the voltage terminals. The entry's number is judged as
+// written (unit ignored, so "45000mV" counts) and also as the value it stands for (so "0.045kV"
+// counts); both by magnitude, so a negative voltage is judged like a positive one.
+bool IsHighVoltage(bool voltageSelected, QStringView entry);
+
+// Caption of the preference box: it is disabled, and says so, while the output is high voltage.
+QString Caption(bool highVoltage);
+
+} // namespace Autoset

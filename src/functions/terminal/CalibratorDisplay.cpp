@@ -1,0 +1,64 @@
+#include "CalibratorDisplay.h"
+
+#include "Controls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *Readout(const QString &name, const QString &caption, int pointSize, Qt::Alignment align) {
+    auto *label = new QLabel(caption);
+    Controls::Name(*label, name);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(align | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel *Legend(const QString &caption) {
+    auto *label = new QLabel(caption);
+    QFont font = label->font();
+    font.setPointSize(7);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+CalibratorDisplay::CalibratorDisplay(QWidget *parent)
+    : QFrame(parent),
+      opLab(Readout(QStringLiteral("OPLab"), QStringLiteral("---"), 12, Qt::AlignLeft)),
+      display(Readout(QStringLiteral("Display"), QStringLiteral("0.000mV"), 24, Qt::AlignRight)),
+      hzLab(Readout(QStringLiteral("HzLab"), QStringLiteral("DC"), 14, Qt::AlignLeft)),
+      calOpLab(Readout(QStringLiteral("CalOPLab"), QStringLiteral("---"), 10, Qt::AlignRight)) {
+    // A lit display window, like the calibrator's own.
+    auto *screen = new QFrame;
+    screen->setObjectName(QStringLiteral("Screen"));
+    screen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    screen->setStyleSheet(QStringLiteral("QFrame#Screen { background: rgb(24, 40, 32); }"
+                                         "QLabel { color: rgb(150, 255, 170); }"));
+    auto *screenLayout = new QGridLayout(screen);
+    screenLayout->addWidget(Legend(QStringLiteral("OUTPUT")), 0, 0);
+    screenLayout->addWidget(display, 1, 0);
+    screenLayout->addWidget(hzLab, 1, 1);
+    screenLayout->addWidget(Legend(QStringLiteral("CALIBRATOR DELIVERS")), 2, 0, Qt::AlignRight);
+    screenLayout->addWidget(calOpLab, 3, 0);
+    screenLayout->setColumnStretch(0, 3);
+    screenLayout->setColumnStretch(1, 1);
+
+    auto *outputValue = new QGroupBox(QStringLiteral("Output Value"));
+    auto *outputValueLayout = new QVBoxLayout(outputValue);
+    outputValueLayout->addWidget(opLab);
+    outputValueLayout->addStretch(1);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(outputValue, 1);
+    layout->addWidget(screen, 3);
+}

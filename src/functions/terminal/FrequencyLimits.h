@@ -1,0 +1,16 @@
+#pragma once
+
+#include "InformBox.h"
+
+#include <optional>
+
+// The "Hz" key sets frequencies from 10 Hz to 100000 Hz.
+namespace FrequencyLimits {
+
+constexpr double Lowest = 10;
+constexpr double Highest = 100000;
+
+// The box that refuses frequency `f`, or nothing when it is within the limits.
+std::optional<InformBox> Refusal(double f);
+
+} // namespace FrequencyLimits

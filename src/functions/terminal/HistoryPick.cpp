@@ -1,0 +1,13 @@
+#include "HistoryPick.h"
+
+#include <algorithm>
+
+HistoryPick ParseHistoryPick(QStringView item) {
+    const qsizetype colon = item.indexOf(u':');
+    if (colon < 0)
+        return {item.toString(), std::nullopt};
+    // The readout and the frequency stand on either side of " : ".
+    const qsizetype entryEnd = std::max<qsizetype>(colon - 1, 0);
+    const qsizetype frequencyStart = std::min(colon + 2, item.size());
+    return {item.first(entryEnd).toString(), item.sliced(frequencyStart).toString()};
+}

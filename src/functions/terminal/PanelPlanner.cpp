@@ -1,0 +1,308 @@
+#include "PanelPlanner.h"
+
+#include "Autoset.h"
+#include "CoilRules.h"
+#include "ConVal.h"
+#include "CurrentPaths.h"
+#include "FrequencyLimits.h"
+#include "HistoryPick.h"
+#include "NumberText.h"
+#include "Readout.h"
+#include "SetCalibratorOutput.h"
+#include "TerminalButtons.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace PanelSteps;
+
+// Currents above this go to the HIGH CURRENT terminals.
+constexpr double lowCurrentLimit = 2;
+
+class Builder {
+public:
+    Builder(const PanelState &state, QString &lastRangeCommand)
+        : state(state), lastRangeCommand(lastRangeCommand) {}
+
+    PanelPlan Finish() { return {steps, state}; }
+
+    void SelectTerminal(int index, bool autoSelecting);
+    // False when the coil limit stopped it.
+    bool Enter();
+    void PickHistory(QStringView item);
+    void Hz();
+    void Dc();
+    void CurrentEntry();
+    void OutputOn();
+    void Standby();
+    void SetPending(bool pending);
+    void SetAutosetChecked(bool checked) { state.autosetChecked = checked; }
+
+private:
+    void Send(const QString &line) { steps << PanelSteps::Send{line}; }
+    void SetEntry(const QString &text);
+    void SetDisplay(const QString &text);
+    void SetFrequency(const QString &text);
+    void OfferPaths(const QList<int> &enabled, bool reselect);
+    void ApplyAutoset();
+    // Sets the present amplitude again at `frequencyArgument`; true when it was set.
+    bool ChangeFrequency(const QString &frequencyArgument);
+
+    PanelState state;
+    QString &lastRangeCommand;
+    QList<PanelStep> steps;
+};
+
+void Builder::SetEntry(const QString &text) {
+    state.entry = text;
+    steps << PanelSteps::SetEntry{text};
+}
+
+void Builder::SetDisplay(const QString &text) {
+    state.display = text;
+    steps << PanelSteps::SetDisplay{text};
+}
+
+void Builder::SetFrequency(const QString &text) {
+    state.frequency = text;
+    steps << PanelSteps::SetFrequency{text};
+}
+
+void Builder::SetPending(bool pending) {
+    state.coilSelectPending = pending;
+    steps << SetCoilSelectPending{pending};
+}
+
+void Builder::OfferPaths(const QList<int> &enabled, bool reselect) {
+    state.enabledPaths = enabled;
+    steps << OfferCurrentPaths{enabled, reselect};
+}
+
+void Builder::OutputOn() {
+    Send(QStringLiteral("S0"));
+    steps << ShowOutputOn{true};
+}
+
+void Builder::Standby() {
+    Send(QStringLiteral("S1"));
+    steps << ShowOutputOn{false};
+}
+
+void Builder::SelectTerminal(int index, bool autoSelecting) {
+    const bool currentPath = CurrentPaths::IsCurrentPath(index);
+    const QStringList commands = TerminalButtons::SelectionCommands(index);
+    for (qsizetype i = 0; i + 1 < commands.size(); ++i)
+        Send(commands[i]);
+    state.selected = TerminalButtons::PointOf(index);
+    steps << ShowSelection{state.selected, currentPath};
+    Send(commands.last());
+
+    if (!autoSelecting && !(currentPath && state.coilSelectPending)) {
+        SetEntry(state.selected == OutputPoint::Voltage ? QStringLiteral("0V")
+                                                        : QStringLiteral("0A"));
+        Enter();
+    }
+    steps << SetEnterEnabled{true};
+    SetPending(false);
+}
+
+bool Builder::Enter() {
+    if (state.entry.trimmed().isEmpty())
+        return true;
+    steps << SetCalOutput{QStringLiteral("---")};
+    if (!state.entry.contains(u'A') && !state.entry.contains(u'V'))
+        SetEntry(state.entry + (state.selected == OutputPoint::Voltage ? u'V' : u'A'));
+    const double value = ConVal(state.entry).value;
+
+    if (!state.entry.endsWith(u'A')) {
+        if (state.selected != OutputPoint::Voltage)
+            SelectTerminal(static_cast<int>(OutputPoint::Voltage), true);
+    } else if (!OutputPoints::IsCoil(state.selected)) {
+        const OutputPoint terminals =
+            std::fabs(value) > lowCurrentLimit ? OutputPoint::HighCurrent : OutputPoint::LowCurrent;
+        if (state.selected != terminals)
+            SelectTerminal(static_cast<int>(terminals), true);
+    }
+
+    const int turns = OutputPoints::CoilTurns(state.selected);
+    const CoilRules::Division division = CoilRules::Divide(state.entry, value, turns);
+    if (division.entry != state.entry)
+        SetEntry(division.entry);
+    steps << SetCalOutput{division.calOutput};
+    if (CoilRules::ExceedsLimit(value, turns)) {
+        SetEntry(QString());
+        steps << CoilRules::LimitBox(turns);
+        Standby();
+        return false;
+    }
+
+    const OutputPlan output = SetCalibratorOutput(
+        {state.entry, state.frequency, OutputPoints::IsCoil(state.selected)}, lastRangeCommand);
+    if (!output.accepted) {
+        steps << output.refusal;
+        SetEntry(QString());
+        return true;
+    }
+    for (const QString &command : output.commands)
+        Send(command);
+    ApplyAutoset();
+    SetDisplay(Readout::Text(output.RangeCommand, output.OutputValue, turns));
+    steps << AddHistory{Readout::HistoryEntry(state.display, state.frequency)};
+    SetEntry(QString());
+    if (turns > 1)
+        Send(CoilRules::DisplayLabel(state.display, turns));
+    return true;
+}
+
+void Builder::PickHistory(QStringView item) {
+    const HistoryPick pick = ParseHistoryPick(item);
+    SetEntry(pick.entry);
+    if (pick.frequency)
+        SetFrequency(*pick.frequency);
+    Enter();
+}
+
+void Builder::Hz() {
+    if (const auto refusal = FrequencyLimits::Refusal(NumberText::LeadingNumber(state.entry))) {
+        SetEntry(QString());
+        steps << *refusal;
+        return;
+    }
+    SetFrequency(state.entry + QStringLiteral("Hz"));
+    if (ChangeFrequency(state.frequency))
+        steps << SetPlusMinusEnabled{false};
+    SetEntry(QString());
+}
+
+void Builder::Dc() {
+    SetFrequency(QStringLiteral("DC"));
+    ChangeFrequency(QStringLiteral("0"));
+    SetEntry(QString());
+    steps << SetPlusMinusEnabled{true};
+}
+
+bool Builder::ChangeFrequency(const QString &frequencyArgument) {
+    const Readout::Amplitude amplitude = Readout::FromDisplay(state.display, state.selected);
+    SetEntry(amplitude.entry);
+    const OutputPlan output = SetCalibratorOutput(
+        {state.entry, frequencyArgument, OutputPoints::IsCoil(state.selected)}, lastRangeCommand);
+    if (!output.accepted) {
+        steps << output.refusal;
+        return false;
+    }
+    for (const QString &command : output.commands)
+        Send(command);
+    ApplyAutoset();
+    // The same text as the readout the operator saw, except when that readout was in the other
+    // quantity and zero was set instead: the calibrator's display then shows what it delivers.
+    const QString readout = Readout::Text(output.RangeCommand, output.OutputValue, amplitude.turns);
+    if (amplitude.turns > 1)
+        Send(CoilRules::DisplayLabel(readout, amplitude.turns));
+    SetDisplay(readout);
+    return true;
+}
+
+void Builder::ApplyAutoset() {
+    const bool highVoltage =
+        Autoset::IsHighVoltage(state.selected == OutputPoint::Voltage, state.entry);
+    steps << SetAutosetBox{!highVoltage, Autoset::Caption(highVoltage)};
+    if (state.autosetChecked && !highVoltage)
+        OutputOn();
+    else
+        Standby();
+}
+
+void Builder::CurrentEntry() {
+    const double magnitude = std::fabs(ConVal(state.entry).value);
+    const QList<int> offered = CurrentPaths::Offered(magnitude);
+    const bool pathInUse =
+        state.selected != OutputPoint::None && state.selected != OutputPoint::Voltage;
+    if (!pathInUse || CurrentPaths::NeedsReselect(magnitude, state.enabledPaths)) {
+        Standby();
+        OfferPaths(offered, true);
+        steps << SetEnterEnabled{false};
+    } else {
+        OfferPaths(offered, false);
+    }
+    SetPending(true);
+}
+
+} // namespace
+
+namespace PanelPlanner {
+
+PanelPlan Load(const PanelState &state, QString &LastRangeCommand) {
+    Builder builder(state, LastRangeCommand);
+    if (!state.autosetChecked)
+        builder.Standby();
+    builder.SelectTerminal(static_cast<int>(OutputPoint::Voltage), false);
+    return builder.Finish();
+}
+
+PanelPlan SelectTerminal(int index, const PanelState &state, QString &LastRangeCommand) {
+    Builder builder(state, LastRangeCommand);
+    builder.SelectTerminal(index, false);
+    return builder.Finish();
+}
+
+PanelPlan Enter(const PanelState &state, QString &LastRangeCommand) {
+    Builder builder(state, LastRangeCommand);
+    // Every keypad key but "A" ends a wait for a current path; a current refused by the coil
+    // limit keeps waiting.
+    if (builder.Enter())
+        builder.SetPending(false);
+    return builder.Finish();
+}
+
+PanelPlan PickHistory(QStringView item, const PanelState &state, QString &LastRangeCommand) {
+    Builder builder(state, LastRangeCommand);
+    builder.PickHistory(item);
+    return builder.Finish();
+}
+
+PanelPlan Hz(const PanelState &state, QString &LastRangeCommand) {
+    Builder builder(state, LastRangeCommand);
+    builder.Hz();
+    builder.SetPending(false);
+    return builder.Finish();
+}
+
+PanelPlan Dc(const PanelState &state, QString &LastRangeCommand) {
+    Builder builder(state, LastRangeCommand);
+    builder.Dc();
+    builder.SetPending(false);
+    return builder.Finish();
+}
+
+PanelPlan CurrentEntry(const PanelState &state) {
+    QString unusedRange;
+    Builder builder(state, unusedRange);
+    builder.CurrentEntry();
+    return builder.Finish();
+}
+
+PanelPlan OutputOn(const PanelState &state) {
+    QString unusedRange;
+    Builder builder(state, unusedRange);
+    builder.OutputOn();
+    return builder.Finish();
+}
+
+PanelPlan Standby(const PanelState &state) {
+    QString unusedRange;
+    Builder builder(state, unusedRange);
+    builder.Standby();
+    return builder.Finish();
+}
+
+PanelPlan AutosetChanged(bool checked, const PanelState &state) {
+    QString unusedRange;
+    Builder builder(state, unusedRange);
+    builder.SetAutosetChecked(checked);
+    if (!checked)
+        builder.Standby();
+    return builder.Finish();
+}
+
+} // namespace PanelPlanner

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "PanelPlan.h"
+
+#include <QString>
+#include <QStringView>
+
+// Plans every action of the terminal window that sends commands or changes more than the entry
+// line: from the state the window shows, the ordered steps it must carry out. The shared
+// `LastRangeCommand` is updated while planning, as if the plan's commands had been sent; the
+// window carries out each plan at once.
+namespace PanelPlanner {
+
+// Window load; `state.autosetChecked` is false when "AutoON.dat" exists. Puts the output in
+// standby then if the preference is off, and selects the voltage terminals at 0 V.
+PanelPlan Load(const PanelState &state, QString &LastRangeCommand);
+
+// A click on TermBut `index`, or the selection ENTER makes by itself (`autoSelecting`). A manual
+// change of output point sets 0 V or 0 A on it, except a current path picked to complete a keyed
+// current, which leaves that entry waiting for ENTER.
+PanelPlan SelectTerminal(int index, const PanelState &state, QString &LastRangeCommand);
+
+// The "ENTER" key, or Enter in the entry line: sets the entered output, choosing the terminals,
+// dividing a coil current by the turns and refusing one above the coil's limit.
+PanelPlan Enter(const PanelState &state, QString &LastRangeCommand);
+
+// A pick from the history list: the entry and frequency label it holds are set again.
+PanelPlan PickHistory(QStringView item, const PanelState &state, QString &LastRangeCommand);
+
+// The "Hz" key: the entry is the new frequency for the present output.
+PanelPlan Hz(const PanelState &state, QString &LastRangeCommand);
+
+// The "DC" key: the present output returns to DC.
+PanelPlan Dc(const PanelState &state, QString &LastRangeCommand);
+
+// After the "A" key acted (KeypadEntry::Outcome::Ampere): offers the current paths that carry
+// the keyed current and, when the present one does not, puts the output in standby and waits
+// for the operator to pick one.
+PanelPlan CurrentEntry(const PanelState &state);
+
+// The OUTPUT ON and STAND BY buttons.
+PanelPlan OutputOn(const PanelState &state);
+PanelPlan Standby(const PanelState &state);
+
+// AutoCheck clicked to `checked`; unchecking puts the output in standby. Its flag file is the
+// window's business.
+PanelPlan AutosetChanged(bool checked, const PanelState &state);
+
+} // namespace PanelPlanner

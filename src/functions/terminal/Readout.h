@@ -1,0 +1,30 @@
+#pragma once
+
+#include "OutputPoint.h"
+
+#include <QString>
+#include <QStringView>
+
+// The readout of the present output ("Display") and the texts derived from it.
+namespace Readout {
+
+// The readout of `outputValue` (per turn) set on `rangeCommand` through `coilTurns` turns, in the
+// range's unit and digit mask: 0.01 A on "R8" is "10.0000mA", 25 A on "R11" through 2 turns
+// "50.0000A". A range outside the voltage and current table shows "0".
+QString Text(QStringView rangeCommand, double outputValue, int coilTurns);
+
+// An entry of the history list: "10.0000mA : DC".
+QString HistoryEntry(QStringView display, QStringView frequency);
+
+// The present amplitude taken back from the readout, to set it again at another frequency.
+// A readout in the other quantity than the output point (a voltage still shown after a current
+// path was picked for a current not yet set, or a current left on the voltage terminals by a
+// refused voltage) is not taken as an amplitude of the point: that would set a current nobody
+// asked for. The point then gets zero in its own unit, as a manual selection does.
+struct Amplitude {
+    QString entry; // the readout itself, or through a coil the current per turn: "25A"
+    int turns = 1;
+};
+Amplitude FromDisplay(const QString &display, OutputPoint selected);
+
+} // namespace Readout

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "OutputPoint.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <span>
+
+// One button of the TermBut array: what it shows and what it switches.
+struct TerminalButton {
+    int index;
+    QStringView caption;
+    OutputPoint point;
+    int mask;          // adapter switching mask; bit 24 is part of every one
+    QStringView label; // text for the calibrator's display
+};
+
+namespace TerminalButtons {
+
+constexpr int Count = 11;
+
+// The eleven buttons in index order.
+std::span<const TerminalButton> All();
+
+// The point that a click on TermBut `index` selects; None outside 0 to 10.
+OutputPoint PointOf(int index);
+
+// The command lines of a click on TermBut `index`: its switching mask, its display label, then
+// "p0"; only "p0" for an index outside 0 to 10.
+QStringList SelectionCommands(int index);
+
+} // namespace TerminalButtons

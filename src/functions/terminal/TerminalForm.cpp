@@ -1,0 +1,254 @@
+#include "TerminalForm.h"
+
+#include "ButtonArray.h"
+#include "CalibratorDisplay.h"
+#include "Controls.h"
+#include "KeypadEntry.h"
+#include "MessageBoxes.h"
+#include "PanelPlanner.h"
+#include "ProgramState.h"
+#include "TerminalKeypad.h"
+#include "TerminalSelector.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WidthTwips = 10785;
+constexpr int HeightTwips = 8430;
+constexpr int AmpereKey = 14;
+
+// A preference is stored as the presence of its flag file in the current folder. A file that
+// cannot be created or deleted is left as it is; the box keeps the operator's choice.
+void SetFlagFile(const QString &name, bool present) {
+    if (!present) {
+        QFile::remove(name);
+        return;
+    }
+    if (QFileInfo::exists(name))
+        return;
+    QFile file(name);
+    if (file.open(QIODevice::WriteOnly))
+        file.close();
+}
+
+template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+
+void SetCaptionFont(QWidget &widget, int pointSize) {
+    QFont font = widget.font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    widget.setFont(font);
+}
+
+} // namespace
+
+TerminalForm::TerminalForm(FunctionContext &context)
+    : FunctionWindow(context, Title, WidthTwips, HeightTwips), keypad(new TerminalKeypad(this)),
+      selector(new TerminalSelector(*this)), readouts(new CalibratorDisplay(this)),
+      onBut(new QPushButton(QStringLiteral("OUTPUT ON"), this)),
+      offBut(new QPushButton(QStringLiteral("STAND BY"), this)),
+      autoCheck(new QCheckBox(QStringLiteral("Autoset Output ON"), this)),
+      autoRange(new QCheckBox(QStringLiteral("Range Autoselect"), this)) {
+    Controls::Name(*onBut, QStringLiteral("ONBut"));
+    Controls::Name(*offBut, QStringLiteral("OffBut"));
+    Controls::Name(*autoCheck, QStringLiteral("AutoCheck"));
+    Controls::Name(*autoRange, QStringLiteral("AutoRange"));
+    autoCheck->setToolTip(QStringLiteral("Sets output on automatically"));
+    autoRange->setToolTip(QStringLiteral("Sets current range / coil turns depending on output"));
+    autoCheck->setChecked(true);
+
+    // OPLab mirrors the entry line on every change, however it is made.
+    connect(&keypad->KBText(), &QComboBox::editTextChanged, &readouts->OPLab(), &QLabel::setText);
+    connect(keypad, &TerminalKeypad::KeyPressed, this,
+            [this](int index) { Act([this, index] { PressKey(index); }); });
+    connect(keypad, &TerminalKeypad::EntryReturned, this, [this] {
+        Act([this] { Carry(PanelPlanner::Enter(ReadState(), LastRangeCommand())); });
+    });
+    connect(keypad, &TerminalKeypad::HistoryPicked, this, [this](const QString &item) {
+        Act([this, item] {
+            Carry(PanelPlanner::PickHistory(item, ReadState(), LastRangeCommand()));
+        });
+    });
+    connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
+        Act([this, index] {
+            Carry(PanelPlanner::SelectTerminal(index, ReadState(), LastRangeCommand()));
+        });
+    });
+    connect(onBut, &QPushButton::clicked, this,
+            [this] { Act([this] { Carry(PanelPlanner::OutputOn(ReadState())); }); });
+    connect(offBut, &QPushButton::clicked, this,
+            [this] { Act([this] { Carry(PanelPlanner::Standby(ReadState())); }); });
+    connect(autoCheck, &QCheckBox::clicked, this, &TerminalForm::AutoCheckClicked);
+    connect(autoRange, &QCheckBox::clicked, this, &TerminalForm::AutoRangeClicked);
+    BuildLayout();
+}
+
+void TerminalForm::BuildLayout() {
+    SetCaptionFont(*onBut, 10);
+    SetCaptionFont(*offBut, 10);
+    onBut->setMinimumHeight(34);
+    offBut->setMinimumHeight(34);
+
+    auto *output = new QHBoxLayout;
+    output->addWidget(onBut);
+    output->addWidget(offBut);
+
+    auto *calibrator = new QVBoxLayout;
+    calibrator->addWidget(readouts);
+    calibrator->addWidget(keypad);
+    calibrator->addLayout(output);
+    calibrator->addStretch(1);
+
+    auto *adapter = new QVBoxLayout;
+    adapter->addWidget(&selector->TerminalColumn());
+    adapter->addWidget(&selector->VoltageTerminals());
+    adapter->addSpacing(8);
+    adapter->addWidget(&selector->CurrentPathGroup());
+    adapter->addStretch(1);
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(calibrator, 3);
+    body->addLayout(adapter, 2);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(autoCheck);
+    bottom->addWidget(autoRange);
+    bottom->addStretch(1);
+    bottom->addWidget(&CloseButton());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(&selector->CoilRow());
+    layout->addLayout(bottom);
+}
+
+void TerminalForm::OnLoad() {
+    Act([this] {
+        autoCheck->setChecked(!QFileInfo::exists(AutoOnFile));
+        Carry(PanelPlanner::Load(ReadState(), LastRangeCommand()));
+        keypad->EnterKey().show();
+    });
+}
+
+void TerminalForm::OnUnload() {
+    selector->StopFlashing();
+}
+
+PanelState TerminalForm::ReadState() const {
+    PanelState state;
+    state.entry = keypad->Entry();
+    state.frequency = readouts->HzLab().text();
+    state.display = readouts->Display().text();
+    state.selected = selector->Selection();
+    state.autosetChecked = autoCheck->isChecked();
+    state.coilSelectPending = context.state.CoilSelectPending;
+    state.enabledPaths = selector->EnabledPaths();
+    return state;
+}
+
+void TerminalForm::Act(const std::function<void()> &action) {
+    if (acting)
+        return;
+    acting = true;
+    action();
+    acting = false;
+}
+
+void TerminalForm::Carry(const PanelPlan &plan) {
+    using namespace PanelSteps;
+    const auto carry = Overloaded{
+        [this](const PanelSteps::Send &step) { Send(step.line); },
+        [this](const InformBox &box) { context.boxes.Inform(box.title, box.text); },
+        [this](const ShowSelection &step) {
+            selector->ShowSelection(step.point, step.stopFlashing);
+        },
+        [this](const ShowOutputOn &step) {
+            Controls::SetSelected(*onBut, step.on);
+            Controls::SetBackColour(*offBut, step.on ? QColor() : Controls::StandbyColour);
+        },
+        [this](const SetEntry &step) { keypad->SetEntry(step.text); },
+        [this](const SetCalOutput &step) { readouts->CalOPLab().setText(step.text); },
+        [this](const SetDisplay &step) { readouts->Display().setText(step.text); },
+        [this](const SetFrequency &step) { readouts->HzLab().setText(step.text); },
+        [this](const AddHistory &step) { keypad->AddHistory(step.text); },
+        [this](const SetAutosetBox &step) {
+            autoCheck->setEnabled(step.enabled);
+            autoCheck->setText(step.caption);
+        },
+        [this](const SetPlusMinusEnabled &step) {
+            keypad->Command1().At(TerminalKeypad::PlusMinusIndex)->setEnabled(step.enabled);
+        },
+        [this](const SetEnterEnabled &step) { keypad->EnterKey().setEnabled(step.enabled); },
+        [this](const SetCoilSelectPending &step) {
+            context.state.CoilSelectPending = step.pending;
+        },
+        [this](const OfferCurrentPaths &step) {
+            selector->OfferPaths(step.enabled, step.reselect);
+        },
+    };
+    for (const PanelStep &step : plan.steps) {
+        // Closed from inside one of its own exchanges: the rest concerns a window that is gone.
+        if (IsUnloaded())
+            return;
+        std::visit(carry, step);
+    }
+}
+
+void TerminalForm::PressKey(int index) {
+    KeypadEntry entry(keypad->Entry());
+    const KeypadEntry::Outcome outcome = entry.Press(index);
+    QString &lastRange = LastRangeCommand();
+    switch (outcome) {
+    case KeypadEntry::Outcome::Frequency:
+        Carry(PanelPlanner::Hz(ReadState(), lastRange));
+        return;
+    case KeypadEntry::Outcome::DirectCurrent:
+        Carry(PanelPlanner::Dc(ReadState(), lastRange));
+        return;
+    case KeypadEntry::Outcome::Enter:
+        Carry(PanelPlanner::Enter(ReadState(), lastRange));
+        return;
+    case KeypadEntry::Outcome::Ampere:
+        keypad->SetEntry(entry.Text());
+        selector->ShowPaths(true);
+        Carry(PanelPlanner::CurrentEntry(ReadState()));
+        return;
+    case KeypadEntry::Outcome::Volt:
+        keypad->SetEntry(entry.Text());
+        selector->ShowPaths(false);
+        keypad->EnterKey().show();
+        keypad->EnterKey().setEnabled(true);
+        break;
+    case KeypadEntry::Outcome::Edited:
+    case KeypadEntry::Outcome::Ignored:
+        keypad->SetEntry(entry.Text());
+        break;
+    }
+    // Any key but "A" ends a wait for a current path.
+    if (index != AmpereKey)
+        context.state.CoilSelectPending = false;
+}
+
+void TerminalForm::AutoCheckClicked(bool checked) {
+    if (acting) {
+        autoCheck->setChecked(!checked);
+        return;
+    }
+    Act([this, checked] {
+        SetFlagFile(AutoOnFile, !checked);
+        Carry(PanelPlanner::AutosetChanged(checked, ReadState()));
+    });
+}
+
+void TerminalForm::AutoRangeClicked(bool checked) {
+    SetFlagFile(AutoRangeFile, !checked);
+}

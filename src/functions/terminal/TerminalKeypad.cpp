@@ -1,0 +1,90 @@
+#include "TerminalKeypad.h"
+
+#include "ButtonArray.h"
+#include "Controls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+// Where each key sits, as on the calibrator: the digits in a block, the prefixes and units in
+// the next column, the action keys on the right.
+struct KeyPlace {
+    int index;
+    int row;
+    int column;
+};
+
+constexpr std::array<KeyPlace, 20> places{{
+    {6, 0, 0},  {7, 0, 1},  {8, 0, 2},  {17, 0, 3}, {11, 0, 4}, {3, 1, 0},  {4, 1, 1},
+    {5, 1, 2},  {18, 1, 3}, {12, 1, 4}, {0, 2, 0},  {1, 2, 1},  {2, 2, 2},  {19, 2, 3},
+    {13, 2, 4}, {15, 3, 0}, {9, 3, 1},  {10, 3, 2}, {14, 3, 3}, {16, 3, 4},
+}};
+
+constexpr int KeyHeight = 34;
+
+} // namespace
+
+TerminalKeypad::TerminalKeypad(QWidget *parent)
+    : QWidget(parent), kbText(new QComboBox(this)),
+      command1(new ButtonArray(QStringLiteral("Command1"), Captions, this)) {
+    kbText->setEditable(true);
+    // The list is the history of set outputs: typing neither adds to it nor completes from it.
+    kbText->setInsertPolicy(QComboBox::NoInsert);
+    kbText->setCompleter(nullptr);
+    Controls::Name(*kbText, QStringLiteral("KBText"));
+    kbText->installEventFilter(this);
+    kbText->lineEdit()->installEventFilter(this);
+    connect(kbText, &QComboBox::activated, this,
+            [this](int index) { emit HistoryPicked(kbText->itemText(index)); });
+    connect(command1, &ButtonArray::Clicked, this, &TerminalKeypad::KeyPressed);
+
+    auto *keys = new QGridLayout;
+    for (const KeyPlace &place : places) {
+        QPushButton *key = command1->At(place.index);
+        key->setMinimumHeight(KeyHeight);
+        keys->addWidget(key, place.row, place.column);
+    }
+    keys->setColumnStretch(4, 2);
+    // Shown when the window has loaded.
+    EnterKey().hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(kbText);
+    layout->addLayout(keys);
+}
+
+QPushButton &TerminalKeypad::EnterKey() const {
+    return *command1->At(EnterIndex);
+}
+
+QString TerminalKeypad::Entry() const {
+    return kbText->currentText();
+}
+
+void TerminalKeypad::SetEntry(const QString &text) {
+    kbText->setEditText(text);
+}
+
+void TerminalKeypad::AddHistory(const QString &item) {
+    kbText->addItem(item);
+}
+
+bool TerminalKeypad::eventFilter(QObject *watched, QEvent *event) {
+    if ((watched == kbText || watched == kbText->lineEdit()) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit EntryReturned();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class ButtonArray;
+class QComboBox;
+class QPushButton;
+
+// The calibrator's keypad as the terminal window draws it: the entry line `KBText`, whose list
+// holds the outputs set so far, and the twenty keys of `Command1`. It only reports what the
+// operator does; the window decides what each key means.
+class TerminalKeypad final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int EnterIndex = 16;
+    static constexpr int PlusMinusIndex = 15;
+    // Captions of Command1 in index order.
+    static inline const QStringList Captions{
+        QStringLiteral("1"),      QStringLiteral("2"),     QStringLiteral("3"),
+        QStringLiteral("4"),      QStringLiteral("5"),     QStringLiteral("6"),
+        QStringLiteral("7"),      QStringLiteral("8"),     QStringLiteral("9"),
+        QStringLiteral("0"),      QStringLiteral("."),     QStringLiteral("< Back Space"),
+        QStringLiteral("Hz"),     QStringLiteral("DC"),    QStringLiteral("A"),
+        QStringLiteral("\u00B1"), QStringLiteral("ENTER"), QStringLiteral("u"),
+        QStringLiteral("m"),      QStringLiteral("V")};
+
+    explicit TerminalKeypad(QWidget *parent = nullptr);
+
+    QComboBox &KBText() const { return *kbText; }
+    ButtonArray &Command1() const { return *command1; }
+    QPushButton &EnterKey() const;
+
+    QString Entry() const;
+    void SetEntry(const QString &text);
+    void AddHistory(const QString &item);
+
+signals:
+    void KeyPressed(int index);
+    // Enter pressed in the entry line, whether or not the "ENTER" key is enabled.
+    void EntryReturned();
+    // An item chosen from the history list.
+    void HistoryPicked(const QString &item);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QComboBox *kbText;
+    ButtonArray *command1;
+};

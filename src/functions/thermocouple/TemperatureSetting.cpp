@@ -1,0 +1,43 @@
+#include "TemperatureSetting.h"
+
+#include "ThermocoupleTypes.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+
+namespace TemperatureSetting {
+
+QString Refusal(int typeIndex, double tempVal) {
+    const ThermocoupleType *type = ThermocoupleTypes::At(typeIndex);
+    if (!type)
+        return NoTypeMessage;
+    if (!(tempVal >= type->min && tempVal <= type->max))
+        return type->rangeMessage;
+    return QString();
+}
+
+QString Command(int typeIndex, double tempVal, bool autoCjc) {
+    return QStringLiteral("%1/%2/O%3")
+        .arg(autoCjc ? QStringLiteral("K1") : QStringLiteral("K0"),
+             ThermocoupleTypes::At(typeIndex)->code, NumberText::General(tempVal));
+}
+
+QString TemperatureCaption(double tempVal) {
+    QString text = QString::number(tempVal, 'f', 3);
+    // A value that rounds to zero is shown without a sign: "-0.000" becomes "0.000".
+    const bool zero =
+        std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+    if (zero && text.startsWith(QLatin1Char('-')))
+        text.remove(0, 1);
+    // Optional decimals beyond the first are dropped when they are zeros.
+    while (text.endsWith(QLatin1Char('0')) && text.at(text.size() - 2) != QLatin1Char('.'))
+        text.chop(1);
+    return text + QStringLiteral("\u00B0C");
+}
+
+QString TypeCaption(const QString &selectorEntry) {
+    return selectorEntry.left(6);
+}
+
+} // namespace TemperatureSetting

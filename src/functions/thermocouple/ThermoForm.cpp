@@ -1,0 +1,142 @@
+#include "ThermoForm.h"
+
+#include "Controls.h"
+#include "MessageBoxes.h"
+#include "TemperatureSetting.h"
+#include "ThermocoupleTypes.h"
+
+#include "NumberText.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WidthTwips = 6900;
+constexpr int HeightTwips = 5100;
+// The adapter's switching mask for the thermocouple output: bits 13, 15, 23 and 24.
+const QString SwitchingMask = QStringLiteral("p25206784");
+constexpr int ManualOption = 0;
+constexpr int AutoOption = 1;
+
+QLabel *Heading(const QString &caption, int pointSize) {
+    auto *label = new QLabel(caption);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+ThermoForm::ThermoForm(FunctionContext &context)
+    : FunctionWindow(context, Title, WidthTwips, HeightTwips), thermoCombo(new QComboBox),
+      tempManText(new QLineEdit), cjOpt(new QButtonGroup(this)),
+      tempLab(Heading(QStringLiteral("0\u00B0C"), 18)),
+      thermoTypeLab(Heading(QStringLiteral("TYPE K"), 14)) {
+    Controls::Name(*thermoCombo, QStringLiteral("ThermoCombo"));
+    Controls::Name(*tempManText, QStringLiteral("TempManText"));
+    Controls::Name(*tempLab, QStringLiteral("TempLab"));
+    Controls::Name(*thermoTypeLab, QStringLiteral("ThermoTypeLab"));
+    auto *setBut = new QPushButton(QStringLiteral("Set "));
+    Controls::Name(*setBut, QStringLiteral("SetBut"));
+
+    auto *cjFrame = new QGroupBox(QStringLiteral("Cold Junction Compensation"));
+    auto *cjLayout = new QHBoxLayout(cjFrame);
+    const QString cjCaptions[] = {QStringLiteral("Manual (0\u00B0C)"), QStringLiteral("Auto")};
+    for (int i : {ManualOption, AutoOption}) {
+        auto *option = new QRadioButton(cjCaptions[i]);
+        Controls::Name(*option, Controls::ArrayName(QStringLiteral("CJOpt"), i));
+        cjOpt->addButton(option, i);
+        cjLayout->addWidget(option);
+    }
+    cjOpt->button(AutoOption)->setChecked(true);
+
+    // Every choice from the list applies the type at once, even the entry already shown; the
+    // selection made while the window opens is not the operator's and sets nothing.
+    connect(thermoCombo, &QComboBox::activated, this, &ThermoForm::Set);
+    connect(setBut, &QPushButton::clicked, this, &ThermoForm::Set);
+    // Each click sends the setting again, also on the option already chosen.
+    connect(cjOpt, &QButtonGroup::idClicked, this, &ThermoForm::SetTyped);
+
+    auto *entryRow = new QHBoxLayout;
+    entryRow->addWidget(tempManText, 1);
+    entryRow->addWidget(setBut);
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(new QLabel(QStringLiteral("Thermocouple Type")));
+    controls->addWidget(thermoCombo);
+    controls->addSpacing(8);
+    controls->addWidget(new QLabel(QStringLiteral("ENTER VALUE")));
+    controls->addLayout(entryRow);
+    controls->addSpacing(8);
+    controls->addWidget(cjFrame);
+    controls->addStretch(1);
+
+    auto *display = new QFrame;
+    display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *displayLayout = new QVBoxLayout(display);
+    displayLayout->addWidget(Heading(QStringLiteral("THERMOCOUPLE"), 10));
+    displayLayout->addWidget(Heading(QStringLiteral("SIMULATION"), 10));
+    displayLayout->addStretch(1);
+    displayLayout->addWidget(thermoTypeLab);
+    displayLayout->addWidget(tempLab);
+    displayLayout->addStretch(1);
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(controls, 3);
+    body->addWidget(display, 2);
+    auto *closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    closeRow->addWidget(&CloseButton());
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Heading(QStringLiteral("THERMOCOUPLE SIMULATION"), 12));
+    layout->addLayout(body, 1);
+    layout->addLayout(closeRow);
+}
+
+void ThermoForm::OnLoad() {
+    thermoCombo->addItems(ThermocoupleTypes::SelectorEntries());
+    thermoCombo->setCurrentIndex(0);
+    Send(SwitchingMask);
+    Send(QStringLiteral("p0"));
+    Send(QStringLiteral("R60/S0"));
+}
+
+bool ThermoForm::OnEnterKey() {
+    return SetTyped();
+}
+
+bool ThermoForm::SetTyped() {
+    if (tempManText->text().isEmpty())
+        return false;
+    Set();
+    return true;
+}
+
+void ThermoForm::Set() {
+    SetTemp(NumberText::LeadingNumber(tempManText->text()), cjOpt->checkedId() == AutoOption);
+}
+
+void ThermoForm::SetTemp(double tempVal, bool autoCjc) {
+    const int typeIndex = thermoCombo->currentIndex();
+    const QString refusal = TemperatureSetting::Refusal(typeIndex, tempVal);
+    if (!refusal.isEmpty()) {
+        context.boxes.Inform(TemperatureSetting::MessageTitle, refusal);
+        return;
+    }
+    Send(TemperatureSetting::Command(typeIndex, tempVal, autoCjc));
+    tempLab->setText(TemperatureSetting::TemperatureCaption(tempVal));
+    thermoTypeLab->setText(TemperatureSetting::TypeCaption(thermoCombo->currentText()));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "FunctionWindow.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The thermocouple simulation window: type, cold-junction mode and temperature. The setting lives
+// in the controls and is read back from them at every set operation.
+class ThermoForm final : public FunctionWindow {
+    Q_OBJECT
+public:
+    static inline const QString Title = QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION");
+
+    explicit ThermoForm(FunctionContext &context);
+
+    // Validates the temperature against the selected type and, when valid, sends the setting and
+    // shows it.
+    void SetTemp(double tempVal, bool autoCjc);
+
+protected:
+    void OnLoad() override;
+    bool OnEnterKey() override;
+
+private:
+    // Reads TempManText and the cold-junction option and calls SetTemp.
+    void Set();
+    // Set, unless the entry is empty (Enter and the cold-junction options).
+    bool SetTyped();
+
+    QComboBox *thermoCombo;
+    QLineEdit *tempManText;
+    QButtonGroup *cjOpt;
+    QLabel *tempLab;
+    QLabel *thermoTypeLab;
+};

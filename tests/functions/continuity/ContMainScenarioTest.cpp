@@ -1,0 +1,101 @@
+#include "ContForm.h"
+#include "DMMForm.h"
+
+#include "ButtonArray.h"
+#include "FunctionRig.h"
+#include "MainForm.h"
+#include "PollingTimer.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+constexpr int ContIndex = 3;
+constexpr int DMMIndex = 4;
+
+const QStringList ContOpening{QStringLiteral("p21028923/#Cont.: 1 Ohm"), QStringLiteral("p0")};
+const QStringList DMMOpening{QStringLiteral("p17317888"), QStringLiteral("p0"),
+                             QStringLiteral("#Measure : 2V")};
+
+bool FunctionChoiceEnabled(const MainForm &main) {
+    for (int i = 0; i <= 6; ++i) {
+        if (!main.FuncBut().At(i)->isEnabled() || !main.FunctionMenuItem().at(i)->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// The continuity window through the real main window: its button, the deferred close of its
+// Close button and of CloseCurrentFunction, and the function choice around them.
+class ContMainScenarioTest : public QObject {
+    Q_OBJECT
+private slots:
+    void CloseButtonThenAnotherFunction();
+    void AnotherFunctionOnAnUnpolledSettingClosesAtOnce();
+};
+
+void ContMainScenarioTest::CloseButtonThenAnotherFunction() {
+    FunctionRig rig;
+    MainForm main(rig.state, rig.boxes);
+    main.show();
+
+    QTest::mouseClick(main.FuncBut().At(ContIndex), Qt::LeftButton);
+    QCOMPARE(rig.TakeWritten(), ContOpening);
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("CONT"));
+    QVERIFY(!FunctionChoiceEnabled(main));
+    QPointer<ContForm> cont = qobject_cast<ContForm *>(main.FindFunctionWindow(ContForm::Title));
+    QVERIFY(cont);
+    QVERIFY(cont->ContTimer().IsActive());
+    QCOMPARE(cont->ContTimer().Interval(), 500);
+    QVERIFY(rig.TakeWritten().isEmpty());
+
+    // "Close" on 1 Ω: the window stays, saying so, until its next tick has read the current.
+    QTest::mouseClick(&cont->CloseButton(), Qt::LeftButton);
+    QCOMPARE(cont->CloseButton().text(), QStringLiteral("Closing..."));
+    QVERIFY(main.IsWindowOpen(ContForm::Title));
+    QVERIFY(!FunctionChoiceEnabled(main));
+    cont->ContTimer().Tick();
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
+    QVERIFY(!main.IsWindowOpen(ContForm::Title));
+    QVERIFY(FunctionChoiceEnabled(main));
+
+    // Another function chosen while 1 Ω is polled: the continuity window closes at its next
+    // tick, after its reading, and only then does the new window open.
+    main.OpenFunction(ContIndex);
+    rig.TakeWritten();
+    cont = qobject_cast<ContForm *>(main.FindFunctionWindow(ContForm::Title));
+    QVERIFY(cont);
+    QTimer::singleShot(0, cont, [cont] { cont->ContTimer().Tick(); });
+    main.OpenFunction(DMMIndex);
+    QCOMPARE(rig.TakeWritten(),
+             QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands + DMMOpening);
+    QVERIFY(!main.IsWindowOpen(ContForm::Title));
+    QVERIFY(main.IsWindowOpen(DMMForm::Title));
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("DMM"));
+    QVERIFY(!FunctionChoiceEnabled(main));
+    QVERIFY(rig.boxes.shown.isEmpty());
+}
+
+void ContMainScenarioTest::AnotherFunctionOnAnUnpolledSettingClosesAtOnce() {
+    FunctionRig rig;
+    MainForm main(rig.state, rig.boxes);
+    main.OpenFunction(ContIndex);
+    auto *cont = qobject_cast<ContForm *>(main.FindFunctionWindow(ContForm::Title));
+    QVERIFY(cont);
+    QTest::mouseClick(cont->ContBut().At(3), Qt::LeftButton);
+    rig.TakeWritten();
+    main.OpenFunction(DMMIndex);
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + DMMOpening);
+    QVERIFY(main.IsWindowOpen(DMMForm::Title));
+    QVERIFY(!main.IsWindowOpen(ContForm::Title));
+}
+
+QTEST_MAIN(ContMainScenarioTest)
+#include "ContMainScenarioTest.moc"

@@ -1,0 +1,120 @@
+#include "InsRig.h"
+
+#include "ButtonArray.h"
+#include "MainForm.h"
+#include "PollingTimer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+// The main window over the fake port, in an empty current folder (no background pictures).
+struct MainRig : FunctionRig {
+    MainRig() : previous(QDir::currentPath()) {
+        QDir::setCurrent(folder.path());
+        main = std::make_unique<MainForm>(state, boxes);
+        main->show();
+    }
+    ~MainRig() {
+        main.reset();
+        QDir::setCurrent(previous);
+    }
+
+    InsForm *Insulation() const {
+        return qobject_cast<InsForm *>(main->FindFunctionWindow(InsForm::Title));
+    }
+
+    bool ChoiceEnabled() const {
+        for (int i = 0; i < 7; ++i) {
+            if (!main->FuncBut().At(i)->isEnabled() || !main->FunctionMenuItem().at(i)->isEnabled())
+                return false;
+        }
+        return true;
+    }
+
+    // Opens the insulation window from its button, goes to the voltage page and forgets the lines.
+    InsForm &OpenOnVoltagePage() {
+        QTest::mouseClick(main->FuncBut().At(2), Qt::LeftButton);
+        InsForm *window = Insulation();
+        window->InsTab().setCurrentIndex(1);
+        TakeWritten();
+        return *window;
+    }
+
+    QTemporaryDir folder;
+    QString previous;
+    std::unique_ptr<MainForm> main;
+};
+
+const QStringList Opening{QStringLiteral("#Insulation Res."), QStringLiteral("p18874368"),
+                          QStringLiteral("p1064960")};
+
+} // namespace
+
+class InsMainFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void MenuItemOpensTheWindow();
+    void CloseCurrentFunctionOnTheResistancePageClosesAtOnce();
+    void CloseCurrentFunctionOnTheVoltagePageWaitsForTheTick();
+    void OpeningAnotherFunctionWaitsForTheTick();
+};
+
+void InsMainFormTest::MenuItemOpensTheWindow() {
+    MainRig rig;
+    QAction *item = rig.main->FunctionMenuItem().at(2);
+    QCOMPARE(item->text(), QStringLiteral("Insulation Resistance && Voltage"));
+    item->trigger();
+    QVERIFY(rig.main->IsWindowOpen(QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE")));
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("INS"));
+    QCOMPARE(rig.TakeWritten(), Opening);
+    QVERIFY(!rig.main->FuncBut().At(2)->isEnabled());
+    QVERIFY(!item->isEnabled());
+}
+
+void InsMainFormTest::CloseCurrentFunctionOnTheResistancePageClosesAtOnce() {
+    MainRig rig;
+    rig.main->OpenFunction(2);
+    rig.TakeWritten();
+    rig.main->CloseCurrentFunction();
+    QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
+    QVERIFY(rig.ChoiceEnabled());
+}
+
+void InsMainFormTest::CloseCurrentFunctionOnTheVoltagePageWaitsForTheTick() {
+    MainRig rig;
+    InsForm &window = rig.OpenOnVoltagePage();
+    QVERIFY(window.VoltPanel().InsVTimer().IsActive());
+    rig.main->CloseCurrentFunction();
+    QCOMPARE(window.CloseButton().text(), QStringLiteral("Closing..."));
+    QVERIFY(rig.main->IsWindowOpen(InsForm::Title));
+    QVERIFY(rig.TakeWritten().isEmpty());
+    QVERIFY(!rig.ChoiceEnabled());
+
+    QPointer<InsForm> watched(&window);
+    window.VoltPanel().InsVTimer().Tick();
+    QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
+    QVERIFY(rig.ChoiceEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(watched.isNull());
+}
+
+void InsMainFormTest::OpeningAnotherFunctionWaitsForTheTick() {
+    MainRig rig;
+    InsForm &window = rig.OpenOnVoltagePage();
+    // The tick falls due while the main window waits for the deferred close.
+    QTimer::singleShot(0, &window, [&window] { window.VoltPanel().InsVTimer().Tick(); });
+    rig.main->OpenFunction(6);
+    QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
+    QVERIFY(rig.main->IsWindowOpen(QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM")));
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("INS"));
+}
+
+QTEST_MAIN(InsMainFormTest)
+#include "InsMainFormTest.moc"

@@ -1,0 +1,89 @@
+#include "ContForm.h"
+#include "DMMForm.h"
+
+#include "ButtonArray.h"
+#include "FunctionRig.h"
+#include "MainForm.h"
+#include "PollingTimer.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+constexpr int ContIndex = 3;
+constexpr int DMMIndex = 4;
+
+const QStringList ContOpening{QStringLiteral("p21028923/#Cont.: 1 Ohm"), QStringLiteral("p0")};
+const QStringList DMMOpening{QStringLiteral("p17317888"), QStringLiteral("p0"),
+                             QStringLiteral("#Measure : 2V")};
+
+bool FunctionChoiceEnabled(const MainForm &main) {
+    for (int i = 0; i <= 6; ++i) {
+        if (!main.FuncBut().At(i)->isEnabled() || !main.FunctionMenuItem().at(i)->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// The measurement window through the real main window: its menu item, the deferred close of
+// its Close button and of CloseCurrentFunction, and the function choice around them.
+class DMMMainScenarioTest : public QObject {
+    Q_OBJECT
+private slots:
+    void CloseButtonThenAnotherFunction();
+};
+
+void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
+    FunctionRig rig;
+    MainForm main(rig.state, rig.boxes);
+    main.show();
+
+    main.FunctionMenuItem().at(DMMIndex)->trigger();
+    QCOMPARE(rig.TakeWritten(), DMMOpening);
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("DMM"));
+    QVERIFY(!FunctionChoiceEnabled(main));
+    QPointer<DMMForm> dmm = qobject_cast<DMMForm *>(main.FindFunctionWindow(DMMForm::Title));
+    QVERIFY(dmm);
+    QVERIFY(dmm->ReadTimer().IsActive());
+    QCOMPARE(dmm->ReadTimer().Interval(), 500);
+
+    // "Close": the window stays in sight, saying so, until its next reading is in; it hands
+    // nothing back to the calibrator.
+    QTest::mouseClick(&dmm->CloseButton(), Qt::LeftButton);
+    QCOMPARE(dmm->CloseButton().text(), QStringLiteral("Closing..."));
+    QVERIFY(main.IsWindowOpen(DMMForm::Title));
+    QVERIFY(dmm->isVisible());
+    QVERIFY(!FunctionChoiceEnabled(main));
+    dmm->ReadTimer().Tick();
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")});
+    QVERIFY(!main.IsWindowOpen(DMMForm::Title));
+    QVERIFY(FunctionChoiceEnabled(main));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.WorkArea().subWindowList().isEmpty());
+
+    // Another function chosen: the measurement window closes at its next tick, after its
+    // reading, and only then does the new window open.
+    main.OpenFunction(DMMIndex);
+    rig.TakeWritten();
+    dmm = qobject_cast<DMMForm *>(main.FindFunctionWindow(DMMForm::Title));
+    QVERIFY(dmm);
+    QTimer::singleShot(0, dmm, [dmm] { dmm->ReadTimer().Tick(); });
+    main.OpenFunction(ContIndex);
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + ContOpening);
+    QVERIFY(!main.IsWindowOpen(DMMForm::Title));
+    QVERIFY(main.IsWindowOpen(ContForm::Title));
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("CONT"));
+    QVERIFY(!FunctionChoiceEnabled(main));
+    QVERIFY(rig.boxes.shown.isEmpty());
+}
+
+QTEST_MAIN(DMMMainScenarioTest)
+#include "DMMMainScenarioTest.moc"

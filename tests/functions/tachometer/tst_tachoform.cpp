@@ -1,0 +1,191 @@
+#include "TachoForm.h"
+
+#include "FunctionRig.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QStringList Opening{"p16777344", "p0", "R64", "F600", "S0"};
+const QStringList Release{"p16777216", "p0", "R1/O0/S1/# PC Control"};
+const RecordingMessageBoxes::Box Refusal = RecordingMessageBoxes::Information(
+    QStringLiteral("Invalid RPM"), QStringLiteral("Valid RPM range is from 60 to 60000 RPM."));
+
+} // namespace
+
+class TestTachoForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void openingSetsTheDefaultSpeed();
+    void setButton_data();
+    void setButton();
+    void enterKeySetsTypedSpeeds();
+    void enterKeyIgnoresAnEmptyEntry();
+    void closeReleasesTheAdapter();
+    void closeDuringASettingSendsNothingMore();
+
+private:
+    QLineEdit &RPMText() const { return *window->findChild<QLineEdit *>("RPMText"); }
+    QLabel &RPMLab() const { return *window->findChild<QLabel *>("RPMLab"); }
+    QPushButton &SetBut() const { return *window->findChild<QPushButton *>("SetBut"); }
+
+    std::unique_ptr<FunctionRig> rig;
+    QPointer<TachoForm> window;
+};
+
+void TestTachoForm::init() {
+    rig = std::make_unique<FunctionRig>();
+    window = new TachoForm(rig->context);
+    window->show();
+    window->Load();
+}
+
+void TestTachoForm::cleanup() {
+    delete window;
+    rig.reset();
+}
+
+void TestTachoForm::openingSetsTheDefaultSpeed() {
+    QCOMPARE(rig->host.placed, 1);
+    QCOMPARE(rig->TakeWritten(), Opening);
+    QCOMPARE(window->windowTitle(), QStringLiteral("TACHOMETER CALIBRATION FUNCTION"));
+    QCOMPARE(RPMLab().text(), QStringLiteral("600RPM"));
+    QCOMPARE(RPMText().text(), QString());
+    QCOMPARE(SetBut().text(), QStringLiteral("Set "));
+    QCOMPARE(window->CloseButton().text(), QStringLiteral("Close"));
+    QStringList captions;
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        captions.append(label->text());
+    QCOMPARE(captions.count("RPM"), 2);
+    QCOMPARE(captions.count("ENTER VALUE"), 1);
+    QVERIFY(rig->boxes.shown.isEmpty());
+    QVERIFY(rig->host.enabledCalls.isEmpty());
+}
+
+void TestTachoForm::setButton_data() {
+    QTest::addColumn<QString>("entry");
+    // Empty when the entry is refused.
+    QTest::addColumn<QString>("speed");
+
+    QTest::newRow("lower limit") << "60"
+                                 << "60";
+    QTest::newRow("below lower limit") << "59.9"
+                                       << "";
+    QTest::newRow("upper limit") << "60000"
+                                 << "60000";
+    QTest::newRow("above upper limit") << "60000.5"
+                                       << "";
+    QTest::newRow("rounded down") << "65"
+                                  << "60";
+    QTest::newRow("a step") << "66"
+                            << "66";
+    QTest::newRow("fraction") << "1234.9"
+                              << "1230";
+    QTest::newRow("exponent") << "3e3"
+                              << "3000";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("blanks") << "  "
+                            << "";
+    QTest::newRow("letters") << "abc"
+                             << "";
+    QTest::newRow("comma") << "25,5"
+                           << "";
+    QTest::newRow("blank inside") << "2 5"
+                                  << "";
+    QTest::newRow("minus alone") << "-"
+                                 << "";
+    QTest::newRow("minus zero") << "-0"
+                                << "";
+    QTest::newRow("overflow") << "1e999"
+                              << "";
+    QTest::newRow("very long") << QString(20000, QLatin1Char('7')) << "";
+}
+
+void TestTachoForm::setButton() {
+    QFETCH(QString, entry);
+    QFETCH(QString, speed);
+    rig->TakeWritten();
+    RPMText().setText(entry);
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    if (speed.isEmpty()) {
+        QCOMPARE(rig->TakeWritten(), QStringList());
+        QCOMPARE(rig->boxes.shown, QList{Refusal});
+        QCOMPARE(RPMText().text(), entry);
+        QCOMPARE(RPMLab().text(), QStringLiteral("600RPM"));
+    } else {
+        QCOMPARE(rig->TakeWritten(), (QStringList{"R64", "F" + speed}));
+        QVERIFY(rig->boxes.shown.isEmpty());
+        QCOMPARE(RPMText().text(), QString());
+        QCOMPARE(RPMLab().text(), speed + "RPM");
+    }
+}
+
+void TestTachoForm::enterKeySetsTypedSpeeds() {
+    rig->TakeWritten();
+    RPMText().setText("1234");
+    QTest::keyClick(&RPMText(), Qt::Key_Return);
+    QCOMPARE(rig->TakeWritten(), (QStringList{"R64", "F1230"}));
+    QCOMPARE(RPMLab().text(), QStringLiteral("1230RPM"));
+    QCOMPARE(RPMText().text(), QString());
+
+    // Enter anywhere in the window, the keypad's Enter too.
+    RPMText().setText("66");
+    QTest::keyClick(&window->CloseButton(), Qt::Key_Enter);
+    QCOMPARE(rig->TakeWritten(), (QStringList{"R64", "F66"}));
+    QVERIFY(!window->IsUnloaded());
+
+    // A typed entry that reads as no speed is refused like the button's.
+    RPMText().setText("  ");
+    QTest::keyClick(&RPMText(), Qt::Key_Return);
+    QCOMPARE(rig->TakeWritten(), QStringList());
+    QCOMPARE(rig->boxes.shown, QList{Refusal});
+    QCOMPARE(RPMText().text(), QStringLiteral("  "));
+    QCOMPARE(RPMLab().text(), QStringLiteral("66RPM"));
+}
+
+void TestTachoForm::enterKeyIgnoresAnEmptyEntry() {
+    rig->TakeWritten();
+    RPMText().setText("600");
+    QTest::keyClick(&RPMText(), Qt::Key_Return);
+    QCOMPARE(rig->TakeWritten(), (QStringList{"R64", "F600"}));
+    // The accepted setting emptied the entry: a second Enter does nothing.
+    QTest::keyClick(&RPMText(), Qt::Key_Return);
+    QTest::keyClick(&SetBut(), Qt::Key_Return);
+    QCOMPARE(rig->TakeWritten(), QStringList());
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void TestTachoForm::closeReleasesTheAdapter() {
+    rig->TakeWritten();
+    QTest::mouseClick(&window->CloseButton(), Qt::LeftButton);
+    QCOMPARE(rig->TakeWritten(), Release);
+    QCOMPARE(rig->host.enabledCalls, QList<bool>{true});
+    QVERIFY(window->IsUnloaded());
+    QVERIFY(!window->isVisible());
+}
+
+void TestTachoForm::closeDuringASettingSendsNothingMore() {
+    rig->TakeWritten();
+    // The link services clicks while it waits for the reply to "R64".
+    rig->port.responder = [this](const QString &line) {
+        if (line == QLatin1String("R64"))
+            QMetaObject::invokeMethod(&window->CloseButton(), &QPushButton::click,
+                                      Qt::QueuedConnection);
+        return QList<FakeSerialPort::Chunk>{{0.05, FakeSerialPort::Marker}};
+    };
+    RPMText().setText("1200");
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    QCOMPARE(rig->TakeWritten(), QStringList{"R64"} + Release);
+    QCOMPARE(rig->host.enabledCalls, QList<bool>{true});
+}
+
+QTEST_MAIN(TestTachoForm)
+#include "tst_tachoform.moc"

@@ -1,0 +1,569 @@
+#include "TerminalRig.h"
+
+#include <algorithm>
+
+// The terminal window driven through its keys and buttons: its opening, the typical entries,
+// the terminal and coil selection with the current paths, and the output routine's examples.
+class TerminalFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void OpeningSelectsVoltageAtZero();
+    void ControlsCarryTheirNamesAndCaptions();
+    void TenMilliamperesOnTheTerminals();
+    void FiftyAmperesOnTheTwoTurnCoil();
+    void TenMilliamperesThroughTheTenTurnCoil_data();
+    void TenMilliamperesThroughTheTenTurnCoil();
+    void WorkedExamples_data();
+    void WorkedExamples();
+    void CoilPairSelectsBothButtons();
+    void HighCurrentClickEndsOnLowCurrent();
+    void AmpereKeyOffersFittingPaths_data();
+    void AmpereKeyOffersFittingPaths();
+    void PickedPathKeepsTheKeyedCurrent();
+    void KeyedCurrentWithinTheEnabledPaths();
+    void EnterInTheEntryLineWhileEnterIsDisabled();
+    void CoilLimitBox();
+    void HighVoltageIsLeftInStandby();
+    void FrequencyLimits_data();
+    void FrequencyLimits();
+    void DcAndAcSwitching();
+    void HistoryPickSetsTheOutputAgain();
+    void OnAndStandbyButtons();
+};
+
+void TerminalFormTest::OpeningSelectsVoltageAtZero() {
+    TerminalRig w;
+    w.Open();
+    QCOMPARE(w.Taken(), TerminalRig::Opening);
+    QCOMPARE(w.rig.host.placed, 1);
+    QCOMPARE(w.form->windowTitle(), QStringLiteral("TERMINAL / COIL SWITCHING"));
+    QCOMPARE(w.form->DesignSize(), QSize(719, 562));
+    QVERIFY(!w.form->TakesFunctionBackground());
+    QCOMPARE(w.Selected(), (QList<int>{3, 9}));
+    QCOMPARE(w.Bold(), (QList<int>{3, 9}));
+    QCOMPARE(w.Display(), QStringLiteral("0.000mV"));
+    QCOMPARE(w.HzLab(), QStringLiteral("DC"));
+    QCOMPARE(w.CalOPLab(), QStringLiteral("0V"));
+    QCOMPARE(w.History(), QStringList{"0.000mV : DC"});
+    QCOMPARE(w.Entry(), QString());
+    QVERIFY(w.OutputOn());
+    QVERIFY(!w.EnterKey().isHidden());
+    QVERIFY(w.EnterKey().isEnabled());
+    QVERIFY(!w.PathsShown());
+    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QCOMPARE(w.form->Selector().CFlash().interval(), 500);
+    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(!w.form->AutoRange().isChecked());
+    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R1"));
+    QVERIFY(w.rig.boxes.shown.isEmpty());
+}
+
+void TerminalFormTest::ControlsCarryTheirNamesAndCaptions() {
+    TerminalRig w;
+    w.Open();
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(w.KeyButton(i)->objectName(), QStringLiteral("Command1_%1").arg(i));
+        QCOMPARE(w.KeyButton(i)->text(), TerminalKeypad::Captions.at(i));
+    }
+    QCOMPARE(w.KeyButton(15)->text(), QStringLiteral("\u00B1"));
+    const QStringList termCaptions{"2 TURN COIL (to 60A)",    "10 TURN COIL (to 300A)",
+                                   "50 TURN COIL (to 1500A)", "VOLTAGE",
+                                   "LOW CURRENT (0A to 2A)",  "HIGH CURRENT (2A to 30A)",
+                                   "2 TURN COIL (to 60A)",    "10 TURN COIL (to 300A)",
+                                   "50 TURN COIL (to 1500A)", "VOLTAGE TERMINALS",
+                                   "TERMINALS (to 30A)"};
+    for (int i = 0; i < 11; ++i) {
+        QCOMPARE(w.Term(i)->objectName(), QStringLiteral("TermBut_%1").arg(i));
+        QCOMPARE(w.Term(i)->text(), termCaptions.at(i));
+    }
+    QCOMPARE(w.form->Selector().CLab().text(), QStringLiteral("Current Output"));
+    QCOMPARE(w.form->ONBut().text(), QStringLiteral("OUTPUT ON"));
+    QCOMPARE(w.form->OffBut().text(), QStringLiteral("STAND BY"));
+    QCOMPARE(w.form->AutoCheck().text(), QStringLiteral("Autoset Output ON"));
+    QCOMPARE(w.form->AutoCheck().toolTip(), QStringLiteral("Sets output on automatically"));
+    QCOMPARE(w.form->AutoRange().text(), QStringLiteral("Range Autoselect"));
+    QCOMPARE(w.form->AutoRange().toolTip(),
+             QStringLiteral("Sets current range / coil turns depending on output"));
+    for (const char *name : {"KBText", "OPLab", "HzLab", "Display", "CalOPLab", "CLab", "ONBut",
+                             "OffBut", "AutoCheck", "AutoRange", "CloseBut"}) {
+        auto *control = w.form->findChild<QWidget *>(QString::fromLatin1(name));
+        QVERIFY2(control != nullptr, name);
+        QCOMPARE(control->accessibleDescription(), QString::fromLatin1(name));
+    }
+}
+
+void TerminalFormTest::TenMilliamperesOnTheTerminals() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.Keys(QStringLiteral("10m"));
+    QCOMPARE(w.Entry(), QStringLiteral("10m"));
+    QCOMPARE(w.OPLab(), QStringLiteral("10m"));
+    QVERIFY(w.Taken().isEmpty());
+
+    // "A" puts the output in standby and offers only the path that carries 10 mA.
+    w.Key(QStringLiteral("A"));
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QCOMPARE(w.Entry(), QStringLiteral("10mA"));
+    QVERIFY(w.InStandby());
+    QVERIFY(w.PathsShown());
+    QCOMPARE(w.EnabledPaths(), QList<int>{10});
+    QVERIFY(!w.EnterKey().isEnabled());
+    QVERIFY(w.form->Selector().CFlash().isActive());
+    QVERIFY(w.rig.state.CoilSelectPending);
+    QCOMPARE(w.Selected(), (QList<int>{3, 9}));
+
+    w.ClickTerm(10);
+    QCOMPARE(w.Taken(), (QStringList{"p16908288", "#Low I Terminals", "p0"}));
+    QCOMPARE(w.Selected(), (QList<int>{4, 10}));
+    QCOMPARE(w.Entry(), QStringLiteral("10mA"));
+    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(w.EnterKey().isEnabled());
+    QVERIFY(!w.rig.state.CoilSelectPending);
+
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
+    QCOMPARE(w.Display(), QStringLiteral("10.0000mA"));
+    QCOMPARE(w.CalOPLab(), QStringLiteral("10mA"));
+    QCOMPARE(w.History().last(), QStringLiteral("10.0000mA : DC"));
+    QCOMPARE(w.Entry(), QString());
+    QVERIFY(w.OutputOn());
+    QVERIFY(w.rig.boxes.shown.isEmpty());
+}
+
+void TerminalFormTest::FiftyAmperesOnTheTwoTurnCoil() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.Keys(QStringLiteral("50A"));
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QCOMPARE(w.EnabledPaths(), (QList<int>{6, 7}));
+
+    w.ClickTerm(6);
+    QCOMPARE(w.Taken(), (QStringList{"p16778240", "#2 Turn Coil", "p0"}));
+    QCOMPARE(w.Selected(), (QList<int>{0, 6}));
+    QCOMPARE(w.Entry(), QStringLiteral("50A"));
+
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), (QStringList{"R11", "O25", "S0", "#50.0000A (x2)"}));
+    QCOMPARE(w.CalOPLab(), QStringLiteral("25A x2"));
+    QCOMPARE(w.Display(), QStringLiteral("50.0000A"));
+    QCOMPARE(w.History().last(), QStringLiteral("50.0000A : DC"));
+    QCOMPARE(w.Selected(), (QList<int>{0, 6}));
+}
+
+void TerminalFormTest::TenMilliamperesThroughTheTenTurnCoil_data() {
+    QTest::addColumn<bool>("pickedAsPath");
+    QTest::addColumn<QStringList>("commands");
+    // Picked for a keyed current, the coil leaves range 1 standing; clicked in the coil row, it
+    // sets 0 A on range 11 at once.
+    QTest::newRow("path picked for 50 A")
+        << true << QStringList{"R11", "O.001", "S0", "#0.0100A (x10)"};
+    QTest::newRow("coil row") << false << QStringList{"O.001", "S0", "#0.0100A (x10)"};
+}
+
+void TerminalFormTest::TenMilliamperesThroughTheTenTurnCoil() {
+    QFETCH(bool, pickedAsPath);
+    QFETCH(QStringList, commands);
+    TerminalRig w;
+    w.Open();
+    if (pickedAsPath) {
+        w.Keys(QStringLiteral("50A"));
+        w.ClickTerm(7);
+        for (int i = 0; i < 3; ++i)
+            w.Key(QStringLiteral("< Back Space"));
+    } else {
+        w.ClickTerm(1);
+    }
+    w.Taken();
+    QCOMPARE(w.Selected(), (QList<int>{1, 7}));
+
+    // The "A" key never offers the 10-turn coil for 10 mA; ENTER appends the unit itself.
+    w.Keys(QStringLiteral("10m"));
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), commands);
+    QCOMPARE(w.CalOPLab(), QStringLiteral("0.001A x10"));
+    QCOMPARE(w.Display(), QStringLiteral("0.0100A"));
+}
+
+void TerminalFormTest::WorkedExamples_data() {
+    QTest::addColumn<int>("point");        // TermBut clicked first, or -1
+    QTest::addColumn<QString>("setFirst"); // an output set first, or empty
+    QTest::addColumn<QString>("hz");       // keyed before "Hz", or empty
+    QTest::addColumn<QString>("last");     // LastRangeCommand before the entry
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("refused"); // the "Output : " text of the warning, or empty
+    QTest::newRow("10mA DC, no range yet") << 4 << ""
+                                           << ""
+                                           << ""
+                                           << "10mA" << QStringList{"R8", "O10", "S0"} << "";
+    QTest::newRow("10mA DC after R8") << 4 << ""
+                                      << ""
+                                      << "R8"
+                                      << "10mA" << QStringList{"O10", "S0"} << "";
+    QTest::newRow("1.5V at 50Hz after R2")
+        << -1 << ""
+        << "50"
+        << "R2"
+        << "1.5V" << QStringList{"R13", "F50", "O1.5", "S0"} << "";
+    QTest::newRow("0V DC, no range yet") << -1 << ""
+                                         << ""
+                                         << ""
+                                         << "0V" << QStringList{"R1", "O0", "S0"} << "";
+    QTest::newRow("coil: 25 A per turn after R11")
+        << 0 << ""
+        << ""
+        << "R11"
+        << "50A" << QStringList{"O25", "S0", "#50.0000A (x2)"} << "";
+    QTest::newRow("31A without a coil") << -1 << "5A"
+                                        << ""
+                                        << "R11"
+                                        << "31A" << QStringList{} << "31A";
+    // 100 as written is above 40: the high-voltage rule leaves it in standby.
+    QTest::newRow("100mV DC after R1") << -1 << ""
+                                       << ""
+                                       << "R1"
+                                       << "100mV" << QStringList{"O100", "S1"} << "";
+}
+
+void TerminalFormTest::WorkedExamples() {
+    QFETCH(int, point);
+    QFETCH(QString, setFirst);
+    QFETCH(QString, hz);
+    QFETCH(QString, last);
+    QFETCH(QString, entry);
+    QFETCH(QStringList, commands);
+    QFETCH(QString, refused);
+    TerminalRig w;
+    w.Open();
+    if (point >= 0)
+        w.ClickTerm(point);
+    if (!setFirst.isEmpty())
+        w.Type(setFirst);
+    if (!hz.isEmpty()) {
+        w.Keys(hz);
+        w.Key(QStringLiteral("Hz"));
+    }
+    w.Taken();
+    const QString display = w.Display();
+    const QStringList history = w.History();
+    w.rig.state.LastRangeCommand = last;
+
+    w.Type(entry);
+    QCOMPARE(w.Taken(), commands);
+    QCOMPARE(w.Entry(), QString());
+    if (refused.isEmpty()) {
+        QVERIFY(w.rig.boxes.shown.isEmpty());
+        QCOMPARE(w.History().size(), history.size() + 1);
+    } else {
+        QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(refused)});
+        QCOMPARE(w.Display(), display);
+        QCOMPARE(w.History(), history);
+        QCOMPARE(w.rig.state.LastRangeCommand, last);
+    }
+}
+
+void TerminalFormTest::CoilPairSelectsBothButtons() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    // In the coil row: both buttons of the pair, then 0 A through the coil on range 11.
+    w.ClickTerm(0);
+    QCOMPARE(w.Taken(),
+             (QStringList{"p16778240", "#2 Turn Coil", "p0", "R11", "O0", "S0", "#0.0000A (x2)"}));
+    QCOMPARE(w.Selected(), (QList<int>{0, 6}));
+    QCOMPARE(w.Bold(), (QList<int>{0, 6}));
+    QCOMPARE(w.Display(), QStringLiteral("0.0000A"));
+
+    // In the current paths, picked for a keyed current: the same three commands.
+    w.ClickTerm(3);
+    w.Keys(QStringLiteral("5A"));
+    w.Taken();
+    w.ClickTerm(6);
+    QCOMPARE(w.Taken(), (QStringList{"p16778240", "#2 Turn Coil", "p0"}));
+    QCOMPARE(w.Selected(), (QList<int>{0, 6}));
+    QCOMPARE(w.Bold(), (QList<int>{0, 6}));
+}
+
+void TerminalFormTest::HighCurrentClickEndsOnLowCurrent() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.ClickTerm(5);
+    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "p16908288",
+                                     "#Low I Terminals", "p0", "R6", "O0", "S0"}));
+    QCOMPARE(w.Selected(), (QList<int>{4, 10}));
+    QCOMPARE(w.Display(), QStringLiteral("0.000\u00B5A"));
+
+    // Only a current above 2 A keeps HIGH CURRENT.
+    w.Type(QStringLiteral("2.1A"));
+    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "R11", "O2.1", "S0"}));
+    QCOMPARE(w.Selected(), (QList<int>{5, 10}));
+    w.Type(QStringLiteral("2A"));
+    QCOMPARE(w.Taken(), (QStringList{"p16908288", "#Low I Terminals", "p0", "R10", "O2", "S0"}));
+    QCOMPARE(w.Selected(), (QList<int>{4, 10}));
+}
+
+void TerminalFormTest::AmpereKeyOffersFittingPaths_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QList<int>>("offered");
+    QTest::newRow("50A") << "50A" << QList<int>{6, 7};
+    QTest::newRow("150A") << "150A" << QList<int>{7, 8};
+    QTest::newRow("1000A") << "1000A" << QList<int>{8};
+    QTest::newRow("3A") << "3A" << QList<int>{10};
+    QTest::newRow("A alone is 0A") << "A" << QList<int>{10};
+}
+
+void TerminalFormTest::AmpereKeyOffersFittingPaths() {
+    QFETCH(QString, keys);
+    QFETCH(QList<int>, offered);
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.Keys(keys);
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QCOMPARE(w.EnabledPaths(), offered);
+    for (const int path : {10, 6, 7, 8}) {
+        if (!offered.contains(path))
+            QVERIFY(!Controls::BackColour(*w.Term(path)).isValid());
+    }
+    // The offered paths flash until one is picked; the others stay plain.
+    const QList<int> plain{3, 9};
+    QList<int> flashed = plain + offered;
+    std::sort(flashed.begin(), flashed.end());
+    QCOMPARE(w.Bold(), plain);
+    w.form->Selector().Tick();
+    QCOMPARE(w.Bold(), flashed);
+    w.form->Selector().Tick();
+    QCOMPARE(w.Bold(), plain);
+}
+
+void TerminalFormTest::PickedPathKeepsTheKeyedCurrent() {
+    TerminalRig w;
+    w.Open();
+    w.Keys(QStringLiteral("50A"));
+    w.form->Selector().Tick();
+    w.Taken();
+    // No zero reset: the entry waits for ENTER, and the flashing stops at normal weight.
+    w.ClickTerm(7);
+    QCOMPARE(w.Taken(), (QStringList{"p16777728", "#10 Turn Coil", "p0"}));
+    QCOMPARE(w.Entry(), QStringLiteral("50A"));
+    QCOMPARE(w.Bold(), (QList<int>{1, 7}));
+    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(w.EnterKey().isEnabled());
+    QVERIFY(!w.rig.state.CoilSelectPending);
+}
+
+void TerminalFormTest::KeyedCurrentWithinTheEnabledPaths() {
+    TerminalRig w;
+    w.Open();
+    w.Keys(QStringLiteral("50A"));
+    w.ClickTerm(7);
+    w.Taken();
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), (QStringList{"R11", "O5", "S0", "#50.0000A (x10)"}));
+
+    // 40 A is carried by both enabled paths: the coil stays, nothing is sent.
+    w.Keys(QStringLiteral("40A"));
+    QVERIFY(w.Taken().isEmpty());
+    QCOMPARE(w.Selected(), (QList<int>{1, 7}));
+    QVERIFY(w.EnterKey().isEnabled());
+    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(w.rig.state.CoilSelectPending);
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), (QStringList{"O4", "S0", "#40.0000A (x10)"}));
+
+    // 10 A is not: the paths are offered again.
+    w.Keys(QStringLiteral("10A"));
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QCOMPARE(w.EnabledPaths(), (QList<int>{10, 6}));
+    QVERIFY(!w.EnterKey().isEnabled());
+    QVERIFY(w.form->Selector().CFlash().isActive());
+    // The coil row keeps its look; the paths lose theirs.
+    QCOMPARE(w.Selected(), QList<int>{1});
+}
+
+void TerminalFormTest::EnterInTheEntryLineWhileEnterIsDisabled() {
+    TerminalRig w;
+    w.Open();
+    w.Keys(QStringLiteral("10A"));
+    QVERIFY(!w.EnterKey().isEnabled());
+    w.Taken();
+    QTest::keyClick(w.form->Keypad().KBText().lineEdit(), Qt::Key_Return);
+    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "R11", "O10", "S0"}));
+    QVERIFY(w.EnterKey().isEnabled());
+    QVERIFY(!w.rig.state.CoilSelectPending);
+    QCOMPARE(w.Display(), QStringLiteral("10.0000A"));
+    // Enter is taken by the window: the typed text never lands in the history by itself.
+    QCOMPARE(w.History(), (QStringList{"0.000mV : DC", "10.0000A : DC"}));
+}
+
+void TerminalFormTest::CoilLimitBox() {
+    TerminalRig w;
+    w.Open();
+    w.ClickTerm(1);
+    w.Taken();
+    w.Type(QStringLiteral("300A"));
+    QCOMPARE(w.Taken(), (QStringList{"O30", "S0", "#300.0000A (x10)"}));
+
+    // Keyed with "A" on the 10-turn coil, 301 A waits for a path; ENTER refuses it.
+    w.Keys(QStringLiteral("301A"));
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QCOMPARE(w.EnabledPaths(), QList<int>{8});
+    QTest::keyClick(w.form->Keypad().KBText().lineEdit(), Qt::Key_Return);
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QCOMPARE(w.rig.boxes.shown, QList{RecordingMessageBoxes::Information(
+                                    QStringLiteral("Clamp Coil Current Setting"),
+                                    QStringLiteral("Maximum current value for 10 Turn coil = "
+                                                   "300A\rPlease select a lower current"))});
+    QCOMPARE(w.Entry(), QString());
+    QCOMPARE(w.Display(), QStringLiteral("300.0000A"));
+    QVERIFY(w.InStandby());
+    // The wait for a current path goes on.
+    QVERIFY(w.rig.state.CoilSelectPending);
+}
+
+void TerminalFormTest::HighVoltageIsLeftInStandby() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.Type(QStringLiteral("50V"));
+    QCOMPARE(w.Taken(), (QStringList{"R4", "O50", "S1"}));
+    QVERIFY(w.InStandby());
+    QVERIFY(!w.form->AutoCheck().isEnabled());
+    QCOMPARE(w.form->AutoCheck().text(), QStringLiteral("Autoset Output ON (Disabled for HV O/P)"));
+    QVERIFY(w.form->AutoCheck().isChecked());
+
+    w.Keys(QStringLiteral("5V"));
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O5", "S0"}));
+    QVERIFY(w.OutputOn());
+    QVERIFY(w.form->AutoCheck().isEnabled());
+    QCOMPARE(w.form->AutoCheck().text(), QStringLiteral("Autoset Output ON"));
+}
+
+void TerminalFormTest::FrequencyLimits_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("9.5") << "9.5"
+                         << "Frequency Too Low"
+                         << "Minimum frequency setting is 10Hz";
+    QTest::newRow("none") << ""
+                          << "Frequency Too Low"
+                          << "Minimum frequency setting is 10Hz";
+    QTest::newRow("10") << "10"
+                        << ""
+                        << "";
+    QTest::newRow("100000") << "100000"
+                            << ""
+                            << "";
+    QTest::newRow("100001") << "100001"
+                            << "Frequency Too High"
+                            << "Maximum frequency setting is 100000Hz";
+}
+
+void TerminalFormTest::FrequencyLimits() {
+    QFETCH(QString, keys);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    TerminalRig w;
+    w.Open();
+    w.Type(QStringLiteral("5V"));
+    w.Taken();
+    w.Keys(keys);
+    w.Key(QStringLiteral("Hz"));
+    QCOMPARE(w.Entry(), QString());
+    if (title.isEmpty()) {
+        QCOMPARE(w.Taken(), (QStringList{"R14", u'F' + keys, "O5", "S0"}));
+        QCOMPARE(w.HzLab(), keys + QStringLiteral("Hz"));
+        QVERIFY(!w.KeyButton(15)->isEnabled());
+        QVERIFY(w.rig.boxes.shown.isEmpty());
+    } else {
+        QVERIFY(w.Taken().isEmpty());
+        QCOMPARE(w.HzLab(), QStringLiteral("DC"));
+        QVERIFY(w.KeyButton(15)->isEnabled());
+        QCOMPARE(w.rig.boxes.shown, QList{RecordingMessageBoxes::Information(title, text)});
+    }
+}
+
+void TerminalFormTest::DcAndAcSwitching() {
+    TerminalRig w;
+    w.Open();
+    w.ClickTerm(4);
+    w.Taken();
+    w.Type(QStringLiteral("10mA"));
+    QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
+
+    // The same magnitude at AC and back at DC always sends the new range.
+    w.Keys(QStringLiteral("50"));
+    w.Key(QStringLiteral("Hz"));
+    QCOMPARE(w.Taken(), (QStringList{"R19", "F50", "O10", "S0"}));
+    QCOMPARE(w.HzLab(), QStringLiteral("50Hz"));
+    QCOMPARE(w.Display(), QStringLiteral("10.0000mA"));
+    w.Keys(QStringLiteral("60"));
+    w.Key(QStringLiteral("Hz"));
+    QCOMPARE(w.Taken(), (QStringList{"F60", "O10", "S0"}));
+    w.Key(QStringLiteral("DC"));
+    QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
+    QCOMPARE(w.HzLab(), QStringLiteral("DC"));
+    QVERIFY(w.KeyButton(15)->isEnabled());
+    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R8"));
+
+    // "DC" on a microampere readout sets microamperes again, not amperes.
+    w.Type(QStringLiteral("100uA"));
+    QCOMPARE(w.Display(), QStringLiteral("100.000\u00B5A"));
+    w.Taken();
+    w.Keys(QStringLiteral("50"));
+    w.Key(QStringLiteral("Hz"));
+    QCOMPARE(w.Taken(), (QStringList{"R17", "F50", "O100", "S0"}));
+    w.Key(QStringLiteral("DC"));
+    QCOMPARE(w.Taken(), (QStringList{"R6", "O100", "S0"}));
+    QCOMPARE(w.History().size(), 4);
+
+    // The last range outlives the window: range 6 is not sent again after reopening.
+    w.Close();
+    QCOMPARE(w.Taken(), FunctionHost::ReleaseCommands);
+    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R6"));
+    w.Open();
+    QCOMPARE(w.Taken(), TerminalRig::Opening);
+    w.ClickTerm(4);
+    QCOMPARE(w.Taken().mid(3), (QStringList{"R6", "O0", "S0"}));
+    w.Type(QStringLiteral("100uA"));
+    QCOMPARE(w.Taken(), (QStringList{"O100", "S0"}));
+}
+
+void TerminalFormTest::HistoryPickSetsTheOutputAgain() {
+    TerminalRig w;
+    w.Open();
+    w.Type(QStringLiteral("1V"));
+    w.Keys(QStringLiteral("50"));
+    w.Key(QStringLiteral("Hz"));
+    w.Type(QStringLiteral("2V"));
+    QCOMPARE(w.History(), (QStringList{"0.000mV : DC", "1.00000V : DC", "2.00000V : 50Hz"}));
+    w.Key(QStringLiteral("DC"));
+    w.Taken();
+
+    w.PickHistory(2);
+    QCOMPARE(w.HzLab(), QStringLiteral("50Hz"));
+    QCOMPARE(w.Taken(), (QStringList{"R13", "F50", "O2", "S0"}));
+    QCOMPARE(w.Display(), QStringLiteral("2.00000V"));
+    QCOMPARE(w.History().last(), QStringLiteral("2.00000V : 50Hz"));
+    QCOMPARE(w.Entry(), QString());
+}
+
+void TerminalFormTest::OnAndStandbyButtons() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QVERIFY(w.InStandby());
+    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QCOMPARE(w.Taken(), QStringList{"S0"});
+    QVERIFY(w.OutputOn());
+}
+
+QTEST_MAIN(TerminalFormTest)
+#include "TerminalFormTest.moc"

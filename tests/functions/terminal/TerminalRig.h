@@ -1,0 +1,144 @@
+#pragma once
+
+#include "ButtonArray.h"
+#include "CalibratorDisplay.h"
+#include "Controls.h"
+#include "FunctionRig.h"
+#include "TerminalForm.h"
+#include "TerminalKeypad.h"
+#include "TerminalSelector.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+// A terminal window on the fake port, run in a fresh current folder so that its flag files
+// touch nothing else. Drives the window only through its controls.
+struct TerminalRig {
+    using Box = RecordingMessageBoxes::Box;
+
+    static inline const QStringList Opening{"p17039360", "#Volts Terminals", "p0", "R1", "O0",
+                                            "S0"};
+
+    TerminalRig() : previousFolder(QDir::currentPath()) { QDir::setCurrent(folder.path()); }
+    ~TerminalRig() {
+        delete form;
+        QDir::setCurrent(previousFolder);
+    }
+
+    // Creates, shows and loads the window.
+    void Open() {
+        form = new TerminalForm(rig.context);
+        form->show();
+        form->Load();
+    }
+    // Closes the window by its Close button and deletes it.
+    void Close() {
+        QTest::mouseClick(&form->CloseButton(), Qt::LeftButton);
+        delete form;
+    }
+
+    // Clicks the Command1 key with `caption`.
+    void Key(const QString &caption) {
+        const int index = static_cast<int>(TerminalKeypad::Captions.indexOf(caption));
+        QVERIFY2(index >= 0, qPrintable(caption));
+        QTest::mouseClick(KeyButton(index), Qt::LeftButton);
+    }
+    // Clicks the keys whose captions are the single characters of `keys`.
+    void Keys(const QString &keys) {
+        for (const QChar key : keys)
+            Key(QString(key));
+    }
+    QPushButton *KeyButton(int index) const { return form->Keypad().Command1().At(index); }
+    QPushButton &EnterKey() const { return form->Keypad().EnterKey(); }
+
+    // Types `text` into the entry line and presses Enter there.
+    void Type(const QString &text) {
+        QLineEdit &line = *form->Keypad().KBText().lineEdit();
+        line.clear();
+        QTest::keyClicks(&line, text);
+        QTest::keyClick(&line, Qt::Key_Return);
+    }
+    // Chooses item `index` of the history list, as a pick from its drop-down does.
+    void PickHistory(int index) {
+        QComboBox &list = form->Keypad().KBText();
+        list.setCurrentIndex(index);
+        emit list.activated(index);
+    }
+    QStringList History() const {
+        QStringList items;
+        for (int i = 0; i < form->Keypad().KBText().count(); ++i)
+            items << form->Keypad().KBText().itemText(i);
+        return items;
+    }
+
+    QPushButton *Term(int index) const { return form->Selector().TermBut().At(index); }
+    void ClickTerm(int index) { QTest::mouseClick(Term(index), Qt::LeftButton); }
+    // TermBut indices shown selected: the selected colour, and bold.
+    QList<int> Selected() const {
+        QList<int> selected;
+        for (int i = 0; i < 11; ++i) {
+            if (Controls::IsSelected(*Term(i)))
+                selected << i;
+        }
+        return selected;
+    }
+    QList<int> Bold() const {
+        QList<int> bold;
+        for (int i = 0; i < 11; ++i) {
+            if (Term(i)->font().bold())
+                bold << i;
+        }
+        return bold;
+    }
+    QList<int> EnabledPaths() const { return form->Selector().EnabledPaths(); }
+    bool PathsShown() const {
+        bool shown = !form->Selector().CLab().isHidden();
+        for (const int index : {10, 6, 7, 8})
+            shown = shown && !Term(index)->isHidden();
+        return shown;
+    }
+
+    QString Entry() const { return form->Keypad().Entry(); }
+    QString Display() const { return form->Readouts().Display().text(); }
+    QString HzLab() const { return form->Readouts().HzLab().text(); }
+    QString CalOPLab() const { return form->Readouts().CalOPLab().text(); }
+    QString OPLab() const { return form->Readouts().OPLab().text(); }
+    // OUTPUT ON lit and STAND BY plain, or the other way round.
+    bool OutputOn() const {
+        return Controls::IsSelected(form->ONBut()) &&
+               !Controls::BackColour(form->OffBut()).isValid();
+    }
+    bool InStandby() const {
+        return !Controls::BackColour(form->ONBut()).isValid() &&
+               Controls::HasBackColour(form->OffBut(), Controls::StandbyColour);
+    }
+
+    QStringList Taken() { return rig.TakeWritten(); }
+    QList<Box> TakeBoxes() {
+        QList<Box> boxes = rig.boxes.shown;
+        rig.boxes.shown.clear();
+        return boxes;
+    }
+    static Box Refusal(const QString &output) {
+        return RecordingMessageBoxes::Information(
+            QStringLiteral("Corvale : Output Value Cannot Be Set"),
+            QStringLiteral("WARNING :\r\rIt is not possible to set the following output\ron the "
+                           "Corvale calibrator :\r\rOutput : ") +
+                output + QStringLiteral("\r\rPlease check the output setting."));
+    }
+
+    QTemporaryDir folder;
+    QString previousFolder;
+    FunctionRig rig;
+    QPointer<TerminalForm> form;
+};

@@ -1,0 +1,121 @@
+#include "MainForm.h"
+
+#include "ButtonArray.h"
+#include "FunctionRig.h"
+#include "FunctionWindow.h"
+#include "ProgForm.h"
+#include "TachoForm.h"
+#include "ThermoForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QStringList Release{"p16777216", "p0", "R1/O0/S1/# PC Control"};
+
+bool FunctionChoiceEnabled(const MainForm &main) {
+    for (int i = 0; i < 7; ++i) {
+        if (!main.FuncBut().At(i)->isEnabled() || !main.FunctionMenuItem().at(i)->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+bool FunctionChoiceDisabled(const MainForm &main) {
+    for (int i = 0; i < 7; ++i) {
+        if (main.FuncBut().At(i)->isEnabled() || main.FunctionMenuItem().at(i)->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestTachoThermoScenario : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openSetSwitchAndExit();
+    void closeButtonsHandTheChoiceBack();
+};
+
+void TestTachoThermoScenario::openSetSwitchAndExit() {
+    FunctionRig rig;
+    MainForm main(rig.state, rig.boxes);
+    main.show();
+
+    QTest::mouseClick(main.FuncBut().At(1), Qt::LeftButton);
+    QCOMPARE(rig.TakeWritten(), (QStringList{"p16777344", "p0", "R64", "F600", "S0"}));
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
+    QVERIFY(main.IsWindowOpen(TachoForm::Title));
+    QVERIFY(FunctionChoiceDisabled(main));
+    QPointer<FunctionWindow> tacho = main.FindFunctionWindow(TachoForm::Title);
+    QVERIFY(tacho);
+
+    auto *rpmText = tacho->findChild<QLineEdit *>("RPMText");
+    rpmText->setText("1234");
+    QTest::keyClick(rpmText, Qt::Key_Return);
+    QCOMPARE(rig.TakeWritten(), (QStringList{"R64", "F1230"}));
+    QCOMPARE(tacho->findChild<QLabel *>("RPMLab")->text(), QStringLiteral("1230RPM"));
+
+    // Opening another function closes the tachometer window at once, with its release sequence.
+    main.OpenFunction(0);
+    QCOMPARE(rig.TakeWritten(), (Release + QStringList{"p25206784", "p0", "R60/S0"}));
+    QVERIFY(!main.IsWindowOpen(TachoForm::Title));
+    QVERIFY(main.IsWindowOpen(ThermoForm::Title));
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("THERM"));
+    QVERIFY(FunctionChoiceDisabled(main));
+
+    FunctionWindow *thermo = main.FindFunctionWindow(ThermoForm::Title);
+    thermo->findChild<QLineEdit *>("TempManText")->setText("-12.5");
+    QTest::keyClick(thermo->findChild<QComboBox *>("ThermoCombo"), Qt::Key_End);
+    QCOMPARE(rig.TakeWritten(), QStringList{"K1/L3/O-12.5"});
+    QCOMPARE(thermo->findChild<QLabel *>("ThermoTypeLab")->text(), QStringLiteral("TYPE T"));
+    QCOMPARE(thermo->findChild<QLabel *>("TempLab")->text(), QStringLiteral("-12.5°C"));
+
+    main.close();
+    QCOMPARE(rig.TakeWritten(), (Release + QStringList{"S1", "R1", "O0"}));
+    QVERIFY(!main.IsWindowOpen(ThermoForm::Title));
+    bool progressShown = false;
+    for (QMdiSubWindow *frame : main.WorkArea().subWindowList()) {
+        if (auto *progress = qobject_cast<ProgForm *>(frame->widget()))
+            progressShown = progress->windowTitle() == QStringLiteral("Releasing Calibrator...");
+    }
+    QVERIFY(progressShown);
+    QVERIFY(rig.boxes.shown.isEmpty());
+}
+
+void TestTachoThermoScenario::closeButtonsHandTheChoiceBack() {
+    FunctionRig rig;
+    MainForm main(rig.state, rig.boxes);
+    main.show();
+
+    main.FunctionMenuItem().at(0)->trigger();
+    QCOMPARE(rig.TakeWritten(), (QStringList{"p25206784", "p0", "R60/S0"}));
+    QVERIFY(FunctionChoiceDisabled(main));
+    QTest::mouseClick(&main.FindFunctionWindow(ThermoForm::Title)->CloseButton(), Qt::LeftButton);
+    QCOMPARE(rig.TakeWritten(), Release);
+    QVERIFY(FunctionChoiceEnabled(main));
+    QVERIFY(!main.IsWindowOpen(ThermoForm::Title));
+
+    main.FunctionMenuItem().at(1)->trigger();
+    QCOMPARE(rig.TakeWritten(), (QStringList{"p16777344", "p0", "R64", "F600", "S0"}));
+    QTest::mouseClick(&main.FindFunctionWindow(TachoForm::Title)->CloseButton(), Qt::LeftButton);
+    QCOMPARE(rig.TakeWritten(), Release);
+    QVERIFY(FunctionChoiceEnabled(main));
+    // The code of the last function stays; with its window closed, nothing more is closed.
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
+
+    main.close();
+    QCOMPARE(rig.TakeWritten(), (QStringList{"S1", "R1", "O0"}));
+}
+
+QTEST_MAIN(TestTachoThermoScenario)
+#include "tst_tachothermoscenario.moc"
