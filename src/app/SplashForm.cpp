@@ -11,13 +11,7 @@ namespace {
 
 QLabel *AddLabel(QVBoxLayout &layout, const QString &text, int pointSize, const QColor &colour,
                  const QString &name) {
-    auto *label = new QLabel(text);
-    Controls::Name(*label, name);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
+    QLabel *label = Controls::BoldLabel(text, pointSize, name);
     if (colour.isValid())
         label->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
     layout.addWidget(label);

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPalette>
 #include <QWidget>
@@ -49,6 +50,18 @@ void SetSelected(QWidget &control, bool selected) {
 
 bool IsSelected(const QWidget &control) {
     return HasBackColour(control, SelectedColour);
+}
+
+QLabel *BoldLabel(const QString &text, int pointSize, const QString &name, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        Name(*label, name);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
 void CloseWindow(QWidget &window) {

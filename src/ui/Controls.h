@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 // Naming, colours and sizes shared by every window.
@@ -28,6 +29,10 @@ bool HasBackColour(const QWidget &control, const QColor &colour);
 
 void SetSelected(QWidget &control, bool selected);
 bool IsSelected(const QWidget &control);
+
+// A bold, centred label of the given point size; named when `name` is given.
+QLabel *BoldLabel(const QString &text, int pointSize, const QString &name = {},
+                  QWidget *parent = nullptr);
 
 // Closes a window, with its frame when it is a child window of the main window's work area.
 void CloseWindow(QWidget &window);

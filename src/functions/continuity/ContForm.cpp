@@ -28,17 +28,6 @@ QStringList Captions() {
     return captions;
 }
 
-QLabel *NamedLabel(const QString &name, const QString &text, int pointSize, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    Controls::Name(*label, name);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 QFrame *Line(const QString &name, QWidget *parent) {
     auto *line = new QFrame(parent);
     Controls::Name(*line, name);
@@ -52,13 +41,14 @@ QFrame *Line(const QString &name, QWidget *parent) {
 ContForm::ContForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips),
       contBut(new ButtonArray(QStringLiteral("ContBut"), Captions(), this)),
-      contLab(NamedLabel(QStringLiteral("ContLab"), QString(), 24, this)),
-      contCurLab(NamedLabel(QStringLiteral("ContCurLab"), QStringLiteral("0.0mA"), 24, this)),
-      contCurLab2(NamedLabel(QStringLiteral("ContCurLab2"),
-                             QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"), 10, this)),
+      contLab(Controls::BoldLabel(QString(), 24, QStringLiteral("ContLab"), this)),
+      contCurLab(
+          Controls::BoldLabel(QStringLiteral("0.0mA"), 24, QStringLiteral("ContCurLab"), this)),
+      contCurLab2(Controls::BoldLabel(QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"), 10,
+                                      QStringLiteral("ContCurLab2"), this)),
       curLine1(Line(QStringLiteral("CurLine1"), this)),
       curLine2(Line(QStringLiteral("CurLine2"), this)),
-      sampleLab(NamedLabel(QStringLiteral("SampleLab"), QStringLiteral("SMPL"), 8, this)),
+      sampleLab(Controls::BoldLabel(QStringLiteral("SMPL"), 8, QStringLiteral("SampleLab"), this)),
       contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *sampleLab,
                                  [this](double counts) { ShowReading(counts); })) {
     sampleLab->hide();
@@ -70,13 +60,13 @@ void ContForm::BuildLayout() {
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QHBoxLayout;
     heading->addWidget(
-        NamedLabel(QStringLiteral("FunctionLab"), QStringLiteral("FUNCTION"), 10, this));
+        Controls::BoldLabel(QStringLiteral("FUNCTION"), 10, QStringLiteral("FunctionLab"), this));
     heading->addStretch(1);
-    heading->addWidget(
-        NamedLabel(QStringLiteral("ContinuityLab"), QStringLiteral("CONTINUITY"), 14, this));
+    heading->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY"), 14,
+                                           QStringLiteral("ContinuityLab"), this));
     layout->addLayout(heading);
-    layout->addWidget(NamedLabel(QStringLiteral("ContResLab"),
-                                 QStringLiteral("CONTINUITY RESISTANCE"), 10, this));
+    layout->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY RESISTANCE"), 10,
+                                          QStringLiteral("ContResLab"), this));
     layout->addWidget(contLab);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : contBut->All())

@@ -25,28 +25,17 @@ QStringList Captions() {
     return captions;
 }
 
-QLabel *NamedLabel(const QString &name, const QString &text, int pointSize, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    Controls::Name(*label, name);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 } // namespace
 
 DMMForm::DMMForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips),
       dmmBut(new ButtonArray(QStringLiteral("DMMBut"), Captions(), this)),
       nullBut(new QPushButton(QStringLiteral("NULL"), this)),
-      nullLab(NamedLabel(QStringLiteral("NullLab"), QStringLiteral("NULL ON"), 9, this)),
-      readLab(NamedLabel(QStringLiteral("ReadLab"), QStringLiteral("0.0000V"), 28, this)),
-      dispInfoLab(NamedLabel(QStringLiteral("DispInfoLab"), QStringLiteral("VOLTAGE MEASUREMENT"),
-                             10, this)),
-      sampleLab(NamedLabel(QStringLiteral("SampleLab"), QStringLiteral("SMPL"), 8, this)),
+      nullLab(Controls::BoldLabel(QStringLiteral("NULL ON"), 9, QStringLiteral("NullLab"), this)),
+      readLab(Controls::BoldLabel(QStringLiteral("0.0000V"), 28, QStringLiteral("ReadLab"), this)),
+      dispInfoLab(Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"), 10,
+                                      QStringLiteral("DispInfoLab"), this)),
+      sampleLab(Controls::BoldLabel(QStringLiteral("SMPL"), 8, QStringLiteral("SampleLab"), this)),
       readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *sampleLab,
                                  [this](double raw) { ShowReading(raw); })) {
     Controls::Name(*nullBut, QStringLiteral("NULLBut"));
@@ -61,10 +50,10 @@ void DMMForm::BuildLayout() {
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QHBoxLayout;
     heading->addWidget(
-        NamedLabel(QStringLiteral("FunctionLab"), QStringLiteral("FUNCTION"), 10, this));
+        Controls::BoldLabel(QStringLiteral("FUNCTION"), 10, QStringLiteral("FunctionLab"), this));
     heading->addStretch(1);
-    heading->addWidget(
-        NamedLabel(QStringLiteral("MeasurementLab"), QStringLiteral("MEASUREMENT"), 14, this));
+    heading->addWidget(Controls::BoldLabel(QStringLiteral("MEASUREMENT"), 14,
+                                           QStringLiteral("MeasurementLab"), this));
     layout->addLayout(heading);
     layout->addWidget(dispInfoLab);
     auto *reading = new QHBoxLayout;

@@ -19,21 +19,11 @@ constexpr int HeightTwips = 3600;
 const QString SwitchingMask = QStringLiteral("p16777344");
 const QString OpeningSpeed = QStringLiteral("600");
 
-QLabel *DisplayLabel(const QString &caption, int pointSize) {
-    auto *label = new QLabel(caption);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
 
 TachoForm::TachoForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips), rpmText(new QLineEdit),
-      rpmLab(DisplayLabel(QString(), 18)) {
+      rpmLab(Controls::BoldLabel(QString(), 18)) {
     Controls::Name(*rpmText, QStringLiteral("RPMText"));
     Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
     auto *setBut = new QPushButton(QStringLiteral("Set "));
@@ -52,7 +42,7 @@ TachoForm::TachoForm(FunctionContext &context)
     auto *display = new QFrame;
     display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *displayLayout = new QVBoxLayout(display);
-    displayLayout->addWidget(DisplayLabel(QStringLiteral("RPM"), 10));
+    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("RPM"), 10));
     displayLayout->addWidget(rpmLab, 1);
 
     auto *body = new QHBoxLayout;

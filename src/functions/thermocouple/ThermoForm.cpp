@@ -29,23 +29,13 @@ const QString SwitchingMask = QStringLiteral("p25206784");
 constexpr int ManualOption = 0;
 constexpr int AutoOption = 1;
 
-QLabel *Heading(const QString &caption, int pointSize) {
-    auto *label = new QLabel(caption);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
 
 ThermoForm::ThermoForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips), thermoCombo(new QComboBox),
       tempManText(new QLineEdit), cjOpt(new QButtonGroup(this)),
-      tempLab(Heading(QStringLiteral("0\u00B0C"), 18)),
-      thermoTypeLab(Heading(QStringLiteral("TYPE K"), 14)) {
+      tempLab(Controls::BoldLabel(QStringLiteral("0\u00B0C"), 18)),
+      thermoTypeLab(Controls::BoldLabel(QStringLiteral("TYPE K"), 14)) {
     Controls::Name(*thermoCombo, QStringLiteral("ThermoCombo"));
     Controls::Name(*tempManText, QStringLiteral("TempManText"));
     Controls::Name(*tempLab, QStringLiteral("TempLab"));
@@ -87,8 +77,8 @@ ThermoForm::ThermoForm(FunctionContext &context)
     auto *display = new QFrame;
     display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *displayLayout = new QVBoxLayout(display);
-    displayLayout->addWidget(Heading(QStringLiteral("THERMOCOUPLE"), 10));
-    displayLayout->addWidget(Heading(QStringLiteral("SIMULATION"), 10));
+    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("THERMOCOUPLE"), 10));
+    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("SIMULATION"), 10));
     displayLayout->addStretch(1);
     displayLayout->addWidget(thermoTypeLab);
     displayLayout->addWidget(tempLab);
@@ -101,7 +91,7 @@ ThermoForm::ThermoForm(FunctionContext &context)
     closeRow->addStretch(1);
     closeRow->addWidget(&CloseButton());
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Heading(QStringLiteral("THERMOCOUPLE SIMULATION"), 12));
+    layout->addWidget(Controls::BoldLabel(QStringLiteral("THERMOCOUPLE SIMULATION"), 12));
     layout->addLayout(body, 1);
     layout->addLayout(closeRow);
 }
