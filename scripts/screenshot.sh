@@ -28,6 +28,7 @@ while [ -z "$window" ]; do
     window=$(xdotool search --name "VK220 Workstation Virtual Front Panel \[COM" 2>/dev/null | head -n 1 || true)
 done
 xdotool windowmove "$window" 0 0
+xdotool windowfocus "$window"
 sleep 1
 while [ $# -gt 0 ]; do
     case "$1" in

@@ -231,6 +231,8 @@ void MainForm::PlaceFunctionWindow(QWidget &window) {
     QWidget *frame = window.parentWidget() ? window.parentWidget() : &window;
     // Shown first: the work area places a child window of its own accord when it first shows.
     frame->show();
+    if (auto *child = qobject_cast<QMdiSubWindow *>(frame))
+        workArea->setActiveSubWindow(child);
     auto *function = qobject_cast<FunctionWindow *>(&window);
     if (function)
         frame->resize(function->DesignSize());

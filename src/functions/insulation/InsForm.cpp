@@ -2,11 +2,14 @@
 
 #include "Controls.h"
 #include "InsResPanel.h"
+
 #include "InsVoltPanel.h"
 #include "PollingTimer.h"
+#include <QLineEdit>
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -21,6 +24,7 @@ InsForm::InsForm(FunctionContext &context)
       queue([this](const QString &line) { Send(line); }, [this] { HonourPendingClose(); }),
       insTab(new QTabBar(this)), insResPanel(new InsResPanel(context.boxes, queue, this)),
       insVoltPanel(new InsVoltPanel(*this, context.boxes, queue, this)) {
+    setFocusProxy(&insResPanel->InsManText());
     Controls::Name(*this, QStringLiteral("InsForm"));
     Controls::Name(*insTab, QStringLiteral("InsTab"));
     insTab->addTab(QStringLiteral("0 to 1Gohm Resistance Output"));

@@ -25,6 +25,7 @@ TachoForm::TachoForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips), rpmText(new QLineEdit),
       rpmLab(Controls::BoldLabel(QString(), 18)) {
     Controls::Name(*rpmText, QStringLiteral("RPMText"));
+    setFocusProxy(rpmText);
     Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
     auto *setBut = new QPushButton(QStringLiteral("Set "));
     Controls::Name(*setBut, QStringLiteral("SetBut"));

@@ -47,8 +47,8 @@ CalibratorDisplay::CalibratorDisplay(QWidget *parent)
     screenLayout->addWidget(Legend(QStringLiteral("OUTPUT")), 0, 0);
     screenLayout->addWidget(display, 1, 0);
     screenLayout->addWidget(hzLab, 1, 1);
-    screenLayout->addWidget(Legend(QStringLiteral("CALIBRATOR DELIVERS")), 2, 0, Qt::AlignRight);
-    screenLayout->addWidget(calOpLab, 3, 0);
+    screenLayout->addWidget(Legend(QStringLiteral("CALIBRATOR DELIVERS")), 2, 0);
+    screenLayout->addWidget(calOpLab, 2, 0, 1, 2);
     screenLayout->setColumnStretch(0, 3);
     screenLayout->setColumnStretch(1, 1);
 

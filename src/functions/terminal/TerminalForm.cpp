@@ -104,9 +104,8 @@ void TerminalForm::BuildLayout() {
 
     auto *calibrator = new QVBoxLayout;
     calibrator->addWidget(readouts);
-    calibrator->addWidget(keypad);
+    calibrator->addWidget(keypad, 1);
     calibrator->addLayout(output);
-    calibrator->addStretch(1);
 
     auto *adapter = new QVBoxLayout;
     adapter->addWidget(&selector->TerminalColumn());

@@ -50,6 +50,7 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
     for (const KeyPlace &place : places) {
         QPushButton *key = command1->At(place.index);
         key->setMinimumHeight(KeyHeight);
+        key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         keys->addWidget(key, place.row, place.column);
     }
     keys->setColumnStretch(4, 2);
@@ -59,7 +60,7 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(kbText);
-    layout->addLayout(keys);
+    layout->addLayout(keys, 1);
 }
 
 QPushButton &TerminalKeypad::EnterKey() const {

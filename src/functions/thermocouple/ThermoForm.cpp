@@ -38,6 +38,7 @@ ThermoForm::ThermoForm(FunctionContext &context)
       thermoTypeLab(Controls::BoldLabel(QStringLiteral("TYPE K"), 14)) {
     Controls::Name(*thermoCombo, QStringLiteral("ThermoCombo"));
     Controls::Name(*tempManText, QStringLiteral("TempManText"));
+    setFocusProxy(tempManText);
     Controls::Name(*tempLab, QStringLiteral("TempLab"));
     Controls::Name(*thermoTypeLab, QStringLiteral("ThermoTypeLab"));
     auto *setBut = new QPushButton(QStringLiteral("Set "));

@@ -1,9 +1,7 @@
 #include "TerminalRig.h"
 
-#include <algorithm>
-
 // The terminal window driven through its keys and buttons: its opening, the typical entries,
-// the terminal and coil selection with the current paths, and the output routine's examples.
+// the output routine's examples, the frequency and DC keys, the history and the output buttons.
 class TerminalFormTest : public QObject {
     Q_OBJECT
 private slots:
@@ -15,14 +13,6 @@ private slots:
     void TenMilliamperesThroughTheTenTurnCoil();
     void WorkedExamples_data();
     void WorkedExamples();
-    void CoilPairSelectsBothButtons();
-    void HighCurrentClickEndsOnLowCurrent();
-    void AmpereKeyOffersFittingPaths_data();
-    void AmpereKeyOffersFittingPaths();
-    void PickedPathKeepsTheKeyedCurrent();
-    void KeyedCurrentWithinTheEnabledPaths();
-    void EnterInTheEntryLineWhileEnterIsDisabled();
-    void CoilLimitBox();
     void HighVoltageIsLeftInStandby();
     void FrequencyLimits_data();
     void FrequencyLimits();
@@ -262,166 +252,6 @@ void TerminalFormTest::WorkedExamples() {
         QCOMPARE(w.History(), history);
         QCOMPARE(w.rig.state.LastRangeCommand, last);
     }
-}
-
-void TerminalFormTest::CoilPairSelectsBothButtons() {
-    TerminalRig w;
-    w.Open();
-    w.Taken();
-    // In the coil row: both buttons of the pair, then 0 A through the coil on range 11.
-    w.ClickTerm(0);
-    QCOMPARE(w.Taken(),
-             (QStringList{"p16778240", "#2 Turn Coil", "p0", "R11", "O0", "S0", "#0.0000A (x2)"}));
-    QCOMPARE(w.Selected(), (QList<int>{0, 6}));
-    QCOMPARE(w.Bold(), (QList<int>{0, 6}));
-    QCOMPARE(w.Display(), QStringLiteral("0.0000A"));
-
-    // In the current paths, picked for a keyed current: the same three commands.
-    w.ClickTerm(3);
-    w.Keys(QStringLiteral("5A"));
-    w.Taken();
-    w.ClickTerm(6);
-    QCOMPARE(w.Taken(), (QStringList{"p16778240", "#2 Turn Coil", "p0"}));
-    QCOMPARE(w.Selected(), (QList<int>{0, 6}));
-    QCOMPARE(w.Bold(), (QList<int>{0, 6}));
-}
-
-void TerminalFormTest::HighCurrentClickEndsOnLowCurrent() {
-    TerminalRig w;
-    w.Open();
-    w.Taken();
-    w.ClickTerm(5);
-    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "p16908288",
-                                     "#Low I Terminals", "p0", "R6", "O0", "S0"}));
-    QCOMPARE(w.Selected(), (QList<int>{4, 10}));
-    QCOMPARE(w.Display(), QStringLiteral("0.000\u00B5A"));
-
-    // Only a current above 2 A keeps HIGH CURRENT.
-    w.Type(QStringLiteral("2.1A"));
-    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "R11", "O2.1", "S0"}));
-    QCOMPARE(w.Selected(), (QList<int>{5, 10}));
-    w.Type(QStringLiteral("2A"));
-    QCOMPARE(w.Taken(), (QStringList{"p16908288", "#Low I Terminals", "p0", "R10", "O2", "S0"}));
-    QCOMPARE(w.Selected(), (QList<int>{4, 10}));
-}
-
-void TerminalFormTest::AmpereKeyOffersFittingPaths_data() {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QList<int>>("offered");
-    QTest::newRow("50A") << "50A" << QList<int>{6, 7};
-    QTest::newRow("150A") << "150A" << QList<int>{7, 8};
-    QTest::newRow("1000A") << "1000A" << QList<int>{8};
-    QTest::newRow("3A") << "3A" << QList<int>{10};
-    QTest::newRow("A alone is 0A") << "A" << QList<int>{10};
-}
-
-void TerminalFormTest::AmpereKeyOffersFittingPaths() {
-    QFETCH(QString, keys);
-    QFETCH(QList<int>, offered);
-    TerminalRig w;
-    w.Open();
-    w.Taken();
-    w.Keys(keys);
-    QCOMPARE(w.Taken(), QStringList{"S1"});
-    QCOMPARE(w.EnabledPaths(), offered);
-    for (const int path : {10, 6, 7, 8}) {
-        if (!offered.contains(path))
-            QVERIFY(!Controls::BackColour(*w.Term(path)).isValid());
-    }
-    // The offered paths flash until one is picked; the others stay plain.
-    const QList<int> plain{3, 9};
-    QList<int> flashed = plain + offered;
-    std::sort(flashed.begin(), flashed.end());
-    QCOMPARE(w.Bold(), plain);
-    w.form->Selector().Tick();
-    QCOMPARE(w.Bold(), flashed);
-    w.form->Selector().Tick();
-    QCOMPARE(w.Bold(), plain);
-}
-
-void TerminalFormTest::PickedPathKeepsTheKeyedCurrent() {
-    TerminalRig w;
-    w.Open();
-    w.Keys(QStringLiteral("50A"));
-    w.form->Selector().Tick();
-    w.Taken();
-    // No zero reset: the entry waits for ENTER, and the flashing stops at normal weight.
-    w.ClickTerm(7);
-    QCOMPARE(w.Taken(), (QStringList{"p16777728", "#10 Turn Coil", "p0"}));
-    QCOMPARE(w.Entry(), QStringLiteral("50A"));
-    QCOMPARE(w.Bold(), (QList<int>{1, 7}));
-    QVERIFY(!w.form->Selector().CFlash().isActive());
-    QVERIFY(w.EnterKey().isEnabled());
-    QVERIFY(!w.rig.state.CoilSelectPending);
-}
-
-void TerminalFormTest::KeyedCurrentWithinTheEnabledPaths() {
-    TerminalRig w;
-    w.Open();
-    w.Keys(QStringLiteral("50A"));
-    w.ClickTerm(7);
-    w.Taken();
-    w.Key(QStringLiteral("ENTER"));
-    QCOMPARE(w.Taken(), (QStringList{"R11", "O5", "S0", "#50.0000A (x10)"}));
-
-    // 40 A is carried by both enabled paths: the coil stays, nothing is sent.
-    w.Keys(QStringLiteral("40A"));
-    QVERIFY(w.Taken().isEmpty());
-    QCOMPARE(w.Selected(), (QList<int>{1, 7}));
-    QVERIFY(w.EnterKey().isEnabled());
-    QVERIFY(!w.form->Selector().CFlash().isActive());
-    QVERIFY(w.rig.state.CoilSelectPending);
-    w.Key(QStringLiteral("ENTER"));
-    QCOMPARE(w.Taken(), (QStringList{"O4", "S0", "#40.0000A (x10)"}));
-
-    // 10 A is not: the paths are offered again.
-    w.Keys(QStringLiteral("10A"));
-    QCOMPARE(w.Taken(), QStringList{"S1"});
-    QCOMPARE(w.EnabledPaths(), (QList<int>{10, 6}));
-    QVERIFY(!w.EnterKey().isEnabled());
-    QVERIFY(w.form->Selector().CFlash().isActive());
-    // The coil row keeps its look; the paths lose theirs.
-    QCOMPARE(w.Selected(), QList<int>{1});
-}
-
-void TerminalFormTest::EnterInTheEntryLineWhileEnterIsDisabled() {
-    TerminalRig w;
-    w.Open();
-    w.Keys(QStringLiteral("10A"));
-    QVERIFY(!w.EnterKey().isEnabled());
-    w.Taken();
-    QTest::keyClick(w.form->Keypad().KBText().lineEdit(), Qt::Key_Return);
-    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "R11", "O10", "S0"}));
-    QVERIFY(w.EnterKey().isEnabled());
-    QVERIFY(!w.rig.state.CoilSelectPending);
-    QCOMPARE(w.Display(), QStringLiteral("10.0000A"));
-    // Enter is taken by the window: the typed text never lands in the history by itself.
-    QCOMPARE(w.History(), (QStringList{"0.000mV : DC", "10.0000A : DC"}));
-}
-
-void TerminalFormTest::CoilLimitBox() {
-    TerminalRig w;
-    w.Open();
-    w.ClickTerm(1);
-    w.Taken();
-    w.Type(QStringLiteral("300A"));
-    QCOMPARE(w.Taken(), (QStringList{"O30", "S0", "#300.0000A (x10)"}));
-
-    // Keyed with "A" on the 10-turn coil, 301 A waits for a path; ENTER refuses it.
-    w.Keys(QStringLiteral("301A"));
-    QCOMPARE(w.Taken(), QStringList{"S1"});
-    QCOMPARE(w.EnabledPaths(), QList<int>{8});
-    QTest::keyClick(w.form->Keypad().KBText().lineEdit(), Qt::Key_Return);
-    QCOMPARE(w.Taken(), QStringList{"S1"});
-    QCOMPARE(w.rig.boxes.shown, QList{RecordingMessageBoxes::Information(
-                                    QStringLiteral("Clamp Coil Current Setting"),
-                                    QStringLiteral("Maximum current value for 10 Turn coil = "
-                                                   "300A\rPlease select a lower current"))});
-    QCOMPARE(w.Entry(), QString());
-    QCOMPARE(w.Display(), QStringLiteral("300.0000A"));
-    QVERIFY(w.InStandby());
-    // The wait for a current path goes on.
-    QVERIFY(w.rig.state.CoilSelectPending);
 }
 
 void TerminalFormTest::HighVoltageIsLeftInStandby() {

@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,8 +17,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <functional>
 
 // A terminal window on the fake port, run in a fresh current folder so that its flag files
 // touch nothing else. Drives the window only through its controls.

@@ -1,0 +1,287 @@
+#include "TerminalRig.h"
+
+#include "NumberText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <cmath>
+
+// The terminal window against bad input, at its range limits, with its preference files, and
+// with clicks serviced while it waits for the calibrator.
+class TerminalFormInputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void TypedEntries_data();
+    void TypedEntries();
+    void EveryKeyOnEveryEntry();
+    void RangeLimits_data();
+    void RangeLimits();
+    void AutosetPreferenceAcrossReopening();
+    void RangeAutoselectOnlyKeepsItsFile();
+    void FlagFileThatCannotBeCreated();
+    void FlagFileThatCannotBeDeleted();
+    void ClickDuringAnExchangeIsNotTaken();
+    void ClosedDuringAnExchangeSendsNothingMore();
+};
+
+namespace {
+
+const QStringList LowCurrent{"p16908288", "#Low I Terminals", "p0"};
+const QStringList HighCurrent{"p16843008", "#High I Terminals", "p0"};
+
+QString FlagPath(const TerminalRig &w, const QString &name) {
+    return QDir(w.folder.path()).filePath(name);
+}
+
+} // namespace
+
+void TerminalFormInputTest::TypedEntries_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("refused"); // the "Output : " text of the warning, or empty
+    const QString hundredDigits(100, u'7');
+    QTest::newRow("empty") << "" << QStringList{} << "";
+    QTest::newRow("V") << "V" << QStringList{"O0", "S0"} << "";
+    QTest::newRow("A") << "A" << LowCurrent + QStringList{"R6", "O0", "S0"} << "";
+    QTest::newRow("mA") << "mA" << LowCurrent + QStringList{"R6", "O0", "S0"} << "";
+    QTest::newRow("1e999V") << "1e999V" << QStringList{} << "1e999V";
+    QTest::newRow("nanV") << "nanV" << QStringList{"O0", "S0"} << "";
+    QTest::newRow("--5V") << "--5V" << QStringList{"O0", "S0"} << "";
+    QTest::newRow("5VA") << "5VA" << HighCurrent + QStringList{"R11", "O5", "S0"} << "";
+    QTest::newRow("1,5,5V") << "1,5,5V" << QStringList{"R2", "O1.5", "S0"} << "";
+    // No unit letter: ENTER appends "V" on the voltage terminals, and 100 is a high voltage.
+    QTest::newRow("100R4") << "100R4" << QStringList{"R4", "O100", "S1"} << "";
+    QTest::newRow("99999999999A") << "99999999999A" << HighCurrent << "99999999999A";
+    QTest::newRow("a hundred digits") << hundredDigits << QStringList{} << hundredDigits + u'V';
+}
+
+void TerminalFormInputTest::TypedEntries() {
+    QFETCH(QString, entry);
+    QFETCH(QStringList, commands);
+    QFETCH(QString, refused);
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.Type(entry);
+    QCOMPARE(w.Taken(), commands);
+    QCOMPARE(w.Entry(), QString());
+    if (refused.isEmpty()) {
+        QVERIFY(w.rig.boxes.shown.isEmpty());
+    } else {
+        QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(refused)});
+        QCOMPARE(w.Display(), QStringLiteral("0.000mV"));
+        QCOMPARE(w.History().size(), 1);
+    }
+}
+
+void TerminalFormInputTest::EveryKeyOnEveryEntry() {
+    // Entries the keys can build, then entries only typing gives.
+    const QStringList keyed{"",    "0",  "7",    "12.", "-3", "-",    ".",
+                            "12m", "5u", "12mA", "5V",  "0A", "-.5uA"};
+    const QStringList typed{"V",    "A",   "mA",     "1e999V",          "nanV",
+                            "--5V", "5VA", "1,5,5V", "100R4",           "99999999999A",
+                            "abc",  "5M",  "µA",     QString(100, u'9')};
+    const QRegularExpression wellFormed(QStringLiteral("^-?[0-9]*\\.?[0-9]*[um]?[AV]?$"));
+    const QRegularExpression commandNumber(
+        QStringLiteral("^-?([0-9]+\\.?[0-9]*|\\.[0-9]+)(E[+-][0-9]+)?$"));
+    const QStringList titles{"Corvale : Output Value Cannot Be Set", "Frequency Too Low",
+                             "Frequency Too High", "Clamp Coil Current Setting"};
+    // Keys that act on the calibrator clear the entry themselves.
+    const QList<int> actionKeys{12, 13, 16};
+
+    TerminalRig w;
+    w.Open();
+    for (const QString &entry : keyed + typed) {
+        for (int index = 0; index < 20; ++index) {
+            w.form->Keypad().SetEntry(entry);
+            QTest::mouseClick(w.KeyButton(index), Qt::LeftButton);
+            const QString after = w.Entry();
+            const QString where =
+                QStringLiteral("%1 then key %2 gives %3").arg(entry).arg(index).arg(after);
+            QCOMPARE(w.OPLab(), after);
+            if (keyed.contains(entry) && !actionKeys.contains(index))
+                QVERIFY2(wellFormed.match(after).hasMatch(), qPrintable(where));
+        }
+    }
+    // Whatever was keyed, the calibrator only ever got numbers it can read.
+    const QStringList written = w.Taken();
+    QVERIFY(!written.isEmpty());
+    for (const QString &line : written) {
+        if (line.startsWith(u'O') || line.startsWith(u'F')) {
+            QVERIFY2(commandNumber.match(line.mid(1)).hasMatch(), qPrintable(line));
+            QVERIFY2(std::isfinite(NumberText::LeadingNumber(line.mid(1))), qPrintable(line));
+        }
+    }
+    QVERIFY(!w.rig.boxes.shown.isEmpty());
+    for (const TerminalRig::Box &box : w.rig.boxes.shown) {
+        QVERIFY2(titles.contains(box.title), qPrintable(box.title));
+        QCOMPARE(box.icon, MessageBoxes::Icon::Information);
+    }
+}
+
+void TerminalFormInputTest::RangeLimits_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("just below 0.203 V") << "0.2029V" << QStringList{"O202.9", "S0"} << "202.900mV";
+    QTest::newRow("0.203 V") << "0.203V" << QStringList{"R2", "O.203", "S0"} << "0.20300V";
+    // 203 as written counts as a high voltage.
+    QTest::newRow("203 mV") << "203mV" << QStringList{"R2", "O.203", "S1"} << "0.20300V";
+    QTest::newRow("-5 V") << "-5V" << QStringList{"R3", "O-5", "S0"} << "-5.0000V";
+    QTest::newRow("1019.99 V") << "1019.99V" << QStringList{"R5", "O1019.99", "S1"} << "1019.99V";
+    QTest::newRow("1020 V") << "1020V" << QStringList{} << "0.000mV";
+    QTest::newRow("0.000203 A") << "0.000203A" << LowCurrent + QStringList{"R7", "O.203", "S0"}
+                                << "0.20300mA";
+    QTest::newRow("0.5 mA") << "0.5mA" << LowCurrent + QStringList{"R7", "O.5", "S0"}
+                            << "0.50000mA";
+    QTest::newRow("2.03 A") << "2.03A" << HighCurrent + QStringList{"R11", "O2.03", "S0"}
+                            << "2.0300A";
+    QTest::newRow("30 A") << "30A" << HighCurrent + QStringList{"R11", "O30", "S0"} << "30.0000A";
+    QTest::newRow("30.01 A") << "30.01A" << HighCurrent << "0.000mV";
+}
+
+void TerminalFormInputTest::RangeLimits() {
+    QFETCH(QString, entry);
+    QFETCH(QStringList, commands);
+    QFETCH(QString, display);
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.Type(entry);
+    QCOMPARE(w.Taken(), commands);
+    QCOMPARE(w.Display(), display);
+    QCOMPARE(w.rig.boxes.shown.isEmpty(), display != QStringLiteral("0.000mV"));
+}
+
+void TerminalFormInputTest::AutosetPreferenceAcrossReopening() {
+    TerminalRig w;
+    const QString flag = FlagPath(w, TerminalForm::AutoOnFile);
+    w.Open();
+    w.Taken();
+    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QVERIFY(!w.form->AutoCheck().isChecked());
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QVERIFY(w.InStandby());
+    QVERIFY(QFileInfo(flag).isFile());
+    QCOMPARE(QFileInfo(flag).size(), 0);
+    w.Type(QStringLiteral("5V"));
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O5", "S1"}));
+
+    // Reopened, the window starts unchecked and ends its opening in standby.
+    w.Close();
+    QCOMPARE(w.Taken(), FunctionHost::ReleaseCommands);
+    w.Open();
+    QCOMPARE(w.Taken(),
+             (QStringList{"S1", "p17039360", "#Volts Terminals", "p0", "R1", "O0", "S1"}));
+    QVERIFY(!w.form->AutoCheck().isChecked());
+    QVERIFY(w.InStandby());
+    QVERIFY(QFileInfo(flag).isFile());
+
+    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QVERIFY(w.Taken().isEmpty());
+    QVERIFY(!QFileInfo::exists(flag));
+    w.Type(QStringLiteral("5V"));
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O5", "S0"}));
+    w.Close();
+    w.Taken();
+    w.Open();
+    QCOMPARE(w.Taken(), TerminalRig::Opening);
+    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(w.rig.boxes.shown.isEmpty());
+}
+
+void TerminalFormInputTest::RangeAutoselectOnlyKeepsItsFile() {
+    TerminalRig w;
+    const QString flag = FlagPath(w, TerminalForm::AutoRangeFile);
+    w.Open();
+    w.Taken();
+    QTest::mouseClick(&w.form->AutoRange(), Qt::LeftButton);
+    QVERIFY(w.form->AutoRange().isChecked());
+    QVERIFY(!QFileInfo::exists(flag));
+    QTest::mouseClick(&w.form->AutoRange(), Qt::LeftButton);
+    QVERIFY(QFileInfo(flag).isFile());
+    QVERIFY(w.Taken().isEmpty());
+
+    // The box always starts unchecked, and the terminals are still chosen by ENTER.
+    w.Close();
+    w.Open();
+    const QStringList reopening{"p17039360", "#Volts Terminals", "p0", "O0", "S0"};
+    QCOMPARE(w.Taken(), FunctionHost::ReleaseCommands + reopening);
+    QVERIFY(!w.form->AutoRange().isChecked());
+    QTest::mouseClick(&w.form->AutoRange(), Qt::LeftButton);
+    QVERIFY(!QFileInfo::exists(flag));
+    w.Type(QStringLiteral("3A"));
+    QCOMPARE(w.Taken(), (HighCurrent + QStringList{"R11", "O3", "S0"}));
+}
+
+void TerminalFormInputTest::FlagFileThatCannotBeCreated() {
+    TerminalRig w;
+    const QString flag = FlagPath(w, TerminalForm::AutoOnFile);
+    // A link into a folder that does not exist: the file can be neither found nor created.
+    QVERIFY(QFile::link(QDir(w.folder.path()).filePath(QStringLiteral("missing/flag")), flag));
+    w.Open();
+    QCOMPARE(w.Taken(), TerminalRig::Opening);
+    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QVERIFY(!w.form->AutoCheck().isChecked());
+    QVERIFY(!QFileInfo::exists(flag));
+    QVERIFY(w.rig.boxes.shown.isEmpty());
+    w.Type(QStringLiteral("5V"));
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O5", "S1"}));
+}
+
+void TerminalFormInputTest::FlagFileThatCannotBeDeleted() {
+    TerminalRig w;
+    const QString flag = FlagPath(w, TerminalForm::AutoOnFile);
+    // A folder with something in it stands where the flag file would be.
+    QVERIFY(QDir(w.folder.path()).mkpath(QStringLiteral("AutoON.dat/kept")));
+    w.Open();
+    QCOMPARE(w.Taken(), QStringList{"S1"} + TerminalRig::Opening.mid(0, 5) + QStringList{"S1"});
+    QVERIFY(!w.form->AutoCheck().isChecked());
+    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QVERIFY(w.Taken().isEmpty());
+    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(QFileInfo(flag).isDir());
+    QVERIFY(w.rig.boxes.shown.isEmpty());
+    w.Type(QStringLiteral("5V"));
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O5", "S0"}));
+}
+
+void TerminalFormInputTest::ClickDuringAnExchangeIsNotTaken() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    QLineEdit &line = *w.form->Keypad().KBText().lineEdit();
+    line.setText(QStringLiteral("1V"));
+    // Serviced while "R2" waits for its reply: neither the button nor the box may act.
+    QTimer::singleShot(0, w.form, [&w] {
+        QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+        QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    });
+    QTest::keyClick(&line, Qt::Key_Return);
+    QCOMPARE(w.Taken(), (QStringList{"R2", "O1", "S0"}));
+    QVERIFY(w.OutputOn());
+    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(!QFileInfo::exists(FlagPath(w, TerminalForm::AutoOnFile)));
+    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R2"));
+}
+
+void TerminalFormInputTest::ClosedDuringAnExchangeSendsNothingMore() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    QLineEdit &line = *w.form->Keypad().KBText().lineEdit();
+    line.setText(QStringLiteral("1V"));
+    QTimer::singleShot(0, w.form, [&w] { w.form->Unload(); });
+    QTest::keyClick(&line, Qt::Key_Return);
+    QCOMPARE(w.Taken(), QStringList{"R2"} + FunctionHost::ReleaseCommands);
+    QVERIFY(w.form->IsUnloaded());
+    QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
+}
+
+QTEST_MAIN(TerminalFormInputTest)
+#include "TerminalFormInputTest.moc"

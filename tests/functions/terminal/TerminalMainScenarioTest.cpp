@@ -1,0 +1,149 @@
+#include "TachoForm.h"
+#include "TerminalForm.h"
+
+#include "ButtonArray.h"
+#include "CalibratorDisplay.h"
+#include "FunctionRig.h"
+#include "MainForm.h"
+#include "TerminalKeypad.h"
+#include "TerminalSelector.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int TerminalIndex = 5;
+constexpr int TachoIndex = 1;
+
+const QStringList Opening{"p17039360", "#Volts Terminals", "p0", "R1", "O0", "S0"};
+const QStringList TachoOpening{"p16777344", "p0", "R64", "F600", "S0"};
+const QStringList Exit{"S1", "R1", "O0"};
+
+bool FunctionChoiceEnabled(const MainForm &main) {
+    for (int i = 0; i <= 6; ++i) {
+        if (!main.FuncBut().At(i)->isEnabled() || !main.FunctionMenuItem().at(i)->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+void Click(QWidget *widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+} // namespace
+
+// The terminal window through the real main window: opened by its button or its menu item,
+// closed by the choice of another function, by CloseCurrentFunction and by leaving the program.
+class TerminalMainScenarioTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void FiftyAmperesOnTheCoilThenAnotherFunction();
+    void MenuItemThenCloseCurrentFunction();
+    void ExitReleasesTheOpenWindow();
+
+private:
+    QTemporaryDir *folder = nullptr;
+    QString previousFolder;
+};
+
+void TerminalMainScenarioTest::init() {
+    previousFolder = QDir::currentPath();
+    folder = new QTemporaryDir;
+    QDir::setCurrent(folder->path());
+}
+
+void TerminalMainScenarioTest::cleanup() {
+    QDir::setCurrent(previousFolder);
+    delete folder;
+}
+
+void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
+    // A function background is present: every window but this one gets it.
+    QFile background(QStringLiteral("FunctionBG.jpg"));
+    QVERIFY(background.open(QIODevice::WriteOnly));
+    background.close();
+
+    FunctionRig rig;
+    MainForm main(rig.state, rig.boxes);
+    main.show();
+    Click(main.FuncBut().At(TerminalIndex));
+    QCOMPARE(rig.TakeWritten(), Opening);
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
+    QVERIFY(!FunctionChoiceEnabled(main));
+    QPointer<TerminalForm> form =
+        qobject_cast<TerminalForm *>(main.FindFunctionWindow(TerminalForm::Title));
+    QVERIFY(form);
+    QVERIFY(!form->autoFillBackground());
+
+    for (const char *key : {"5", "0", "A"})
+        Click(form->Keypad().Command1().At(
+            static_cast<int>(TerminalKeypad::Captions.indexOf(QString::fromLatin1(key)))));
+    QCOMPARE(rig.TakeWritten(), QStringList{"S1"});
+    Click(form->Selector().TermBut().At(6));
+    QCOMPARE(rig.TakeWritten(), (QStringList{"p16778240", "#2 Turn Coil", "p0"}));
+    Click(&form->Keypad().EnterKey());
+    QCOMPARE(rig.TakeWritten(), (QStringList{"R11", "O25", "S0", "#50.0000A (x2)"}));
+    QCOMPARE(form->Readouts().Display().text(), QStringLiteral("50.0000A"));
+    QCOMPARE(form->Readouts().CalOPLab().text(), QStringLiteral("25A x2"));
+
+    // Another function: the terminal window closes at once and releases the adapter first.
+    main.OpenFunction(TachoIndex);
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + TachoOpening);
+    QVERIFY(!main.IsWindowOpen(TerminalForm::Title));
+    QVERIFY(main.IsWindowOpen(TachoForm::Title));
+    QVERIFY(main.FindFunctionWindow(TachoForm::Title)->autoFillBackground());
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
+    // The last range outlives the window.
+    QCOMPARE(rig.state.LastRangeCommand, QStringLiteral("R11"));
+    QVERIFY(rig.boxes.shown.isEmpty());
+}
+
+void TerminalMainScenarioTest::MenuItemThenCloseCurrentFunction() {
+    FunctionRig rig;
+    MainForm main(rig.state, rig.boxes);
+    main.show();
+    main.FunctionMenuItem().at(TerminalIndex)->trigger();
+    QCOMPARE(rig.TakeWritten(), Opening);
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
+    auto *form = qobject_cast<TerminalForm *>(main.FindFunctionWindow(TerminalForm::Title));
+    QVERIFY(form);
+    // Waiting for a current path: the flashing stops with the window.
+    Click(form->Keypad().Command1().At(14));
+    QVERIFY(form->Selector().CFlash().isActive());
+    rig.TakeWritten();
+
+    main.CloseCurrentFunction();
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
+    QVERIFY(!main.IsWindowOpen(TerminalForm::Title));
+    QVERIFY(!form->Selector().CFlash().isActive());
+    QVERIFY(FunctionChoiceEnabled(main));
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
+
+    // Opened again, the last range (range 6 for the 0 A keyed) is not sent again.
+    Click(main.FuncBut().At(TerminalIndex));
+    QCOMPARE(rig.TakeWritten(), (QStringList{"p17039360", "#Volts Terminals", "p0", "O0", "S0"}));
+}
+
+void TerminalMainScenarioTest::ExitReleasesTheOpenWindow() {
+    FunctionRig rig;
+    auto *main = new MainForm(rig.state, rig.boxes);
+    main->show();
+    main->OpenFunction(TerminalIndex);
+    rig.TakeWritten();
+    main->close();
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + Exit);
+    delete main;
+}
+
+QTEST_MAIN(TerminalMainScenarioTest)
+#include "TerminalMainScenarioTest.moc"
