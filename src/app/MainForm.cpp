@@ -244,7 +244,10 @@ void MainForm::PlaceFunctionWindow(QWidget &window) {
     if ((!function || function->TakesFunctionBackground()) &&
         QFileInfo::exists(FunctionBackground)) {
         QPalette palette = window.palette();
-        palette.setBrush(QPalette::Window, QPixmap(FunctionBackground));
+        // The brush keeps the plain window colour beside the picture: styles derive the colours
+        // of tabs and frames from it.
+        palette.setBrush(QPalette::Window,
+                         QBrush(palette.color(QPalette::Window), QPixmap(FunctionBackground)));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
