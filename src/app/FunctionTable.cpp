@@ -39,11 +39,11 @@ const std::array<FunctionEntry, Count> &Entries() {
          [](FunctionContext &c) -> FunctionWindow * {
              return new DMMForm(c);
          }},
-        {QStringLiteral("TERMINAL & COIL SWITCHING"),
-         QStringLiteral("Terminal & Coil Switching"),
-         QStringLiteral("TERMINAL / COIL SWITCHING"),
-         QStringLiteral("TERM"),
-         [](FunctionContext &c) -> FunctionWindow * { return new TerminalForm(c); }},
+        {QStringLiteral("TERMINAL & COIL SWITCHING"), QStringLiteral("Terminal & Coil Switching"),
+         QStringLiteral("TERMINAL / COIL SWITCHING"), QStringLiteral("TERM"),
+         [](FunctionContext &c) -> FunctionWindow * {
+             return new TerminalForm(c);
+         }},
         {QStringLiteral("VIEW CONNECTION DIAGRAM"),
          QStringLiteral("View Connection Diagram"),
          QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM"),

@@ -16,7 +16,7 @@ QByteArray Joined(const QList<ReplyChunk> &chunks) {
 
 } // namespace
 
-class TestReplySchedule : public QObject {
+class ReplyScheduleTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -29,14 +29,14 @@ private slots:
     void hangUpComesWithTheLineAfterTheLast();
 };
 
-void TestReplySchedule::promptReplyIsOneImmediateWrite() {
+void ReplyScheduleTest::promptReplyIsOneImmediateWrite() {
     const QList<ReplyChunk> chunks = ReplySchedule({}).Plan(Reply);
     QCOMPARE(chunks.size(), 1);
     QCOMPARE(chunks.at(0).delayMs, 0);
     QCOMPARE(chunks.at(0).bytes, Reply);
 }
 
-void TestReplySchedule::slowReplyWaitsFirst() {
+void ReplyScheduleTest::slowReplyWaitsFirst() {
     SimulationFaults faults;
     faults.slowMs = 750;
     const QList<ReplyChunk> chunks = ReplySchedule(faults).Plan(Reply);
@@ -45,13 +45,13 @@ void TestReplySchedule::slowReplyWaitsFirst() {
     QCOMPARE(chunks.at(0).bytes, Reply);
 }
 
-void TestReplySchedule::trickleSplitsIntoPausedPieces_data() {
+void ReplyScheduleTest::trickleSplitsIntoPausedPieces_data() {
     QTest::addColumn<int>("slowMs");
     QTest::newRow("trickle") << 0;
     QTest::newRow("slow trickle") << 300;
 }
 
-void TestReplySchedule::trickleSplitsIntoPausedPieces() {
+void ReplyScheduleTest::trickleSplitsIntoPausedPieces() {
     QFETCH(int, slowMs);
     SimulationFaults faults;
     faults.trickle = true;
@@ -69,7 +69,7 @@ void TestReplySchedule::trickleSplitsIntoPausedPieces() {
     }
 }
 
-void TestReplySchedule::nothingToWrite() {
+void ReplyScheduleTest::nothingToWrite() {
     QVERIFY(ReplySchedule({}).Plan({}).isEmpty());
     SimulationFaults faults;
     faults.stream = true;
@@ -80,7 +80,7 @@ void TestReplySchedule::nothingToWrite() {
     QVERIFY(!ReplySchedule({}).Streams());
 }
 
-void TestReplySchedule::hangUpComesWithTheLineAfterTheLast_data() {
+void ReplyScheduleTest::hangUpComesWithTheLineAfterTheLast_data() {
     QTest::addColumn<int>("hangUpAfter");
     QTest::addColumn<int>("lineNumber");
     QTest::addColumn<bool>("hangsUp");
@@ -91,7 +91,7 @@ void TestReplySchedule::hangUpComesWithTheLineAfterTheLast_data() {
     QTest::newRow("after 2, third line") << 2 << 3 << true;
 }
 
-void TestReplySchedule::hangUpComesWithTheLineAfterTheLast() {
+void ReplyScheduleTest::hangUpComesWithTheLineAfterTheLast() {
     QFETCH(int, hangUpAfter);
     QFETCH(int, lineNumber);
     QFETCH(bool, hangsUp);
@@ -100,5 +100,5 @@ void TestReplySchedule::hangUpComesWithTheLineAfterTheLast() {
     QCOMPARE(ReplySchedule(faults).HangsUpAt(lineNumber), hangsUp);
 }
 
-QTEST_APPLESS_MAIN(TestReplySchedule)
-#include "tst_replyschedule.moc"
+QTEST_APPLESS_MAIN(ReplyScheduleTest)
+#include "ReplyScheduleTest.moc"

@@ -12,7 +12,7 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 } // namespace
 
-class TestTemperatureSetting : public QObject {
+class TemperatureSettingTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,7 +28,7 @@ private slots:
     void typeCaption();
 };
 
-void TestTemperatureSetting::typeTable_data() {
+void TemperatureSettingTest::typeTable_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<double>("min");
@@ -60,7 +60,7 @@ void TestTemperatureSetting::typeTable_data() {
                        << "L3";
 }
 
-void TestTemperatureSetting::typeTable() {
+void TemperatureSettingTest::typeTable() {
     QFETCH(int, index);
     QFETCH(QString, entry);
     QFETCH(double, min);
@@ -77,7 +77,7 @@ void TestTemperatureSetting::typeTable() {
     QCOMPARE(ThermocoupleTypes::SelectorEntries().at(index), entry);
 }
 
-void TestTemperatureSetting::textsUseTheOneDegreeSign() {
+void TemperatureSettingTest::textsUseTheOneDegreeSign() {
     QCOMPARE(ThermocoupleTypes::SelectorEntries().size(), ThermocoupleTypes::Count);
     QStringList texts = ThermocoupleTypes::SelectorEntries();
     for (const ThermocoupleType &type : ThermocoupleTypes::Table())
@@ -90,7 +90,7 @@ void TestTemperatureSetting::textsUseTheOneDegreeSign() {
     }
 }
 
-void TestTemperatureSetting::refusal_data() {
+void TemperatureSettingTest::refusal_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<double>("temperature");
     // Empty when the setting is valid.
@@ -116,14 +116,14 @@ void TestTemperatureSetting::refusal_data() {
     QTest::newRow("past the table") << 8 << 0.0 << "Invalid thermocouple type selected";
 }
 
-void TestTemperatureSetting::refusal() {
+void TemperatureSettingTest::refusal() {
     QFETCH(int, index);
     QFETCH(double, temperature);
     QFETCH(QString, message);
     QCOMPARE(TemperatureSetting::Refusal(index, temperature), message);
 }
 
-void TestTemperatureSetting::command_data() {
+void TemperatureSettingTest::command_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<double>("temperature");
     QTest::addColumn<bool>("autoCjc");
@@ -143,7 +143,7 @@ void TestTemperatureSetting::command_data() {
     QTest::newRow("S") << S << 1000.25 << false << "K0/L5/O1000.25";
 }
 
-void TestTemperatureSetting::command() {
+void TemperatureSettingTest::command() {
     QFETCH(int, index);
     QFETCH(double, temperature);
     QFETCH(bool, autoCjc);
@@ -151,7 +151,7 @@ void TestTemperatureSetting::command() {
     QCOMPARE(TemperatureSetting::Command(index, temperature, autoCjc), command);
 }
 
-void TestTemperatureSetting::temperatureCaption_data() {
+void TemperatureSettingTest::temperatureCaption_data() {
     QTest::addColumn<double>("temperature");
     QTest::addColumn<QString>("caption");
     QTest::newRow("whole") << 100.0 << "100.0°C";
@@ -169,18 +169,18 @@ void TestTemperatureSetting::temperatureCaption_data() {
     QTest::newRow("negative decimals") << -12.125 << "-12.125°C";
 }
 
-void TestTemperatureSetting::temperatureCaption() {
+void TemperatureSettingTest::temperatureCaption() {
     QFETCH(double, temperature);
     QFETCH(QString, caption);
     QCOMPARE(TemperatureSetting::TemperatureCaption(temperature), caption);
 }
 
-void TestTemperatureSetting::typeCaption() {
+void TemperatureSettingTest::typeCaption() {
     for (const QString &entry : ThermocoupleTypes::SelectorEntries())
         QCOMPARE(TemperatureSetting::TypeCaption(entry), "TYPE " + entry.mid(5, 1));
     QCOMPARE(TemperatureSetting::TypeCaption(ThermocoupleTypes::At(K)->selectorEntry),
              QStringLiteral("TYPE K"));
 }
 
-QTEST_APPLESS_MAIN(TestTemperatureSetting)
-#include "tst_temperaturesetting.moc"
+QTEST_APPLESS_MAIN(TemperatureSettingTest)
+#include "TemperatureSettingTest.moc"

@@ -10,7 +10,7 @@ CalsimOptions Parse(const QStringList &arguments) {
 
 } // namespace
 
-class TestCalsimOptions : public QObject {
+class CalsimOptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -21,7 +21,7 @@ private slots:
     void rejectedArguments();
 };
 
-void TestCalsimOptions::defaults() {
+void CalsimOptionsTest::defaults() {
     const CalsimOptions options = Parse({});
     QVERIFY(options.error.isEmpty());
     QCOMPARE(options.port, 1);
@@ -34,7 +34,7 @@ void TestCalsimOptions::defaults() {
     QCOMPARE(faults.hangUpAfter, -1);
 }
 
-void TestCalsimOptions::everyFlag() {
+void CalsimOptionsTest::everyFlag() {
     const CalsimOptions options =
         Parse({"--port", "3", "--log", "calsim.log", "--silent", "--short-id", "--slow", "250",
                "--trickle", "--stream", "--garbage", "--extra", "--hangup-after", "5"});
@@ -48,7 +48,7 @@ void TestCalsimOptions::everyFlag() {
     QCOMPARE(faults.hangUpAfter, 5);
 }
 
-void TestCalsimOptions::help() {
+void CalsimOptionsTest::help() {
     const CalsimOptions options = Parse({"--help"});
     QVERIFY(options.helpRequested);
     for (const char *flag : {"--port", "--log", "--silent", "--short-id", "--slow", "--trickle",
@@ -57,7 +57,7 @@ void TestCalsimOptions::help() {
     }
 }
 
-void TestCalsimOptions::rejectedArguments_data() {
+void CalsimOptionsTest::rejectedArguments_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("port zero") << QStringList{"--port", "0"};
     QTest::newRow("port not a number") << QStringList{"--port", "one"};
@@ -68,10 +68,10 @@ void TestCalsimOptions::rejectedArguments_data() {
     QTest::newRow("stray argument") << QStringList{"COM1"};
 }
 
-void TestCalsimOptions::rejectedArguments() {
+void CalsimOptionsTest::rejectedArguments() {
     QFETCH(QStringList, arguments);
     QVERIFY(!Parse(arguments).error.isEmpty());
 }
 
-QTEST_APPLESS_MAIN(TestCalsimOptions)
-#include "tst_calsimoptions.moc"
+QTEST_APPLESS_MAIN(CalsimOptionsTest)
+#include "CalsimOptionsTest.moc"

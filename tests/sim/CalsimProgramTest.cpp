@@ -68,7 +68,7 @@ Received Exchange(int fd, const QByteArray &line) {
 
 } // namespace
 
-class TestCalsimProgram : public QObject {
+class CalsimProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -85,14 +85,14 @@ private:
     QProcess *calsim = nullptr;
 };
 
-void TestCalsimProgram::init() {
+void CalsimProgramTest::init() {
     folder = new QTemporaryDir;
     QVERIFY(folder->isValid());
     calsim = new QProcess;
     calsim->setWorkingDirectory(folder->path());
 }
 
-void TestCalsimProgram::cleanup() {
+void CalsimProgramTest::cleanup() {
     if (calsim->state() != QProcess::NotRunning) {
         calsim->kill();
         calsim->waitForFinished(LimitMs);
@@ -101,7 +101,7 @@ void TestCalsimProgram::cleanup() {
     delete folder;
 }
 
-bool TestCalsimProgram::Start(const QStringList &arguments, const QString &linkName) {
+bool CalsimProgramTest::Start(const QStringList &arguments, const QString &linkName) {
     calsim->start(QStringLiteral(CALSIM_PATH), arguments);
     if (!calsim->waitForStarted(LimitMs)) {
         return false;
@@ -115,7 +115,7 @@ bool TestCalsimProgram::Start(const QStringList &arguments, const QString &linkN
         LimitMs);
 }
 
-void TestCalsimProgram::answersAndSurvivesReopening() {
+void CalsimProgramTest::answersAndSurvivesReopening() {
     const QString link = folder->filePath(QStringLiteral("COM1"));
     QVERIFY(QFile::link(QStringLiteral("/nonexistent/stale"), link));
     QVERIFY(Start({"--log", "calsim.log"}, QStringLiteral("COM1")));
@@ -161,7 +161,7 @@ void TestCalsimProgram::answersAndSurvivesReopening() {
     QVERIFY(!QFileInfo(link).isSymLink());
 }
 
-void TestCalsimProgram::tricklesReplies() {
+void CalsimProgramTest::tricklesReplies() {
     QVERIFY(Start({"--port", "2", "--trickle"}, QStringLiteral("COM2")));
     const int port = OpenPort(folder->filePath(QStringLiteral("COM2")));
     QVERIFY(port >= 0);
@@ -172,7 +172,7 @@ void TestCalsimProgram::tricklesReplies() {
     QVERIFY(identification.reads > 1);
 }
 
-void TestCalsimProgram::hangsUpAfterTheGivenLines() {
+void CalsimProgramTest::hangsUpAfterTheGivenLines() {
     QVERIFY(Start({"--port", "4", "--hangup-after", "1"}, QStringLiteral("COM4")));
     const QString link = folder->filePath(QStringLiteral("COM4"));
     const int port = OpenPort(link);
@@ -187,5 +187,5 @@ void TestCalsimProgram::hangsUpAfterTheGivenLines() {
     QVERIFY(!QFileInfo(link).isSymLink());
 }
 
-QTEST_GUILESS_MAIN(TestCalsimProgram)
-#include "tst_calsimprogram.moc"
+QTEST_GUILESS_MAIN(CalsimProgramTest)
+#include "CalsimProgramTest.moc"

@@ -38,7 +38,7 @@ bool FunctionChoiceDisabled(const MainForm &main) {
 
 } // namespace
 
-class TestTachoThermoScenario : public QObject {
+class TachoThermoScenarioTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -46,7 +46,7 @@ private slots:
     void closeButtonsHandTheChoiceBack();
 };
 
-void TestTachoThermoScenario::openSetSwitchAndExit() {
+void TachoThermoScenarioTest::openSetSwitchAndExit() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
     main.show();
@@ -92,7 +92,7 @@ void TestTachoThermoScenario::openSetSwitchAndExit() {
     QVERIFY(rig.boxes.shown.isEmpty());
 }
 
-void TestTachoThermoScenario::closeButtonsHandTheChoiceBack() {
+void TachoThermoScenarioTest::closeButtonsHandTheChoiceBack() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
     main.show();
@@ -117,5 +117,5 @@ void TestTachoThermoScenario::closeButtonsHandTheChoiceBack() {
     QCOMPARE(rig.TakeWritten(), (QStringList{"S1", "R1", "O0"}));
 }
 
-QTEST_MAIN(TestTachoThermoScenario)
-#include "tst_tachothermoscenario.moc"
+QTEST_MAIN(TachoThermoScenarioTest)
+#include "TachoThermoScenarioTest.moc"

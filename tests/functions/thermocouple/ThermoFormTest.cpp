@@ -27,7 +27,7 @@ RecordingMessageBoxes::Box Refusal(const QString &text) {
 
 } // namespace
 
-class TestThermoForm : public QObject {
+class ThermoFormTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,19 +64,19 @@ private:
     QPointer<ThermoForm> window;
 };
 
-void TestThermoForm::init() {
+void ThermoFormTest::init() {
     rig = std::make_unique<FunctionRig>();
     window = new ThermoForm(rig->context);
     window->show();
     window->Load();
 }
 
-void TestThermoForm::cleanup() {
+void ThermoFormTest::cleanup() {
     delete window;
     rig.reset();
 }
 
-void TestThermoForm::openingSelectsTypeKWithoutSetting() {
+void ThermoFormTest::openingSelectsTypeKWithoutSetting() {
     QCOMPARE(rig->host.placed, 1);
     QCOMPARE(rig->TakeWritten(), Opening);
     QCOMPARE(window->windowTitle(), QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION"));
@@ -105,7 +105,7 @@ void TestThermoForm::openingSelectsTypeKWithoutSetting() {
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 
-void TestThermoForm::setButton_data() {
+void ThermoFormTest::setButton_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("manual");
     QTest::addColumn<QString>("entry");
@@ -175,7 +175,7 @@ void TestThermoForm::setButton_data() {
     QTest::newRow("very long") << K << false << QString(20000, QLatin1Char('7')) << "" << typeK;
 }
 
-void TestThermoForm::setButton() {
+void ThermoFormTest::setButton() {
     QFETCH(int, type);
     QFETCH(bool, manual);
     QFETCH(QString, entry);
@@ -203,7 +203,7 @@ void TestThermoForm::setButton() {
     QCOMPARE(TempManText().text(), entry);
 }
 
-void TestThermoForm::enterKeyNeedsATypedEntry() {
+void ThermoFormTest::enterKeyNeedsATypedEntry() {
     rig->TakeWritten();
     QTest::keyClick(&TempManText(), Qt::Key_Return);
     QTest::keyClick(&ThermoCombo(), Qt::Key_Enter);
@@ -226,7 +226,7 @@ void TestThermoForm::enterKeyNeedsATypedEntry() {
     QCOMPARE(TempManText().text(), QStringLiteral("1400"));
 }
 
-void TestThermoForm::coldJunctionOptionsNeedATypedEntry() {
+void ThermoFormTest::coldJunctionOptionsNeedATypedEntry() {
     rig->TakeWritten();
     ClickOption(0);
     QVERIFY(CJOpt(0).isChecked());
@@ -249,7 +249,7 @@ void TestThermoForm::coldJunctionOptionsNeedATypedEntry() {
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 
-void TestThermoForm::choosingATypeAppliesItAtOnce() {
+void ThermoFormTest::choosingATypeAppliesItAtOnce() {
     rig->TakeWritten();
     // An empty entry reads as 0 °C.
     ChooseNextType();
@@ -267,7 +267,7 @@ void TestThermoForm::choosingATypeAppliesItAtOnce() {
     QCOMPARE(TempLab().text(), QStringLiteral("0.0°C"));
 }
 
-void TestThermoForm::choosingFromTheOpenListTakesEnter() {
+void ThermoFormTest::choosingFromTheOpenListTakesEnter() {
     rig->TakeWritten();
     TempManText().setText("250");
     // The entry already shown, chosen again from the open list, is applied again; Enter belongs
@@ -284,7 +284,7 @@ void TestThermoForm::choosingFromTheOpenListTakesEnter() {
     QCOMPARE(TempLab().text(), QStringLiteral("250.0°C"));
 }
 
-void TestThermoForm::noTypeSelectedIsRefused() {
+void ThermoFormTest::noTypeSelectedIsRefused() {
     rig->TakeWritten();
     ThermoCombo().setCurrentIndex(-1);
     TempManText().setText("100");
@@ -295,7 +295,7 @@ void TestThermoForm::noTypeSelectedIsRefused() {
     QCOMPARE(TempLab().text(), QStringLiteral("0°C"));
 }
 
-void TestThermoForm::closeReleasesTheAdapter() {
+void ThermoFormTest::closeReleasesTheAdapter() {
     rig->TakeWritten();
     QTest::mouseClick(&window->CloseButton(), Qt::LeftButton);
     QCOMPARE(rig->TakeWritten(), Release);
@@ -304,5 +304,5 @@ void TestThermoForm::closeReleasesTheAdapter() {
     QVERIFY(!window->isVisible());
 }
 
-QTEST_MAIN(TestThermoForm)
-#include "tst_thermoform.moc"
+QTEST_MAIN(ThermoFormTest)
+#include "ThermoFormTest.moc"

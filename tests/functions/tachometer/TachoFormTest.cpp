@@ -16,7 +16,7 @@ const RecordingMessageBoxes::Box Refusal = RecordingMessageBoxes::Information(
 
 } // namespace
 
-class TestTachoForm : public QObject {
+class TachoFormTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -40,19 +40,19 @@ private:
     QPointer<TachoForm> window;
 };
 
-void TestTachoForm::init() {
+void TachoFormTest::init() {
     rig = std::make_unique<FunctionRig>();
     window = new TachoForm(rig->context);
     window->show();
     window->Load();
 }
 
-void TestTachoForm::cleanup() {
+void TachoFormTest::cleanup() {
     delete window;
     rig.reset();
 }
 
-void TestTachoForm::openingSetsTheDefaultSpeed() {
+void TachoFormTest::openingSetsTheDefaultSpeed() {
     QCOMPARE(rig->host.placed, 1);
     QCOMPARE(rig->TakeWritten(), Opening);
     QCOMPARE(window->windowTitle(), QStringLiteral("TACHOMETER CALIBRATION FUNCTION"));
@@ -69,7 +69,7 @@ void TestTachoForm::openingSetsTheDefaultSpeed() {
     QVERIFY(rig->host.enabledCalls.isEmpty());
 }
 
-void TestTachoForm::setButton_data() {
+void TachoFormTest::setButton_data() {
     QTest::addColumn<QString>("entry");
     // Empty when the entry is refused.
     QTest::addColumn<QString>("speed");
@@ -109,7 +109,7 @@ void TestTachoForm::setButton_data() {
     QTest::newRow("very long") << QString(20000, QLatin1Char('7')) << "";
 }
 
-void TestTachoForm::setButton() {
+void TachoFormTest::setButton() {
     QFETCH(QString, entry);
     QFETCH(QString, speed);
     rig->TakeWritten();
@@ -128,7 +128,7 @@ void TestTachoForm::setButton() {
     }
 }
 
-void TestTachoForm::enterKeySetsTypedSpeeds() {
+void TachoFormTest::enterKeySetsTypedSpeeds() {
     rig->TakeWritten();
     RPMText().setText("1234");
     QTest::keyClick(&RPMText(), Qt::Key_Return);
@@ -151,7 +151,7 @@ void TestTachoForm::enterKeySetsTypedSpeeds() {
     QCOMPARE(RPMLab().text(), QStringLiteral("66RPM"));
 }
 
-void TestTachoForm::enterKeyIgnoresAnEmptyEntry() {
+void TachoFormTest::enterKeyIgnoresAnEmptyEntry() {
     rig->TakeWritten();
     RPMText().setText("600");
     QTest::keyClick(&RPMText(), Qt::Key_Return);
@@ -163,7 +163,7 @@ void TestTachoForm::enterKeyIgnoresAnEmptyEntry() {
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 
-void TestTachoForm::closeReleasesTheAdapter() {
+void TachoFormTest::closeReleasesTheAdapter() {
     rig->TakeWritten();
     QTest::mouseClick(&window->CloseButton(), Qt::LeftButton);
     QCOMPARE(rig->TakeWritten(), Release);
@@ -172,7 +172,7 @@ void TestTachoForm::closeReleasesTheAdapter() {
     QVERIFY(!window->isVisible());
 }
 
-void TestTachoForm::closeDuringASettingSendsNothingMore() {
+void TachoFormTest::closeDuringASettingSendsNothingMore() {
     rig->TakeWritten();
     // The link services clicks while it waits for the reply to "R64".
     rig->port.responder = [this](const QString &line) {
@@ -187,5 +187,5 @@ void TestTachoForm::closeDuringASettingSendsNothingMore() {
     QCOMPARE(rig->host.enabledCalls, QList<bool>{true});
 }
 
-QTEST_MAIN(TestTachoForm)
-#include "tst_tachoform.moc"
+QTEST_MAIN(TachoFormTest)
+#include "TachoFormTest.moc"

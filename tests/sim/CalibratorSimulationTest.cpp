@@ -28,7 +28,7 @@ qint64 ReadCounts(CalibratorSimulation &simulation) {
 
 } // namespace
 
-class TestCalibratorSimulation : public QObject {
+class CalibratorSimulationTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -50,7 +50,7 @@ private slots:
     void extraCharactersFollowTheMarker();
 };
 
-void TestCalibratorSimulation::plainCommandsAnswerTheMarkerAlone_data() {
+void CalibratorSimulationTest::plainCommandsAnswerTheMarkerAlone_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("empty line") << QByteArray();
     QTest::newRow("initialisation") << QByteArray("R0/O0/S1/# Computer Control");
@@ -60,13 +60,13 @@ void TestCalibratorSimulation::plainCommandsAnswerTheMarkerAlone_data() {
     QTest::newRow("text only") << QByteArray("#Ins.: 50V Range");
 }
 
-void TestCalibratorSimulation::plainCommandsAnswerTheMarkerAlone() {
+void CalibratorSimulationTest::plainCommandsAnswerTheMarkerAlone() {
     QFETCH(QByteArray, line);
     CalibratorSimulation simulation;
     QCOMPARE(simulation.Reply(line), Marker);
 }
 
-void TestCalibratorSimulation::identificationIsLongerThanFifty() {
+void CalibratorSimulationTest::identificationIsLongerThanFifty() {
     CalibratorSimulation simulation;
     const QByteArray reply = simulation.Reply("T");
     QVERIFY(reply.size() > 50);
@@ -75,7 +75,7 @@ void TestCalibratorSimulation::identificationIsLongerThanFifty() {
     QCOMPARE(simulation.Reply("R0/T/S1"), reply);
 }
 
-void TestCalibratorSimulation::textElementRunsToEndOfLine() {
+void CalibratorSimulationTest::textElementRunsToEndOfLine() {
     CalibratorSimulation simulation;
     QCOMPARE(simulation.Reply("R5/#Ins.: 50V / Range/S0"), Marker);
     QCOMPARE(simulation.State().range, 5);
@@ -83,7 +83,7 @@ void TestCalibratorSimulation::textElementRunsToEndOfLine() {
     QVERIFY(!simulation.State().outputOn);
 }
 
-void TestCalibratorSimulation::commandsSetTheState() {
+void CalibratorSimulationTest::commandsSetTheState() {
     CalibratorSimulation simulation;
     QVERIFY(!simulation.State().outputOn);
     SendAll(simulation, {"R13", "F50", "O.5", "S0", "K1/L3/H4/I0"});
@@ -101,7 +101,7 @@ void TestCalibratorSimulation::commandsSetTheState() {
     QVERIFY(!state.outputOn);
 }
 
-void TestCalibratorSimulation::malformedNumbersLeaveTheStateAlone() {
+void CalibratorSimulationTest::malformedNumbersLeaveTheStateAlone() {
     CalibratorSimulation simulation;
     SendAll(simulation, {"R8/O10/S0/p17858560"});
     QCOMPARE(simulation.Reply("Rx/Oabc/S7/p-5/pzz/Onan/Oinf/O-inf"), Marker);
@@ -111,7 +111,7 @@ void TestCalibratorSimulation::malformedNumbersLeaveTheStateAlone() {
     QCOMPARE(simulation.State().adapterMask, 17858560);
 }
 
-void TestCalibratorSimulation::zeroMaskKeepsTheSwitchedCircuit() {
+void CalibratorSimulationTest::zeroMaskKeepsTheSwitchedCircuit() {
     CalibratorSimulation simulation;
     SendAll(simulation, {"p17317888", "p0"});
     QCOMPARE(simulation.State().adapterMask, 17317888);
@@ -124,7 +124,7 @@ void TestCalibratorSimulation::zeroMaskKeepsTheSwitchedCircuit() {
     QCOMPARE(ReadCounts(simulation), 0);
 }
 
-void TestCalibratorSimulation::readingsFollowMasksAndRanges_data() {
+void CalibratorSimulationTest::readingsFollowMasksAndRanges_data() {
     QTest::addColumn<QByteArrayList>("setup");
     QTest::addColumn<double>("expected");      // in the window's unit
     QTest::addColumn<double>("countsPerUnit"); // the window's scale
@@ -167,7 +167,7 @@ void TestCalibratorSimulation::readingsFollowMasksAndRanges_data() {
         << QByteArrayList{"p17317888", "p0", "R2/O.25", "S0"} << 0.25 << v1;
 }
 
-void TestCalibratorSimulation::readingsFollowMasksAndRanges() {
+void CalibratorSimulationTest::readingsFollowMasksAndRanges() {
     QFETCH(QByteArrayList, setup);
     QFETCH(double, expected);
     QFETCH(double, countsPerUnit);
@@ -181,7 +181,7 @@ void TestCalibratorSimulation::readingsFollowMasksAndRanges() {
     }
 }
 
-void TestCalibratorSimulation::readingsCarrySeededNoise() {
+void CalibratorSimulationTest::readingsCarrySeededNoise() {
     const QByteArrayList setup{"p17317888", "p0"};
     CalibratorSimulation first;
     CalibratorSimulation second;
@@ -205,7 +205,7 @@ void TestCalibratorSimulation::readingsCarrySeededNoise() {
     QVERIFY(changes >= 5);
 }
 
-void TestCalibratorSimulation::overdrivenMeterSaturates() {
+void CalibratorSimulationTest::overdrivenMeterSaturates() {
     CalibratorSimulation simulation;
     SendAll(simulation, {"R5/O1000/S0", "p17326080", "p0"});
     const qint64 overdriven = ReadCounts(simulation);
@@ -215,7 +215,7 @@ void TestCalibratorSimulation::overdrivenMeterSaturates() {
     QCOMPARE(ReadCounts(simulation), -AdapterMeasurement::SaturationCounts);
 }
 
-void TestCalibratorSimulation::insulationTesterWorksInBursts() {
+void CalibratorSimulationTest::insulationTesterWorksInBursts() {
     CalibratorSimulation simulation;
     const QByteArrayList range250{"p18874368", "p1048615"};
     const double onCounts = 255.0 * 29101.6;
@@ -235,7 +235,7 @@ void TestCalibratorSimulation::insulationTesterWorksInBursts() {
     QVERIFY(std::abs(ReadCounts(simulation) - 51.0 * 145508) <= tolerance);
 }
 
-void TestCalibratorSimulation::silentNeverAnswers() {
+void CalibratorSimulationTest::silentNeverAnswers() {
     SimulationFaults faults;
     faults.silent = true;
     CalibratorSimulation simulation(faults);
@@ -245,7 +245,7 @@ void TestCalibratorSimulation::silentNeverAnswers() {
     QVERIFY(simulation.State().displayText == " Computer Control");
 }
 
-void TestCalibratorSimulation::shortIdentificationIsAtMostFifty() {
+void CalibratorSimulationTest::shortIdentificationIsAtMostFifty() {
     SimulationFaults faults;
     faults.shortIdentification = true;
     CalibratorSimulation simulation(faults);
@@ -256,7 +256,7 @@ void TestCalibratorSimulation::shortIdentificationIsAtMostFifty() {
     QCOMPARE(simulation.Reply("R0"), Marker);
 }
 
-void TestCalibratorSimulation::garbageReplacesReplies() {
+void CalibratorSimulationTest::garbageReplacesReplies() {
     SimulationFaults faults;
     faults.garbage = true;
     CalibratorSimulation simulation(faults);
@@ -272,7 +272,7 @@ void TestCalibratorSimulation::garbageReplacesReplies() {
     QVERIFY(replies.at(0) != replies.at(1) || replies.at(1) != replies.at(2));
 }
 
-void TestCalibratorSimulation::extraCharactersFollowTheMarker() {
+void CalibratorSimulationTest::extraCharactersFollowTheMarker() {
     SimulationFaults faults;
     faults.extraAfterMarker = true;
     CalibratorSimulation simulation(faults);
@@ -283,5 +283,5 @@ void TestCalibratorSimulation::extraCharactersFollowTheMarker() {
     }
 }
 
-QTEST_APPLESS_MAIN(TestCalibratorSimulation)
-#include "tst_calibratorsimulation.moc"
+QTEST_APPLESS_MAIN(CalibratorSimulationTest)
+#include "CalibratorSimulationTest.moc"

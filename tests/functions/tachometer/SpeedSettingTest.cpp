@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-class TestSpeedSetting : public QObject {
+class SpeedSettingTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -14,7 +14,7 @@ private slots:
     void readsInSinglePrecision();
 };
 
-void TestSpeedSetting::speedText_data() {
+void SpeedSettingTest::speedText_data() {
     QTest::addColumn<QString>("entry");
     // Empty when the entry is refused.
     QTest::addColumn<QString>("speed");
@@ -84,7 +84,7 @@ void TestSpeedSetting::speedText_data() {
                                                     << "60000";
 }
 
-void TestSpeedSetting::speedText() {
+void SpeedSettingTest::speedText() {
     QFETCH(QString, entry);
     QFETCH(QString, speed);
     const std::optional<QString> text = SpeedSetting::SpeedText(entry);
@@ -92,7 +92,7 @@ void TestSpeedSetting::speedText() {
     QCOMPARE(text.has_value(), !speed.isEmpty());
 }
 
-void TestSpeedSetting::readsInSinglePrecision_data() {
+void SpeedSettingTest::readsInSinglePrecision_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<float>("value");
     QTest::newRow("fraction") << "59.9" << 59.9f;
@@ -102,12 +102,12 @@ void TestSpeedSetting::readsInSinglePrecision_data() {
     QTest::newRow("double overflow") << "1e999" << std::numeric_limits<float>::infinity();
 }
 
-void TestSpeedSetting::readsInSinglePrecision() {
+void SpeedSettingTest::readsInSinglePrecision() {
     QFETCH(QString, entry);
     QFETCH(float, value);
     const float read = SpeedSetting::Read(entry);
     QVERIFY2(read == value, qPrintable(QString::number(read, 'g', 10)));
 }
 
-QTEST_APPLESS_MAIN(TestSpeedSetting)
-#include "tst_speedsetting.moc"
+QTEST_APPLESS_MAIN(SpeedSettingTest)
+#include "SpeedSettingTest.moc"
