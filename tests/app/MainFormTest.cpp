@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using Box = RecordingMessageBoxes::Box;
 
@@ -77,6 +78,7 @@ private slots:
     void MissingPicturesAreNotReported();
     void ReleaseAndEnableServices();
     void CloseCurrentFunctionClosesTheWindowOfTheCode();
+    void ChoiceMadeWhileAWindowLoadsIsNotTaken();
     void ExitReleasesTheCalibrator();
     void ExitClosesAnOpenFunctionFirst();
     void SplashShowsVersionAndCloseOnlyForAbout();
@@ -271,6 +273,22 @@ void MainFormTest::CloseCurrentFunctionClosesTheWindowOfTheCode() {
     QVERIFY(window->IsUnloaded());
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
+}
+
+void MainFormTest::ChoiceMadeWhileAWindowLoadsIsNotTaken() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    // The tachometer's set-up exchanges service clicks; one lands on the thermocouple button.
+    QTimer::singleShot(0, &main, [&main] { main.FuncBut().At(0)->click(); });
+    main.OpenFunction(1);
+    QVERIFY(main.IsWindowOpen(Tacho));
+    QVERIFY(!main.IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
+    QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
+    QCOMPARE(rig.TakeWritten(),
+             (QStringList{QStringLiteral("p16777344"), QStringLiteral("p0"), QStringLiteral("R64"),
+                          QStringLiteral("F600"), QStringLiteral("S0")}));
+    QCOMPARE(main.WorkArea().subWindowList().size(), 1);
 }
 
 void MainFormTest::ExitReleasesTheCalibrator() {
