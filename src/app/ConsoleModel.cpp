@@ -7,8 +7,6 @@ int ConsoleModel::rowCount(const QModelIndex &parent) const {
 QVariant ConsoleModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= Count())
         return {};
-    if (role == EntryRole)
-        return Entry(index.row());
     if (role != Qt::DisplayRole)
         return {};
     QString shown = Entry(index.row());

@@ -14,11 +14,9 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    // The display shows carriage returns and line feeds as "\r" and "\n"; EntryRole gives the
+    // The display shows carriage returns and line feeds as "\r" and "\n"; Entry() gives the
     // text as received.
     QVariant data(const QModelIndex &index, int role) const override;
-
-    static constexpr int EntryRole = Qt::UserRole;
 
     void Append(const QString &entry);
     void Clear();

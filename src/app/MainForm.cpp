@@ -280,8 +280,8 @@ void MainForm::CloseCurrentFunction() {
     for (const FunctionEntry &entry : FunctionTable::Entries()) {
         if (entry.code.isEmpty() || entry.code != state.CurrentFunction)
             continue;
-        if (IsWindowOpen(entry.title))
-            FindFunctionWindow(entry.title)->CloseOnRequest();
+        if (FunctionWindow *window = FindFunctionWindow(entry.title))
+            window->CloseOnRequest();
         return;
     }
 }
