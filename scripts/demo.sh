@@ -8,7 +8,7 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 else
     "$top/scripts/install-deps.sh" --demo
 fi
-"$top/scripts/build.sh"
+"$top/scripts/build.sh" "$top/build" vk220-panel calsim
 demo="$top/demo"
 mkdir -p "$demo"
 cd "$demo"
