@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 
 FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, int widthTwips,
                                int heightTwips)
@@ -27,6 +28,7 @@ void FunctionWindow::Load() {
 }
 
 void FunctionWindow::Unload() {
+    unloadRequested = true;
     Controls::CloseWindow(*this);
 }
 
@@ -45,11 +47,20 @@ QString FunctionWindow::Send(const QString &command) {
 }
 
 void FunctionWindow::closeEvent(QCloseEvent *event) {
+    if (!unloadRequested) {
+        // The frame's own close button asks as "Close" does: a polling window may have to wait
+        // for its reading. Asked once control is back in the event loop, not inside the close.
+        event->ignore();
+        QTimer::singleShot(0, this, [this] { CloseOnRequest(); });
+        return;
+    }
     if (!unloaded) {
+        // Marked first: nothing the window does while the release sequence waits for its replies
+        // may switch the adapter again.
+        unloaded = true;
         OnUnload();
         if (ReleasesOnUnload())
             context.host.ReleaseAdapter();
-        unloaded = true;
         context.host.SetFunctionControlsEnabled(true);
         emit Unloaded();
     }

@@ -25,7 +25,7 @@ public:
     // The load handling: PlaceFunctionWindow first, then the window's own set-up.
     void Load();
     // Closes the window, with its frame in the main window's work area; the unload handling
-    // runs once.
+    // runs once. The frame's own close button does not unload: it asks as "Close" does.
     void Unload();
     bool IsUnloaded() const { return unloaded; }
 
@@ -74,5 +74,6 @@ private:
 
     QPushButton *closeBut;
     QSize designSize;
+    bool unloadRequested = false;
     bool unloaded = false;
 };

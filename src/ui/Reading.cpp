@@ -5,9 +5,8 @@
 namespace Reading {
 
 QString Fixed(double value, int decimals, const QString &unit) {
-    if (std::round(std::fabs(value) * std::pow(10.0, decimals)) == 0)
-        value = 0.0; // no "-0.00"
-    return QString::number(value, 'f', decimals) + unit;
+    // A negative reading keeps its "-" even when it rounds to zero; negative zero is zero.
+    return QString::number(value == 0 ? 0.0 : value, 'f', decimals) + unit;
 }
 
 } // namespace Reading

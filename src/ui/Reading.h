@@ -17,7 +17,7 @@ inline bool IsOverRange(double counts) {
 
 // The value with exactly `decimals` decimals (rounded to nearest), at least one integer digit,
 // no thousands separator, a leading "-" when negative, then `unit`: Fixed(3.4133, 3, "mA") is
-// "3.413mA". A value that rounds to zero is shown without a sign.
+// "3.413mA" and Fixed(-0.0004, 3, "mA") is "-0.000mA".
 QString Fixed(double value, int decimals, const QString &unit);
 
 } // namespace Reading

@@ -56,6 +56,8 @@ private slots:
     void LoadPlacesThenSetsUp();
     void UnloadRunsOnceAndReleases();
     void NothingIsSentAfterTheUnload();
+    void NothingIsSentWhileTheReleaseWaits();
+    void FrameCloseAsksAsTheCloseButtonDoes();
     void TickReadsCountsAndShowsTheSample();
     void DeferredCloseHappensAfterTheTicksExchange();
     void TickDueDuringAReadingIsSkipped();
@@ -112,6 +114,37 @@ void FunctionWindowTest::NothingIsSentAfterTheUnload() {
     QCOMPARE(window.ReadMeasurement(), QString());
     QVERIFY(rig.TakeWritten().isEmpty());
     QVERIFY(window.readings.isEmpty());
+}
+
+void FunctionWindowTest::NothingIsSentWhileTheReleaseWaits() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.Load();
+    rig.TakeWritten();
+    // A tick and a click of the window's own, serviced during the release's reply waits.
+    QTimer::singleShot(0, &window, [&window] {
+        window.timer.Tick();
+        window.ReadMeasurement();
+    });
+    window.Unload();
+    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
+    QVERIFY(window.readings.isEmpty());
+}
+
+void FunctionWindowTest::FrameCloseAsksAsTheCloseButtonDoes() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.show();
+    window.Load();
+    rig.TakeWritten();
+    QVERIFY(!window.close());
+    QVERIFY(!window.IsUnloaded());
+    QTRY_VERIFY(window.ClosePending());
+    QVERIFY(!window.IsUnloaded());
+    QVERIFY(rig.TakeWritten().isEmpty());
+    window.timer.Tick();
+    QVERIFY(window.IsUnloaded());
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
 }
 
 void FunctionWindowTest::TickReadsCountsAndShowsTheSample() {
@@ -202,7 +235,8 @@ void FunctionWindowTest::FixedReadings_data() {
     QTest::newRow("two decimals") << 50.0 << 2 << "50.00V";
     QTest::newRow("rounded") << 68.724 << 2 << "68.72V";
     QTest::newRow("negative") << -1.0 << 2 << "-1.00V";
-    QTest::newRow("tiny negative shows no sign") << -0.004 << 2 << "0.00V";
+    QTest::newRow("tiny negative keeps its sign") << -0.004 << 2 << "-0.00V";
+    QTest::newRow("negative zero") << -0.0 << 2 << "0.00V";
     QTest::newRow("rounds away from zero") << -0.0085 << 3 << "-0.009V";
     QTest::newRow("no thousands separator") << 1000.0 << 1 << "1000.0V";
 }

@@ -20,8 +20,7 @@ public:
     void SelectResistance(int index);
 
     // While the current is polled a reading may be under way: the next tick closes the window
-    // after its exchange. On any other setting, or once polling has stopped on a lost port, the
-    // window closes at once.
+    // after its exchange. On any other setting the window closes at once.
     void CloseOnRequest() override;
 
     ButtonArray &ContBut() const { return *contBut; }

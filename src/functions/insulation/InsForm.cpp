@@ -49,8 +49,7 @@ InsForm::InsForm(FunctionContext &context)
 }
 
 void InsForm::OnLoad() {
-    insResPanel->SetDigit(3, QStringLiteral("1"));
-    insResPanel->Announce();
+    insResPanel->Open();
 }
 
 void InsForm::OnUnload() {

@@ -170,6 +170,12 @@ void InsResPanel::Announce() {
     queue.Run(QStringList{PageText} + masks, [this, masks] { ShowMasks(masks); });
 }
 
+void InsResPanel::Open() {
+    queue.Run({PageText});
+    SetDigit(3, QStringLiteral("1"));
+    SetIns();
+}
+
 void InsResPanel::SetIns() {
     const QStringList masks = Masks();
     queue.Run(masks, [this, masks] { ShowMasks(masks); });

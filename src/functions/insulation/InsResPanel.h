@@ -26,6 +26,8 @@ public:
 
     // Labels the calibrator's display and sends the present digits: the page comes into use.
     void Announce();
+    // The window's opening: the label, then 10.00 MΩ.
+    void Open();
     void SetIns();
     void Increment(int index);
     void Decrement(int index);

@@ -22,8 +22,7 @@ public:
     bool NullOn() const;
 
     // A reading may be under way at any moment: the window stays in sight, its "Close" reading
-    // "Closing...", until the next tick has finished its exchange and unloads it. Once polling
-    // has stopped on a lost port no tick is coming, and the window closes at once.
+    // "Closing...", until the next tick has finished its exchange and unloads it.
     void CloseOnRequest() override;
 
     ButtonArray &DMMBut() const { return *dmmBut; }

@@ -4,12 +4,15 @@
 
 #include "Reading.h"
 
+#include <cmath>
+
 namespace DMMReading {
 
 double UpdatedOffset(bool nullOn, double offset, double raw) {
     if (!nullOn)
         return 0.0;
-    if (offset == 0.0 && !Reading::IsOverRange(raw))
+    // An infinite reading (an overflowing reply) would spoil every later value: it is not taken.
+    if (offset == 0.0 && std::isfinite(raw))
         return raw;
     return offset;
 }

@@ -24,12 +24,8 @@ QString Command(int typeIndex, double tempVal, bool autoCjc) {
 }
 
 QString TemperatureCaption(double tempVal) {
-    QString text = QString::number(tempVal, 'f', 3);
-    // A value that rounds to zero is shown without a sign: "-0.000" becomes "0.000".
-    const bool zero =
-        std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; });
-    if (zero && text.startsWith(QLatin1Char('-')))
-        text.remove(0, 1);
+    // An entry of "-0" is zero, shown without a sign; a small negative value keeps its "-".
+    QString text = QString::number(tempVal == 0 ? 0.0 : tempVal, 'f', 3);
     // Optional decimals beyond the first are dropped when they are zeros.
     while (text.endsWith(QLatin1Char('0')) && text.at(text.size() - 2) != QLatin1Char('.'))
         text.chop(1);

@@ -54,7 +54,7 @@ void ContTablesTest::CurrentDisplay_data() {
     QTest::newRow("10 mA") << 231428.0 << "10.0mA";
     QTest::newRow("negative") << -46285.0 << "-2.0mA";
     QTest::newRow("zero") << 0.0 << "0.0mA";
-    QTest::newRow("tiny negative shows no sign") << -1.0 << "0.0mA";
+    QTest::newRow("tiny negative keeps its sign") << -1.0 << "-0.0mA";
     QTest::newRow("rounds to nearest tenth") << 3471.0 << "0.1mA";
     QTest::newRow("top of the range") << 10000000.0 << "432.1mA";
     QTest::newRow("bottom of the range") << -10000000.0 << "-432.1mA";

@@ -57,6 +57,7 @@ class InsFormTest : public QObject {
     Q_OBJECT
 private slots:
     void OpeningSendsTheLabelAndTenMegohms();
+    void OpeningSetsTenMegohmsAfterTheLabel();
     void IncrementCarries_data();
     void IncrementCarries();
     void DecrementWrapsWithoutBorrow_data();
@@ -110,6 +111,21 @@ void InsFormTest::OpeningSendsTheLabelAndTenMegohms() {
     QCOMPARE(rig.Res().AdjDown().At(0)->accessibleName(), QStringLiteral("Decrease digit 0"));
     // Digit 5 stands leftmost.
     QVERIFY(rig.Res().DigitLab(5).x() < rig.Res().DigitLab(0).x());
+}
+
+void InsFormTest::OpeningSetsTenMegohmsAfterTheLabel() {
+    FunctionRig rig;
+    auto *window = new InsForm(rig.context);
+    window->show();
+    // A spin click serviced while the label waits for its reply: the opening's 10.00 MΩ follows.
+    QTimer::singleShot(0, window, [window] { window->ResPanel().AdjUp().At(3)->click(); });
+    window->Load();
+    QCOMPARE(window->ResPanel().Display(), QStringLiteral("0010.00"));
+    QCOMPARE(rig.TakeWritten(),
+             (QStringList{QStringLiteral("#Insulation Res."), QStringLiteral("p18874368"),
+                          QStringLiteral("p1064960"), QStringLiteral("p18874368"),
+                          QStringLiteral("p1064960")}));
+    delete window;
 }
 
 void InsFormTest::IncrementCarries_data() {

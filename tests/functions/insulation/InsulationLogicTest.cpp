@@ -224,7 +224,7 @@ void InsulationLogicTest::VoltageDisplay_data() {
     QTest::newRow("50V at the limit") << 10000000.0 << 0 << "68.72V";
     QTest::newRow("50V past the limit") << 10000001.0 << 0 << "Over Range";
     QTest::newRow("negative past the limit") << -10000001.0 << 0 << "Over Range";
-    QTest::newRow("tiny negative") << -1.0 << 0 << "0.00V";
+    QTest::newRow("tiny negative keeps its sign") << -1.0 << 0 << "-0.00V";
     QTest::newRow("zero on 250V") << 0.0 << 2 << "0.0V";
     QTest::newRow("infinity") << inf << 1 << "Over Range";
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 1 << "Over Range";

@@ -100,7 +100,7 @@ void DMMTablesTest::NullOffset_data() {
     QTest::newRow("negative captured") << true << 0.0 << -42.0 << -42.0;
     QTest::newRow("kept") << true << 5000000.0 << 7000000.0 << 5000000.0;
     QTest::newRow("zero reading: try again") << true << 0.0 << 0.0 << 0.0;
-    QTest::newRow("over range: try again") << true << 0.0 << 10000001.0 << 0.0;
+    QTest::newRow("over range captured") << true << 0.0 << 10000001.0 << 10000001.0;
     QTest::newRow("infinite: try again") << true << 0.0 << -Infinity << 0.0;
     QTest::newRow("top of range captured") << true << 0.0 << 10000000.0 << 10000000.0;
     QTest::newRow("dropped when off") << false << 5000000.0 << 7000000.0 << 0.0;

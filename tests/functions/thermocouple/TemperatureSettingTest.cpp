@@ -159,7 +159,7 @@ void TemperatureSettingTest::temperatureCaption_data() {
     QTest::newRow("negative fraction") << -0.5 << "-0.5°C";
     QTest::newRow("zero") << 0.0 << "0.0°C";
     QTest::newRow("minus zero") << -0.0 << "0.0°C";
-    QTest::newRow("rounds to minus zero") << -0.0004 << "0.0°C";
+    QTest::newRow("small negative keeps its sign") << -0.0004 << "-0.0°C";
     QTest::newRow("rounds up") << 0.0006 << "0.001°C";
     QTest::newRow("two decimals") << 12.25 << "12.25°C";
     QTest::newRow("carry into the whole") << 99.9999 << "100.0°C";
