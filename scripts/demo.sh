@@ -6,7 +6,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     "$top/scripts/install-deps.sh"
 else
-    "$top/scripts/install-deps.sh" --demo
+    "$top/scripts/install-deps.sh" --display
 fi
 "$top/scripts/build.sh" "$top/build" vk220-panel calsim
 demo="$top/demo"
@@ -17,7 +17,12 @@ cp "$top/resources/MainBG.jpg" "$top/resources/FunctionBG.jpg" .
 "$top/build/sim/calsim" --port 3 --log calsim.log > calsim.out &
 calsim=$!
 trap 'kill $calsim 2>/dev/null || true' EXIT INT TERM
-while [ ! -e COM3 ]; do sleep 0.1; done
+tries=0
+while [ ! -e COM3 ]; do
+    tries=$((tries + 1))
+    [ $tries -le 100 ] || { echo "calsim did not start:" >&2; cat calsim.out >&2; exit 1; }
+    sleep 0.1
+done
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     "$top/build/src/app/vk220-panel"
 else

@@ -1,8 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, when any is missing (with sudo when not root).
+# --display adds a virtual display (for the demo without a screen); --screenshot adds what
+# scripts/screenshot.sh drives the program with.
 set -eu
 packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev"
-[ "${1:-}" = "--demo" ] && packages="$packages xvfb xauth"
+for option in "$@"; do
+    case "$option" in
+        --display) packages="$packages xvfb xauth" ;;
+        --screenshot) packages="$packages xvfb xauth xdotool imagemagick" ;;
+    esac
+done
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -12,4 +19,4 @@ echo "Installing:$missing"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing

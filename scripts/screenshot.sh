@@ -5,6 +5,7 @@
 # coordinates are relative to the main window, whose top left is placed at 0,0.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/install-deps.sh" --screenshot
 build=$(cd "$1" && pwd)
 out=$(realpath -m "$2")
 shift 2
@@ -12,18 +13,27 @@ work=$(mktemp -d)
 cd "$work"
 printf '3\r\n' > Settings.txt
 cp "$top/resources/MainBG.jpg" "$top/resources/FunctionBG.jpg" .
+calsim="" xvfb="" panel=""
+trap 'kill $panel $calsim $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 "$build/sim/calsim" --port 3 > /dev/null &
 calsim=$!
-while [ ! -e COM3 ]; do sleep 0.1; done
+tries=0
+while [ ! -e COM3 ]; do
+    tries=$((tries + 1))
+    [ $tries -le 100 ] || { echo "calsim did not start" >&2; exit 1; }
+    sleep 0.1
+done
 Xvfb :97 -screen 0 1280x860x24 > /dev/null 2>&1 &
 xvfb=$!
-trap 'kill $calsim $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 sleep 1
 export DISPLAY=:97
 "$build/src/app/vk220-panel" &
 panel=$!
 window=""
+tries=0
 while [ -z "$window" ]; do
+    tries=$((tries + 1))
+    [ $tries -le 100 ] || { echo "the panel's main window did not appear" >&2; exit 1; }
     sleep 0.3
     window=$(xdotool search --name "VK220 Workstation Virtual Front Panel \[COM" 2>/dev/null | head -n 1 || true)
 done
@@ -43,4 +53,3 @@ while [ $# -gt 0 ]; do
 done
 sleep 1
 import -window "$window" "$out"
-kill $panel 2>/dev/null || true

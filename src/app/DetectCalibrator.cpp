@@ -7,6 +7,8 @@
 #include "SerialPort.h"
 #include "SettingsFile.h"
 
+#include <QPointer>
+
 namespace {
 // An identification reply longer than this proves that a calibrator answers.
 constexpr int ShortestIdentification = 51;
@@ -33,10 +35,12 @@ bool DetectCalibrator(CalibratorLink &link, MainForm &main, const AskPort &askPo
             return false;
     }
 
-    ProgForm *progress = main.ShowProgress(QStringLiteral("Initialising Calibrator..."));
+    const QPointer<ProgForm> progress =
+        main.ShowProgress(QStringLiteral("Initialising Calibrator..."));
     port.Open();
     link.SendCommand(QStringLiteral("R0/O0/S1/# Computer Control"));
     main.AppendPortToTitle(port.PortNumber());
-    Controls::CloseWindow(*progress);
+    if (progress)
+        Controls::CloseWindow(*progress);
     return true;
 }

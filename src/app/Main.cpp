@@ -35,7 +35,7 @@ int Main(QApplication &application) {
         dialog.exec();
         return !dialog.ExitChosen();
     };
-    if (!DetectCalibrator(link, main, askPort))
+    if (!DetectCalibrator(link, main, askPort) || main.IsExiting())
         return 0;
     main.show();
     return application.exec();

@@ -23,6 +23,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -177,10 +178,16 @@ void MainForm::OpenFunction(int index) {
                           Controls::Twips(8460));
         frame.show();
     } else {
-        FunctionWindow *window = entry.create(context);
+        const QPointer<FunctionWindow> window = entry.create(context);
         AddChild(window);
         window->Load();
         state.CurrentFunction = entry.code;
+        // Closed while its set-up was still exchanging: its unload has given the choice back.
+        if (!window || window->IsUnloaded()) {
+            unsetCursor();
+            opening = false;
+            return;
+        }
     }
     SetFunctionControlsEnabled(false);
     unsetCursor();
@@ -288,7 +295,10 @@ void MainForm::CloseCurrentFunction() {
 
 ProgForm *MainForm::ShowProgress(const QString &title) {
     auto *progress = new ProgForm(title);
-    AddChild(progress);
+    QWidget &frame = AddChild(progress);
+    // The operator cannot close it: the code that shows it closes it when its work is done.
+    frame.setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    frame.resize(progress->DesignSize());
     show();
     PlaceFunctionWindow(*progress);
     return progress;

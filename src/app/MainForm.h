@@ -35,6 +35,8 @@ public:
     // Shows the progress window in the work area (the main window shows with it).
     ProgForm *ShowProgress(const QString &title);
     void AppendPortToTitle(int portNumber);
+    // True once the exit sequence has run (the operator may exit while start-up still runs).
+    bool IsExiting() const { return exiting; }
 
     // The loaded function window carrying `title`, or null.
     FunctionWindow *FindFunctionWindow(const QString &title) const;

@@ -11,13 +11,17 @@ ProgForm::ProgForm(const QString &title, QWidget *parent) : QWidget(parent), bar
     Controls::Name(*bar, QStringLiteral("ProgBar"));
     bar->setRange(0, 100);
     bar->setValue(0);
+    bar->setTextVisible(false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(bar);
-    resize(Controls::Twips(4800), Controls::Twips(900));
     progTimer.setObjectName(QStringLiteral("ProgTimer"));
     progTimer.setInterval(100);
     connect(&progTimer, &QTimer::timeout, this, &ProgForm::Tick);
     progTimer.start();
+}
+
+QSize ProgForm::DesignSize() {
+    return {Controls::Twips(5400), Controls::Twips(1200)};
 }
 
 void ProgForm::Tick() {

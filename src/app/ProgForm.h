@@ -14,6 +14,8 @@ public:
     explicit ProgForm(const QString &title, QWidget *parent = nullptr);
 
     QProgressBar &ProgBar() const { return *bar; }
+    // The outer size of the window, frame included.
+    static QSize DesignSize();
     // One tick of ProgTimer; tests call it instead of waiting.
     void Tick();
 

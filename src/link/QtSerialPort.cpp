@@ -28,14 +28,17 @@ bool QtSerialPort::Open() {
         error = QStringLiteral("Port already open");
         return false;
     }
-    port.setPortName(PortDevice(number));
+    const QString device = PortDevice(number);
+    port.setPortName(device);
     if (!port.open(QIODevice::ReadWrite)) {
-        error = port.errorString();
+        error = QStringLiteral("%1: %2").arg(device, port.errorString());
         if (port.error() == QSerialPort::PermissionError)
             error += QStringLiteral(" (is this user in the 'dialout' group?)");
         port.clearError();
+        openFailure = error;
         return false;
     }
+    openFailure.clear();
     port.clear(QSerialPort::AllDirections);
     return true;
 }
@@ -44,6 +47,13 @@ void QtSerialPort::Close() {
     if (port.isOpen())
         port.close();
     port.clearError();
+}
+
+bool QtSerialPort::NotOpen() {
+    // Why the last open failed says more to the operator than that the port is closed.
+    error = openFailure.isEmpty() ? QStringLiteral("Port not open")
+                                  : QStringLiteral("Port not open (%1)").arg(openFailure);
+    return false;
 }
 
 bool QtSerialPort::Failed() {
@@ -57,10 +67,8 @@ bool QtSerialPort::Failed() {
 }
 
 bool QtSerialPort::Pull() {
-    if (!port.isOpen()) {
-        error = QStringLiteral("Port not open");
-        return false;
-    }
+    if (!port.isOpen())
+        return NotOpen();
     port.waitForReadyRead(0);
     const auto kind = port.error();
     if (kind != QSerialPort::NoError && kind != QSerialPort::TimeoutError &&
@@ -71,10 +79,8 @@ bool QtSerialPort::Pull() {
 }
 
 bool QtSerialPort::Write(const QByteArray &data) {
-    if (!port.isOpen()) {
-        error = QStringLiteral("Port not open");
-        return false;
-    }
+    if (!port.isOpen())
+        return NotOpen();
     if (port.write(data) != data.size() || !port.waitForBytesWritten(TransmitTimeoutMs))
         return Failed();
     return true;

@@ -24,8 +24,11 @@ private:
     // hung up reports the same error thousands of times a second while it stays open.
     bool Failed();
     bool Pull();
+    bool NotOpen();
 
     QSerialPort port;
     int number = 1;
     QString error;
+    // The description of the last failed open, until an open succeeds.
+    QString openFailure;
 };

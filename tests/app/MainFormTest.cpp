@@ -79,6 +79,7 @@ private slots:
     void ReleaseAndEnableServices();
     void CloseCurrentFunctionClosesTheWindowOfTheCode();
     void ChoiceMadeWhileAWindowLoadsIsNotTaken();
+    void WindowClosedWhileItLoadsGivesTheChoiceBack();
     void ExitReleasesTheCalibrator();
     void ExitClosesAnOpenFunctionFirst();
     void SplashShowsVersionAndCloseOnlyForAbout();
@@ -289,6 +290,20 @@ void MainFormTest::ChoiceMadeWhileAWindowLoadsIsNotTaken() {
              (QStringList{QStringLiteral("p16777344"), QStringLiteral("p0"), QStringLiteral("R64"),
                           QStringLiteral("F600"), QStringLiteral("S0")}));
     QCOMPARE(main.WorkArea().subWindowList().size(), 1);
+}
+
+void MainFormTest::WindowClosedWhileItLoadsGivesTheChoiceBack() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QTimer::singleShot(0, &main,
+                       [&main] { main.FindFunctionWindow(Tacho)->CloseButton().click(); });
+    main.OpenFunction(1);
+    QVERIFY(!main.IsWindowOpen(Tacho));
+    for (int i = 0; i < 7; ++i)
+        QVERIFY(main.FuncBut().At(i)->isEnabled());
+    QCOMPARE(rig.TakeWritten(),
+             QStringList{QStringLiteral("p16777344")} + FunctionHost::ReleaseCommands);
 }
 
 void MainFormTest::ExitReleasesTheCalibrator() {

@@ -2,12 +2,14 @@
 
 #include "CommPortForm.h"
 #include "DetectCalibrator.h"
+#include "ProgForm.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using Box = RecordingMessageBoxes::Box;
 using Chunk = FakeSerialPort::Chunk;
@@ -85,6 +87,7 @@ private slots:
     void OfflineKeyPressedTwiceProbesNormally();
     void ChosenPortIsStoredEvenWhenItFails();
     void DialogOffersTwentyPortsAndTheCurrentOne();
+    void ExitDuringInitialisationEndsTheProgram();
 };
 
 void StartUpTest::StoredPortIsProbedAtOnce() {
@@ -249,6 +252,36 @@ void StartUpTest::DialogOffersTwentyPortsAndTheCurrentOne() {
     QCOMPARE(dialog.COMCombo().currentText(), QStringLiteral("33"));
     QCOMPARE(dialog.CommBut().text(), QStringLiteral("&OK"));
     QCOMPARE(dialog.ExitBut().text(), QStringLiteral("&Exit"));
+}
+
+void StartUpTest::ExitDuringInitialisationEndsTheProgram() {
+    AppRig rig;
+    Store("3\r\n");
+    rig.port.Close();
+    Identify(rig.port, 51);
+    MainForm &main = rig.Main();
+    bool progressClosable = true;
+    // While "R0/O0/S1/# Computer Control" waits, the main window is on screen: the operator
+    // chooses Exit, and the progress window goes with the closing main window.
+    rig.port.responder = [&](const QString &line) {
+        if (line.startsWith(QLatin1String("R0/"))) {
+            QTimer::singleShot(0, &main, [&] {
+                auto *progress = main.findChild<ProgForm *>();
+                progressClosable =
+                    progress->parentWidget()->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+                progress->parentWidget()->close();
+                main.close();
+            });
+        }
+        const QByteArray reply = line == QLatin1String("T") ? QByteArray(47, 'I') : QByteArray();
+        return QList<Chunk>{{0.05, reply + FakeSerialPort::Marker}};
+    };
+    ScriptedDialogs dialogs(rig);
+    QVERIFY(DetectCalibrator(rig.link, main, dialogs.Ask()));
+    QVERIFY(!progressClosable);
+    QVERIFY(main.IsExiting());
+    QCOMPARE(rig.port.written, (QStringList{QStringLiteral("T"), Initialise, QStringLiteral("S1"),
+                                            QStringLiteral("R1"), QStringLiteral("O0")}));
 }
 
 QTEST_MAIN(StartUpTest)

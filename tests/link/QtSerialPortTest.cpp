@@ -124,8 +124,12 @@ void QtSerialPortTest::MissingDeviceIsReportedWithItsDescription() {
     if (QFile::exists(QStringLiteral("/dev/ttyS4")))
         QSKIP("this machine has a /dev/ttyS4");
     QVERIFY(!port.Open());
-    QVERIFY(!port.ErrorString().isEmpty());
+    const QString openFailure = port.ErrorString();
+    QVERIFY(openFailure.startsWith(QStringLiteral("/dev/ttyS4: ")));
     QVERIFY(!port.IsOpen());
+    // An exchange on the closed port then says why it could not be opened.
+    QVERIFY(!port.Write("T\r"));
+    QCOMPARE(port.ErrorString(), QStringLiteral("Port not open (%1)").arg(openFailure));
 }
 
 void QtSerialPortTest::HangUpEndsWithOneErrorAndClosesThePort() {
