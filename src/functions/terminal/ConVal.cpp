@@ -17,53 +17,46 @@ bool EndsWithResistanceDigit(QStringView text) {
     return text.size() > 2 && text.endsWith(u"R4");
 }
 
-double Multiplier(QStringView unit) {
+// The power of ten of the SI prefix that the unit starts with; 0 without one.
+int PrefixExponent(QStringView unit) {
     if (unit.isEmpty())
-        return 1.0;
+        return 0;
     switch (unit.front().unicode()) {
     case u'T':
-        return 1e12;
+        return 12;
     case u'G':
-        return 1e9;
+        return 9;
     case u'M':
-        return 1e6;
+        return 6;
     case u'k':
-        return 1e3;
-    default:
-        return 1.0;
-    }
-}
-
-// Fractional prefixes divide by an exact power of ten instead of multiplying by an inexact one,
-// so that "203mV" is the same number as "0.203V" and lands in the same range.
-double Divisor(QStringView unit) {
-    if (unit.isEmpty())
-        return 1.0;
-    switch (unit.front().unicode()) {
+        return 3;
     case u'm':
-        return 1e3;
+        return -3;
     case u'u':
     case u'\u00B5': // micro sign
     case u'\u03BC': // Greek small mu, which some keyboards give for the micro sign
-        return 1e6;
+        return -6;
     case u'n':
-        return 1e9;
+        return -9;
     case u'p':
-        return 1e12;
+        return -12;
     case u'f':
-        return 1e15;
+        return -15;
     case u'a':
-        return 1e18;
+        return -18;
     default:
-        return 1.0;
+        return 0;
     }
 }
 
-// Numbers keep at most 15 significant digits, as their text form does.
-double Rounded(double number) {
+// The number, kept to the 15 significant digits of its text form, scaled by the prefix in its
+// decimal text and read once. Multiplying or dividing the double instead rounds twice: 2.03 / 1000
+// falls just below 0.00203, and "2.03mA" would take a lower range than "0.00203A".
+double Scaled(double number, int exponent) {
     if (!std::isfinite(number))
         return number;
-    return NumberText::LeadingNumber(NumberText::Short(number));
+    return NumberText::LeadingNumber(NumberText::General(number) + u'e' +
+                                     QString::number(exponent));
 }
 
 } // namespace
@@ -84,7 +77,6 @@ ConValResult ConVal(QStringView text) {
     const qsizetype comma = number.indexOf(u',');
     if (comma >= 0)
         number[comma] = u'.';
-    result.value =
-        Rounded(NumberText::LeadingNumber(number)) * Multiplier(result.unit) / Divisor(result.unit);
+    result.value = Scaled(NumberText::LeadingNumber(number), PrefixExponent(result.unit));
     return result;
 }

@@ -26,6 +26,12 @@ bool IsCurrentPath(int index) {
     return std::find(Order.begin(), Order.end(), index) != Order.end();
 }
 
+bool InUse(const QList<int> &shownSelected) {
+    return std::any_of(shownSelected.begin(), shownSelected.end(), [](int index) {
+        return index == TerminalsPath || (index >= 0 && index <= 2);
+    });
+}
+
 bool Covers(int index, double magnitude) {
     const auto range = std::find_if(ranges.begin(), ranges.end(),
                                     [index](const PathRange &r) { return r.index == index; });

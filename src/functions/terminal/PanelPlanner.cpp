@@ -46,6 +46,9 @@ private:
     void SetFrequency(const QString &text);
     void OfferPaths(const QList<int> &enabled, bool reselect);
     void ApplyAutoset();
+    // The output routine for the entry at `frequencyArgument`: its commands are sent, or its
+    // refusal shown.
+    OutputPlan SetOutput(const QString &frequencyArgument);
     // Sets the present amplitude again at `frequencyArgument`; true when it was set.
     bool ChangeFrequency(const QString &frequencyArgument);
 
@@ -76,6 +79,11 @@ void Builder::SetPending(bool pending) {
 
 void Builder::OfferPaths(const QList<int> &enabled, bool reselect) {
     state.enabledPaths = enabled;
+    // The coil row keeps its look; TERMINALS (to 30A) loses its own when the paths are offered
+    // again, or when it is disabled.
+    if (!OutputPoints::IsCoil(state.selected) &&
+        (reselect || !enabled.contains(CurrentPaths::TerminalsPath)))
+        state.currentPathInUse = false;
     steps << OfferCurrentPaths{enabled, reselect};
 }
 
@@ -95,6 +103,7 @@ void Builder::SelectTerminal(int index, bool autoSelecting) {
     for (qsizetype i = 0; i + 1 < commands.size(); ++i)
         Send(commands[i]);
     state.selected = TerminalButtons::PointOf(index);
+    state.currentPathInUse = CurrentPaths::InUse(OutputPoints::Buttons(state.selected));
     steps << ShowSelection{state.selected, currentPath};
     Send(commands.last());
 
@@ -137,15 +146,11 @@ bool Builder::Enter() {
         return false;
     }
 
-    const OutputPlan output = SetCalibratorOutput(
-        {state.entry, state.frequency, OutputPoints::IsCoil(state.selected)}, lastRangeCommand);
+    const OutputPlan output = SetOutput(state.frequency);
     if (!output.accepted) {
-        steps << output.refusal;
         SetEntry(QString());
         return true;
     }
-    for (const QString &command : output.commands)
-        Send(command);
     ApplyAutoset();
     SetDisplay(Readout::Text(output.RangeCommand, output.OutputValue, turns));
     steps << AddHistory{Readout::HistoryEntry(state.display, state.frequency)};
@@ -182,23 +187,33 @@ void Builder::Dc() {
     steps << SetPlusMinusEnabled{true};
 }
 
-bool Builder::ChangeFrequency(const QString &frequencyArgument) {
-    const Readout::Amplitude amplitude = Readout::FromDisplay(state.display, state.selected);
-    SetEntry(amplitude.entry);
+OutputPlan Builder::SetOutput(const QString &frequencyArgument) {
+    steps << SetEnterBold{true};
     const OutputPlan output = SetCalibratorOutput(
         {state.entry, frequencyArgument, OutputPoints::IsCoil(state.selected)}, lastRangeCommand);
     if (!output.accepted) {
         steps << output.refusal;
-        return false;
+        return output;
     }
     for (const QString &command : output.commands)
         Send(command);
+    steps << SetEnterBold{false};
+    return output;
+}
+
+bool Builder::ChangeFrequency(const QString &frequencyArgument) {
+    const Readout::Amplitude amplitude = Readout::FromDisplay(state.display, state.selected);
+    SetEntry(amplitude.entry);
+    const OutputPlan output = SetOutput(frequencyArgument);
+    if (!output.accepted)
+        return false;
     ApplyAutoset();
-    // The same text as the readout the operator saw, except when that readout was in the other
-    // quantity and zero was set instead: the calibrator's display then shows what it delivers.
+    // The calibrator's display names the output by the readout the operator saw before the key;
+    // when that readout was in the other quantity and zero was set instead, by what it delivers.
     const QString readout = Readout::Text(output.RangeCommand, output.OutputValue, amplitude.turns);
     if (amplitude.turns > 1)
-        Send(CoilRules::DisplayLabel(readout, amplitude.turns));
+        Send(CoilRules::DisplayLabel(amplitude.fromReadout ? state.display : readout,
+                                     amplitude.turns));
     SetDisplay(readout);
     return true;
 }
@@ -216,9 +231,7 @@ void Builder::ApplyAutoset() {
 void Builder::CurrentEntry() {
     const double magnitude = std::fabs(ConVal(state.entry).value);
     const QList<int> offered = CurrentPaths::Offered(magnitude);
-    const bool pathInUse =
-        state.selected != OutputPoint::None && state.selected != OutputPoint::Voltage;
-    if (!pathInUse || CurrentPaths::NeedsReselect(magnitude, state.enabledPaths)) {
+    if (!state.currentPathInUse || CurrentPaths::NeedsReselect(magnitude, state.enabledPaths)) {
         Standby();
         OfferPaths(offered, true);
         steps << SetEnterEnabled{false};

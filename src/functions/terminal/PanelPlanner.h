@@ -34,8 +34,8 @@ PanelPlan Hz(const PanelState &state, QString &LastRangeCommand);
 PanelPlan Dc(const PanelState &state, QString &LastRangeCommand);
 
 // After the "A" key acted (KeypadEntry::Outcome::Ampere): offers the current paths that carry
-// the keyed current and, when the present one does not, puts the output in standby and waits
-// for the operator to pick one.
+// the keyed current. When no current path is in use, or an enabled one cannot carry the current,
+// it puts the output in standby and waits for the operator to pick one.
 PanelPlan CurrentEntry(const PanelState &state);
 
 // The OUTPUT ON and STAND BY buttons.

@@ -12,8 +12,12 @@ struct PanelState {
     QString frequency = QStringLiteral("DC");    // HzLab
     QString display = QStringLiteral("0.000mV"); // Display
     OutputPoint selected = OutputPoint::None;    // the TermBut pair shown selected
-    bool autosetChecked = true;                  // AutoCheck
-    bool coilSelectPending = false;              // the shared CoilSelectPending
-    QList<int> enabledPaths{10, 6, 7, 8};        // current-path buttons that are enabled
+    // One of TermBut 0, 1, 2 (a coil) and 10 (TERMINALS (to 30A)) shows selected: a current path
+    // is in use. TERMINALS loses that look when the paths are offered again, while LOW or HIGH
+    // CURRENT keeps it.
+    bool currentPathInUse = false;
+    bool autosetChecked = true;           // AutoCheck
+    bool coilSelectPending = false;       // the shared CoilSelectPending
+    QList<int> enabledPaths{10, 6, 7, 8}; // current-path buttons that are enabled
     bool operator==(const PanelState &other) const = default;
 };

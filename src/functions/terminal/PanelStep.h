@@ -57,6 +57,12 @@ struct SetPlusMinusEnabled { // Command1 key 15
     bool enabled;
     bool operator==(const SetPlusMinusEnabled &) const = default;
 };
+// Command1 key 16 in bold while the output routine runs, in normal weight once it has set the
+// output: a key left bold tells that the output was not set.
+struct SetEnterBold {
+    bool bold;
+    bool operator==(const SetEnterBold &) const = default;
+};
 struct SetEnterEnabled { // Command1 key 16
     bool enabled;
     bool operator==(const SetEnterEnabled &) const = default;
@@ -79,5 +85,6 @@ using PanelStep =
     std::variant<PanelSteps::Send, InformBox, PanelSteps::ShowSelection, PanelSteps::ShowOutputOn,
                  PanelSteps::SetEntry, PanelSteps::SetCalOutput, PanelSteps::SetDisplay,
                  PanelSteps::SetFrequency, PanelSteps::AddHistory, PanelSteps::SetAutosetBox,
-                 PanelSteps::SetPlusMinusEnabled, PanelSteps::SetEnterEnabled,
-                 PanelSteps::SetCoilSelectPending, PanelSteps::OfferCurrentPaths>;
+                 PanelSteps::SetPlusMinusEnabled, PanelSteps::SetEnterBold,
+                 PanelSteps::SetEnterEnabled, PanelSteps::SetCoilSelectPending,
+                 PanelSteps::OfferCurrentPaths>;

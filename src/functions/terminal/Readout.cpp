@@ -28,13 +28,14 @@ Amplitude FromDisplay(const QString &display, OutputPoint selected) {
     const int turns = OutputPoints::CoilTurns(selected);
     const OutputFamily shown = FamilyOfUnit(ConVal(display).unit);
     if (selected == OutputPoint::Voltage && shown != OutputFamily::Voltage)
-        return {QStringLiteral("0V"), 1};
+        return {QStringLiteral("0V"), 1, false};
     if (selected != OutputPoint::None && selected != OutputPoint::Voltage &&
         shown != OutputFamily::Current)
-        return {QStringLiteral("0A"), turns};
+        return {QStringLiteral("0A"), turns, false};
     if (turns == 1)
         return {display, 1};
-    return {NumberText::General(NumberText::LeadingNumber(display) / turns) + u'A', turns};
+    // Taken back with its prefix: a "10.0000mA" readout is 5 mA a turn, never 5 A.
+    return {NumberText::General(ConVal(display).value / turns) + u'A', turns};
 }
 
 } // namespace Readout

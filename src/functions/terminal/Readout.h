@@ -24,6 +24,7 @@ QString HistoryEntry(QStringView display, QStringView frequency);
 struct Amplitude {
     QString entry; // the readout itself, or through a coil the current per turn: "25A"
     int turns = 1;
+    bool fromReadout = true; // false when zero is set instead of a readout in the other quantity
 };
 Amplitude FromDisplay(const QString &display, OutputPoint selected);
 

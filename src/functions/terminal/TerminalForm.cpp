@@ -73,11 +73,15 @@ TerminalForm::TerminalForm(FunctionContext &context)
     connect(keypad, &TerminalKeypad::EntryReturned, this, [this] {
         Act([this] { Carry(PanelPlanner::Enter(ReadState(), LastRangeCommand())); });
     });
-    connect(keypad, &TerminalKeypad::HistoryPicked, this, [this](const QString &item) {
-        Act([this, item] {
-            Carry(PanelPlanner::PickHistory(item, ReadState(), LastRangeCommand()));
-        });
-    });
+    connect(keypad, &TerminalKeypad::HistoryPicked, this,
+            [this](const QString &item, const QString &previousEntry) {
+                const bool taken = Act([this, item] {
+                    Carry(PanelPlanner::PickHistory(item, ReadState(), LastRangeCommand()));
+                });
+                // The drop-down has already put the item in the entry line.
+                if (!taken)
+                    keypad->SetEntry(previousEntry);
+            });
     connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] {
             Carry(PanelPlanner::SelectTerminal(index, ReadState(), LastRangeCommand()));
@@ -148,18 +152,20 @@ PanelState TerminalForm::ReadState() const {
     state.frequency = readouts->HzLab().text();
     state.display = readouts->Display().text();
     state.selected = selector->Selection();
+    state.currentPathInUse = selector->CurrentPathInUse();
     state.autosetChecked = autoCheck->isChecked();
     state.coilSelectPending = context.state.CoilSelectPending;
     state.enabledPaths = selector->EnabledPaths();
     return state;
 }
 
-void TerminalForm::Act(const std::function<void()> &action) {
+bool TerminalForm::Act(const std::function<void()> &action) {
     if (acting)
-        return;
+        return false;
     acting = true;
     action();
     acting = false;
+    return true;
 }
 
 void TerminalForm::Carry(const PanelPlan &plan) {
@@ -185,6 +191,11 @@ void TerminalForm::Carry(const PanelPlan &plan) {
         },
         [this](const SetPlusMinusEnabled &step) {
             keypad->Command1().At(TerminalKeypad::PlusMinusIndex)->setEnabled(step.enabled);
+        },
+        [this](const SetEnterBold &step) {
+            QFont font = keypad->EnterKey().font();
+            font.setBold(step.bold);
+            keypad->EnterKey().setFont(font);
         },
         [this](const SetEnterEnabled &step) { keypad->EnterKey().setEnabled(step.enabled); },
         [this](const SetCoilSelectPending &step) {

@@ -47,10 +47,11 @@ private:
     PanelState ReadState() const;
     // Shared with every later opening of the window: the range the calibrator was last set to.
     QString &LastRangeCommand() { return context.state.LastRangeCommand; }
-    // Runs one operator action. A click serviced while an earlier action waits for a reply is
-    // not taken: it would plan from half-updated controls and interleave its commands with the
-    // earlier ones, leaving the calibrator on another range than the one recorded.
-    void Act(const std::function<void()> &action);
+    // Runs one operator action; false when it is not taken. A click serviced while an earlier
+    // action waits for a reply is not taken: it would plan from half-updated controls and
+    // interleave its commands with the earlier ones, leaving the calibrator on another range than
+    // the one recorded.
+    bool Act(const std::function<void()> &action);
     void Carry(const PanelPlan &plan);
     void PressKey(int index);
     void AutoCheckClicked(bool checked);

@@ -42,8 +42,17 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
     Controls::Name(*kbText, QStringLiteral("KBText"));
     kbText->installEventFilter(this);
     kbText->lineEdit()->installEventFilter(this);
-    connect(kbText, &QComboBox::activated, this,
-            [this](int index) { emit HistoryPicked(kbText->itemText(index)); });
+    // Outside a pick the list has no current item, so that every pick makes one current: a text
+    // change while an item is current is the pick's own.
+    connect(kbText, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        if (kbText->currentIndex() < 0)
+            entryBeforePick = text;
+    });
+    connect(kbText, &QComboBox::activated, this, [this](int index) {
+        const QString previousEntry = entryBeforePick;
+        ForgetCurrentItem(Entry());
+        emit HistoryPicked(kbText->itemText(index), previousEntry);
+    });
     connect(command1, &ButtonArray::Clicked, this, &TerminalKeypad::KeyPressed);
 
     auto *keys = new QGridLayout;
@@ -76,7 +85,15 @@ void TerminalKeypad::SetEntry(const QString &text) {
 }
 
 void TerminalKeypad::AddHistory(const QString &item) {
+    // The first item of an empty list becomes current and replaces the entry line.
+    const QString entry = Entry();
     kbText->addItem(item);
+    ForgetCurrentItem(entry);
+}
+
+void TerminalKeypad::ForgetCurrentItem(const QString &entry) {
+    kbText->setCurrentIndex(-1);
+    kbText->setEditText(entry);
 }
 
 bool TerminalKeypad::eventFilter(QObject *watched, QEvent *event) {

@@ -39,13 +39,19 @@ signals:
     void KeyPressed(int index);
     // Enter pressed in the entry line, whether or not the "ENTER" key is enabled.
     void EntryReturned();
-    // An item chosen from the history list.
-    void HistoryPicked(const QString &item);
+    // An item chosen from the history list, which the entry line now shows in place of
+    // `previousEntry`.
+    void HistoryPicked(const QString &item, const QString &previousEntry);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Leaves the list without a current item and the entry line showing `entry`.
+    void ForgetCurrentItem(const QString &entry);
+
     QComboBox *kbText;
     ButtonArray *command1;
+    // The entry line's text, except while a pick puts an item in it.
+    QString entryBeforePick;
 };

@@ -77,6 +77,15 @@ OutputPoint TerminalSelector::Selection() const {
     return OutputPoints::FromSelection(selected);
 }
 
+bool TerminalSelector::CurrentPathInUse() const {
+    QList<int> selected;
+    for (int i = 0; i < TerminalButtons::Count; ++i) {
+        if (Controls::IsSelected(*termBut->At(i)))
+            selected << i;
+    }
+    return CurrentPaths::InUse(selected);
+}
+
 QList<int> TerminalSelector::EnabledPaths() const {
     QList<int> enabled;
     for (const int index : CurrentPaths::Order) {

@@ -34,6 +34,8 @@ public:
 
     // The output point the selected colours record.
     OutputPoint Selection() const;
+    // A coil of the coil row or TERMINALS (to 30A) shows selected.
+    bool CurrentPathInUse() const;
     // The current paths that are enabled, in examination order.
     QList<int> EnabledPaths() const;
 

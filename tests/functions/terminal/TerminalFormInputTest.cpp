@@ -25,6 +25,7 @@ private slots:
     void FlagFileThatCannotBeCreated();
     void FlagFileThatCannotBeDeleted();
     void ClickDuringAnExchangeIsNotTaken();
+    void HistoryPickDuringAnExchangeKeepsTheEntry();
     void ClosedDuringAnExchangeSendsNothingMore();
 };
 
@@ -138,6 +139,10 @@ void TerminalFormInputTest::RangeLimits_data() {
                                 << "0.20300mA";
     QTest::newRow("0.5 mA") << "0.5mA" << LowCurrent + QStringList{"R7", "O.5", "S0"}
                             << "0.50000mA";
+    QTest::newRow("2.03 mA") << "2.03mA" << LowCurrent + QStringList{"R8", "O2.03", "S0"}
+                             << "2.0300mA";
+    QTest::newRow("2030 uA") << "2030uA" << LowCurrent + QStringList{"R8", "O2.03", "S0"}
+                             << "2.0300mA";
     QTest::newRow("2.03 A") << "2.03A" << HighCurrent + QStringList{"R11", "O2.03", "S0"}
                             << "2.0300A";
     QTest::newRow("30 A") << "30A" << HighCurrent + QStringList{"R11", "O30", "S0"} << "30.0000A";
@@ -268,6 +273,39 @@ void TerminalFormInputTest::ClickDuringAnExchangeIsNotTaken() {
     QVERIFY(w.form->AutoCheck().isChecked());
     QVERIFY(!QFileInfo::exists(FlagPath(w, TerminalForm::AutoOnFile)));
     QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R2"));
+}
+
+void TerminalFormInputTest::HistoryPickDuringAnExchangeKeepsTheEntry() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    w.form->Keypad().SetEntry(QStringLiteral("7"));
+    QString entryAfterPick;
+    // Serviced while "S0" waits for its reply: the pick is not taken, and the entry line gets back
+    // the text the drop-down replaced.
+    QTimer::singleShot(0, w.form, [&w, &entryAfterPick] {
+        w.PickHistory(0);
+        entryAfterPick = w.Entry();
+    });
+    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QCOMPARE(w.Taken(), QStringList{"S0"});
+    QCOMPARE(entryAfterPick, QStringLiteral("7"));
+    QCOMPARE(w.Entry(), QStringLiteral("7"));
+    QCOMPARE(w.OPLab(), QStringLiteral("7"));
+    QCOMPARE(w.HzLab(), QStringLiteral("DC"));
+
+    // Typed after that, and the same item picked again during an exchange.
+    QTest::keyClicks(w.form->Keypad().KBText().lineEdit(), QStringLiteral("m"));
+    QTimer::singleShot(0, w.form, [&w] { w.PickHistory(0); });
+    QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QCOMPARE(w.Entry(), QStringLiteral("7m"));
+
+    // Picked once the exchange is over, the same item is taken.
+    w.PickHistory(0);
+    QCOMPARE(w.Taken(), (QStringList{"O0", "S0"}));
+    QCOMPARE(w.Entry(), QString());
+    QCOMPARE(w.History(), QStringList(2, QStringLiteral("0.000mV : DC")));
 }
 
 void TerminalFormInputTest::ClosedDuringAnExchangeSendsNothingMore() {

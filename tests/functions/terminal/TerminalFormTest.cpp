@@ -17,6 +17,9 @@ private slots:
     void FrequencyLimits_data();
     void FrequencyLimits();
     void DcAndAcSwitching();
+    void CoilLabelShowsTheReadoutBeforeTheKey_data();
+    void CoilLabelShowsTheReadoutBeforeTheKey();
+    void EnterKeyStaysBoldWhenNothingWasSet();
     void HistoryPickSetsTheOutputAgain();
     void OnAndStandbyButtons();
 };
@@ -362,6 +365,68 @@ void TerminalFormTest::DcAndAcSwitching() {
     QCOMPARE(w.Taken().mid(3), (QStringList{"R6", "O0", "S0"}));
     w.Type(QStringLiteral("100uA"));
     QCOMPARE(w.Taken(), (QStringList{"O100", "S0"}));
+}
+
+void TerminalFormTest::CoilLabelShowsTheReadoutBeforeTheKey_data() {
+    QTest::addColumn<QString>("frequency"); // keyed before "Hz", or empty for "DC"
+    QTest::addColumn<QStringList>("commands");
+    QTest::newRow("DC") << "" << QStringList{"R11", "O.005", "S0", "#10.0000mA (x2)"};
+    QTest::newRow("Hz") << "50" << QStringList{"R22", "F50", "O.005", "S0", "#10.0000mA (x2)"};
+}
+
+void TerminalFormTest::CoilLabelShowsTheReadoutBeforeTheKey() {
+    QFETCH(QString, frequency);
+    QFETCH(QStringList, commands);
+    TerminalRig w;
+    w.Open();
+    w.ClickTerm(4);
+    w.Type(QStringLiteral("10mA"));
+    // 50 A is offered the coils; picking one leaves the 10 mA readout standing.
+    w.Keys(QStringLiteral("50A"));
+    w.ClickTerm(6);
+    for (int i = 0; i < 3; ++i)
+        w.Key(QStringLiteral("< Back Space"));
+    w.Taken();
+    if (frequency.isEmpty()) {
+        w.Key(QStringLiteral("DC"));
+    } else {
+        w.Keys(frequency);
+        w.Key(QStringLiteral("Hz"));
+    }
+    QCOMPARE(w.Taken(), commands);
+    // 10 mA through the coil, as the readout showed before: not 10 A.
+    QCOMPARE(w.Display(), QStringLiteral("0.0100A"));
+}
+
+void TerminalFormTest::EnterKeyStaysBoldWhenNothingWasSet() {
+    TerminalRig w;
+    w.Open();
+    QVERIFY(!w.EnterKey().font().bold());
+    const QList<std::pair<QString, bool>> entries{
+        {"1500V", true}, {"5V", false}, {"1019.999V", false}, {"31A", true}, {"0.5mA", false}};
+    for (const auto &[entry, refused] : entries) {
+        w.Type(entry);
+        QCOMPARE(w.EnterKey().font().bold(), refused);
+        QCOMPARE(w.EnterKey().font().weight(), refused ? QFont::Bold : QFont::Normal);
+    }
+
+    // 1019.999 V reads "1020.00V", which cannot be set again at another frequency or at DC.
+    for (const QString &key : {QStringLiteral("DC"), QStringLiteral("Hz")}) {
+        w.Type(QStringLiteral("1019.999V"));
+        QCOMPARE(w.Display(), QStringLiteral("1020.00V"));
+        QVERIFY(!w.EnterKey().font().bold());
+        w.rig.boxes.shown.clear();
+        w.Keys(QStringLiteral("50"));
+        w.Key(key);
+        QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(QStringLiteral("1020.00V"))});
+        QVERIFY2(w.EnterKey().font().bold(), qPrintable(key));
+        QCOMPARE(w.Display(), QStringLiteral("1020.00V"));
+    }
+    // A frequency refused before any output is tried leaves the key as it was.
+    w.Type(QStringLiteral("5V"));
+    w.Keys(QStringLiteral("5"));
+    w.Key(QStringLiteral("Hz"));
+    QVERIFY(!w.EnterKey().font().bold());
 }
 
 void TerminalFormTest::HistoryPickSetsTheOutputAgain() {

@@ -1,4 +1,5 @@
 #include "AmplitudeRanges.h"
+#include "ConVal.h"
 #include "Readout.h"
 #include "SetCalibratorOutput.h"
 
@@ -13,6 +14,8 @@ private slots:
     void RefusalSendsNothing();
     void RefusalBoxQuotesValueText();
     void AcRewritesFrequencyArgument();
+    void PrefixedLimitsTakeTheRangeAbove_data();
+    void PrefixedLimitsTakeTheRangeAbove();
     void ReadoutUsesRangeMaskAndUnit_data();
     void ReadoutUsesRangeMaskAndUnit();
     void EveryRangeCommandFindsItsRow();
@@ -217,6 +220,57 @@ void TerminalOutputTest::AcRewritesFrequencyArgument() {
         SetCalibratorOutput({QStringLiteral("10mA"), QStringLiteral("DC")}, lastRange);
     QCOMPARE(dc.frequencyText, QStringLiteral("DC"));
     QCOMPARE(dc.RangeCommand, QStringLiteral("R8"));
+}
+
+void TerminalOutputTest::PrefixedLimitsTakeTheRangeAbove_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("range"); // empty when refused
+    QTest::addColumn<QString>("readout");
+    struct Limit {
+        double value;
+        QStringList texts; // in base units, milli and micro
+        QString range;
+        QString readout;
+    };
+    const QList<Limit> limits{
+        {0.203, {"0.203V", "203mV", "203000uV"}, "R2", "0.20300V"},
+        {2.03, {"2.03V", "2030mV", "2030000uV"}, "R3", "2.0300V"},
+        {20.3, {"20.3V", "20300mV", "20300000uV"}, "R4", "20.300V"},
+        {203, {"203V", "203000mV", "203000000uV"}, "R5", "203.00V"},
+        {1020, {"1020V", "1020000mV", "1020000000uV"}, "", ""},
+        {0.000203, {"0.000203A", "0.203mA", "203uA"}, "R7", "0.20300mA"},
+        {0.00203,
+         {"0.00203A", "2.03mA", "2030uA", QStringLiteral("2030\u00B5A"),
+          QStringLiteral("2030\u03BCA")},
+         "R8",
+         "2.0300mA"},
+        {0.0203, {"0.0203A", "20.3mA", "20300uA"}, "R9", "20.300mA"},
+        {0.203, {"0.203A", "203mA", "203000uA"}, "R10", "0.20300A"},
+        {2.03, {"2.03A", "2030mA", "2030000uA"}, "R11", "2.0300A"},
+        {30, {"30A", "30000mA", "30000000uA"}, "R11", "30.0000A"},
+        {-0.00203, {"-0.00203A", "-2.03mA", "-2030uA"}, "R8", "-2.0300mA"},
+    };
+    for (const Limit &limit : limits) {
+        for (const QString &text : limit.texts)
+            QTest::newRow(qPrintable(text)) << text << limit.value << limit.range << limit.readout;
+    }
+}
+
+void TerminalOutputTest::PrefixedLimitsTakeTheRangeAbove() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QFETCH(QString, range);
+    QFETCH(QString, readout);
+    // Exactly the double nearest the limit, whichever way the value is written.
+    const double parsed = ConVal(text).value;
+    QVERIFY2(parsed == value, qPrintable(QString::number(parsed, 'g', 17)));
+    QString lastRange;
+    const OutputPlan plan = SetCalibratorOutput({text, QStringLiteral("DC")}, lastRange);
+    QCOMPARE(plan.accepted, !range.isEmpty());
+    QCOMPARE(plan.RangeCommand, range);
+    if (plan.accepted)
+        QCOMPARE(Readout::Text(plan.RangeCommand, plan.OutputValue, 1), readout);
 }
 
 void TerminalOutputTest::ReadoutUsesRangeMaskAndUnit_data() {

@@ -74,6 +74,10 @@ private slots:
     void FrequencyLimits();
     void HzResetsPresentOutputAtNewFrequency();
     void HzOnCoilSendsLabelWithOldReadout();
+    void CoilLabelShowsReadoutBeforeKey_data();
+    void CoilLabelShowsReadoutBeforeKey();
+    void RefusedFrequencyChangeLeavesEnterBold_data();
+    void RefusedFrequencyChangeLeavesEnterBold();
     void DcResetsMicroamperes();
     void ReadoutOfOtherQuantityIsNoAmplitude_data();
     void ReadoutOfOtherQuantityIsNoAmplitude();
@@ -163,6 +167,7 @@ void TerminalPanelTest::TenMilliamperesOnTerminals() {
 
     const PanelPlan entered = PanelPlanner::Enter(picked.after, lastRange);
     QCOMPARE(entered.Commands(), (QStringList{"R8", "O10", "S0"}));
+    QCOMPARE(entered.Of<SetEnterBold>(), (QList{SetEnterBold{true}, SetEnterBold{false}}));
     QCOMPARE(entered.after.display, QStringLiteral("10.0000mA"));
     QCOMPARE(entered.Of<AddHistory>(), (QList{AddHistory{"10.0000mA : DC"}}));
     QCOMPARE(entered.after.entry, QString());
@@ -237,46 +242,63 @@ void TerminalPanelTest::CoilClickSetsZeroAmperes() {
 void TerminalPanelTest::AmpereKeyOffersFittingPaths_data() {
     QTest::addColumn<QString>("digits");
     QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("inUse"); // a coil of the coil row or TERMINALS (to 30A) shows selected
     QTest::addColumn<QList<int>>("enabledBefore");
     QTest::addColumn<QList<int>>("offered");
     QTest::addColumn<bool>("reselect");
+    QTest::addColumn<bool>("inUseAfter");
     const int voltage = int(OutputPoint::Voltage);
     const int coil10 = int(OutputPoint::Coil10);
+    const int low = int(OutputPoint::LowCurrent);
     const QList<int> all{10, 6, 7, 8};
-    QTest::newRow("50A") << "50" << voltage << all << QList<int>{6, 7} << true;
-    QTest::newRow("150A") << "150" << voltage << all << QList<int>{7, 8} << true;
-    QTest::newRow("1000A") << "1000" << voltage << all << QList<int>{8} << true;
-    QTest::newRow("3A") << "3" << voltage << all << QList<int>{10} << true;
-    QTest::newRow("4A") << "4" << voltage << all << QList<int>{10, 6} << true;
-    QTest::newRow("20A") << "20" << voltage << all << QList<int>{10, 6, 7} << true;
-    QTest::newRow("30A") << "30" << voltage << all << QList<int>{10, 6, 7} << true;
-    QTest::newRow("31A") << "31" << voltage << all << QList<int>{6, 7} << true;
-    QTest::newRow("60A") << "60" << voltage << all << QList<int>{6, 7} << true;
-    QTest::newRow("100A") << "100" << voltage << all << QList<int>{7, 8} << true;
-    QTest::newRow("300A") << "300" << voltage << all << QList<int>{7, 8} << true;
-    QTest::newRow("301A") << "301" << voltage << all << QList<int>{8} << true;
+    QTest::newRow("50A") << "50" << voltage << false << all << QList<int>{6, 7} << true << false;
+    QTest::newRow("150A") << "150" << voltage << false << all << QList<int>{7, 8} << true << false;
+    QTest::newRow("1000A") << "1000" << voltage << false << all << QList<int>{8} << true << false;
+    QTest::newRow("3A") << "3" << voltage << false << all << QList<int>{10} << true << false;
+    QTest::newRow("4A") << "4" << voltage << false << all << QList<int>{10, 6} << true << false;
+    QTest::newRow("20A") << "20" << voltage << false << all << QList<int>{10, 6, 7} << true
+                         << false;
+    QTest::newRow("30A") << "30" << voltage << false << all << QList<int>{10, 6, 7} << true
+                         << false;
+    QTest::newRow("31A") << "31" << voltage << false << all << QList<int>{6, 7} << true << false;
+    QTest::newRow("60A") << "60" << voltage << false << all << QList<int>{6, 7} << true << false;
+    QTest::newRow("100A") << "100" << voltage << false << all << QList<int>{7, 8} << true << false;
+    QTest::newRow("300A") << "300" << voltage << false << all << QList<int>{7, 8} << true << false;
+    QTest::newRow("301A") << "301" << voltage << false << all << QList<int>{8} << true << false;
     QTest::newRow("40A keeps 10 turns")
-        << "40" << coil10 << QList<int>{6, 7} << QList<int>{6, 7} << false;
+        << "40" << coil10 << true << QList<int>{6, 7} << QList<int>{6, 7} << false << true;
     QTest::newRow("10A reselects")
-        << "10" << coil10 << QList<int>{6, 7} << QList<int>{10, 6} << true;
+        << "10" << coil10 << true << QList<int>{6, 7} << QList<int>{10, 6} << true << true;
     QTest::newRow("5A on low current")
-        << "5" << int(OutputPoint::LowCurrent) << QList<int>{10} << QList<int>{10, 6} << false;
+        << "5" << low << true << QList<int>{10} << QList<int>{10, 6} << false << true;
+    QTest::newRow("50A on low current")
+        << "50" << low << true << all << QList<int>{6, 7} << true << false;
+    // LOW CURRENT still shows selected, but TERMINALS (to 30A) lost its look when the paths were
+    // offered for 50 A: no current path is in use, although 40 A fits both enabled paths.
+    QTest::newRow("40A on low current without its path")
+        << "40" << low << false << QList<int>{6, 7} << QList<int>{6, 7} << true << false;
+    QTest::newRow("3A on low current with its path disabled")
+        << "3" << low << false << QList<int>{6} << QList<int>{10} << true << false;
 }
 
 void TerminalPanelTest::AmpereKeyOffersFittingPaths() {
     QFETCH(QString, digits);
     QFETCH(int, selected);
+    QFETCH(bool, inUse);
     QFETCH(QList<int>, enabledBefore);
     QFETCH(QList<int>, offered);
     QFETCH(bool, reselect);
+    QFETCH(bool, inUseAfter);
     PanelState state;
     state.selected = static_cast<OutputPoint>(selected);
+    state.currentPathInUse = inUse;
     state.enabledPaths = enabledBefore;
     const PanelPlan plan = KeyCurrent(state, digits);
     QCOMPARE(plan.Commands(), reselect ? QStringList{"S1"} : QStringList{});
     QCOMPARE(plan.Of<OfferCurrentPaths>(), (QList{OfferCurrentPaths{offered, reselect}}));
     QCOMPARE(plan.Of<SetEnterEnabled>().isEmpty(), !reselect);
     QCOMPARE(plan.after.selected, state.selected);
+    QCOMPARE(plan.after.currentPathInUse, inUseAfter);
     QVERIFY(plan.after.coilSelectPending);
 }
 
@@ -324,6 +346,8 @@ void TerminalPanelTest::CoilLimit() {
     } else {
         QCOMPARE(plan.Of<InformBox>(),
                  (QList{InformBox{QStringLiteral("Clamp Coil Current Setting"), box}}));
+        // Stopped before the output routine, which alone touches the ENTER key's face.
+        QVERIFY(plan.Of<SetEnterBold>().isEmpty());
         QCOMPARE(plan.after.entry, QString());
         QCOMPARE(plan.after.display, state.display);
         // The wait for a current path goes on.
@@ -381,6 +405,8 @@ void TerminalPanelTest::RefusedOutputChangesNoReadout() {
         state.display = QStringLiteral("5.0000V");
         const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry), lastRange);
         QVERIFY2(plan.Commands().isEmpty(), qPrintable(entry));
+        // Left bold: the output was not set.
+        QCOMPARE(plan.Of<SetEnterBold>(), QList{SetEnterBold{true}});
         const QList<InformBox> boxes = plan.Of<InformBox>();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().title, QStringLiteral("Corvale : Output Value Cannot Be Set"));
@@ -458,6 +484,66 @@ void TerminalPanelTest::HzOnCoilSendsLabelWithOldReadout() {
     QCOMPARE(plan.after.display, QStringLiteral("50.0000A"));
 }
 
+void TerminalPanelTest::CoilLabelShowsReadoutBeforeKey_data() {
+    QTest::addColumn<int>("coil");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("displayAfter");
+    // The readout's value is taken back per turn with its prefix (10 mA on 2 turns is 5 mA a
+    // turn); the label names the readout the operator saw.
+    QTest::newRow("milliamperes on 2 turns")
+        << int(OutputPoint::Coil2) << "10.0000mA"
+        << QStringList{"R11", "O.005", "S0", "#10.0000mA (x2)"} << "0.0100A";
+    QTest::newRow("microamperes on 50 turns")
+        << int(OutputPoint::Coil50) << QStringLiteral("0.000\u00B5A")
+        << QStringList{"R11", "O0", "S0", QStringLiteral("#0.000\u00B5A (x50)")} << "0.0000A";
+    QTest::newRow("readout wider than the new one")
+        << int(OutputPoint::Coil10) << "0.0100A"
+        << QStringList{"R11", "O.001", "S0", "#0.0100A (x10)"} << "0.0100A";
+}
+
+void TerminalPanelTest::CoilLabelShowsReadoutBeforeKey() {
+    QFETCH(int, coil);
+    QFETCH(QString, display);
+    QFETCH(QStringList, commands);
+    QFETCH(QString, displayAfter);
+    QString lastRange = QStringLiteral("R8");
+    PanelState state;
+    state.selected = static_cast<OutputPoint>(coil);
+    state.display = display;
+    const PanelPlan plan = PanelPlanner::Dc(state, lastRange);
+    QCOMPARE(plan.Commands(), commands);
+    QCOMPARE(plan.after.display, displayAfter);
+}
+
+void TerminalPanelTest::RefusedFrequencyChangeLeavesEnterBold_data() {
+    QTest::addColumn<bool>("hz");
+    QTest::newRow("Hz") << true;
+    QTest::newRow("DC") << false;
+}
+
+void TerminalPanelTest::RefusedFrequencyChangeLeavesEnterBold() {
+    QFETCH(bool, hz);
+    QString lastRange = QStringLiteral("R5");
+    PanelState state;
+    state.selected = OutputPoint::Voltage;
+    // 1019.999 V was set and reads as 1020 V, which no range takes.
+    state.display = QStringLiteral("1020.00V");
+    const PanelPlan plan = hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50")), lastRange)
+                              : PanelPlanner::Dc(state, lastRange);
+    QVERIFY(plan.Commands().isEmpty());
+    QCOMPARE(plan.Of<InformBox>().size(), 1);
+    QCOMPARE(plan.Of<SetEnterBold>(), QList{SetEnterBold{true}});
+    QCOMPARE(plan.after.display, QStringLiteral("1020.00V"));
+    QCOMPARE(lastRange, QStringLiteral("R5"));
+
+    // Set, the same change leaves the key in normal weight.
+    state.display = QStringLiteral("1000.00V");
+    const PanelPlan set = hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50")), lastRange)
+                             : PanelPlanner::Dc(state, lastRange);
+    QCOMPARE(set.Of<SetEnterBold>(), (QList{SetEnterBold{true}, SetEnterBold{false}}));
+}
+
 void TerminalPanelTest::DcResetsMicroamperes() {
     QString lastRange = QStringLiteral("R17");
     PanelState state;
@@ -516,6 +602,10 @@ void TerminalPanelTest::HighVoltageStaysInStandby_data() {
     QTest::newRow("40V") << "40V" << false;
     QTest::newRow("5V") << "5V" << false;
     QTest::newRow("-5V") << "-5V" << false;
+    // Judged also in volts: the number as written would let "1kV" switch 1000 V on.
+    QTest::newRow("0.05kV") << "0.05kV" << true;
+    QTest::newRow("1kV") << "1kV" << true;
+    QTest::newRow("0.04kV") << "0.04kV" << false;
 }
 
 void TerminalPanelTest::HighVoltageStaysInStandby() {

@@ -8,9 +8,11 @@
 #include "TerminalKeypad.h"
 #include "TerminalSelector.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -65,11 +67,15 @@ struct TerminalRig {
         QTest::keyClicks(&line, text);
         QTest::keyClick(&line, Qt::Key_Return);
     }
-    // Chooses item `index` of the history list, as a pick from its drop-down does.
+    // Chooses item `index` of the history list from its drop-down, with the Return key.
     void PickHistory(int index) {
         QComboBox &list = form->Keypad().KBText();
-        list.setCurrentIndex(index);
-        emit list.activated(index);
+        list.showPopup();
+        QAbstractItemView &view = *list.view();
+        view.setCurrentIndex(list.model()->index(index, list.modelColumn()));
+        // The drop-down takes Return as a shortcut override, before any key press.
+        QKeyEvent pick(QEvent::ShortcutOverride, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &pick);
     }
     QStringList History() const {
         QStringList items;

@@ -13,6 +13,8 @@ private slots:
     void AmpereKeyOffersFittingPaths();
     void PickedPathKeepsTheKeyedCurrent();
     void KeyedCurrentWithinTheEnabledPaths();
+    void AmpereKeyWithNoPathInUse_data();
+    void AmpereKeyWithNoPathInUse();
     void EnterInTheEntryLineWhileEnterIsDisabled();
     void CoilLimitBox();
 };
@@ -135,6 +137,51 @@ void TerminalSelectionTest::KeyedCurrentWithinTheEnabledPaths() {
     QVERIFY(w.form->Selector().CFlash().isActive());
     // The coil row keeps its look; the paths lose theirs.
     QCOMPARE(w.Selected(), QList<int>{1});
+}
+
+void TerminalSelectionTest::AmpereKeyWithNoPathInUse_data() {
+    QTest::addColumn<bool>("outputOn"); // OUTPUT ON clicked after the entry was cleared
+    QTest::addColumn<bool>("voltKey");  // "V" keyed and erased again before "40A"
+    QTest::newRow("output switched on") << true << false;
+    QTest::newRow("output on, then V") << true << true;
+    QTest::newRow("V") << false << true;
+}
+
+void TerminalSelectionTest::AmpereKeyWithNoPathInUse() {
+    QFETCH(bool, outputOn);
+    QFETCH(bool, voltKey);
+    TerminalRig w;
+    w.Open();
+    w.ClickTerm(4);
+    w.Keys(QStringLiteral("50A"));
+    QCOMPARE(w.EnabledPaths(), (QList<int>{6, 7}));
+    // LOW CURRENT keeps its look; TERMINALS (to 30A) has lost it, so no current path is in use.
+    QCOMPARE(w.Selected(), QList<int>{4});
+    for (int i = 0; i < 3; ++i)
+        w.Key(QStringLiteral("< Back Space"));
+    if (outputOn)
+        QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    if (voltKey) {
+        w.Key(QStringLiteral("V"));
+        QVERIFY(w.EnterKey().isEnabled());
+        for (int i = 0; i < 2; ++i)
+            w.Key(QStringLiteral("< Back Space"));
+    }
+    w.form->Selector().Tick();
+    QCOMPARE(w.Bold(), (QList<int>{4, 6, 7}));
+    w.Taken();
+
+    // 40 A fits both enabled paths, but none is in use: the operator must pick one again.
+    w.Keys(QStringLiteral("40A"));
+    QCOMPARE(w.Taken(), QStringList{"S1"});
+    QVERIFY(w.InStandby());
+    QCOMPARE(w.EnabledPaths(), (QList<int>{6, 7}));
+    QVERIFY(!w.EnterKey().isEnabled());
+    QVERIFY(w.form->Selector().CFlash().isActive());
+    // The flashing starts again from normal weight.
+    QCOMPARE(w.Bold(), QList<int>{4});
+    QVERIFY(w.rig.state.CoilSelectPending);
+    QCOMPARE(w.Entry(), QStringLiteral("40A"));
 }
 
 void TerminalSelectionTest::EnterInTheEntryLineWhileEnterIsDisabled() {
