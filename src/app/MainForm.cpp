@@ -57,13 +57,7 @@ MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
     BuildBackPanel();
     BuildMenus();
 
-    auto *dock = new QDockWidget(this);
-    dock->setObjectName(QStringLiteral("DebugDock"));
-    dock->setTitleBarWidget(new QWidget(dock));
-    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    dock->setWidget(console);
-    addDockWidget(Qt::RightDockWidgetArea, dock);
-    dock->hide();
+    AddPanel(console, Qt::RightDockWidgetArea, QStringLiteral("DebugDock"))->hide();
     console->hide();
 
     resize(1180, 760);
@@ -102,12 +96,18 @@ void MainForm::BuildBackPanel() {
     funcBut->At(FunctionTable::HiddenIndex)->hide();
     connect(funcBut, &ButtonArray::Clicked, this, &MainForm::OpenFunction);
 
+    AddPanel(backPanel, Qt::LeftDockWidgetArea, QStringLiteral("BackPanelDock"));
+}
+
+QDockWidget *MainForm::AddPanel(QWidget *panel, Qt::DockWidgetArea area, const QString &name) {
+    // A fixed panel along one edge: no title bar, cannot be moved, floated or closed.
     auto *dock = new QDockWidget(this);
-    dock->setObjectName(QStringLiteral("BackPanelDock"));
+    dock->setObjectName(name);
     dock->setTitleBarWidget(new QWidget(dock));
     dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    dock->setWidget(backPanel);
-    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    dock->setWidget(panel);
+    addDockWidget(area, dock);
+    return dock;
 }
 
 void MainForm::BuildMenus() {

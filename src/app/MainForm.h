@@ -13,6 +13,7 @@ class FunctionWindow;
 class MessageBoxes;
 class ProgForm;
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMdiArea;
 struct ProgramState;
@@ -65,6 +66,7 @@ protected:
 
 private:
     void BuildBackPanel();
+    QDockWidget *AddPanel(QWidget *panel, Qt::DockWidgetArea area, const QString &name);
     void BuildMenus();
     void LoadBackground();
     QWidget &AddChild(QWidget *window);
