@@ -4,6 +4,7 @@
 #include "ConsoleModel.h"
 #include "ConsolePanel.h"
 #include "DiagForm.h"
+#include "FunctionChoice.h"
 #include "FunctionWindow.h"
 #include "ProgForm.h"
 #include "SplashForm.h"
@@ -188,17 +189,13 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     main.show();
     QTest::mouseClick(main.FuncBut().At(6), Qt::LeftButton);
     QVERIFY(main.IsWindowOpen(DiagForm::Title));
-    for (int i = 0; i < 7; ++i) {
-        QVERIFY(!main.FuncBut().At(i)->isEnabled());
-        QVERIFY(!main.FunctionMenuItem()[i]->isEnabled());
-    }
+    QVERIFY(FunctionChoiceDisabled(main));
     QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
     QCOMPARE(frame->geometry(), QRect(79, 70, 724, 564));
     auto *close = frame->widget()->findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(!main.IsWindowOpen(DiagForm::Title));
-    for (int i = 0; i < 7; ++i)
-        QVERIFY(main.FuncBut().At(i)->isEnabled());
+    QVERIFY(FunctionChoiceEnabled(main));
     QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
     QVERIFY(rig.port.written.isEmpty());
 }
@@ -300,8 +297,7 @@ void MainFormTest::WindowClosedWhileItLoadsGivesTheChoiceBack() {
                        [&main] { main.FindFunctionWindow(Tacho)->CloseButton().click(); });
     main.OpenFunction(1);
     QVERIFY(!main.IsWindowOpen(Tacho));
-    for (int i = 0; i < 7; ++i)
-        QVERIFY(main.FuncBut().At(i)->isEnabled());
+    QVERIFY(FunctionChoiceEnabled(main));
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("p16777344")} + FunctionHost::ReleaseCommands);
 }

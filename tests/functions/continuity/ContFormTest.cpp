@@ -2,7 +2,7 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
-#include "FunctionRig.h"
+#include "LoadedWindow.h"
 #include "PollingTimer.h"
 
 #include <QFrame>
@@ -23,13 +23,7 @@ const QString OneNinetyOhms = QStringLiteral("p20971567/#Cont.: 190 Ohms");
 const QString P0 = QStringLiteral("p0");
 const QString V = QStringLiteral("v");
 
-struct Window {
-    Window() : form(new ContForm(rig.context)) {
-        form->show();
-        form->Load();
-    }
-    ~Window() { delete form; }
-
+struct Window : LoadedWindow<ContForm> {
     void Click(QPushButton &button) { QTest::mouseClick(&button, Qt::LeftButton); }
     void ClickResistance(int index) { Click(*form->ContBut().At(index)); }
     // Runs `action` inside the reply wait of the next exchange, as a click serviced there would.
@@ -44,9 +38,6 @@ struct Window {
         return form->ContCurLab().isHidden() && form->ContCurLab2().isHidden() &&
                form->CurLine1().isHidden() && form->CurLine2().isHidden();
     }
-
-    FunctionRig rig;
-    ContForm *form;
 };
 
 QStringList Released(QStringList lines) {

@@ -1,6 +1,7 @@
 #include "InsRig.h"
 
 #include "ButtonArray.h"
+#include "FunctionChoice.h"
 #include "MainForm.h"
 #include "PollingTimer.h"
 
@@ -25,14 +26,6 @@ struct MainRig : FunctionRig {
 
     InsForm *Insulation() const {
         return qobject_cast<InsForm *>(main->FindFunctionWindow(InsForm::Title));
-    }
-
-    bool ChoiceEnabled() const {
-        for (int i = 0; i < 7; ++i) {
-            if (!main->FuncBut().At(i)->isEnabled() || !main->FunctionMenuItem().at(i)->isEnabled())
-                return false;
-        }
-        return true;
     }
 
     // Opens the insulation window from its button, goes to the voltage page and forgets the lines.
@@ -82,7 +75,7 @@ void InsMainFormTest::CloseCurrentFunctionOnTheResistancePageClosesAtOnce() {
     rig.main->CloseCurrentFunction();
     QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
-    QVERIFY(rig.ChoiceEnabled());
+    QVERIFY(FunctionChoiceEnabled(*rig.main));
 }
 
 void InsMainFormTest::CloseCurrentFunctionOnTheVoltagePageWaitsForTheTick() {
@@ -93,13 +86,13 @@ void InsMainFormTest::CloseCurrentFunctionOnTheVoltagePageWaitsForTheTick() {
     QCOMPARE(window.CloseButton().text(), QStringLiteral("Closing..."));
     QVERIFY(rig.main->IsWindowOpen(InsForm::Title));
     QVERIFY(rig.TakeWritten().isEmpty());
-    QVERIFY(!rig.ChoiceEnabled());
+    QVERIFY(FunctionChoiceDisabled(*rig.main));
 
     QPointer<InsForm> watched(&window);
     window.VoltPanel().InsVTimer().Tick();
     QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
-    QVERIFY(rig.ChoiceEnabled());
+    QVERIFY(FunctionChoiceEnabled(*rig.main));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(watched.isNull());
 }

@@ -2,7 +2,7 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
-#include "FunctionRig.h"
+#include "LoadedWindow.h"
 #include "PollingTimer.h"
 
 #include <QLabel>
@@ -22,13 +22,7 @@ const QStringList OneVolt{QStringLiteral("p17317888"), QStringLiteral("p0"),
 const QStringList ThirtyMilliamps{QStringLiteral("p17858560"), QStringLiteral("p0"),
                                   QStringLiteral("#Measure : 20mA")};
 
-struct Window {
-    Window() : form(new DMMForm(rig.context)) {
-        form->show();
-        form->Load();
-    }
-    ~Window() { delete form; }
-
+struct Window : LoadedWindow<DMMForm> {
     void Click(QPushButton &button) { QTest::mouseClick(&button, Qt::LeftButton); }
     void ClickRange(int index) { Click(*form->DMMBut().At(index)); }
     void ClickNull() { Click(form->NULLBut()); }
@@ -49,9 +43,6 @@ struct Window {
         return !Controls::HasBackColour(form->NULLBut(), Controls::NullColour) &&
                form->NullLab().isHidden();
     }
-
-    FunctionRig rig;
-    DMMForm *form;
 };
 
 } // namespace

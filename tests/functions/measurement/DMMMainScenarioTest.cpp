@@ -2,6 +2,7 @@
 #include "DMMForm.h"
 
 #include "ButtonArray.h"
+#include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "MainForm.h"
 #include "PollingTimer.h"
@@ -22,14 +23,6 @@ constexpr int DMMIndex = 4;
 const QStringList ContOpening{QStringLiteral("p21028923/#Cont.: 1 Ohm"), QStringLiteral("p0")};
 const QStringList DMMOpening{QStringLiteral("p17317888"), QStringLiteral("p0"),
                              QStringLiteral("#Measure : 2V")};
-
-bool FunctionChoiceEnabled(const MainForm &main) {
-    for (int i = 0; i <= 6; ++i) {
-        if (!main.FuncBut().At(i)->isEnabled() || !main.FunctionMenuItem().at(i)->isEnabled())
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 

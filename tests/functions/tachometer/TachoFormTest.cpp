@@ -1,6 +1,6 @@
 #include "TachoForm.h"
 
-#include "FunctionRig.h"
+#include "LoadedWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,20 +36,19 @@ private:
     QLabel &RPMLab() const { return *window->findChild<QLabel *>("RPMLab"); }
     QPushButton &SetBut() const { return *window->findChild<QPushButton *>("SetBut"); }
 
-    std::unique_ptr<FunctionRig> rig;
+    std::unique_ptr<LoadedWindow<TachoForm>> loaded;
+    FunctionRig *rig = nullptr;
     QPointer<TachoForm> window;
 };
 
 void TachoFormTest::init() {
-    rig = std::make_unique<FunctionRig>();
-    window = new TachoForm(rig->context);
-    window->show();
-    window->Load();
+    loaded = std::make_unique<LoadedWindow<TachoForm>>();
+    rig = &loaded->rig;
+    window = loaded->form;
 }
 
 void TachoFormTest::cleanup() {
-    delete window;
-    rig.reset();
+    loaded.reset();
 }
 
 void TachoFormTest::openingSetsTheDefaultSpeed() {

@@ -3,6 +3,7 @@
 
 #include "ButtonArray.h"
 #include "CalibratorDisplay.h"
+#include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "MainForm.h"
 #include "TerminalKeypad.h"
@@ -25,14 +26,6 @@ constexpr int TachoIndex = 1;
 const QStringList Opening{"p17039360", "#Volts Terminals", "p0", "R1", "O0", "S0"};
 const QStringList TachoOpening{"p16777344", "p0", "R64", "F600", "S0"};
 const QStringList Exit{"S1", "R1", "O0"};
-
-bool FunctionChoiceEnabled(const MainForm &main) {
-    for (int i = 0; i <= 6; ++i) {
-        if (!main.FuncBut().At(i)->isEnabled() || !main.FunctionMenuItem().at(i)->isEnabled())
-            return false;
-    }
-    return true;
-}
 
 void Click(QWidget *widget) {
     QTest::mouseClick(widget, Qt::LeftButton);

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "ButtonArray.h"
+#include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "FunctionWindow.h"
 #include "ProgForm.h"
@@ -19,22 +20,6 @@
 namespace {
 
 const QStringList Release{"p16777216", "p0", "R1/O0/S1/# PC Control"};
-
-bool FunctionChoiceEnabled(const MainForm &main) {
-    for (int i = 0; i < 7; ++i) {
-        if (!main.FuncBut().At(i)->isEnabled() || !main.FunctionMenuItem().at(i)->isEnabled())
-            return false;
-    }
-    return true;
-}
-
-bool FunctionChoiceDisabled(const MainForm &main) {
-    for (int i = 0; i < 7; ++i) {
-        if (main.FuncBut().At(i)->isEnabled() || main.FunctionMenuItem().at(i)->isEnabled())
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 

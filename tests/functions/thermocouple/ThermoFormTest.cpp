@@ -1,6 +1,6 @@
 #include "ThermoForm.h"
 
-#include "FunctionRig.h"
+#include "LoadedWindow.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -60,20 +60,19 @@ private:
         QTest::mouseClick(&CJOpt(i), Qt::LeftButton, {}, QPoint(6, CJOpt(i).height() / 2));
     }
 
-    std::unique_ptr<FunctionRig> rig;
+    std::unique_ptr<LoadedWindow<ThermoForm>> loaded;
+    FunctionRig *rig = nullptr;
     QPointer<ThermoForm> window;
 };
 
 void ThermoFormTest::init() {
-    rig = std::make_unique<FunctionRig>();
-    window = new ThermoForm(rig->context);
-    window->show();
-    window->Load();
+    loaded = std::make_unique<LoadedWindow<ThermoForm>>();
+    rig = &loaded->rig;
+    window = loaded->form;
 }
 
 void ThermoFormTest::cleanup() {
-    delete window;
-    rig.reset();
+    loaded.reset();
 }
 
 void ThermoFormTest::openingSelectsTypeKWithoutSetting() {
