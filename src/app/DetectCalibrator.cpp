@@ -38,7 +38,7 @@ bool DetectCalibrator(CalibratorLink &link, MainForm &main, const AskPort &askPo
     const QPointer<ProgForm> progress =
         main.ShowProgress(QStringLiteral("Initialising Calibrator..."));
     port.Open();
-    link.SendCommand(QStringLiteral("R0/O0/S1/# Computer Control"));
+    link.SendCommand(MainForm::InitialisationCommand);
     main.AppendPortToTitle(port.PortNumber());
     if (progress)
         Controls::CloseWindow(*progress);

@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -163,11 +164,12 @@ void MainForm::ToggleConsole() {
 void MainForm::OpenFunction(int index) {
     const FunctionEntry &entry = FunctionTable::Entries().at(static_cast<size_t>(index));
     const bool available = index == FunctionTable::DiagramIndex || entry.create;
-    // One function window at a time: a choice made while another window is still loading (its
-    // set-up exchanges service clicks) is not taken.
-    if (!available || opening || exiting)
+    if (!available || exiting)
         return;
-    opening = true;
+    opening.RunIfIdle([this, index, &entry] { Open(index, entry); });
+}
+
+void MainForm::Open(int index, const FunctionEntry &entry) {
     setCursor(Qt::WaitCursor);
     CloseCurrentFunction();
     AwaitDeferredClose();
@@ -185,13 +187,11 @@ void MainForm::OpenFunction(int index) {
         // Closed while its set-up was still exchanging: its unload has given the choice back.
         if (!window || window->IsUnloaded()) {
             unsetCursor();
-            opening = false;
             return;
         }
     }
     SetFunctionControlsEnabled(false);
     unsetCursor();
-    opening = false;
 }
 
 QWidget &MainForm::AddChild(QWidget *window) {
@@ -201,28 +201,41 @@ QWidget &MainForm::AddChild(QWidget *window) {
 }
 
 void MainForm::AwaitDeferredClose() {
-    QList<FunctionWindow *> closing;
+    QList<QPointer<FunctionWindow>> closing;
     for (QMdiSubWindow *frame : workArea->subWindowList()) {
         auto *window = qobject_cast<FunctionWindow *>(frame->widget());
         if (window && !window->IsUnloaded())
             closing.append(window);
     }
-    if (closing.isEmpty())
-        return;
-    QEventLoop loop;
-    for (FunctionWindow *window : closing)
-        connect(window, &FunctionWindow::Unloaded, &loop, &QEventLoop::quit);
-    QDeadlineTimer deadline(DeferredCloseLimitMs);
+    // A window may unload and be deleted while the loop runs: only guarded pointers are kept.
     const auto pending = [&closing] {
         return std::any_of(closing.begin(), closing.end(),
-                           [](FunctionWindow *w) { return !w->IsUnloaded(); });
+                           [](const QPointer<FunctionWindow> &w) { return w && !w->IsUnloaded(); });
     };
+    if (!pending())
+        return;
+    QEventLoop loop;
+    for (const QPointer<FunctionWindow> &window : closing) {
+        connect(window, &FunctionWindow::Unloaded, &loop, &QEventLoop::quit);
+        connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    }
+    const QDeadlineTimer deadline(DeferredCloseLimitMs);
+    QTimer::singleShot(DeferredCloseLimitMs, &loop, &QEventLoop::quit);
     while (pending() && !deadline.hasExpired())
-        loop.processEvents(QEventLoop::WaitForMoreEvents, 100);
-    for (FunctionWindow *window : closing) {
-        if (!window->IsUnloaded())
+        loop.exec();
+    for (const QPointer<FunctionWindow> &window : closing) {
+        if (window && !window->IsUnloaded())
             window->Unload();
     }
+}
+
+FunctionWindow *MainForm::OpenFunctionWindow() const {
+    for (QMdiSubWindow *frame : workArea->subWindowList()) {
+        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        if (window && !window->IsUnloaded())
+            return window;
+    }
+    return nullptr;
 }
 
 FunctionWindow *MainForm::FindFunctionWindow(const QString &title) const {
@@ -263,6 +276,34 @@ void MainForm::PlaceFunctionWindow(QWidget &window) {
 void MainForm::ReleaseAdapter() {
     for (const QString &line : ReleaseCommands)
         state.link.SendCommand(line);
+    WarnIfNotReleased();
+}
+
+void MainForm::WarnIfNotReleased() {
+    const CalibratorLink &link = state.link;
+    if (!link.PortLost() || warnedLosses == link.Losses())
+        return;
+    warnedLosses = link.Losses();
+    boxes.Warn(NotReleasedTitle,
+               QStringLiteral("The calibrator could not be put into standby: the port %1 is lost."
+                              "\r\rSwitch the calibrator's output to standby at its front panel, "
+                              "then check the cable and the port.")
+                   .arg(link.PortName()));
+}
+
+bool MainForm::PortRestored() {
+    state.link.SendCommand(InitialisationCommand);
+    FunctionWindow *window = OpenFunctionWindow();
+    if (!window || !window->MissedCommands())
+        return true;
+    const QString title = window->windowTitle();
+    window->Abandon();
+    boxes.Inform(ReconnectedTitle,
+                 QStringLiteral("The port %1 is back and the calibrator is under computer control "
+                                "again.\r\rThe window \"%2\" was closed, because the calibrator "
+                                "missed its settings while the port was lost: open it again.")
+                     .arg(state.link.PortName(), title));
+    return false;
 }
 
 void MainForm::SetFunctionControlsEnabled(bool enabled) {
@@ -349,5 +390,6 @@ void MainForm::closeEvent(QCloseEvent *event) {
     ShowProgress(QStringLiteral("Releasing Calibrator..."));
     for (const char *line : {"S1", "R1", "O0"})
         state.link.SendCommand(QString::fromLatin1(line));
+    WarnIfNotReleased();
     event->accept();
 }

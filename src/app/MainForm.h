@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActionQueue.h"
 #include "FunctionContext.h"
 #include "FunctionHost.h"
 #include "LinkObserver.h"
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 
 class ButtonArray;
+struct FunctionEntry;
 class ConsolePanel;
 class FunctionWindow;
 class MessageBoxes;
@@ -24,6 +26,11 @@ class MainForm final : public QMainWindow, public FunctionHost, public LinkObser
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("VK220 Workstation Virtual Front Panel");
+    // Puts the calibrator under computer control: at start-up and when a lost port is back.
+    static inline const QString InitialisationCommand =
+        QStringLiteral("R0/O0/S1/# Computer Control");
+    static inline const QString NotReleasedTitle = QStringLiteral("Calibrator Not In Standby");
+    static inline const QString ReconnectedTitle = QStringLiteral("Calibrator Reconnected");
 
     MainForm(ProgramState &state, MessageBoxes &boxes);
     ~MainForm() override;
@@ -53,6 +60,7 @@ public:
     void ConsoleSelectLast() override;
     void ShowSerialError(const QString &description) override;
     void ProcessEvents() override;
+    bool PortRestored() override;
 
     ButtonArray &FuncBut() const { return *funcBut; }
     const QList<QAction *> &FunctionMenuItem() const { return functionMenuItem; }
@@ -69,9 +77,15 @@ private:
     QDockWidget *AddPanel(QWidget *panel, Qt::DockWidgetArea area, const QString &name);
     void BuildMenus();
     void LoadBackground();
+    void Open(int index, const FunctionEntry &entry);
     QWidget &AddChild(QWidget *window);
     // Waits until a function window asked to close has unloaded itself (deferred close).
     void AwaitDeferredClose();
+    // The open function window that has not unloaded, or null.
+    FunctionWindow *OpenFunctionWindow() const;
+    // Tells the operator, once for each loss of the port, that the calibrator could not be put
+    // into standby because the port is lost.
+    void WarnIfNotReleased();
 
     ProgramState &state;
     MessageBoxes &boxes;
@@ -82,6 +96,9 @@ private:
     ButtonArray *funcBut;
     QList<QAction *> functionMenuItem;
     ConsolePanel *console;
-    bool opening = false;
+    // Opening a function is an action of the main window: a choice made while another window
+    // is still loading (its set-up exchanges service clicks) is not taken.
+    ActionQueue opening;
+    int warnedLosses = 0;
     bool exiting = false;
 };

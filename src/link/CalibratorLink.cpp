@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "LinkObserver.h"
+#include "PortDevice.h"
 #include "SerialPort.h"
 
 namespace {
@@ -14,6 +15,11 @@ void CalibratorLink::WaitSeconds(double seconds) {
     clock.Pause(seconds);
 }
 
+QString CalibratorLink::PortName() const {
+    const int number = port.PortNumber();
+    return QStringLiteral("COM%1 (%2)").arg(number).arg(PortDevice(number));
+}
+
 QString CalibratorLink::SendCommand(const QString &command) {
     if (offline) {
         Log(command, QString());
@@ -22,71 +28,101 @@ QString CalibratorLink::SendCommand(const QString &command) {
     if (running && !running->finished) {
         // A nested request: the running exchange gets its whole reply before this one starts.
         // Should the line fail meanwhile, that one fault is reported once, for both.
-        const bool ok = Collect(*running, false);
-        Complete(*running, ok);
-        if (!ok) {
-            portLost = !port.IsOpen();
+        const Outcome outcome = Collect(*running, false);
+        Complete(*running, outcome);
+        if (outcome == Outcome::Fault) {
+            NoteLoss();
             return QString();
         }
     }
-
-    if (portLost && !port.IsOpen() && !port.Open())
+    if (!PortReady())
         return QString();
-    portLost = false;
-    const bool wasOpen = port.IsOpen();
 
     Exchange exchange{command, {}, 0, false};
     Exchange *outer = running;
     running = &exchange;
     QByteArray stale;
-    bool ok = (!port.IsOpen() || port.ReadAll(stale)) && port.Write(command.toLatin1() + '\r');
-    if (ok) {
+    Outcome outcome = Outcome::Fault;
+    if ((!port.IsOpen() || port.ReadAll(stale)) && port.Write(command.toLatin1() + '\r')) {
         exchange.started = clock.Now();
         WaitSeconds(PollSeconds);
-        ok = Collect(exchange, true);
+        outcome = Collect(exchange, true);
     }
     running = outer;
-    if (!ok && wasOpen && !port.IsOpen())
-        portLost = true;
     if (!exchange.finished)
-        Complete(exchange, ok);
+        Complete(exchange, outcome);
+    if (outcome == Outcome::Fault)
+        NoteLoss();
     return QString::fromLatin1(exchange.reply);
 }
 
-bool CalibratorLink::Collect(Exchange &exchange, bool serviceEvents) {
+bool CalibratorLink::PortReady() {
+    if (!portLost && port.Lost()) {
+        // Hung up while no exchange ran: reported now, once, before the port is tried again.
+        NoteLoss();
+        ReportError(port.ErrorString());
+    }
+    if (!portLost)
+        return true;
+    if (!port.IsOpen() && !port.Open())
+        return false;
+    portLost = false;
+    return !observer || observer->PortRestored();
+}
+
+void CalibratorLink::NoteLoss() {
+    if (portLost || !port.Lost())
+        return;
+    portLost = true;
+    ++losses;
+}
+
+CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool serviceEvents) {
     while (!exchange.reply.endsWith(Marker)) {
         if (serviceEvents && observer) {
             observer->ProcessEvents();
             if (exchange.finished)
-                return true; // a nested exchange collected this reply and handed it over
+                return Outcome::Complete; // a nested exchange collected this reply
         }
         qint64 waiting = 0;
         if (!port.CountWaiting(waiting))
-            return false;
-        if (clock.Now() - exchange.started > SilenceSeconds && waiting == 0)
+            return Outcome::Fault;
+        const double elapsed = clock.Now() - exchange.started;
+        if (elapsed > limits.silenceSeconds && waiting == 0)
             break;
+        if (elapsed > limits.exchangeSeconds || exchange.reply.size() > limits.exchangeBytes)
+            return Outcome::Endless;
         if (!port.ReadAll(exchange.reply))
-            return false;
+            return Outcome::Fault;
         WaitSeconds(PollSeconds);
     }
-    return port.ReadAll(exchange.reply);
+    return port.ReadAll(exchange.reply) ? Outcome::Complete : Outcome::Fault;
 }
 
-void CalibratorLink::Complete(Exchange &exchange, bool ok) {
+void CalibratorLink::Complete(Exchange &exchange, Outcome outcome) {
     exchange.finished = true;
-    if (ok)
+    switch (outcome) {
+    case Outcome::Complete:
         Log(exchange.command, QString::fromLatin1(exchange.reply));
-    else
-        ReportError();
+        break;
+    case Outcome::Fault:
+        ReportError(port.ErrorString());
+        break;
+    case Outcome::Endless:
+        exchange.reply.clear();
+        ReportError(QStringLiteral("%1: the device kept sending and never finished its reply")
+                        .arg(PortName()));
+        break;
+    }
 }
 
-void CalibratorLink::ReportError() {
+void CalibratorLink::ReportError(const QString &description) {
     // Faults met while the operator is still reading the box (a polling window on an unplugged
     // port) are not stacked as further boxes.
     if (reportingError || !observer)
         return;
     reportingError = true;
-    observer->ShowSerialError(port.ErrorString());
+    observer->ShowSerialError(description);
     reportingError = false;
 }
 

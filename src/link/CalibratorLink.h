@@ -11,9 +11,15 @@ class SerialPort;
 // return; characters are collected until the reply ends with "*0" CR LF, or until two seconds
 // have passed since the command left and nothing more is waiting.
 //
-// A port closed by a fault while in use (a USB adapter pulled, a hung-up line) is reported once;
-// later exchanges try quietly to reopen it and return an empty reply while it stays lost, so a
-// polling window does not bring up a box every half second.
+// A port closed by a fault (a USB adapter pulled, a hung-up line), in an exchange or while idle,
+// is reported once; later exchanges try quietly to reopen it and return an empty reply while it
+// stays lost, so a polling window does not bring up a box every half second. When it opens again
+// the observer is told first, so that the calibrator is set up again before anything else reaches
+// it.
+//
+// A device that keeps sending without ever ending its reply (a meter in continuous output on the
+// wrong port) would hold an exchange for ever; an exchange therefore ends, reported, after a bound
+// of time or of characters without the marker, and returns an empty reply.
 //
 // The wait services window events once every 0.1 s, so a timer tick or a click may send a
 // command of its own inside a running exchange. Such a nested exchange first finishes collecting
@@ -21,9 +27,19 @@ class SerialPort;
 // reply.
 class CalibratorLink {
 public:
+    struct Limits {
+        // An exchange ends when nothing more arrives for this long after the command left.
+        double silenceSeconds = 2.0;
+        // Whatever arrives, an exchange without the marker ends after this long...
+        double exchangeSeconds = 10.0;
+        // ...or after this many characters.
+        qsizetype exchangeBytes = 64 * 1024;
+    };
+
     CalibratorLink(SerialPort &port, Clock &clock);
 
     void SetObserver(LinkObserver *observer) { this->observer = observer; }
+    void SetLimits(const Limits &value) { limits = value; }
 
     // Never fails towards its caller: link faults are reported in the serial error box and the
     // reply collected so far (usually empty) is returned.
@@ -33,12 +49,19 @@ public:
     bool OfflineMode() const { return offline; }
     void SetOfflineMode(bool on) { offline = on; }
 
+    // True from the loss of the port in use until it opens again; commands meanwhile are lost.
+    bool PortLost() const { return portLost; }
+    // How many times the port has been lost so far.
+    int Losses() const { return losses; }
+    // "COM3 (/dev/ttyUSB0)": the port as the operator chose it and the device it stands for.
+    QString PortName() const;
+
     SerialPort &Port() { return port; }
 
     static constexpr double PollSeconds = 0.1;
-    static constexpr double SilenceSeconds = 2.0;
 
 private:
+    enum class Outcome { Complete, Fault, Endless };
     struct Exchange {
         QString command;
         QByteArray reply;
@@ -46,19 +69,25 @@ private:
         bool finished = false;
     };
 
-    // Steps 6 and 7 of an exchange: collect until the marker or silence. Events are serviced
-    // only when `serviceEvents` is set (the running exchange, not one finished by a nested one).
-    bool Collect(Exchange &exchange, bool serviceEvents);
-    // Ends an exchange: logs it when it succeeded, reports the fault when it did not.
-    void Complete(Exchange &exchange, bool ok);
-    void ReportError();
+    // Collects until the marker, silence or the bound. Events are serviced only when
+    // `serviceEvents` is set (the running exchange, not one finished by a nested one).
+    Outcome Collect(Exchange &exchange, bool serviceEvents);
+    // Ends an exchange: logs it when it completed, reports the fault when it did not.
+    void Complete(Exchange &exchange, Outcome outcome);
+    // Notes a port that closed itself after a fault, and reopens a lost one; false while the
+    // port stays lost, or when the observer holds back the command that found it back.
+    bool PortReady();
+    void NoteLoss();
+    void ReportError(const QString &description);
     void Log(const QString &command, const QString &reply);
 
     SerialPort &port;
     Clock &clock;
     LinkObserver *observer = nullptr;
+    Limits limits;
     bool offline = false;
     bool reportingError = false;
     bool portLost = false;
+    int losses = 0;
     Exchange *running = nullptr;
 };

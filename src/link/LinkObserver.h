@@ -14,4 +14,7 @@ public:
     // Shows the serial error box and returns when the operator has dismissed it.
     virtual void ShowSerialError(const QString &description) = 0;
     virtual void ProcessEvents() = 0;
+    // A lost port has opened again, before the command that found it back is sent. Returns
+    // whether that command may go: false when it belongs to settings the calibrator missed.
+    virtual bool PortRestored() = 0;
 };

@@ -5,6 +5,11 @@
 namespace {
 constexpr qint64 ReceiveBufferSize = 1024;
 constexpr int TransmitTimeoutMs = 1000;
+
+bool IsLineFault(QSerialPort::SerialPortError kind) {
+    return kind == QSerialPort::ResourceError || kind == QSerialPort::ReadError ||
+           kind == QSerialPort::WriteError;
+}
 } // namespace
 
 QtSerialPort::QtSerialPort() {
@@ -15,6 +20,15 @@ QtSerialPort::QtSerialPort() {
     port.setFlowControl(QSerialPort::NoFlowControl);
     port.setReadBufferSize(ReceiveBufferSize);
     port.setPortName(PortDevice(number));
+    // Queued: the port is not closed from inside its own notification.
+    QObject::connect(
+        &port, &QSerialPort::errorOccurred, &port, [this] { DropIfFaulty(); },
+        Qt::QueuedConnection);
+}
+
+void QtSerialPort::DropIfFaulty() {
+    if (port.isOpen() && IsLineFault(port.error()))
+        Failed();
 }
 
 void QtSerialPort::SetPortNumber(int value) {
@@ -39,6 +53,7 @@ bool QtSerialPort::Open() {
         return false;
     }
     openFailure.clear();
+    lost = false;
     port.clear(QSerialPort::AllDirections);
     return true;
 }
@@ -47,9 +62,12 @@ void QtSerialPort::Close() {
     if (port.isOpen())
         port.close();
     port.clearError();
+    lost = false;
 }
 
 bool QtSerialPort::NotOpen() {
+    if (lost)
+        return false; // the fault that closed it stays the description
     // Why the last open failed says more to the operator than that the port is closed.
     error = openFailure.isEmpty() ? QStringLiteral("Port not open")
                                   : QStringLiteral("Port not open (%1)").arg(openFailure);
@@ -60,9 +78,10 @@ bool QtSerialPort::Failed() {
     error = port.errorString();
     const auto kind = port.error();
     port.clearError();
-    if (kind == QSerialPort::ResourceError || kind == QSerialPort::ReadError ||
-        kind == QSerialPort::WriteError)
+    if (IsLineFault(kind)) {
         port.close();
+        lost = true;
+    }
     return false;
 }
 

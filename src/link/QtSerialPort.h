@@ -14,6 +14,7 @@ public:
     bool Open() override;
     void Close() override;
     bool IsOpen() const override { return port.isOpen(); }
+    bool Lost() const override { return lost; }
     bool Write(const QByteArray &data) override;
     bool ReadAll(QByteArray &data) override;
     bool CountWaiting(qint64 &count) override;
@@ -25,10 +26,14 @@ private:
     bool Failed();
     bool Pull();
     bool NotOpen();
+    // A fault the port reported while no exchange polled it: the device went away while idle.
+    // Closed at once, or Qt's read notifier would keep firing on the dead line.
+    void DropIfFaulty();
 
     QSerialPort port;
     int number = 1;
     QString error;
+    bool lost = false;
     // The description of the last failed open, until an open succeeds.
     QString openFailure;
 };

@@ -16,6 +16,9 @@ public:
     virtual bool Open() = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+    // True when the port closed itself after a fault on the line (a hang-up, a device gone),
+    // until it is opened or closed again.
+    virtual bool Lost() const = 0;
 
     virtual bool Write(const QByteArray &data) = 0;
     // Takes every character waiting; appends them to `data`.

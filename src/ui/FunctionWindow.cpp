@@ -20,11 +20,17 @@ FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, i
     resize(designSize);
     Controls::Name(*closeBut, QStringLiteral("CloseBut"));
     connect(closeBut, &QPushButton::clicked, this, [this] { CloseOnRequest(); });
+    actions.SetDrained([this] { HonourPendingClose(); });
 }
 
 void FunctionWindow::Load() {
+    lossesAtLoad = context.state.link.Losses();
     context.host.PlaceFunctionWindow(*this);
-    OnLoad();
+    Act([this] {
+        loading = true;
+        OnLoad();
+        loading = false;
+    });
 }
 
 void FunctionWindow::Unload() {
@@ -32,18 +38,65 @@ void FunctionWindow::Unload() {
     Controls::CloseWindow(*this);
 }
 
+void FunctionWindow::CloseOnRequest() {
+    // Closed while its set-up still exchanges: the window unloads at once and the rest of its
+    // set-up sends nothing.
+    if (loading)
+        Unload();
+    else if (Acting() || Polling())
+        RequestDeferredClose();
+    else
+        Unload();
+}
+
 void FunctionWindow::RequestDeferredClose() {
     closeBut->setText(ClosingCaption);
+    actions.Clear();
+}
+
+void FunctionWindow::HonourPendingClose() {
+    if (ClosePending() && !unloaded && (!Polling() || abandoned))
+        Unload();
+}
+
+void FunctionWindow::Abandon() {
+    abandoned = true;
+    if (Acting())
+        RequestDeferredClose();
+    else
+        Unload();
 }
 
 bool FunctionWindow::ClosePending() const {
     return closeBut->text() == ClosingCaption;
 }
 
+void FunctionWindow::Act(ActionQueue::Action action, const QString &key) {
+    if (!unloaded)
+        actions.Run(std::move(action), key);
+}
+
+void FunctionWindow::ActNext(ActionQueue::Action action) {
+    if (!unloaded)
+        actions.RunNext(std::move(action));
+}
+
+bool FunctionWindow::ActIfIdle(ActionQueue::Action action) {
+    return !unloaded && actions.RunIfIdle(std::move(action));
+}
+
+bool FunctionWindow::MissedCommands() const {
+    return missed || context.state.link.Losses() != lossesAtLoad;
+}
+
 QString FunctionWindow::Send(const QString &command) {
-    if (unloaded)
+    if (unloaded || abandoned)
         return QString();
-    return context.state.link.SendCommand(command);
+    CalibratorLink &link = context.state.link;
+    const QString reply = link.SendCommand(command);
+    if (link.PortLost())
+        missed = true;
+    return reply;
 }
 
 void FunctionWindow::closeEvent(QCloseEvent *event) {
@@ -58,6 +111,7 @@ void FunctionWindow::closeEvent(QCloseEvent *event) {
         // Marked first: nothing the window does while the release sequence waits for its replies
         // may switch the adapter again.
         unloaded = true;
+        actions.Clear();
         OnUnload();
         if (ReleasesOnUnload())
             context.host.ReleaseAdapter();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActionQueue.h"
 #include "FunctionContext.h"
 
 #include <QWidget>
@@ -8,12 +9,20 @@ class QPushButton;
 
 // The base of every function window: the load handling that places the window, the unload
 // handling that runs exactly once however the window closes, the "Close" button with its
-// deferred-close marker, and Enter anywhere in the window.
+// deferred-close marker, Enter anywhere in the window, and the one rule for operator actions.
 //
-// A window can be closed from inside one of its own exchanges (the link services clicks while it
-// waits for a reply). The window is then unloaded at once but deleted only when control is back
-// in the main event loop, and it sends nothing more after its unload handling: the adapter is
-// never switched again once it has been released.
+// Every operator action and every timer tick that talks to the calibrator goes through the
+// window's action queue (Act, ActNext, ActIfIdle): an action that arrives while another is still
+// exchanging waits for it, so the lines of two actions never interleave and what the window shows
+// is what the calibrator was last told. The window's set-up is its first action.
+//
+// Close asked for while an action runs, or while the window polls, is deferred: the Close button
+// reads "Closing..." and the window unloads once the running action has ended (a polling window
+// at the end of its next reading); actions still waiting are dropped. Only a close during the
+// window's set-up unloads it at once. The main window's exit
+// unloads a window at once, even from inside one of its exchanges: the window is then deleted
+// only when control is back in the main event loop, and it sends nothing more after its unload
+// handling, so the adapter is never switched again once it has been released.
 class FunctionWindow : public QWidget {
     Q_OBJECT
 public:
@@ -34,12 +43,25 @@ signals:
     void Unloaded();
 
 public:
-    // What "Close" and the main window's CloseCurrentFunction ask of this window; by default it
-    // closes at once. Polling windows defer while a reading may be under way.
-    virtual void CloseOnRequest() { Unload(); }
-    // Sets the deferred-close marker; the window's polling tick unloads it after its exchange.
-    void RequestDeferredClose();
+    // What "Close" and the main window's CloseCurrentFunction ask of this window: it closes at
+    // once when idle, else once its running action or its next reading has ended.
+    void CloseOnRequest();
     bool ClosePending() const;
+
+    // Runs an operator action now, or after the running action and those waiting (ActionQueue).
+    void Act(ActionQueue::Action action, const QString &key = {});
+    // STAND BY and the like: runs next, ahead of the actions already waiting.
+    void ActNext(ActionQueue::Action action);
+    // A timer tick: runs only when no action runs, since the timer comes again.
+    bool ActIfIdle(ActionQueue::Action action);
+    bool Acting() const { return actions.Busy(); }
+    // Whether lines of this window may have been lost with the port: it was open when the port
+    // was lost, or a line it sent met a lost port. Such a window no longer matches the
+    // calibrator's settings.
+    bool MissedCommands() const;
+    // The window's settings are gone from the calibrator: it sends nothing more and closes as
+    // soon as no action of its own runs.
+    void Abandon();
 
     QPushButton &CloseButton() const { return *closeBut; }
     // The outer size of the window, frame included, as designed.
@@ -48,6 +70,9 @@ public:
     // Whether the main window gives this window the function background picture.
     virtual bool TakesFunctionBackground() const { return true; }
 
+    // Sends one command line through the link and returns the reply; nothing once unloaded or
+    // abandoned. For the window and its parts, from inside one of its actions.
+    QString Send(const QString &command);
     // Asks the calibrator for its present measurement ("v") and returns the reply.
     QString ReadMeasurement() { return Send(QStringLiteral("v")); }
 
@@ -59,9 +84,9 @@ protected:
     virtual bool ReleasesOnUnload() const { return true; }
     // Enter pressed anywhere in the window; return true when it was used.
     virtual bool OnEnterKey() { return false; }
-
-    // Sends one command line through the link and returns the reply; nothing once unloaded.
-    QString Send(const QString &command);
+    // Whether the window reads the calibrator on a timer; its close then waits for the next
+    // reading, which honours the marker.
+    virtual bool Polling() const { return false; }
 
     void closeEvent(QCloseEvent *event) override;
     void childEvent(QChildEvent *event) override;
@@ -71,9 +96,18 @@ protected:
 
 private:
     void WatchKeys(QObject *object);
+    // Sets the deferred-close marker; actions still waiting are dropped.
+    void RequestDeferredClose();
+    // After the last waiting action: a close asked for meanwhile that no reading will honour.
+    void HonourPendingClose();
 
     QPushButton *closeBut;
     QSize designSize;
+    ActionQueue actions;
+    int lossesAtLoad = 0;
+    bool loading = false;
+    bool missed = false;
+    bool abandoned = false;
     bool unloadRequested = false;
     bool unloaded = false;
 };

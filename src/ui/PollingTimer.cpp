@@ -13,22 +13,22 @@ PollingTimer::PollingTimer(const QString &name, FunctionWindow &window, QWidget 
 
 void PollingTimer::Stop() {
     timer.stop();
-    stale = reading;
 }
 
 void PollingTimer::Tick() {
-    if (reading || window.IsUnloaded())
-        return;
-    reading = true;
-    stale = false;
+    window.ActIfIdle([this] { Read(); });
+}
+
+void PollingTimer::Read() {
     sampleIndicator.show();
     sampleIndicator.repaint();
     const double counts = NumberText::LeadingNumber(window.ReadMeasurement());
-    if (!stale)
-        cycle(counts);
+    // Unloaded during the wait (the program is ending): the window shows nothing more.
+    if (window.IsUnloaded())
+        return;
+    cycle(counts);
     sampleIndicator.hide();
     sampleIndicator.repaint();
-    reading = false;
     if (window.ClosePending())
         window.Unload();
 }

@@ -11,11 +11,9 @@ class QWidget;
 // The 500 ms reading cycle of the measuring windows. Each tick shows the sample indicator, asks
 // the calibrator for its reading ("v"), hands the counts to the window, hides the indicator
 // again and then honours the deferred-close marker, so a window waiting for its reading is
-// closed only after that exchange. A tick that falls due while the previous reading still waits
-// for its reply is skipped.
-//
-// Windows stop polling while they change what is measured. A reading still waiting for its
-// reply when polling stops was taken on the old range or resistance: it is not handed over.
+// closed only after that exchange. A tick is one of the window's actions: one that falls due
+// while another action (or the previous reading) still waits for its reply is skipped, and an
+// operator's range change waits until the reading under way has been shown.
 class PollingTimer : public QObject {
     Q_OBJECT
 public:
@@ -30,16 +28,15 @@ public:
     void Stop();
     bool IsActive() const { return timer.isActive(); }
     int Interval() const { return timer.interval(); }
-    bool IsReading() const { return reading; }
 
     // One tick; tests call it instead of waiting for the timer.
     void Tick();
 
 private:
+    void Read();
+
     QTimer timer;
     FunctionWindow &window;
     QWidget &sampleIndicator;
     Cycle cycle;
-    bool reading = false;
-    bool stale = false;
 };

@@ -35,6 +35,13 @@ public:
         if (duringWait)
             std::exchange(duringWait, nullptr)();
     }
+    bool PortRestored() override {
+        ++restored;
+        return passAfterRestore;
+    }
+
+    int restored = 0;
+    bool passAfterRestore = true;
 };
 
 struct Rig {

@@ -31,7 +31,14 @@ bool FakeSerialPort::Open() {
         return false;
     }
     open = true;
+    lost = false;
     return true;
+}
+
+void FakeSerialPort::HangUp(const QString &description) {
+    error = description;
+    open = false;
+    lost = true;
 }
 
 bool FakeSerialPort::Fault() {
@@ -43,6 +50,7 @@ bool FakeSerialPort::Fault() {
         error = ioError;
         ioError.clear();
         open = false;
+        lost = true;
         return true;
     }
     return false;

@@ -43,8 +43,11 @@ public:
     void SetPortNumber(int value) override { number = value; }
     int PortNumber() const override { return number; }
     bool Open() override;
-    void Close() override { open = false; }
+    void Close() override { open = lost = false; }
     bool IsOpen() const override { return open; }
+    bool Lost() const override { return lost; }
+    // The device hangs up while no exchange runs: the port closes itself, as the real one does.
+    void HangUp(const QString &description);
     bool Write(const QByteArray &data) override;
     bool ReadAll(QByteArray &data) override;
     bool CountWaiting(qint64 &count) override;
@@ -62,5 +65,6 @@ private:
     QList<Arrival> pending;
     int number = 1;
     bool open = false;
+    bool lost = false;
     QString error;
 };

@@ -42,6 +42,7 @@ public:
     void ConsoleSelectLast() override {}
     void ShowSerialError(const QString &description) override { errors.append(description); }
     void ProcessEvents() override;
+    bool PortRestored() override { return true; }
 };
 
 // A function window's whole world: link on a fake port and a virtual clock, program state,

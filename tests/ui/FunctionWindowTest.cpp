@@ -1,4 +1,5 @@
 #include "FunctionWindow.h"
+#include "ActionQueue.h"
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "FunctionRig.h"
@@ -41,7 +42,7 @@ protected:
     }
     void OnUnload() override { timer.Stop(); }
     bool ReleasesOnUnload() const override { return releases; }
-    void CloseOnRequest() override { RequestDeferredClose(); }
+    bool Polling() const override { return timer.IsActive(); }
     bool OnEnterKey() override {
         ++enterPresses;
         return true;
@@ -63,6 +64,7 @@ private slots:
     void TickDueDuringAReadingIsSkipped();
     void EnterAnywhereInTheWindow();
     void ButtonArraySelectsOneAndReadsItBack();
+    void ActionsArrivingDuringAnActionWaitForIt();
     void FixedReadings_data();
     void FixedReadings();
 };
@@ -187,7 +189,7 @@ void FunctionWindowTest::TickDueDuringAReadingIsSkipped() {
     // The reply wait services events: a tick falling due then finds the reading still waiting.
     bool nested = false;
     QTimer::singleShot(0, &window, [&] {
-        nested = window.timer.IsReading();
+        nested = window.Acting();
         window.timer.Tick();
     });
     window.timer.Tick();
@@ -250,6 +252,35 @@ void FunctionWindowTest::FixedReadings() {
     QVERIFY(Reading::IsOverRange(-10000001.0));
     QVERIFY(Reading::IsOverRange(std::numeric_limits<double>::infinity()));
     QVERIFY(Reading::IsOverRange(std::numeric_limits<double>::quiet_NaN()));
+}
+
+void FunctionWindowTest::ActionsArrivingDuringAnActionWaitForIt() {
+    ActionQueue queue;
+    QStringList ran;
+    int drained = 0;
+    queue.SetDrained([&] { ++drained; });
+    const auto record = [&ran](const char *name) {
+        return [&ran, name] {
+            ran.append(name);
+        };
+    };
+    queue.Run([&] {
+        ran.append("first");
+        // Serviced while the first action waits for a reply.
+        queue.Run(record("range 1"), QStringLiteral("range"));
+        queue.Run(record("null"));
+        queue.Run(record("range 2"), QStringLiteral("range"));
+        queue.RunNext(record("stand by"));
+        QVERIFY(!queue.RunIfIdle(record("tick")));
+        QVERIFY(queue.Busy());
+    });
+    // STAND BY runs next; a repeated click on one control takes the first one's place.
+    QCOMPARE(ran, (QStringList{"first", "stand by", "range 2", "null"}));
+    QCOMPARE(drained, 1);
+    QVERIFY(!queue.Busy());
+    QVERIFY(queue.RunIfIdle(record("tick")));
+    QCOMPARE(ran.last(), QStringLiteral("tick"));
+    QCOMPARE(drained, 2);
 }
 
 QTEST_MAIN(FunctionWindowTest)

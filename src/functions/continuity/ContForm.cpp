@@ -6,7 +6,6 @@
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "PollingTimer.h"
-#include "SerialPort.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -53,7 +52,9 @@ ContForm::ContForm(FunctionContext &context)
                                  [this](double counts) { ShowReading(counts); })) {
     sampleLab->hide();
     BuildLayout();
-    connect(contBut, &ButtonArray::Clicked, this, &ContForm::SelectResistance);
+    connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
+        Act([this, index] { SelectResistance(index); }, contBut->objectName());
+    });
 }
 
 void ContForm::BuildLayout() {
@@ -113,19 +114,12 @@ void ContForm::SelectResistance(int index) {
         SetCurrentDisplayVisible(true);
     Send(ContResistances::SelectCommand(index));
     Send(QStringLiteral("p0"));
-    if (measuresCurrent) {
+    if (measuresCurrent)
         contTimer->Start();
-    } else if (ClosePending() && !contTimer->IsReading()) {
-        // Close was asked for while the current was polled, and no tick is left to honour it.
-        Unload();
-    }
 }
 
-void ContForm::CloseOnRequest() {
-    if (Controls::IsSelected(*contBut->At(ContResistances::CurrentIndex)))
-        RequestDeferredClose();
-    else
-        Unload();
+bool ContForm::Polling() const {
+    return contTimer->IsActive();
 }
 
 void ContForm::ShowReading(double counts) {

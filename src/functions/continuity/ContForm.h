@@ -19,10 +19,6 @@ public:
     // Switches the adapter to resistance `index`; the current is polled on 1 Ω only.
     void SelectResistance(int index);
 
-    // While the current is polled a reading may be under way: the next tick closes the window
-    // after its exchange. On any other setting the window closes at once.
-    void CloseOnRequest() override;
-
     ButtonArray &ContBut() const { return *contBut; }
     QLabel &ContLab() const { return *contLab; }
     QLabel &ContCurLab() const { return *contCurLab; }
@@ -35,6 +31,8 @@ public:
 protected:
     void OnLoad() override;
     void OnUnload() override;
+    // The current is polled on 1 Ω: a close waits for the next reading.
+    bool Polling() const override;
 
 private:
     void BuildLayout();

@@ -2,10 +2,7 @@
 
 #include "Controls.h"
 #include "InsResPanel.h"
-
 #include "InsVoltPanel.h"
-#include "PollingTimer.h"
-#include <QLineEdit>
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,10 +17,9 @@ constexpr int HeightTwips = 6300;
 } // namespace
 
 InsForm::InsForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips),
-      queue([this](const QString &line) { Send(line); }, [this] { HonourPendingClose(); }),
-      insTab(new QTabBar(this)), insResPanel(new InsResPanel(context.boxes, queue, this)),
-      insVoltPanel(new InsVoltPanel(*this, context.boxes, queue, this)) {
+    : FunctionWindow(context, Title, WidthTwips, HeightTwips), insTab(new QTabBar(this)),
+      insResPanel(new InsResPanel(*this, context.boxes)),
+      insVoltPanel(new InsVoltPanel(*this, context.boxes)) {
     setFocusProxy(&insResPanel->InsManText());
     Controls::Name(*this, QStringLiteral("InsForm"));
     Controls::Name(*insTab, QStringLiteral("InsTab"));
@@ -45,7 +41,8 @@ InsForm::InsForm(FunctionContext &context)
     column->addLayout(pages, 1);
     column->addLayout(bottom);
 
-    connect(insTab, &QTabBar::currentChanged, this, &InsForm::SelectPage);
+    connect(insTab, &QTabBar::currentChanged, this,
+            [this](int index) { Act([this, index] { SelectPage(index); }, insTab->objectName()); });
 }
 
 void InsForm::OnLoad() {
@@ -61,7 +58,7 @@ bool InsForm::OnEnterKey() {
     // from the range being measured.
     if (insTab->currentIndex() != ResistancePage)
         return false;
-    insResPanel->Set();
+    Act([this] { insResPanel->Set(); });
     return true;
 }
 
@@ -80,17 +77,6 @@ void InsForm::SelectPage(int index) {
     }
 }
 
-void InsForm::CloseOnRequest() {
-    // On the voltage page a reading or a range change may be waiting for its reply; the tick
-    // that follows closes the window. With nothing under way (a refused entry to the page) no
-    // tick would ever come, so the window closes at once.
-    if (insTab->currentIndex() == ResistancePage || !(insVoltPanel->Busy() || queue.Busy()))
-        Unload();
-    else
-        RequestDeferredClose();
-}
-
-void InsForm::HonourPendingClose() {
-    if (ClosePending() && !IsUnloaded() && !insVoltPanel->Busy())
-        Unload();
+bool InsForm::Polling() const {
+    return insVoltPanel->Polling();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CommandQueue.h"
 #include "FunctionWindow.h"
 
 class InsResPanel;
@@ -17,8 +16,6 @@ public:
 
     explicit InsForm(FunctionContext &context);
 
-    void CloseOnRequest() override;
-
     QTabBar &InsTab() const { return *insTab; }
     InsResPanel &ResPanel() const { return *insResPanel; }
     InsVoltPanel &VoltPanel() const { return *insVoltPanel; }
@@ -27,15 +24,14 @@ protected:
     void OnLoad() override;
     void OnUnload() override;
     bool OnEnterKey() override;
+    // The voltage page polls: a close there waits for the next reading.
+    bool Polling() const override;
 
 private:
     static constexpr int ResistancePage = 0;
 
     void SelectPage(int index);
-    // A close asked for on the voltage page that no polling tick will carry out any more.
-    void HonourPendingClose();
 
-    CommandQueue queue;
     QTabBar *insTab;
     InsResPanel *insResPanel;
     InsVoltPanel *insVoltPanel;

@@ -1,8 +1,8 @@
 #include "InsResPanel.h"
 
 #include "ButtonArray.h"
-#include "CommandQueue.h"
 #include "Controls.h"
+#include "FunctionWindow.h"
 #include "ManualEntry.h"
 #include "MessageBoxes.h"
 
@@ -33,8 +33,8 @@ int DigitColumn(int index) {
 
 } // namespace
 
-InsResPanel::InsResPanel(MessageBoxes &boxes, CommandQueue &queue, QWidget *parent)
-    : QFrame(parent), boxes(boxes), queue(queue) {
+InsResPanel::InsResPanel(FunctionWindow &window, MessageBoxes &boxes)
+    : QFrame(&window), window(window), boxes(boxes) {
     Controls::Name(*this, QStringLiteral("InsResPanel"));
     setFrameShape(QFrame::StyledPanel);
     maskLab = new QLabel(this);
@@ -52,8 +52,10 @@ QLayout *InsResPanel::BuildDigits() {
     const QStringList none(ResistanceDigits::Count, QString());
     adjUp = new ButtonArray(QStringLiteral("AdjUp"), none, this);
     adjDown = new ButtonArray(QStringLiteral("AdjDown"), none, this);
-    connect(adjUp, &ButtonArray::Clicked, this, &InsResPanel::Increment);
-    connect(adjDown, &ButtonArray::Clicked, this, &InsResPanel::Decrement);
+    connect(adjUp, &ButtonArray::Clicked, this,
+            [this](int index) { window.Act([this, index] { Increment(index); }); });
+    connect(adjDown, &ButtonArray::Clicked, this,
+            [this](int index) { window.Act([this, index] { Decrement(index); }); });
 
     auto *grid = new QGridLayout;
     QFont digitFont = font();
@@ -106,9 +108,9 @@ QLayout *InsResPanel::BuildEntry() {
     zeroBut = new QPushButton(QStringLiteral("ZERO"), this);
     Controls::Name(*zeroBut, QStringLiteral("ZeroBut"));
     connect(insManText, &QLineEdit::textChanged, this, &InsResPanel::FilterEntry);
-    connect(setBut, &QPushButton::clicked, this, &InsResPanel::Set);
-    connect(fsBut, &QPushButton::clicked, this, &InsResPanel::FullScale);
-    connect(zeroBut, &QPushButton::clicked, this, &InsResPanel::Zero);
+    connect(setBut, &QPushButton::clicked, this, [this] { window.Act([this] { Set(); }); });
+    connect(fsBut, &QPushButton::clicked, this, [this] { window.Act([this] { FullScale(); }); });
+    connect(zeroBut, &QPushButton::clicked, this, [this] { window.Act([this] { Zero(); }); });
 
     auto *entry = new QHBoxLayout;
     entry->addWidget(insManText);
@@ -167,21 +169,23 @@ QStringList InsResPanel::Masks() const {
 
 void InsResPanel::Announce() {
     const QStringList masks = Masks();
-    queue.Run(QStringList{PageText} + masks, [this, masks] { ShowMasks(masks); });
+    SendAndShow(QStringList{PageText} + masks, masks);
 }
 
 void InsResPanel::Open() {
-    queue.Run({PageText});
+    window.Send(PageText);
     SetDigit(3, QStringLiteral("1"));
     SetIns();
 }
 
 void InsResPanel::SetIns() {
     const QStringList masks = Masks();
-    queue.Run(masks, [this, masks] { ShowMasks(masks); });
+    SendAndShow(masks, masks);
 }
 
-void InsResPanel::ShowMasks(const QStringList &masks) {
+void InsResPanel::SendAndShow(const QStringList &lines, const QStringList &masks) {
+    for (const QString &line : lines)
+        window.Send(line);
     maskLab->setText(masks.join(u'\n'));
     repaint();
 }

@@ -5,7 +5,7 @@
 #include <QFrame>
 
 class ButtonArray;
-class CommandQueue;
+class FunctionWindow;
 class MessageBoxes;
 class QLabel;
 class QLayout;
@@ -14,7 +14,8 @@ class QPushButton;
 
 // The resistance page of the insulation window: six decade digits with their spin buttons, the
 // manual entry, full scale and zero. The setting lives only in the digit captions; every change
-// ends with SetIns, which sends the preset and the resistance mask.
+// ends with SetIns, which sends the preset and the resistance mask. Each click is one of the
+// window's actions.
 class InsResPanel final : public QFrame {
     Q_OBJECT
 public:
@@ -22,7 +23,7 @@ public:
     static inline const QString EnterValue = QStringLiteral("ENTER VALUE");
     static inline const QString EnterValueNumeric = QStringLiteral("ENTER VALUE (NUMERIC)");
 
-    InsResPanel(MessageBoxes &boxes, CommandQueue &queue, QWidget *parent);
+    InsResPanel(FunctionWindow &window, MessageBoxes &boxes);
 
     // Labels the calibrator's display and sends the present digits: the page comes into use.
     void Announce();
@@ -54,15 +55,15 @@ public:
 private:
     QLayout *BuildDigits();
     QLayout *BuildEntry();
-    // The readout of the masks just sent, one line each.
-    void ShowMasks(const QStringList &masks);
+    // Sends `lines`, then shows the masks among them, one line each.
+    void SendAndShow(const QStringList &lines, const QStringList &masks);
     void FilterEntry();
     int Digit(int index) const;
     ResistanceDigits::Values Values() const;
     QStringList Masks() const;
 
+    FunctionWindow &window;
     MessageBoxes &boxes;
-    CommandQueue &queue;
     std::array<QLabel *, ResistanceDigits::Count> digitLab{};
     ButtonArray *adjUp;
     ButtonArray *adjDown;

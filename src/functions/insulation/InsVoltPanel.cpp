@@ -1,8 +1,8 @@
 #include "InsVoltPanel.h"
 
 #include "ButtonArray.h"
-#include "CommandQueue.h"
 #include "Controls.h"
+#include "FunctionWindow.h"
 #include "MessageBoxes.h"
 #include "PollingTimer.h"
 #include "ResistanceDigits.h"
@@ -26,9 +26,8 @@ QStringList Captions() {
 
 } // namespace
 
-InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes, CommandQueue &queue,
-                           QWidget *parent)
-    : QFrame(parent), boxes(boxes), queue(queue),
+InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
+    : QFrame(&window), window(window), boxes(boxes),
       insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
       insVLab(new QLabel(VoltageRanges::InitialText, this)),
       sampleLab(new QLabel(QStringLiteral("SMPL"), this)),
@@ -39,7 +38,9 @@ InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes, CommandQ
     Controls::Name(*sampleLab, QStringLiteral("SampleLab"));
     setFrameShape(QFrame::StyledPanel);
     sampleLab->hide();
-    connect(insVBut, &ButtonArray::Clicked, this, &InsVoltPanel::SelectRange);
+    connect(insVBut, &ButtonArray::Clicked, this, [this](int index) {
+        this->window.Act([this, index] { SelectRange(index); }, insVBut->objectName());
+    });
 
     auto *heading = new QLabel(QStringLiteral("INSULATION TEST VOLTAGE"), this);
     QFont headingFont = heading->font();
@@ -77,18 +78,18 @@ void InsVoltPanel::SelectRange(int index) {
     insVTimer->Stop();
     insVBut->Select(index);
     const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
-    queue.Run({QStringLiteral("p%1").arg(ResistanceDigits::PresetMask),
-               QStringLiteral("p%1").arg(range.mask),
-               QStringLiteral("#Ins.: ") + insVBut->At(index)->text()},
-              [this] { insVTimer->Start(); });
+    window.Send(QStringLiteral("p%1").arg(ResistanceDigits::PresetMask));
+    window.Send(QStringLiteral("p%1").arg(range.mask));
+    window.Send(QStringLiteral("#Ins.: ") + insVBut->At(index)->text());
+    insVTimer->Start();
 }
 
 void InsVoltPanel::StopPolling() {
     insVTimer->Stop();
 }
 
-bool InsVoltPanel::Busy() const {
-    return insVTimer->IsActive() || insVTimer->IsReading();
+bool InsVoltPanel::Polling() const {
+    return insVTimer->IsActive();
 }
 
 void InsVoltPanel::ShowReading(double counts) {

@@ -3,7 +3,6 @@
 #include <QFrame>
 
 class ButtonArray;
-class CommandQueue;
 class FunctionWindow;
 class MessageBoxes;
 class PollingTimer;
@@ -11,17 +10,17 @@ class QLabel;
 
 // The test-voltage page of the insulation window: five measuring ranges, the voltage reading
 // polled every 500 ms, and the guard that keeps the range from changing under a dangerous
-// voltage. The selected range is held only as the selected colour of its button.
+// voltage. The selected range is held only as the selected colour of its button. A range click is
+// one of the window's actions, so it never lands between a reading and its display.
 class InsVoltPanel final : public QFrame {
     Q_OBJECT
 public:
-    InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes, CommandQueue &queue, QWidget *parent);
+    InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes);
 
     // Switches the adapter to range `index` and starts polling, unless the guard refuses.
     void SelectRange(int index);
     void StopPolling();
-    // Polling runs, or a reading is under way.
-    bool Busy() const;
+    bool Polling() const;
 
     PollingTimer &InsVTimer() const { return *insVTimer; }
     ButtonArray &InsVBut() const { return *insVBut; }
@@ -31,8 +30,8 @@ public:
 private:
     void ShowReading(double counts);
 
+    FunctionWindow &window;
     MessageBoxes &boxes;
-    CommandQueue &queue;
     ButtonArray *insVBut;
     QLabel *insVLab;
     QLabel *sampleLab;

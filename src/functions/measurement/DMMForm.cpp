@@ -6,7 +6,6 @@
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "PollingTimer.h"
-#include "SerialPort.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,8 +41,10 @@ DMMForm::DMMForm(FunctionContext &context)
     nullLab->hide();
     sampleLab->hide();
     BuildLayout();
-    connect(dmmBut, &ButtonArray::Clicked, this, &DMMForm::SelectRange);
-    connect(nullBut, &QPushButton::clicked, this, &DMMForm::ToggleNull);
+    connect(dmmBut, &ButtonArray::Clicked, this, [this](int index) {
+        Act([this, index] { SelectRange(index); }, dmmBut->objectName());
+    });
+    connect(nullBut, &QPushButton::clicked, this, [this] { Act([this] { ToggleNull(); }); });
 }
 
 void DMMForm::BuildLayout() {
@@ -108,8 +109,8 @@ void DMMForm::ToggleNull() {
     nullLab->setVisible(on);
 }
 
-void DMMForm::CloseOnRequest() {
-    RequestDeferredClose();
+bool DMMForm::Polling() const {
+    return readTimer->IsActive();
 }
 
 void DMMForm::ShowReading(double raw) {

@@ -21,10 +21,6 @@ public:
     void ToggleNull();
     bool NullOn() const;
 
-    // A reading may be under way at any moment: the window stays in sight, its "Close" reading
-    // "Closing...", until the next tick has finished its exchange and unloads it.
-    void CloseOnRequest() override;
-
     ButtonArray &DMMBut() const { return *dmmBut; }
     QPushButton &NULLBut() const { return *nullBut; }
     QLabel &NullLab() const { return *nullLab; }
@@ -39,6 +35,8 @@ protected:
     void OnUnload() override;
     // The calibrator is left measuring: this window hands nothing back when it closes.
     bool ReleasesOnUnload() const override { return false; }
+    // A reading may be under way at any moment: a close waits for the next one.
+    bool Polling() const override;
 
 private:
     void BuildLayout();

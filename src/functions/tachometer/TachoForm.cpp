@@ -29,7 +29,7 @@ TachoForm::TachoForm(FunctionContext &context)
     Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
     auto *setBut = new QPushButton(QStringLiteral("Set "));
     Controls::Name(*setBut, QStringLiteral("SetBut"));
-    connect(setBut, &QPushButton::clicked, this, &TachoForm::Set);
+    connect(setBut, &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
 
     auto *entryRow = new QHBoxLayout;
     entryRow->addWidget(rpmText, 1);
@@ -70,7 +70,7 @@ bool TachoForm::OnEnterKey() {
     // Enter on an empty entry does nothing, whereas the Set button refuses it with the message.
     if (rpmText->text().isEmpty())
         return false;
-    Set();
+    Act([this] { Set(); });
     return true;
 }
 

@@ -73,15 +73,11 @@ TerminalForm::TerminalForm(FunctionContext &context)
     connect(keypad, &TerminalKeypad::EntryReturned, this, [this] {
         Act([this] { Carry(PanelPlanner::Enter(ReadState(), LastRangeCommand())); });
     });
-    connect(keypad, &TerminalKeypad::HistoryPicked, this,
-            [this](const QString &item, const QString &previousEntry) {
-                const bool taken = Act([this, item] {
-                    Carry(PanelPlanner::PickHistory(item, ReadState(), LastRangeCommand()));
-                });
-                // The drop-down has already put the item in the entry line.
-                if (!taken)
-                    keypad->SetEntry(previousEntry);
-            });
+    connect(keypad, &TerminalKeypad::HistoryPicked, this, [this](const QString &item) {
+        Act([this, item] {
+            Carry(PanelPlanner::PickHistory(item, ReadState(), LastRangeCommand()));
+        });
+    });
     connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] {
             Carry(PanelPlanner::SelectTerminal(index, ReadState(), LastRangeCommand()));
@@ -89,8 +85,9 @@ TerminalForm::TerminalForm(FunctionContext &context)
     });
     connect(onBut, &QPushButton::clicked, this,
             [this] { Act([this] { Carry(PanelPlanner::OutputOn(ReadState())); }); });
+    // STAND BY goes ahead of whatever else waits: the output must not stay on any longer.
     connect(offBut, &QPushButton::clicked, this,
-            [this] { Act([this] { Carry(PanelPlanner::Standby(ReadState())); }); });
+            [this] { ActNext([this] { Carry(PanelPlanner::Standby(ReadState())); }); });
     connect(autoCheck, &QCheckBox::clicked, this, &TerminalForm::AutoCheckClicked);
     connect(autoRange, &QCheckBox::clicked, this, &TerminalForm::AutoRangeClicked);
     BuildLayout();
@@ -135,11 +132,9 @@ void TerminalForm::BuildLayout() {
 }
 
 void TerminalForm::OnLoad() {
-    Act([this] {
-        autoCheck->setChecked(!QFileInfo::exists(AutoOnFile));
-        Carry(PanelPlanner::Load(ReadState(), LastRangeCommand()));
-        keypad->EnterKey().show();
-    });
+    autoCheck->setChecked(!QFileInfo::exists(AutoOnFile));
+    Carry(PanelPlanner::Load(ReadState(), LastRangeCommand()));
+    keypad->EnterKey().show();
 }
 
 void TerminalForm::OnUnload() {
@@ -157,15 +152,6 @@ PanelState TerminalForm::ReadState() const {
     state.coilSelectPending = context.state.CoilSelectPending;
     state.enabledPaths = selector->EnabledPaths();
     return state;
-}
-
-bool TerminalForm::Act(const std::function<void()> &action) {
-    if (acting)
-        return false;
-    acting = true;
-    action();
-    acting = false;
-    return true;
 }
 
 void TerminalForm::Carry(const PanelPlan &plan) {
@@ -249,10 +235,6 @@ void TerminalForm::PressKey(int index) {
 }
 
 void TerminalForm::AutoCheckClicked(bool checked) {
-    if (acting) {
-        autoCheck->setChecked(!checked);
-        return;
-    }
     Act([this, checked] {
         SetFlagFile(AutoOnFile, !checked);
         Carry(PanelPlanner::AutosetChanged(checked, ReadState()));

@@ -3,8 +3,6 @@
 #include "FunctionWindow.h"
 #include "ProgramState.h"
 
-#include <functional>
-
 class CalibratorDisplay;
 class QCheckBox;
 class QPushButton;
@@ -47,11 +45,6 @@ private:
     PanelState ReadState() const;
     // Shared with every later opening of the window: the range the calibrator was last set to.
     QString &LastRangeCommand() { return context.state.LastRangeCommand; }
-    // Runs one operator action; false when it is not taken. A click serviced while an earlier
-    // action waits for a reply is not taken: it would plan from half-updated controls and
-    // interleave its commands with the earlier ones, leaving the calibrator on another range than
-    // the one recorded.
-    bool Act(const std::function<void()> &action);
     void Carry(const PanelPlan &plan);
     void PressKey(int index);
     void AutoCheckClicked(bool checked);
@@ -64,5 +57,4 @@ private:
     QPushButton *offBut;
     QCheckBox *autoCheck;
     QCheckBox *autoRange;
-    bool acting = false;
 };

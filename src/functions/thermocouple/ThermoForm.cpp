@@ -57,10 +57,10 @@ ThermoForm::ThermoForm(FunctionContext &context)
 
     // Every choice from the list applies the type at once, even the entry already shown; the
     // selection made while the window opens is not the operator's and sets nothing.
-    connect(thermoCombo, &QComboBox::activated, this, &ThermoForm::Set);
-    connect(setBut, &QPushButton::clicked, this, &ThermoForm::Set);
+    connect(thermoCombo, &QComboBox::activated, this, [this] { Act([this] { Set(); }); });
+    connect(setBut, &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
     // Each click sends the setting again, also on the option already chosen.
-    connect(cjOpt, &QButtonGroup::idClicked, this, &ThermoForm::SetTyped);
+    connect(cjOpt, &QButtonGroup::idClicked, this, [this] { SetTyped(); });
 
     auto *entryRow = new QHBoxLayout;
     entryRow->addWidget(tempManText, 1);
@@ -112,7 +112,7 @@ bool ThermoForm::OnEnterKey() {
 bool ThermoForm::SetTyped() {
     if (tempManText->text().isEmpty())
         return false;
-    Set();
+    Act([this] { Set(); });
     return true;
 }
 
@@ -121,7 +121,10 @@ void ThermoForm::Set() {
 }
 
 void ThermoForm::SetTemp(double tempVal, bool autoCjc) {
+    // Read once: the list can change while the command waits for its reply, and the display
+    // must show the type that was sent.
     const int typeIndex = thermoCombo->currentIndex();
+    const QString typeText = thermoCombo->currentText();
     const QString refusal = TemperatureSetting::Refusal(typeIndex, tempVal);
     if (!refusal.isEmpty()) {
         context.boxes.Inform(TemperatureSetting::MessageTitle, refusal);
@@ -129,5 +132,5 @@ void ThermoForm::SetTemp(double tempVal, bool autoCjc) {
     }
     Send(TemperatureSetting::Command(typeIndex, tempVal, autoCjc));
     tempLab->setText(TemperatureSetting::TemperatureCaption(tempVal));
-    thermoTypeLab->setText(TemperatureSetting::TypeCaption(thermoCombo->currentText()));
+    thermoTypeLab->setText(TemperatureSetting::TypeCaption(typeText));
 }

@@ -1,4 +1,3 @@
-#include "CommandQueue.h"
 #include "ManualEntry.h"
 #include "ResistanceDigits.h"
 #include "VoltageRanges.h"
@@ -47,7 +46,6 @@ private slots:
     void VoltageDisplay();
     void Guard_data();
     void Guard();
-    void QueueRunsALateSequenceAfterTheRunningOne();
 };
 
 void InsulationLogicTest::ReadsADigitOnlyFromItsOwnCharacter_data() {
@@ -187,6 +185,10 @@ void InsulationLogicTest::ManualEntrySplit() {
     QCOMPARE(split.outcome, outcome);
     if (outcome == Outcome::Accepted)
         QCOMPARE(ToDisplay(split.digits), display);
+    // Every entry too large names the same, true limit.
+    if (outcome == Outcome::AboveMaximum || outcome == Outcome::AboveOutput)
+        QCOMPARE(ManualEntry::Message(outcome),
+                 QStringLiteral("Resistance out of range - maximum value is 1999.99MR"));
 }
 
 void InsulationLogicTest::RangeMasksCarryTheirSwitchingLines_data() {
@@ -254,31 +256,6 @@ void InsulationLogicTest::Guard() {
     QFETCH(QString, display);
     QFETCH(bool, refused);
     QCOMPARE(VoltageRanges::GuardRefuses(display), refused);
-}
-
-void InsulationLogicTest::QueueRunsALateSequenceAfterTheRunningOne() {
-    QStringList sent;
-    QStringList events;
-    CommandQueue *queue = nullptr;
-    CommandQueue q(
-        [&](const QString &line) {
-            sent.append(line);
-            // A click serviced while "a1" waits for its reply asks for its own sequence.
-            if (line == QLatin1String("a1"))
-                queue->Run({QStringLiteral("b1"), QStringLiteral("b2")},
-                           [&] { events.append(QStringLiteral("then b")); });
-        },
-        [&] { events.append(QStringLiteral("drained")); });
-    queue = &q;
-    q.Run({QStringLiteral("a1"), QStringLiteral("a2")},
-          [&] { events.append(QStringLiteral("then a")); });
-    QCOMPARE(sent, (QStringList{"a1", "a2", "b1", "b2"}));
-    // The first sequence's follow-up is taken over by the later sequence.
-    QCOMPARE(events, (QStringList{"then b", "drained"}));
-    QVERIFY(!q.Busy());
-
-    q.Run({QStringLiteral("c")}, [&] { events.append(QStringLiteral("then c")); });
-    QCOMPARE(events.mid(2), (QStringList{"then c", "drained"}));
 }
 
 QTEST_GUILESS_MAIN(InsulationLogicTest)

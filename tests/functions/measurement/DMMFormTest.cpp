@@ -63,8 +63,8 @@ private slots:
     void RangeChangeSwitchesNullOff();
     void CloseWaitsForTheNextTickAndReleasesNothing();
     void CloseDuringAReadingClosesAfterIt();
-    void RangeChosenDuringAReadingDiscardsIt();
-    void NullSwitchedOnDuringAReadingCapturesIt();
+    void RangeChosenDuringAReadingWaitsForIt();
+    void NullSwitchedOnDuringAReadingAppliesAfterIt();
     void TickDuringAReadingIsSkipped();
     void LostPortStopsPollingWithOneError();
 };
@@ -287,17 +287,17 @@ void DMMFormTest::CloseDuringAReadingClosesAfterIt() {
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
 }
 
-void DMMFormTest::RangeChosenDuringAReadingDiscardsIt() {
+void DMMFormTest::RangeChosenDuringAReadingWaitsForIt() {
     Window w;
     w.Read("2000000");
     w.rig.TakeWritten();
     w.rig.port.AnswerReading("5000000");
     Window::DuringNextWait([&w] { w.ClickRange(0); });
     w.form->ReadTimer().Tick();
-    // The reading is collected before the switching lines go out; taken on the 1 V range, it is
-    // not shown as milliamperes.
+    // The reading is shown on the 1 V range it was taken on before the switching lines go out;
+    // it is never shown as milliamperes.
     QCOMPARE(w.rig.TakeWritten(), QStringList{V} + ThirtyMilliamps);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.2200V"));
+    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.5500V"));
     QCOMPARE(w.form->DispInfoLab().text(), QStringLiteral("CURRENT MEASUREMENT - 30mA RANGE"));
     QVERIFY(w.form->ReadTimer().IsActive());
     QVERIFY(w.form->SampleLab().isHidden());
@@ -305,16 +305,20 @@ void DMMFormTest::RangeChosenDuringAReadingDiscardsIt() {
     QCOMPARE(w.form->ReadLab().text(), QStringLiteral("3.413mA"));
 }
 
-void DMMFormTest::NullSwitchedOnDuringAReadingCapturesIt() {
+void DMMFormTest::NullSwitchedOnDuringAReadingAppliesAfterIt() {
     Window w;
     w.rig.TakeWritten();
     w.rig.port.AnswerReading("3000000");
     Window::DuringNextWait([&w] { w.ClickNull(); });
     w.form->ReadTimer().Tick();
+    // The reading under way is shown as taken; NULL comes on after it and captures the next one.
     QVERIFY(w.NullShown());
+    QCOMPARE(w.form->NullOffset(), 0.0);
+    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.3300V"));
+    w.form->ReadTimer().Tick();
     QCOMPARE(w.form->NullOffset(), 3000000.0);
     QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
-    QCOMPARE(w.rig.TakeWritten(), QStringList{V});
+    QCOMPARE(w.rig.TakeWritten(), (QStringList{V, V}));
 }
 
 void DMMFormTest::TickDuringAReadingIsSkipped() {

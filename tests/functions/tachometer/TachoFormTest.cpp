@@ -29,7 +29,7 @@ private slots:
     void enterKeySetsTypedSpeeds();
     void enterKeyIgnoresAnEmptyEntry();
     void closeReleasesTheAdapter();
-    void closeDuringASettingSendsNothingMore();
+    void closeDuringASettingWaitsForIt();
 
 private:
     QLineEdit &RPMText() const { return *window->findChild<QLineEdit *>("RPMText"); }
@@ -171,7 +171,7 @@ void TachoFormTest::closeReleasesTheAdapter() {
     QVERIFY(!window->isVisible());
 }
 
-void TachoFormTest::closeDuringASettingSendsNothingMore() {
+void TachoFormTest::closeDuringASettingWaitsForIt() {
     rig->TakeWritten();
     // The link services clicks while it waits for the reply to "R64".
     rig->port.responder = [this](const QString &line) {
@@ -182,7 +182,8 @@ void TachoFormTest::closeDuringASettingSendsNothingMore() {
     };
     RPMText().setText("1200");
     QTest::mouseClick(&SetBut(), Qt::LeftButton);
-    QCOMPARE(rig->TakeWritten(), QStringList{"R64"} + Release);
+    // The setting is carried out whole, then the window closes.
+    QCOMPARE(rig->TakeWritten(), QStringList({"R64", "F1200"}) + Release);
     QCOMPARE(rig->host.enabledCalls, QList<bool>{true});
 }
 
