@@ -68,7 +68,6 @@ Split Read(QStringView text) {
 QString Message(Outcome outcome) {
     switch (outcome) {
     case Outcome::AboveMaximum:
-        return QStringLiteral("Resistance out of range - maximum value is 9999.99MR");
     case Outcome::AboveOutput:
         return QStringLiteral("Resistance out of range - maximum value is 1999.99MR");
     case Outcome::BelowStep:

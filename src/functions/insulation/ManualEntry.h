@@ -23,7 +23,8 @@ enum class Outcome {
     Empty,
     // 10000 MΩ or more.
     AboveMaximum,
-    // 2000 to 9999.99 MΩ: the adapter has no thousands digit beyond 1.
+    // 2000 to 9999.99 MΩ: the adapter has no thousands digit beyond 1. Both are refused with the
+    // same message, which names the true limit, 1999.99 MΩ.
     AboveOutput,
     // Above 0 but finer than the 0.01 MΩ step, so it would set 0.00 MΩ.
     BelowStep,
