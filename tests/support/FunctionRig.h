@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 // Stands in for the main window: records what a function window asks of it, and sends the real
 // release sequence through the link so that tests see every line in order.
 class FakeHost final : public FunctionHost {
@@ -52,6 +54,9 @@ struct FunctionRig {
 
     // The lines written since the last call.
     QStringList TakeWritten();
+    // Runs `action` as an event serviced while the reply to the first `line` written from now on
+    // is awaited, as a click during that exchange would be.
+    void DuringReplyTo(const QString &line, std::function<void()> action);
 
     VirtualClock clock;
     FakeSerialPort port{clock};

@@ -64,6 +64,7 @@ private slots:
     void OneOhmChosenDuringAReadingKeepsPolling();
     void OtherResistanceAfterCloseRequestCloses();
     void TickDuringAReadingIsSkipped();
+    void ResistanceChosenDuringAChangeFollowsIt();
     void LostPortStopsPollingWithOneError();
 };
 
@@ -301,6 +302,20 @@ void ContFormTest::LostPortStopsPollingWithOneError() {
     QCOMPARE(w.rig.observer.errors.size(), 1);
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
     QVERIFY(w.rig.TakeWritten().isEmpty());
+}
+
+void ContFormTest::ResistanceChosenDuringAChangeFollowsIt() {
+    Window w;
+    w.ClickResistance(1);
+    w.rig.TakeWritten();
+    w.rig.DuringReplyTo(OneOhm, [&w] { w.ClickResistance(1); });
+    w.ClickResistance(0);
+    // Polling runs exactly while 1 Ω is selected: it stops with the later choice.
+    QCOMPARE(w.rig.TakeWritten(),
+             (QStringList{OneOhm, P0, QStringLiteral("p20971581/#Cont.: 10 Ohms"), P0}));
+    QCOMPARE(w.form->ContBut().Selected(), 1);
+    QVERIFY(!w.form->ContTimer().IsActive());
+    QVERIFY(w.CurrentDisplayHidden());
 }
 
 QTEST_MAIN(ContFormTest)

@@ -8,9 +8,6 @@
 #include <QPointer>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
-
-#include <memory>
 
 // The insulation window on the fake port, shown and loaded.
 struct InsRig : FunctionRig {
@@ -27,18 +24,6 @@ struct InsRig : FunctionRig {
     void ClickTab(int index) const {
         QTabBar &tabs = window->InsTab();
         QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(index).center());
-    }
-
-    // Runs `action` as an event serviced while the reply to the first `line` written from now on
-    // is awaited, as a click during that exchange would be.
-    void DuringReplyTo(const QString &line, std::function<void()> action) {
-        auto answer = port.responder;
-        auto pending = std::make_shared<std::function<void()>>(std::move(action));
-        port.responder = [answer, pending, line](const QString &written) {
-            if (written == line && *pending)
-                QTimer::singleShot(0, std::exchange(*pending, nullptr));
-            return answer(written);
-        };
     }
 
     QPointer<InsForm> window;

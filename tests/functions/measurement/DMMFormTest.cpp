@@ -66,6 +66,7 @@ private slots:
     void RangeChosenDuringAReadingWaitsForIt();
     void NullSwitchedOnDuringAReadingAppliesAfterIt();
     void TickDuringAReadingIsSkipped();
+    void RangeChosenDuringARangeChangeFollowsIt();
     void LostPortStopsPollingWithOneError();
 };
 
@@ -357,6 +358,23 @@ void DMMFormTest::LostPortStopsPollingWithOneError() {
     QCOMPARE(w.rig.TakeWritten(), QStringList{QStringLiteral("v")});
     QCOMPARE(w.form->ReadLab().text(), QStringLiteral("3.304V"));
     QCOMPARE(w.rig.observer.errors.size(), 1);
+}
+
+void DMMFormTest::RangeChosenDuringARangeChangeFollowsIt() {
+    Window w;
+    w.rig.TakeWritten();
+    w.rig.DuringReplyTo(ThirtyMilliamps.first(), [&w] {
+        w.ClickRange(3);
+        // Ticks falling due meanwhile are skipped: no reading between the switching lines.
+        w.form->ReadTimer().Tick();
+    });
+    w.ClickRange(0);
+    const QStringList thirtyVolts{QStringLiteral("p17309696"), QStringLiteral("p0"),
+                                  QStringLiteral("#Measure : 20V")};
+    QCOMPARE(w.rig.TakeWritten(), ThirtyMilliamps + thirtyVolts);
+    QCOMPARE(w.form->DMMBut().Selected(), 3);
+    QCOMPARE(w.form->DispInfoLab().text(), QStringLiteral("VOLTAGE MEASUREMENT - 30V RANGE"));
+    QVERIFY(w.form->ReadTimer().IsActive());
 }
 
 QTEST_MAIN(DMMFormTest)

@@ -30,6 +30,7 @@ private slots:
     void enterKeyIgnoresAnEmptyEntry();
     void closeReleasesTheAdapter();
     void closeDuringASettingWaitsForIt();
+    void setDuringASettingFollowsIt();
 
 private:
     QLineEdit &RPMText() const { return *window->findChild<QLineEdit *>("RPMText"); }
@@ -185,6 +186,19 @@ void TachoFormTest::closeDuringASettingWaitsForIt() {
     // The setting is carried out whole, then the window closes.
     QCOMPARE(rig->TakeWritten(), QStringList({"R64", "F1200"}) + Release);
     QCOMPARE(rig->host.enabledCalls, QList<bool>{true});
+}
+
+void TachoFormTest::setDuringASettingFollowsIt() {
+    rig->TakeWritten();
+    rig->DuringReplyTo(QStringLiteral("R64"), [this] {
+        RPMText().setText("2000");
+        QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    });
+    RPMText().setText("1234");
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    // The second setting waits for the first: the calibrator ends on the speed shown.
+    QCOMPARE(rig->TakeWritten(), (QStringList{"R64", "F1230", "R64", "F1998"}));
+    QCOMPARE(RPMLab().text(), QStringLiteral("1998RPM"));
 }
 
 QTEST_MAIN(TachoFormTest)

@@ -43,6 +43,7 @@ private slots:
     void choosingFromTheOpenListTakesEnter();
     void noTypeSelectedIsRefused();
     void closeReleasesTheAdapter();
+    void choicesDuringASettingFollowIt();
 
 private:
     QComboBox &ThermoCombo() const { return *window->findChild<QComboBox *>("ThermoCombo"); }
@@ -301,6 +302,29 @@ void ThermoFormTest::closeReleasesTheAdapter() {
     QCOMPARE(rig->host.enabledCalls, QList<bool>{true});
     QVERIFY(window->IsUnloaded());
     QVERIFY(!window->isVisible());
+}
+
+void ThermoFormTest::choicesDuringASettingFollowIt() {
+    rig->TakeWritten();
+    TempManText().setText("1000");
+    // Type J, chosen while type K is being set, is judged after it: refused, it changes nothing.
+    rig->DuringReplyTo(QStringLiteral("K1/L1/O1000"), [this] { ChooseNextType(); });
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    QCOMPARE(rig->TakeWritten(), QStringList{"K1/L1/O1000"});
+    QCOMPARE(rig->boxes.shown, QList{Refusal("Type J : Min = -180°C : Max = 750°C")});
+    QCOMPARE(ThermoTypeLab().text(), QStringLiteral("TYPE K"));
+    QCOMPARE(TempLab().text(), QStringLiteral("1000.0°C"));
+
+    // A second Set during the first runs after it: the display ends on what was sent last.
+    TempManText().setText("200");
+    rig->DuringReplyTo(QStringLiteral("K1/L2/O200"), [this] {
+        TempManText().setText("300");
+        QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    });
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    QCOMPARE(rig->TakeWritten(), (QStringList{"K1/L2/O200", "K1/L2/O300"}));
+    QCOMPARE(ThermoTypeLab().text(), QStringLiteral("TYPE J"));
+    QCOMPARE(TempLab().text(), QStringLiteral("300.0°C"));
 }
 
 QTEST_MAIN(ThermoFormTest)
