@@ -17,8 +17,12 @@ bool EndsWithResistanceDigit(QStringView text) {
     return text.size() > 2 && text.endsWith(u"R4");
 }
 
-// The power of ten of the SI prefix that the unit starts with; 0 without one.
+// The power of ten of the SI prefix that the unit starts with; 0 without one. A point before the
+// prefix is the number's own decimal point with no decimals after it ("10.mA"): it is no prefix,
+// and the letter after it still is, so "10.mA" is 10 mA as the entry line reads, never 10 A.
 int PrefixExponent(QStringView unit) {
+    while (unit.startsWith(u'.'))
+        unit = unit.sliced(1);
     if (unit.isEmpty())
         return 0;
     switch (unit.front().unicode()) {

@@ -14,7 +14,8 @@ struct ConValResult {
 
 // Reads a value text as the keypad and the output routine write it: a number (point or comma as
 // decimal separator), then an optional SI prefix and a unit. Prefixes T, G, M, k, m, u or µ, n, p,
-// f and a are taken from the first unit character. The value is the double nearest the number as
+// f and a are taken from the first unit character after a trailing point of the number ("10.mA"
+// is 10 mA; the unit text keeps the point: ".mA"). The value is the double nearest the number as
 // written (to 15 significant digits) with its prefix: "2.03mA", "0.00203A" and "2030uA" are the
 // same number. Any text is accepted: what is not a number reads as 0.
 ConValResult ConVal(QStringView text);

@@ -36,6 +36,9 @@ public:
     void CurrentEntry();
     void OutputOn();
     void Standby();
+    // Puts a live output in standby before the adapter is switched or a high voltage is set, so
+    // that no terminal is live while it changes.
+    void StandbyWhileLive();
     void SetPending(bool pending);
     void SetAutosetChecked(bool checked) { state.autosetChecked = checked; }
 
@@ -89,17 +92,28 @@ void Builder::OfferPaths(const QList<int> &enabled, bool reselect) {
 
 void Builder::OutputOn() {
     Send(QStringLiteral("S0"));
+    state.outputOn = true;
     steps << ShowOutputOn{true};
 }
 
 void Builder::Standby() {
     Send(QStringLiteral("S1"));
+    state.outputOn = false;
     steps << ShowOutputOn{false};
+}
+
+void Builder::StandbyWhileLive() {
+    if (state.outputOn)
+        Standby();
 }
 
 void Builder::SelectTerminal(int index, bool autoSelecting) {
     const bool currentPath = CurrentPaths::IsCurrentPath(index);
     const QStringList commands = TerminalButtons::SelectionCommands(index);
+    // The adapter must not route a live output while it switches: the voltage source would
+    // reach the current terminals or a coil. The autoset rule switches it on again once set.
+    if (commands.size() > 1)
+        StandbyWhileLive();
     for (qsizetype i = 0; i + 1 < commands.size(); ++i)
         Send(commands[i]);
     state.selected = TerminalButtons::PointOf(index);
@@ -161,11 +175,22 @@ bool Builder::Enter() {
 }
 
 void Builder::PickHistory(QStringView item) {
+    const bool waitingForPath = state.coilSelectPending;
     const HistoryPick pick = ParseHistoryPick(item);
     SetEntry(pick.entry);
     if (pick.frequency)
         SetFrequency(*pick.frequency);
-    Enter();
+    // A current refused by the coil limit keeps waiting, as with ENTER.
+    if (!Enter())
+        return;
+    // Like every key but "A", a pick ends a wait for a current path. It set an output on the point
+    // in use, so the offered paths stop flashing and ENTER is enabled again: a path clicked later
+    // is a manual change that sets zero on it, not the completion of a keyed current.
+    if (waitingForPath) {
+        state.currentPathInUse = CurrentPaths::InUse(OutputPoints::Buttons(state.selected));
+        steps << ShowSelection{state.selected, true} << SetEnterEnabled{true};
+    }
+    SetPending(false);
 }
 
 void Builder::Hz() {
@@ -195,6 +220,10 @@ OutputPlan Builder::SetOutput(const QString &frequencyArgument) {
         steps << output.refusal;
         return output;
     }
+    // A high voltage is set in standby: otherwise it stands on the terminals until the autoset
+    // rule's "S1" one exchange later.
+    if (Autoset::IsHighVoltage(state.selected == OutputPoint::Voltage, state.entry))
+        StandbyWhileLive();
     for (const QString &command : output.commands)
         Send(command);
     steps << SetEnterBold{false};

@@ -17,14 +17,17 @@ PanelPlan Load(const PanelState &state, QString &LastRangeCommand);
 
 // A click on TermBut `index`, or the selection ENTER makes by itself (`autoSelecting`). A manual
 // change of output point sets 0 V or 0 A on it, except a current path picked to complete a keyed
-// current, which leaves that entry waiting for ENTER.
+// current, which leaves that entry waiting for ENTER. A live output is put in standby before the
+// adapter switches.
 PanelPlan SelectTerminal(int index, const PanelState &state, QString &LastRangeCommand);
 
 // The "ENTER" key, or Enter in the entry line: sets the entered output, choosing the terminals,
-// dividing a coil current by the turns and refusing one above the coil's limit.
+// dividing a coil current by the turns and refusing one above the coil's limit. A high voltage
+// is set with the output in standby.
 PanelPlan Enter(const PanelState &state, QString &LastRangeCommand);
 
-// A pick from the history list: the entry and frequency label it holds are set again.
+// A pick from the history list: the entry and frequency label it holds are set again, and a wait
+// for a current path ends.
 PanelPlan PickHistory(QStringView item, const PanelState &state, QString &LastRangeCommand);
 
 // The "Hz" key: the entry is the new frequency for the present output.

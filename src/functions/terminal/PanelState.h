@@ -17,6 +17,7 @@ struct PanelState {
     // CURRENT keeps it.
     bool currentPathInUse = false;
     bool autosetChecked = true;           // AutoCheck
+    bool outputOn = false;                // OUTPUT ON lit: the calibrator's output is live
     bool coilSelectPending = false;       // the shared CoilSelectPending
     QList<int> enabledPaths{10, 6, 7, 8}; // current-path buttons that are enabled
     bool operator==(const PanelState &other) const = default;

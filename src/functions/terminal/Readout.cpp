@@ -27,10 +27,10 @@ QString HistoryEntry(QStringView display, QStringView frequency) {
 Amplitude FromDisplay(const QString &display, OutputPoint selected) {
     const int turns = OutputPoints::CoilTurns(selected);
     const OutputFamily shown = FamilyOfUnit(ConVal(display).unit);
-    if (selected == OutputPoint::Voltage && shown != OutputFamily::Voltage)
+    if (selected == OutputPoint::Voltage && shown == OutputFamily::Current)
         return {QStringLiteral("0V"), 1, false};
     if (selected != OutputPoint::None && selected != OutputPoint::Voltage &&
-        shown != OutputFamily::Current)
+        shown == OutputFamily::Voltage)
         return {QStringLiteral("0A"), turns, false};
     if (turns == 1)
         return {display, 1};

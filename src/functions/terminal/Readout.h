@@ -20,7 +20,10 @@ QString HistoryEntry(QStringView display, QStringView frequency);
 // A readout in the other quantity than the output point (a voltage still shown after a current
 // path was picked for a current not yet set, or a current left on the voltage terminals by a
 // refused voltage) is not taken as an amplitude of the point: that would set a current nobody
-// asked for. The point then gets zero in its own unit, as a manual selection does.
+// asked for. The point then gets zero in its own unit, as a manual selection does. A readout of
+// neither quantity (the "0" an output of another family leaves) is taken as it stands, so that
+// the output routine refuses it with its warning instead of setting anything; through a coil its
+// number is divided by the turns like any readout.
 struct Amplitude {
     QString entry; // the readout itself, or through a coil the current per turn: "25A"
     int turns = 1;

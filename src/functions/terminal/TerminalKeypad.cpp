@@ -97,11 +97,31 @@ void TerminalKeypad::ForgetCurrentItem(const QString &entry) {
 }
 
 bool TerminalKeypad::eventFilter(QObject *watched, QEvent *event) {
-    if ((watched == kbText || watched == kbText->lineEdit()) && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (watched != kbText && watched != kbText->lineEdit())
+        return QWidget::eventFilter(watched, event);
+    // On the closed drop-down a wheel turn or an arrow key steps to the next history item and
+    // reports it as chosen, which would set that output again: the history is used only by a
+    // choice from the opened list, so the entry line keeps what the operator keyed.
+    if (event->type() == QEvent::Wheel) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto *press = static_cast<QKeyEvent *>(event);
+        switch (press->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
             emit EntryReturned();
             return true;
+        case Qt::Key_Down:
+            // Alt+Down opens the list.
+            return !press->modifiers().testFlag(Qt::AltModifier);
+        case Qt::Key_Up:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -39,8 +39,9 @@ signals:
     void KeyPressed(int index);
     // Enter pressed in the entry line, whether or not the "ENTER" key is enabled.
     void EntryReturned();
-    // An item chosen from the history list, which the entry line now shows in place of
-    // `previousEntry`.
+    // An item chosen from the opened history list (a click, or Enter in the list), which the
+    // entry line now shows in place of `previousEntry`. Wheel turns and arrow keys over the closed
+    // list choose nothing.
     void HistoryPicked(const QString &item, const QString &previousEntry);
 
 protected:

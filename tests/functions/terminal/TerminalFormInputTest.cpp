@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -26,13 +27,16 @@ private slots:
     void FlagFileThatCannotBeDeleted();
     void ClickDuringAnExchangeIsNotTaken();
     void HistoryPickDuringAnExchangeKeepsTheEntry();
+    void WheelAndArrowsOverTheEntryPickNothing();
     void ClosedDuringAnExchangeSendsNothingMore();
 };
 
 namespace {
 
-const QStringList LowCurrent{"p16908288", "#Low I Terminals", "p0"};
-const QStringList HighCurrent{"p16843008", "#High I Terminals", "p0"};
+// From the voltage terminals with the output on, as the window opens: the output goes to standby
+// before the adapter switches.
+const QStringList LowCurrent{"S1", "p16908288", "#Low I Terminals", "p0"};
+const QStringList HighCurrent{"S1", "p16843008", "#High I Terminals", "p0"};
 
 QString FlagPath(const TerminalRig &w, const QString &name) {
     return QDir(w.folder.path()).filePath(name);
@@ -49,13 +53,18 @@ void TerminalFormInputTest::TypedEntries_data() {
     QTest::newRow("V") << "V" << QStringList{"O0", "S0"} << "";
     QTest::newRow("A") << "A" << LowCurrent + QStringList{"R6", "O0", "S0"} << "";
     QTest::newRow("mA") << "mA" << LowCurrent + QStringList{"R6", "O0", "S0"} << "";
+    // A point left without decimals ends the number: the prefix after it still counts.
+    QTest::newRow("10.mA") << "10.mA" << LowCurrent + QStringList{"R8", "O10", "S0"} << "";
+    QTest::newRow("30.mV") << "30.mV" << QStringList{"O30", "S0"} << "";
+    // A high voltage is set with the output in standby.
+    QTest::newRow("1000V") << "1000V" << QStringList{"S1", "R5", "O1000", "S1"} << "";
     QTest::newRow("1e999V") << "1e999V" << QStringList{} << "1e999V";
     QTest::newRow("nanV") << "nanV" << QStringList{"O0", "S0"} << "";
     QTest::newRow("--5V") << "--5V" << QStringList{"O0", "S0"} << "";
     QTest::newRow("5VA") << "5VA" << HighCurrent + QStringList{"R11", "O5", "S0"} << "";
     QTest::newRow("1,5,5V") << "1,5,5V" << QStringList{"R2", "O1.5", "S0"} << "";
     // No unit letter: ENTER appends "V" on the voltage terminals, and 100 is a high voltage.
-    QTest::newRow("100R4") << "100R4" << QStringList{"R4", "O100", "S1"} << "";
+    QTest::newRow("100R4") << "100R4" << QStringList{"S1", "R4", "O100", "S1"} << "";
     QTest::newRow("99999999999A") << "99999999999A" << HighCurrent << "99999999999A";
     QTest::newRow("a hundred digits") << hundredDigits << QStringList{} << hundredDigits + u'V';
 }
@@ -131,9 +140,10 @@ void TerminalFormInputTest::RangeLimits_data() {
     QTest::newRow("just below 0.203 V") << "0.2029V" << QStringList{"O202.9", "S0"} << "202.900mV";
     QTest::newRow("0.203 V") << "0.203V" << QStringList{"R2", "O.203", "S0"} << "0.20300V";
     // 203 as written counts as a high voltage.
-    QTest::newRow("203 mV") << "203mV" << QStringList{"R2", "O.203", "S1"} << "0.20300V";
+    QTest::newRow("203 mV") << "203mV" << QStringList{"S1", "R2", "O.203", "S1"} << "0.20300V";
     QTest::newRow("-5 V") << "-5V" << QStringList{"R3", "O-5", "S0"} << "-5.0000V";
-    QTest::newRow("1019.99 V") << "1019.99V" << QStringList{"R5", "O1019.99", "S1"} << "1019.99V";
+    QTest::newRow("1019.99 V") << "1019.99V" << QStringList{"S1", "R5", "O1019.99", "S1"}
+                               << "1019.99V";
     QTest::newRow("1020 V") << "1020V" << QStringList{} << "0.000mV";
     QTest::newRow("0.000203 A") << "0.000203A" << LowCurrent + QStringList{"R7", "O.203", "S0"}
                                 << "0.20300mA";
@@ -306,6 +316,36 @@ void TerminalFormInputTest::HistoryPickDuringAnExchangeKeepsTheEntry() {
     QCOMPARE(w.Taken(), (QStringList{"O0", "S0"}));
     QCOMPARE(w.Entry(), QString());
     QCOMPARE(w.History(), QStringList(2, QStringLiteral("0.000mV : DC")));
+}
+
+void TerminalFormInputTest::WheelAndArrowsOverTheEntryPickNothing() {
+    TerminalRig w;
+    w.Open();
+    w.Type(QStringLiteral("2A"));
+    w.Keys(QStringLiteral("7"));
+    w.Taken();
+    QComboBox &list = w.form->Keypad().KBText();
+    for (const int delta : {-120, 120, -120}) {
+        QWheelEvent wheel(QPointF(5, 5), list.mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&list, &wheel);
+    }
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp})
+        QTest::keyClick(&list, key);
+    QTest::keyClick(&list, Qt::Key_Up, Qt::AltModifier);
+    QVERIFY(w.Taken().isEmpty());
+    QCOMPARE(w.Entry(), QStringLiteral("7"));
+    QCOMPARE(w.OPLab(), QStringLiteral("7"));
+    QCOMPARE(w.Selected(), (QList<int>{4, 10}));
+
+    // Alt+Down still opens the list, and a choice there is a pick: back to the voltage terminals,
+    // with the output in standby while the adapter switches.
+    QTest::keyClick(&list, Qt::Key_Down, Qt::AltModifier);
+    QVERIFY(list.view()->isVisible());
+    w.PickHistory(0);
+    QCOMPARE(w.Taken(),
+             (QStringList{"S1", "p17039360", "#Volts Terminals", "p0", "R1", "O0", "S0"}));
+    QCOMPARE(w.Display(), QStringLiteral("0.000mV"));
 }
 
 void TerminalFormInputTest::ClosedDuringAnExchangeSendsNothingMore() {

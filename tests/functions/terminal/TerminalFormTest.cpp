@@ -7,6 +7,7 @@ class TerminalFormTest : public QObject {
 private slots:
     void OpeningSelectsVoltageAtZero();
     void ControlsCarryTheirNamesAndCaptions();
+    void TenMilliamperesOnTheTerminals_data();
     void TenMilliamperesOnTheTerminals();
     void FiftyAmperesOnTheTwoTurnCoil();
     void TenMilliamperesThroughTheTenTurnCoil_data();
@@ -21,6 +22,7 @@ private slots:
     void CoilLabelShowsTheReadoutBeforeTheKey();
     void EnterKeyStaysBoldWhenNothingWasSet();
     void HistoryPickSetsTheOutputAgain();
+    void FrequencyKeysRefuseANoughtReadout();
     void OnAndStandbyButtons();
 };
 
@@ -85,19 +87,28 @@ void TerminalFormTest::ControlsCarryTheirNamesAndCaptions() {
     }
 }
 
+void TerminalFormTest::TenMilliamperesOnTheTerminals_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("10m") << "10m";
+    // A point left without decimals ends the number: the prefix after it still counts.
+    QTest::newRow("10.m") << "10.m";
+}
+
 void TerminalFormTest::TenMilliamperesOnTheTerminals() {
+    QFETCH(QString, keys);
+    const QString entry = keys + u'A';
     TerminalRig w;
     w.Open();
     w.Taken();
-    w.Keys(QStringLiteral("10m"));
-    QCOMPARE(w.Entry(), QStringLiteral("10m"));
-    QCOMPARE(w.OPLab(), QStringLiteral("10m"));
+    w.Keys(keys);
+    QCOMPARE(w.Entry(), keys);
+    QCOMPARE(w.OPLab(), keys);
     QVERIFY(w.Taken().isEmpty());
 
     // "A" puts the output in standby and offers only the path that carries 10 mA.
     w.Key(QStringLiteral("A"));
     QCOMPARE(w.Taken(), QStringList{"S1"});
-    QCOMPARE(w.Entry(), QStringLiteral("10mA"));
+    QCOMPARE(w.Entry(), entry);
     QVERIFY(w.InStandby());
     QVERIFY(w.PathsShown());
     QCOMPARE(w.EnabledPaths(), QList<int>{10});
@@ -109,7 +120,7 @@ void TerminalFormTest::TenMilliamperesOnTheTerminals() {
     w.ClickTerm(10);
     QCOMPARE(w.Taken(), (QStringList{"p16908288", "#Low I Terminals", "p0"}));
     QCOMPARE(w.Selected(), (QList<int>{4, 10}));
-    QCOMPARE(w.Entry(), QStringLiteral("10mA"));
+    QCOMPARE(w.Entry(), entry);
     QVERIFY(!w.form->Selector().CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
     QVERIFY(!w.rig.state.CoilSelectPending);
@@ -117,7 +128,7 @@ void TerminalFormTest::TenMilliamperesOnTheTerminals() {
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
     QCOMPARE(w.Display(), QStringLiteral("10.0000mA"));
-    QCOMPARE(w.CalOPLab(), QStringLiteral("10mA"));
+    QCOMPARE(w.CalOPLab(), entry);
     QCOMPARE(w.History().last(), QStringLiteral("10.0000mA : DC"));
     QCOMPARE(w.Entry(), QString());
     QVERIFY(w.OutputOn());
@@ -213,11 +224,17 @@ void TerminalFormTest::WorkedExamples_data() {
                                         << ""
                                         << "R11"
                                         << "31A" << QStringList{} << "31A";
-    // 100 as written is above 40: the high-voltage rule leaves it in standby.
+    // The live output goes to standby before the adapter leaves the current terminals.
+    const QStringList toVoltage{"S1", "p17039360", "#Volts Terminals", "p0"};
+    QTest::newRow("30V after 2A") << -1 << "2A"
+                                  << ""
+                                  << "R10"
+                                  << "30V" << toVoltage + QStringList{"R4", "O30", "S0"} << "";
+    // 100 as written is above 40: a high voltage, set in standby and left there.
     QTest::newRow("100mV DC after R1") << -1 << ""
                                        << ""
                                        << "R1"
-                                       << "100mV" << QStringList{"O100", "S1"} << "";
+                                       << "100mV" << QStringList{"S1", "O100", "S1"} << "";
 }
 
 void TerminalFormTest::WorkedExamples() {
@@ -262,7 +279,8 @@ void TerminalFormTest::HighVoltageIsLeftInStandby() {
     w.Open();
     w.Taken();
     w.Type(QStringLiteral("50V"));
-    QCOMPARE(w.Taken(), (QStringList{"R4", "O50", "S1"}));
+    // Set with the output in standby, never on the live terminals.
+    QCOMPARE(w.Taken(), (QStringList{"S1", "R4", "O50", "S1"}));
     QVERIFY(w.InStandby());
     QVERIFY(!w.form->AutoCheck().isEnabled());
     QCOMPARE(w.form->AutoCheck().text(), QStringLiteral("Autoset Output ON (Disabled for HV O/P)"));
@@ -362,7 +380,8 @@ void TerminalFormTest::DcAndAcSwitching() {
     w.Open();
     QCOMPARE(w.Taken(), TerminalRig::Opening);
     w.ClickTerm(4);
-    QCOMPARE(w.Taken().mid(3), (QStringList{"R6", "O0", "S0"}));
+    QCOMPARE(w.Taken(),
+             (QStringList{"S1", "p16908288", "#Low I Terminals", "p0", "R6", "O0", "S0"}));
     w.Type(QStringLiteral("100uA"));
     QCOMPARE(w.Taken(), (QStringList{"O100", "S0"}));
 }
@@ -446,6 +465,25 @@ void TerminalFormTest::HistoryPickSetsTheOutputAgain() {
     QCOMPARE(w.Display(), QStringLiteral("2.00000V"));
     QCOMPARE(w.History().last(), QStringLiteral("2.00000V : 50Hz"));
     QCOMPARE(w.Entry(), QString());
+}
+
+void TerminalFormTest::FrequencyKeysRefuseANoughtReadout() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    // A resistance, reached only by a typed entry, leaves a readout of neither quantity.
+    w.Type(QStringLiteral("5VR"));
+    QCOMPARE(w.Taken(), (QStringList{"I0", "R25", "S0"}));
+    QCOMPARE(w.Display(), QStringLiteral("0"));
+    for (const QString &key : {QStringLiteral("Hz"), QStringLiteral("DC")}) {
+        w.rig.boxes.shown.clear();
+        w.Keys(QStringLiteral("50"));
+        w.Key(key);
+        QVERIFY2(w.Taken().isEmpty(), qPrintable(key));
+        QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(QStringLiteral("0"))});
+        QVERIFY(w.EnterKey().font().bold());
+        QCOMPARE(w.Display(), QStringLiteral("0"));
+    }
 }
 
 void TerminalFormTest::OnAndStandbyButtons() {

@@ -205,8 +205,10 @@ void TerminalPanelTest::HighCurrentClickEndsOnLowCurrent() {
     QString lastRange;
     const PanelState loaded = AfterLoad(lastRange);
     const PanelPlan plan = PanelPlanner::SelectTerminal(5, loaded, lastRange);
-    QCOMPARE(plan.Commands(), (QStringList{"p16843008", "#High I Terminals", "p0", "p16908288",
-                                           "#Low I Terminals", "p0", "R6", "O0", "S0"}));
+    // The live output goes to standby before the adapter switches.
+    QCOMPARE(plan.Commands(),
+             (QStringList{"S1", "p16843008", "#High I Terminals", "p0", "p16908288",
+                          "#Low I Terminals", "p0", "R6", "O0", "S0"}));
     QCOMPARE(plan.Of<ShowSelection>(), (QList{ShowSelection{OutputPoint::HighCurrent, false},
                                               ShowSelection{OutputPoint::LowCurrent, false}}));
     QCOMPARE(plan.after.selected, OutputPoint::LowCurrent);
@@ -234,7 +236,8 @@ void TerminalPanelTest::CoilClickSetsZeroAmperes() {
     QString lastRange;
     const PanelState loaded = AfterLoad(lastRange);
     const PanelPlan plan = PanelPlanner::SelectTerminal(index, loaded, lastRange);
-    QCOMPARE(plan.Commands(), commands);
+    // The output, on since loading, goes to standby before the adapter switches.
+    QCOMPARE(plan.Commands(), QStringList{"S1"} + commands);
     QCOMPARE(plan.after.display, QStringLiteral("0.0000A"));
     QCOMPARE(plan.Of<SetEnterEnabled>().last(), SetEnterEnabled{true});
 }
@@ -619,6 +622,12 @@ void TerminalPanelTest::HighVoltageStaysInStandby() {
     QCOMPARE(plan.Of<SetAutosetBox>(),
              (QList{SetAutosetBox{!highVoltage, highVoltage ? autosetHv : autoset}}));
     QCOMPARE(plan.Of<ShowOutputOn>(), (QList{ShowOutputOn{!highVoltage}}));
+
+    // Set on a live output, a high voltage is put in standby first.
+    state.outputOn = true;
+    const PanelPlan live = PanelPlanner::Enter(Keyed(state, entry), lastRange);
+    QCOMPARE(live.Commands().first() == QStringLiteral("S1"), highVoltage);
+    state.outputOn = false;
 
     // With the preference off every output is left in standby.
     state.autosetChecked = false;

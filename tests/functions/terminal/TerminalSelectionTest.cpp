@@ -17,6 +17,7 @@ private slots:
     void AmpereKeyWithNoPathInUse();
     void EnterInTheEntryLineWhileEnterIsDisabled();
     void CoilLimitBox();
+    void HistoryPickEndsTheWaitForAPath();
 };
 
 void TerminalSelectionTest::CoilPairSelectsBothButtons() {
@@ -25,8 +26,8 @@ void TerminalSelectionTest::CoilPairSelectsBothButtons() {
     w.Taken();
     // In the coil row: both buttons of the pair, then 0 A through the coil on range 11.
     w.ClickTerm(0);
-    QCOMPARE(w.Taken(),
-             (QStringList{"p16778240", "#2 Turn Coil", "p0", "R11", "O0", "S0", "#0.0000A (x2)"}));
+    QCOMPARE(w.Taken(), (QStringList{"S1", "p16778240", "#2 Turn Coil", "p0", "R11", "O0", "S0",
+                                     "#0.0000A (x2)"}));
     QCOMPARE(w.Selected(), (QList<int>{0, 6}));
     QCOMPARE(w.Bold(), (QList<int>{0, 6}));
     QCOMPARE(w.Display(), QStringLiteral("0.0000A"));
@@ -46,17 +47,20 @@ void TerminalSelectionTest::HighCurrentClickEndsOnLowCurrent() {
     w.Open();
     w.Taken();
     w.ClickTerm(5);
-    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "p16908288",
+    // Each switch of the adapter under the live output is preceded by standby.
+    QCOMPARE(w.Taken(), (QStringList{"S1", "p16843008", "#High I Terminals", "p0", "p16908288",
                                      "#Low I Terminals", "p0", "R6", "O0", "S0"}));
     QCOMPARE(w.Selected(), (QList<int>{4, 10}));
     QCOMPARE(w.Display(), QStringLiteral("0.000\u00B5A"));
 
     // Only a current above 2 A keeps HIGH CURRENT.
     w.Type(QStringLiteral("2.1A"));
-    QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "R11", "O2.1", "S0"}));
+    QCOMPARE(w.Taken(),
+             (QStringList{"S1", "p16843008", "#High I Terminals", "p0", "R11", "O2.1", "S0"}));
     QCOMPARE(w.Selected(), (QList<int>{5, 10}));
     w.Type(QStringLiteral("2A"));
-    QCOMPARE(w.Taken(), (QStringList{"p16908288", "#Low I Terminals", "p0", "R10", "O2", "S0"}));
+    QCOMPARE(w.Taken(),
+             (QStringList{"S1", "p16908288", "#Low I Terminals", "p0", "R10", "O2", "S0"}));
     QCOMPARE(w.Selected(), (QList<int>{4, 10}));
 }
 
@@ -222,6 +226,27 @@ void TerminalSelectionTest::CoilLimitBox() {
     QVERIFY(w.InStandby());
     // The wait for a current path goes on.
     QVERIFY(w.rig.state.CoilSelectPending);
+}
+
+void TerminalSelectionTest::HistoryPickEndsTheWaitForAPath() {
+    TerminalRig w;
+    w.Open();
+    w.Type(QStringLiteral("1V"));
+    w.Keys(QStringLiteral("50A"));
+    w.Taken();
+    // The pick sets 1 V again: the paths stop flashing and ENTER is enabled again.
+    w.PickHistory(1);
+    QCOMPARE(w.Taken(), (QStringList{"O1", "S0"}));
+    QVERIFY(!w.rig.state.CoilSelectPending);
+    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(w.EnterKey().isEnabled());
+    QCOMPARE(w.Bold(), (QList<int>{3, 9}));
+
+    // A path clicked now is a manual change: 0 A on the coil, never 1 V left on into it.
+    w.ClickTerm(6);
+    QCOMPARE(w.Taken(), (QStringList{"S1", "p16778240", "#2 Turn Coil", "p0", "R11", "O0", "S0",
+                                     "#0.0000A (x2)"}));
+    QCOMPARE(w.Display(), QStringLiteral("0.0000A"));
 }
 
 QTEST_MAIN(TerminalSelectionTest)

@@ -31,6 +31,9 @@ void TerminalTextTest::ConValSplitsNumberAndUnit_data() {
     QTest::newRow("micro u") << "2.5uA" << 2.5e-6 << "uA";
     QTest::newRow("no unit") << "50" << 50.0 << "";
     QTest::newRow("trailing point") << "10." << 10.0 << ".";
+    // The point ends the number; the prefix after it still counts, as the entry line reads.
+    QTest::newRow("point before milli") << "10.mA" << 0.01 << ".mA";
+    QTest::newRow("point before micro") << "5.uA" << 5e-6 << ".uA";
     QTest::newRow("mega") << "2MHz" << 2e6 << "MHz";
     QTest::newRow("kilo") << "1kHz" << 1e3 << "kHz";
     QTest::newRow("nano") << "47nF" << 4.7e-8 << "nF";
