@@ -83,6 +83,7 @@ private slots:
     void WindowClosedWhileItLoadsGivesTheChoiceBack();
     void ExitReleasesTheCalibrator();
     void ExitClosesAnOpenFunctionFirst();
+    void LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses();
     void SplashShowsVersionAndCloseOnlyForAbout();
     void ProgressBarAdvancesByTenUpToFull();
 };
@@ -326,6 +327,60 @@ void MainFormTest::ExitClosesAnOpenFunctionFirst() {
     main.close();
     const QStringList exit{QStringLiteral("S1"), QStringLiteral("R1"), QStringLiteral("O0")};
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + exit);
+}
+
+void MainFormTest::LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    rig.TakeWritten();
+    const Box lost = RecordingMessageBoxes::Exclamation(
+        QStringLiteral("Serial Communication Error"),
+        QStringLiteral("Serial communication error :\r\rDevice hung up"));
+
+    // Hung up while the window was open; the window's next line finds it still away.
+    rig.port.HangUp(QStringLiteral("Device hung up"));
+    rig.port.openError = QStringLiteral("No such file or directory");
+    window->Act([window] { window->Send(QStringLiteral("p2")); });
+    QCOMPARE(rig.boxes.shown, QList<Box>{lost});
+
+    // Back: the calibrator is set up again first, and the window that missed its settings closes
+    // without sending another line of its own.
+    rig.port.openError.clear();
+    window->Act([window] {
+        window->Send(QStringLiteral("p3"));
+        window->Send(QStringLiteral("p4"));
+    });
+    QTRY_VERIFY(!main.FindFunctionWindow(Tacho));
+    QCOMPARE(rig.TakeWritten(),
+             QStringList{MainForm::InitialisationCommand} + FunctionHost::ReleaseCommands);
+    QCOMPARE(rig.boxes.shown.size(), 2);
+    QCOMPARE(rig.boxes.shown.last(),
+             RecordingMessageBoxes::Information(
+                 MainForm::ReconnectedTitle,
+                 QStringLiteral("The port %1 is back and the calibrator is under computer control "
+                                "again.\r\rThe window \"%2\" was closed, because the calibrator "
+                                "missed its settings while the port was lost: open it again.")
+                     .arg(rig.link.PortName(), Tacho)));
+    QVERIFY(FunctionChoiceEnabled(main));
+
+    // Lost again, and the operator leaves: one box says the calibrator is not in standby.
+    OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    rig.TakeWritten();
+    rig.boxes.shown.clear();
+    rig.port.HangUp(QStringLiteral("Device hung up"));
+    rig.port.openError = QStringLiteral("No such file or directory");
+    main.close();
+    QVERIFY(rig.TakeWritten().isEmpty());
+    QCOMPARE(rig.boxes.shown,
+             (QList<Box>{lost, RecordingMessageBoxes::Exclamation(
+                                   MainForm::NotReleasedTitle,
+                                   QStringLiteral(
+                                       "The calibrator could not be put into standby: the port "
+                                       "%1 is lost.\r\rSwitch the calibrator's output to standby "
+                                       "at its front panel, then check the cable and the port.")
+                                       .arg(rig.link.PortName()))}));
 }
 
 void MainFormTest::SplashShowsVersionAndCloseOnlyForAbout() {

@@ -73,6 +73,8 @@ private slots:
     void ClosedPortReportsOnceAndLogsNothing();
     void FaultDuringTheWaitEndsTheExchange();
     void LostPortIsReportedOnceThenReopenedQuietly();
+    void PortLostWhileIdleIsReportedAtTheNextCommand();
+    void EndlessReplyEndsAtTheBound();
     void NestedExchangeNeverSharesAReply();
     void ErrorsWhileTheBoxIsOpenAreNotStacked();
 };
@@ -216,12 +218,63 @@ void CalibratorLinkTest::LostPortIsReportedOnceThenReopenedQuietly() {
     QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QStringLiteral("5*0\r\n"));
     QVERIFY(rig.port.IsOpen());
     QCOMPARE(rig.port.written, QStringList{QStringLiteral("v")});
+    QCOMPARE(rig.observer.restored, 1);
+    QCOMPARE(rig.link.Losses(), 1);
 
     // A port that was never open is reported every time, as at start-up.
     rig.port.Close();
     rig.link.SendCommand(QStringLiteral("T"));
     rig.link.SendCommand(QStringLiteral("T"));
     QCOMPARE(rig.observer.errors.size(), 3);
+}
+
+void CalibratorLinkTest::PortLostWhileIdleIsReportedAtTheNextCommand() {
+    Rig rig;
+    rig.port.HangUp(QStringLiteral("Device hung up"));
+    rig.port.openError = QStringLiteral("No such file or directory");
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("R64")), QString());
+    QCOMPARE(rig.observer.errors, QStringList{QStringLiteral("Device hung up")});
+    QVERIFY(rig.link.PortLost());
+    QCOMPARE(rig.link.Losses(), 1);
+
+    // Back again: the observer hears of it before anything is sent, and holds the command back.
+    rig.port.openError.clear();
+    rig.observer.passAfterRestore = false;
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("F1230")), QString());
+    QCOMPARE(rig.observer.restored, 1);
+    QVERIFY(!rig.link.PortLost());
+    QVERIFY(rig.port.written.isEmpty());
+    rig.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(rig.port.written, QStringList{QStringLiteral("v")});
+    QCOMPARE(rig.observer.restored, 1);
+    QCOMPARE(rig.observer.errors.size(), 1);
+}
+
+void CalibratorLinkTest::EndlessReplyEndsAtTheBound() {
+    Rig rig;
+    rig.observer.consoleShown = true;
+    rig.port.responder = [](const QString &) {
+        QList<Chunk> stream;
+        for (int i = 0; i < 300; ++i)
+            stream.append({0.05 + i * 0.1, "+1234567 STREAM\r\n"});
+        return stream;
+    };
+    double start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QString());
+    QVERIFY(rig.Elapsed(start) > 10.0 && rig.Elapsed(start) < 10.3);
+    const QString endless =
+        rig.link.PortName() +
+        QStringLiteral(": the device kept sending and never finished its reply");
+    QCOMPARE(rig.observer.errors, QStringList{endless});
+    QVERIFY(rig.observer.console.isEmpty());
+
+    // A flood ends at the bound of characters first.
+    rig.link.SetLimits({2.0, 10.0, 100});
+    start = rig.clock.Now();
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QString());
+    QVERIFY(rig.Elapsed(start) < 1.0);
+    QCOMPARE(rig.observer.errors, (QStringList{endless, endless}));
+    QVERIFY(!rig.link.PortLost());
 }
 
 void CalibratorLinkTest::NestedExchangeNeverSharesAReply() {
