@@ -149,6 +149,7 @@ PanelState TerminalForm::ReadState() const {
     state.selected = selector->Selection();
     state.currentPathInUse = selector->CurrentPathInUse();
     state.autosetChecked = autoCheck->isChecked();
+    state.outputOn = Controls::IsSelected(*onBut);
     state.coilSelectPending = context.state.CoilSelectPending;
     state.enabledPaths = selector->EnabledPaths();
     return state;

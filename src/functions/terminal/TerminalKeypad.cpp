@@ -42,16 +42,10 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
     Controls::Name(*kbText, QStringLiteral("KBText"));
     kbText->installEventFilter(this);
     kbText->lineEdit()->installEventFilter(this);
-    // Outside a pick the list has no current item, so that every pick makes one current: a text
-    // change while an item is current is the pick's own.
-    connect(kbText, &QComboBox::editTextChanged, this, [this](const QString &text) {
-        if (kbText->currentIndex() < 0)
-            entryBeforePick = text;
-    });
+    // Outside a pick the list has no current item, so that every pick makes one current.
     connect(kbText, &QComboBox::activated, this, [this](int index) {
-        const QString previousEntry = entryBeforePick;
         ForgetCurrentItem(Entry());
-        emit HistoryPicked(kbText->itemText(index), previousEntry);
+        emit HistoryPicked(kbText->itemText(index));
     });
     connect(command1, &ButtonArray::Clicked, this, &TerminalKeypad::KeyPressed);
 

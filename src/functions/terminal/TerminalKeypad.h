@@ -39,10 +39,9 @@ signals:
     void KeyPressed(int index);
     // Enter pressed in the entry line, whether or not the "ENTER" key is enabled.
     void EntryReturned();
-    // An item chosen from the opened history list (a click, or Enter in the list), which the
-    // entry line now shows in place of `previousEntry`. Wheel turns and arrow keys over the closed
-    // list choose nothing.
-    void HistoryPicked(const QString &item, const QString &previousEntry);
+    // An item chosen from the opened history list (a click, or Enter in the list); the entry line
+    // now shows it. Wheel turns and arrow keys over the closed list choose nothing.
+    void HistoryPicked(const QString &item);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,6 +52,4 @@ private:
 
     QComboBox *kbText;
     ButtonArray *command1;
-    // The entry line's text, except while a pick puts an item in it.
-    QString entryBeforePick;
 };

@@ -25,8 +25,8 @@ private slots:
     void RangeAutoselectOnlyKeepsItsFile();
     void FlagFileThatCannotBeCreated();
     void FlagFileThatCannotBeDeleted();
-    void ClickDuringAnExchangeIsNotTaken();
-    void HistoryPickDuringAnExchangeKeepsTheEntry();
+    void ClicksDuringAnExchangeFollowIt();
+    void HistoryPickDuringAnExchangeFollowsIt();
     void WheelAndArrowsOverTheEntryPickNothing();
     void ClosedDuringAnExchangeSendsNothingMore();
 };
@@ -266,55 +266,42 @@ void TerminalFormInputTest::FlagFileThatCannotBeDeleted() {
     QCOMPARE(w.Taken(), (QStringList{"R3", "O5", "S0"}));
 }
 
-void TerminalFormInputTest::ClickDuringAnExchangeIsNotTaken() {
+void TerminalFormInputTest::ClicksDuringAnExchangeFollowIt() {
     TerminalRig w;
     w.Open();
     w.Taken();
     QLineEdit &line = *w.form->Keypad().KBText().lineEdit();
-    line.setText(QStringLiteral("1V"));
-    // Serviced while "R2" waits for its reply: neither the button nor the box may act.
-    QTimer::singleShot(0, w.form, [&w] {
-        QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+    line.setText(QStringLiteral("11V"));
+    // Serviced while the range waits for its reply: a key, the autoset box and STAND BY wait for
+    // the running setting; STAND BY goes ahead of the others.
+    w.rig.DuringReplyTo(QStringLiteral("R3"), [&w] {
+        w.Key(QStringLiteral("2"));
         QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+        QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
     });
     QTest::keyClick(&line, Qt::Key_Return);
-    QCOMPARE(w.Taken(), (QStringList{"R2", "O1", "S0"}));
-    QVERIFY(w.OutputOn());
-    QVERIFY(w.form->AutoCheck().isChecked());
-    QVERIFY(!QFileInfo::exists(FlagPath(w, TerminalForm::AutoOnFile)));
-    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R2"));
+    // STAND BY first, then the unchecked autoset box's own "S1"; the key sends nothing.
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O11", "S0", "S1", "S1"}));
+    QVERIFY(!w.OutputOn());
+    QVERIFY(!w.form->AutoCheck().isChecked());
+    QVERIFY(QFileInfo::exists(FlagPath(w, TerminalForm::AutoOnFile)));
+    QCOMPARE(w.Entry(), QStringLiteral("2"));
+    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R3"));
 }
 
-void TerminalFormInputTest::HistoryPickDuringAnExchangeKeepsTheEntry() {
+void TerminalFormInputTest::HistoryPickDuringAnExchangeFollowsIt() {
     TerminalRig w;
     w.Open();
     w.Taken();
     w.form->Keypad().SetEntry(QStringLiteral("7"));
-    QString entryAfterPick;
-    // Serviced while "S0" waits for its reply: the pick is not taken, and the entry line gets back
-    // the text the drop-down replaced.
-    QTimer::singleShot(0, w.form, [&w, &entryAfterPick] {
-        w.PickHistory(0);
-        entryAfterPick = w.Entry();
-    });
+    // Picked while "S0" waits for its reply: the item is set once OUTPUT ON has ended.
+    w.rig.DuringReplyTo(QStringLiteral("S0"), [&w] { w.PickHistory(0); });
     QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
-    QCOMPARE(w.Taken(), QStringList{"S0"});
-    QCOMPARE(entryAfterPick, QStringLiteral("7"));
-    QCOMPARE(w.Entry(), QStringLiteral("7"));
-    QCOMPARE(w.OPLab(), QStringLiteral("7"));
-    QCOMPARE(w.HzLab(), QStringLiteral("DC"));
-
-    // Typed after that, and the same item picked again during an exchange.
-    QTest::keyClicks(w.form->Keypad().KBText().lineEdit(), QStringLiteral("m"));
-    QTimer::singleShot(0, w.form, [&w] { w.PickHistory(0); });
-    QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
-    QCOMPARE(w.Taken(), QStringList{"S1"});
-    QCOMPARE(w.Entry(), QStringLiteral("7m"));
-
-    // Picked once the exchange is over, the same item is taken.
-    w.PickHistory(0);
-    QCOMPARE(w.Taken(), (QStringList{"O0", "S0"}));
+    QCOMPARE(w.Taken(), (QStringList{"S0", "O0", "S0"}));
     QCOMPARE(w.Entry(), QString());
+    QCOMPARE(w.OPLab(), QString());
+    QCOMPARE(w.HzLab(), QStringLiteral("DC"));
+    QVERIFY(w.OutputOn());
     QCOMPARE(w.History(), QStringList(2, QStringLiteral("0.000mV : DC")));
 }
 
