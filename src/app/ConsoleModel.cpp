@@ -4,6 +4,12 @@ int ConsoleModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : Count();
 }
 
+QModelIndex ConsoleModel::index(int row, int column, const QModelIndex &parent) const {
+    if (row < 0 || row >= Count() || column != 0 || parent.isValid())
+        return {};
+    return createIndex(row, column);
+}
+
 QVariant ConsoleModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= Count())
         return {};

@@ -14,6 +14,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex &parent = {}) const override;
+    // The view asks for every row's index on each layout: answered without the general checks.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = {}) const override;
     // The display shows carriage returns and line feeds as "\r" and "\n"; Entry() gives the
     // text as received.
     QVariant data(const QModelIndex &index, int role) const override;

@@ -19,9 +19,11 @@ ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
     Controls::Name(*clipBut, QStringLiteral("ClipBut"));
     Controls::Name(*clearBut, QStringLiteral("ClearBut"));
     list->setModel(model);
-    // Uniform rows keep layout and scrolling constant-time however long the list grows.
+    // Uniform rows keep the layout cheap however long the list grows: no entry is asked its size.
+    // One pass lays out every row, so that the newest has its place when it is scrolled to; in
+    // batches, rows past the first batch had none and the view stopped following the newest.
     list->setUniformItemSizes(true);
-    list->setLayoutMode(QListView::Batched);
+    list->setLayoutMode(QListView::SinglePass);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
 

@@ -70,6 +70,7 @@ class MainFormTest : public QObject {
 private slots:
     void FunctionChoiceHasEightRowsWithTheLastHidden();
     void ConsoleShowsOnlyExchangesMadeWhileShown();
+    void ConsoleKeepsItsNewestEntryInView();
     void ConsoleCopiesTheSelectedEntry();
     void ClearingTheConsoleAsksFirst();
     void SerialErrorBox();
@@ -131,6 +132,28 @@ void MainFormTest::ConsoleShowsOnlyExchangesMadeWhileShown() {
     QVERIFY(!main.ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("also hidden"));
     QCOMPARE(model.Count(), 4);
+}
+
+void MainFormTest::ConsoleKeepsItsNewestEntryInView() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    main.ToggleConsole();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    rig.port.AnswerAll("1.2345");
+    QListView &list = main.DebugPanel().DebugList();
+    const ConsoleModel &model = main.DebugPanel().Model();
+    // As a polling window sees it: one exchange, then the event loop, again and again.
+    int offScreen = 0;
+    for (int i = 0; i < 300; ++i) {
+        rig.link.SendCommand(QStringLiteral("v"));
+        QCoreApplication::processEvents();
+        const QRect newest = list.visualRect(model.index(model.Count() - 1));
+        offScreen += !newest.intersects(list.viewport()->rect());
+    }
+    QCOMPARE(model.Count(), 600);
+    QVERIFY(list.viewport()->height() < 600 * list.sizeHintForRow(0)); // it had to scroll
+    QCOMPARE(offScreen, 0);
 }
 
 void MainFormTest::ConsoleCopiesTheSelectedEntry() {
