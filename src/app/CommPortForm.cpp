@@ -7,6 +7,7 @@
 #include "SerialPort.h"
 #include "SettingsFile.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -53,6 +54,9 @@ CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *p
         exitChosen = true;
         reject();
     });
+    // The port list's drop-down is a window of its own that takes the keys while it is open;
+    // asking for its view creates it now, so that the key is watched there too.
+    combo->view();
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
     installEventFilter(this);
@@ -79,8 +83,10 @@ void CommPortForm::Ok() {
     SerialPort &port = link.Port();
     port.SetPortNumber(combo->currentText().toInt());
     QString fault;
-    if (!SettingsFile::WritePortNumber(port.PortNumber()))
-        fault = QStringLiteral("Cannot write %1").arg(QLatin1String(SettingsFile::FileName));
+    QString why;
+    if (!SettingsFile::WritePortNumber(port.PortNumber(), &why))
+        fault =
+            QStringLiteral("Cannot write %1: %2").arg(QLatin1String(SettingsFile::FileName), why);
     else if (!port.Open())
         fault = port.ErrorString();
     if (fault.isEmpty()) {

@@ -34,12 +34,15 @@ int ReadPortNumber() {
     return static_cast<int>(std::trunc(value));
 }
 
-bool WritePortNumber(int number) {
+bool WritePortNumber(int number, QString *failure) {
     QFile file(QString::fromLatin1(FileName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     const QByteArray line = QByteArray::number(number) + "\r\n";
-    return file.write(line) == line.size() && file.flush();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(line) == line.size() &&
+        file.flush())
+        return true;
+    if (failure)
+        *failure = file.errorString();
+    return false;
 }
 
 } // namespace SettingsFile

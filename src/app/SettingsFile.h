@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 // "Settings.txt" in the current folder: one line, the port number.
 namespace SettingsFile {
 
@@ -8,7 +10,8 @@ inline constexpr char FileName[] = "Settings.txt";
 // The stored port number, or 0 when none is known (no file, an empty first field, or a value
 // that does not read as a usable port number).
 int ReadPortNumber();
-// Writes the number and a carriage return and line feed, replacing the file; false on failure.
-bool WritePortNumber(int number);
+// Writes the number and a carriage return and line feed, replacing the file; false on failure,
+// with the platform's description of the fault in `failure` when given.
+bool WritePortNumber(int number, QString *failure = nullptr);
 
 } // namespace SettingsFile

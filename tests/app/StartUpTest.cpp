@@ -4,7 +4,10 @@
 #include "DetectCalibrator.h"
 #include "ProgForm.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -85,7 +88,9 @@ private slots:
     void ExitInTheFirstDialogSendsNothing();
     void OfflineKeyEndsDetectionWithoutProbing();
     void OfflineKeyPressedTwiceProbesNormally();
+    void OfflineKeyWorksWhileThePortListIsOpen();
     void ChosenPortIsStoredEvenWhenItFails();
+    void UnwritableSettingsFileIsReportedWithItsDescription();
     void DialogOffersTwentyPortsAndTheCurrentOne();
     void ExitDuringInitialisationEndsTheProgram();
 };
@@ -215,6 +220,23 @@ void StartUpTest::OfflineKeyPressedTwiceProbesNormally() {
     QCOMPARE(rig.port.written, (QStringList{QStringLiteral("T"), Initialise}));
 }
 
+void StartUpTest::OfflineKeyWorksWhileThePortListIsOpen() {
+    AppRig rig;
+    rig.port.Close();
+    CommPortForm dialog(rig.link, rig.boxes);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.COMCombo().showPopup();
+    QWidget *popup = dialog.COMCombo().view()->window();
+    QTRY_VERIFY(popup->isVisible());
+    QTRY_VERIFY(QApplication::focusWidget() == dialog.COMCombo().view());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O);
+    QVERIFY(rig.link.OfflineMode());
+    QVERIFY(popup->isVisible());
+    QTest::keyClick(dialog.COMCombo().view(), Qt::Key_O);
+    QVERIFY(!rig.link.OfflineMode());
+}
+
 void StartUpTest::ChosenPortIsStoredEvenWhenItFails() {
     AppRig rig;
     rig.port.Close();
@@ -239,6 +261,28 @@ void StartUpTest::ChosenPortIsStoredEvenWhenItFails() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!rig.port.IsOpen());
     QCOMPARE(rig.port.opens, 2);
+}
+
+void StartUpTest::UnwritableSettingsFileIsReportedWithItsDescription() {
+    AppRig rig;
+    rig.port.Close();
+    rig.port.opens = 0;
+    // A folder in its place: no write succeeds, not even as root.
+    QVERIFY(QDir().mkdir(QStringLiteral("Settings.txt")));
+    QFile probe(QStringLiteral("Settings.txt"));
+    QVERIFY(!probe.open(QIODevice::WriteOnly));
+    QVERIFY(!probe.errorString().isEmpty());
+    CommPortForm dialog(rig.link, rig.boxes);
+    dialog.show();
+    Choose(dialog, 3);
+    QCOMPARE(rig.boxes.shown,
+             QList<Box>{RecordingMessageBoxes::Exclamation(
+                 QStringLiteral("Serial Communication Error"),
+                 QStringLiteral("Serial communication error :\r\rCannot write Settings.txt: "
+                                "%1\r\rClick OK to continue.")
+                     .arg(probe.errorString()))});
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(rig.port.opens, 0);
 }
 
 void StartUpTest::DialogOffersTwentyPortsAndTheCurrentOne() {
