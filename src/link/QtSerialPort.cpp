@@ -2,9 +2,27 @@
 
 #include "PortDevice.h"
 
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 constexpr qint64 ReceiveBufferSize = 1024;
 constexpr int TransmitTimeoutMs = 1000;
+
+// Whether this user may read and write the device. Qt reports a port held by another program
+// (its lock file, or the exclusive mode it set: EBUSY) as a permission error too; when the user
+// has the rights, that is what the error means.
+bool MayUse(const QString &device) {
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0;
+#else
+    Q_UNUSED(device);
+    return true; // Windows reports a port opened by another program as access denied
+#endif
+}
 
 bool IsLineFault(QSerialPort::SerialPortError kind) {
     return kind == QSerialPort::ResourceError || kind == QSerialPort::ReadError ||
@@ -47,7 +65,8 @@ bool QtSerialPort::Open() {
     if (!port.open(QIODevice::ReadWrite)) {
         error = QStringLiteral("%1: %2").arg(device, port.errorString());
         if (port.error() == QSerialPort::PermissionError)
-            error += QStringLiteral(" (is this user in the 'dialout' group?)");
+            error += MayUse(device) ? QStringLiteral(" (the port is in use by another program)")
+                                    : QStringLiteral(" (is this user in the 'dialout' group?)");
         port.clearError();
         openFailure = error;
         return false;

@@ -76,6 +76,8 @@ private slots:
     void PortNumbersMapToDevices();
     void ExchangesBytesOverTheLine();
     void MissingDeviceIsReportedWithItsDescription();
+    void BusyPortSaysSo();
+    void RefusedPortNamesTheGroup();
     void HangUpEndsWithOneErrorAndClosesThePort();
 };
 
@@ -130,6 +132,34 @@ void QtSerialPortTest::MissingDeviceIsReportedWithItsDescription() {
     // An exchange on the closed port then says why it could not be opened.
     QVERIFY(!port.Write("T\r"));
     QCOMPARE(port.ErrorString(), QStringLiteral("Port not open (%1)").arg(openFailure));
+}
+
+void QtSerialPortTest::BusyPortSaysSo() {
+    PseudoPort line(7);
+    QtSerialPort holder; // the other program
+    holder.SetPortNumber(7);
+    QVERIFY2(holder.Open(), qPrintable(holder.ErrorString()));
+    QtSerialPort port;
+    port.SetPortNumber(7);
+    QVERIFY(!port.Open());
+    // Qt's own words, then what they mean here.
+    const QString busy = port.ErrorString();
+    QVERIFY2(busy.startsWith(PortDevice(7) + QStringLiteral(": ")), qPrintable(busy));
+    QVERIFY2(busy.endsWith(QStringLiteral(" (the port is in use by another program)")),
+             qPrintable(busy));
+    QVERIFY(!busy.contains(QStringLiteral("dialout")));
+}
+
+void QtSerialPortTest::RefusedPortNamesTheGroup() {
+    if (geteuid() == 0)
+        QSKIP("root may open any device");
+    PseudoPort line(8);
+    QVERIFY(QFile::setPermissions(QFile::symLinkTarget(PortDevice(8)), QFile::Permissions()));
+    QtSerialPort port;
+    port.SetPortNumber(8);
+    QVERIFY(!port.Open());
+    QVERIFY2(port.ErrorString().endsWith(QStringLiteral(" (is this user in the 'dialout' group?)")),
+             qPrintable(port.ErrorString()));
 }
 
 void QtSerialPortTest::HangUpEndsWithOneErrorAndClosesThePort() {
