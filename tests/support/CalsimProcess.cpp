@@ -1,6 +1,7 @@
 #include "CalsimProcess.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -25,4 +26,16 @@ void CalsimProcess::Stop() {
     if (!process.waitForFinished(5000))
         process.kill();
     process.waitForFinished(5000);
+}
+
+QStringList CalsimProcess::LoggedLines(const QString &logFile) {
+    QFile file(logFile);
+    QStringList lines;
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (!line.isEmpty())
+            lines.append(QString::fromLatin1(line.mid(line.indexOf(' ') + 1)));
+    }
+    return lines;
 }

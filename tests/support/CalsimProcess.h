@@ -11,8 +11,13 @@ public:
     ~CalsimProcess();
 
     bool IsReady() const { return ready; }
+    // False once calsim has ended, whether stopped or by itself (a hang-up).
+    bool IsRunning() const { return process.state() != QProcess::NotRunning; }
     // Ends calsim and waits for it; the link disappears with it.
     void Stop();
+
+    // The command lines a calsim log holds, in order, without their time stamps.
+    static QStringList LoggedLines(const QString &logFile);
 
 private:
     QProcess process;

@@ -1,12 +1,25 @@
 #include "RecordingMessageBoxes.h"
 
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 MessageBoxes::Answer RecordingMessageBoxes::Show(Icon icon, Buttons buttons, const QString &title,
                                                  const QString &text) {
     shown.append({icon, buttons, title, text});
+    deepest = std::max(deepest, ++depth);
+    if (holdMs > 0) {
+        // A nested event loop, as a modal box runs: it services timers and clicks, and leaves
+        // deletions asked for outside it until control is back there.
+        QEventLoop loop;
+        QTimer::singleShot(holdMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     if (whileShown)
         whileShown();
+    --depth;
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
