@@ -1,10 +1,12 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -36,6 +38,30 @@ Digits Decompose(double value) {
     d.digits = mantissa;
     d.exponent = std::stoi(text.substr(e + 1)) + 1;
     return d;
+}
+
+// The power of ten of a number text's first significant digit, its written exponent included:
+// 2 for "123.4", -3 for "0.00123", 4 for "-5e4". The exponent saturates far beyond any double's
+// range. The text is as LeadingNumber collects it, with at least one non-zero digit.
+long long DecimalOrder(std::string_view number) {
+    constexpr long long saturation = 1'000'000;
+    const size_t e = number.find('e');
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        const bool negative = number.substr(e + 1).starts_with('-');
+        for (const char c : number.substr(e + 1)) {
+            if (c >= '0' && c <= '9')
+                exponent = std::min(exponent * 10 + (c - '0'), saturation);
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::string_view mantissa = number.substr(0, e);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    const long long order = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    return order + exponent;
 }
 
 QString Plain(const Digits &d, bool leadingZero) {
@@ -118,8 +144,10 @@ double LeadingNumber(QStringView text) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(first, number.c_str() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
-        const bool tiny = number.find("e-") != std::string::npos;
-        const double magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large or too small for a double: the order of magnitude tells which, whatever the
+        // sign of the written exponent ("1" and 310 zeros then "e-1" is 1e309, far too large).
+        const double magnitude =
+            DecimalOrder(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
         return number.front() == '-' ? -magnitude : magnitude;
     }
     return value;

@@ -61,6 +61,19 @@ void NumberTextTest::LeadingNumberOverflowRefusesEveryRange() {
     const QString hundredDigits(100, QLatin1Char('9'));
     QVERIFY(NumberText::LeadingNumber(hundredDigits) > 9e99);
     QVERIFY(!std::isnan(NumberText::LeadingNumber(QString(10000, QLatin1Char('9')))));
+    // The written exponent's sign does not decide: 1 and 310 zeros, tenfold less, is 1e309.
+    const QString ones = u'1' + QString(310, QLatin1Char('0'));
+    QCOMPARE(NumberText::LeadingNumber(ones + QStringLiteral("e-1")),
+             std::numeric_limits<double>::infinity());
+    QCOMPARE(NumberText::LeadingNumber(u'-' + ones + QStringLiteral("e-1")),
+             -std::numeric_limits<double>::infinity());
+    QCOMPARE(
+        NumberText::LeadingNumber(u'1' + QString(300, QLatin1Char('0')) + QStringLiteral("e-1")),
+        1e299);
+    // Nor does it the other way: a fraction far below the smallest double stays tiny.
+    QCOMPARE(NumberText::LeadingNumber(QStringLiteral("0.") + QString(400, QLatin1Char('0')) +
+                                       QStringLiteral("1e5")),
+             0.0);
 }
 
 void NumberTextTest::DecimalCommaLocaleChangesNothing() {

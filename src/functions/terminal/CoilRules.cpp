@@ -27,7 +27,9 @@ InformBox LimitBox(int turns) {
 }
 
 QString DisplayLabel(QStringView display, int turns) {
-    return u'#' + display.toString() + QStringLiteral(" (x") + QString::number(turns) + u')';
+    QString text = display.toString();
+    text.replace(u'\u00B5', u'u');
+    return u'#' + text + QStringLiteral(" (x") + QString::number(turns) + u')';
 }
 
 } // namespace CoilRules

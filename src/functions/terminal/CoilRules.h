@@ -26,7 +26,8 @@ bool ExceedsLimit(double value, int turns);
 // The box shown instead of setting such a current.
 InformBox LimitBox(int turns);
 
-// The calibrator's display label for an output through a coil: "#50.0000A (x2)".
+// The calibrator's display label for an output through a coil: "#50.0000A (x2)". The line is
+// plain ASCII like every command line: the readout's micro sign goes as "u" ("#100.000uA (x2)").
 QString DisplayLabel(QStringView display, int turns);
 
 } // namespace CoilRules

@@ -497,9 +497,13 @@ void TerminalPanelTest::CoilLabelShowsReadoutBeforeKey_data() {
     QTest::newRow("milliamperes on 2 turns")
         << int(OutputPoint::Coil2) << "10.0000mA"
         << QStringList{"R11", "O.005", "S0", "#10.0000mA (x2)"} << "0.0100A";
+    // Command lines are plain ASCII: the label writes the readout's micro sign as "u".
     QTest::newRow("microamperes on 50 turns")
         << int(OutputPoint::Coil50) << QStringLiteral("0.000\u00B5A")
-        << QStringList{"R11", "O0", "S0", QStringLiteral("#0.000\u00B5A (x50)")} << "0.0000A";
+        << QStringList{"R11", "O0", "S0", "#0.000uA (x50)"} << "0.0000A";
+    QTest::newRow("microamperes on 2 turns")
+        << int(OutputPoint::Coil2) << QStringLiteral("100.000\u00B5A")
+        << QStringList{"R11", "O5E-05", "S0", "#100.000uA (x2)"} << "0.0001A";
     QTest::newRow("readout wider than the new one")
         << int(OutputPoint::Coil10) << "0.0100A"
         << QStringList{"R11", "O.001", "S0", "#0.0100A (x10)"} << "0.0100A";
