@@ -238,9 +238,9 @@ bool Complete(const QString &reply) {
 }
 
 const CalibratorLink::Limits Usual;
-const CalibratorLink::Limits Silence{0.15, 10.0, 64 * 1024};
+const CalibratorLink::Limits Silence{.silenceSeconds = 0.15};
 // The bound comes first: a stream that pauses under load must not end by silence.
-const CalibratorLink::Limits Bound{1.0, 0.25, 64 * 1024};
+const CalibratorLink::Limits Bound{.silenceSeconds = 1.0, .exchangeSeconds = 0.25};
 
 const QList<Mode> &Modes() {
     static const QList<Mode> modes{
@@ -357,7 +357,12 @@ void FaultMatrixTest::RunScenario(int portNumber) {
     QVERIFY2(took >= m.firstSeconds && took < m.firstSeconds + 1.0,
              qPrintable(QString::number(took)));
 
+    const double opened = bench.clock.Now();
     bench.main->OpenFunction(w.index);
+    const double opening = bench.clock.Now() - opened;
+    // Each set-up exchange, too, ends at the limit that ends it, a poll step or so later.
+    QVERIFY2(opening < static_cast<double>(w.setUp.size()) * (m.firstSeconds + 0.4) + 0.5,
+             qPrintable(QStringLiteral("%1 s for %2 lines").arg(opening).arg(w.setUp.size())));
     QPointer<FunctionWindow> form = bench.main->FindFunctionWindow(title);
     QVERIFY(form);
     QStringList expected = QStringList{Init} + w.setUp;
