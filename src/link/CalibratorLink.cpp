@@ -37,6 +37,8 @@ QString CalibratorLink::SendCommand(const QString &command) {
     }
     if (!PortReady())
         return QString();
+    if (lateReplyPossible && port.IsOpen())
+        DrainLateReply();
 
     Exchange exchange{command, {}, 0, false};
     Exchange *outer = running;
@@ -60,7 +62,7 @@ bool CalibratorLink::PortReady() {
     if (!portLost && port.Lost()) {
         // Hung up while no exchange ran: reported now, once, before the port is tried again.
         NoteLoss();
-        ReportError(port.ErrorString());
+        ReportError(QStringLiteral("%1: %2").arg(PortName(), port.ErrorString()));
     }
     if (!portLost)
         return true;
@@ -77,6 +79,26 @@ void CalibratorLink::NoteLoss() {
     ++losses;
 }
 
+void CalibratorLink::DrainLateReply() {
+    const double start = clock.Now();
+    bool heard = false;
+    // A nested exchange started from the events serviced here drains in its place.
+    while (lateReplyPossible && clock.Now() - start < limits.lateReplySeconds) {
+        if (observer)
+            observer->ProcessEvents();
+        qint64 waiting = 0;
+        if (!lateReplyPossible || !port.CountWaiting(waiting))
+            break;
+        if (waiting == 0 && heard)
+            break; // it came, and the line is quiet again
+        QByteArray late;
+        if (waiting > 0 && port.ReadAll(late))
+            heard = true;
+        WaitSeconds(PollSeconds);
+    }
+    lateReplyPossible = false;
+}
+
 CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool serviceEvents) {
     while (!exchange.reply.endsWith(Marker)) {
         if (serviceEvents && observer) {
@@ -88,8 +110,10 @@ CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool service
         if (!port.CountWaiting(waiting))
             return Outcome::Fault;
         const double elapsed = clock.Now() - exchange.started;
-        if (elapsed > limits.silenceSeconds && waiting == 0)
+        if (elapsed > limits.silenceSeconds && waiting == 0) {
+            lateReplyPossible = true;
             break;
+        }
         if (elapsed > limits.exchangeSeconds || exchange.reply.size() > limits.exchangeBytes)
             return Outcome::Endless;
         if (!port.ReadAll(exchange.reply))
@@ -106,7 +130,7 @@ void CalibratorLink::Complete(Exchange &exchange, Outcome outcome) {
         Log(exchange.command, QString::fromLatin1(exchange.reply));
         break;
     case Outcome::Fault:
-        ReportError(port.ErrorString());
+        ReportError(QStringLiteral("%1: %2").arg(PortName(), port.ErrorString()));
         break;
     case Outcome::Endless:
         exchange.reply.clear();

@@ -17,6 +17,10 @@ class SerialPort;
 // the observer is told first, so that the calibrator is set up again before anything else reaches
 // it.
 //
+// An exchange that ended by silence may still get its reply later: before the next command the
+// line is drained until that reply has come and gone (or for a bound), so that a late reply is
+// never read as the reply to the next command.
+//
 // A device that keeps sending without ever ending its reply (a meter in continuous output on the
 // wrong port) would hold an exchange for ever; an exchange therefore ends, reported, after a bound
 // of time or of characters without the marker, and returns an empty reply.
@@ -34,6 +38,9 @@ public:
         double exchangeSeconds = 10.0;
         // ...or after this many characters.
         qsizetype exchangeBytes = 64 * 1024;
+        // After an exchange that ended by silence, a late reply is awaited this long before the
+        // next command, and discarded.
+        double lateReplySeconds = 1.0;
     };
 
     CalibratorLink(SerialPort &port, Clock &clock);
@@ -78,6 +85,8 @@ private:
     // port stays lost, or when the observer holds back the command that found it back.
     bool PortReady();
     void NoteLoss();
+    // Discards a reply still on its way to an exchange that ended by silence.
+    void DrainLateReply();
     void ReportError(const QString &description);
     void Log(const QString &command, const QString &reply);
 
@@ -88,6 +97,7 @@ private:
     bool offline = false;
     bool reportingError = false;
     bool portLost = false;
+    bool lateReplyPossible = false;
     int losses = 0;
     Exchange *running = nullptr;
 };

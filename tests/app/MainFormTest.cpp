@@ -201,10 +201,10 @@ void MainFormTest::SerialErrorBox() {
     rig.Main();
     rig.port.Close();
     QCOMPARE(rig.link.SendCommand(QStringLiteral("T")), QString());
-    QCOMPARE(rig.boxes.shown,
-             QList<Box>{RecordingMessageBoxes::Exclamation(
-                 QStringLiteral("Serial Communication Error"),
-                 QStringLiteral("Serial communication error :\r\rPort not open"))});
+    QCOMPARE(rig.boxes.shown, QList<Box>{RecordingMessageBoxes::Exclamation(
+                                  QStringLiteral("Serial Communication Error"),
+                                  QStringLiteral("Serial communication error :\r\r") +
+                                      rig.link.PortName() + QStringLiteral(": Port not open"))});
 }
 
 void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
@@ -360,7 +360,8 @@ void MainFormTest::LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses() {
     rig.TakeWritten();
     const Box lost = RecordingMessageBoxes::Exclamation(
         QStringLiteral("Serial Communication Error"),
-        QStringLiteral("Serial communication error :\r\rDevice hung up"));
+        QStringLiteral("Serial communication error :\r\r") + rig.link.PortName() +
+            QStringLiteral(": Device hung up"));
 
     // Hung up while the window was open; the window's next line finds it still away.
     rig.port.HangUp(QStringLiteral("Device hung up"));

@@ -166,10 +166,11 @@ void StartUpTest::MissingStoredPortReportsThenAsks() {
     }};
     QVERIFY(!DetectCalibrator(rig.link, rig.Main(), dialogs.Ask()));
     // The open fails silently; the probe on the closed port is what reports it.
-    QCOMPARE(rig.boxes.shown,
-             QList<Box>{RecordingMessageBoxes::Exclamation(
-                 QStringLiteral("Serial Communication Error"),
-                 QStringLiteral("Serial communication error :\r\rPort not open"))});
+    QCOMPARE(
+        rig.boxes.shown,
+        QList<Box>{RecordingMessageBoxes::Exclamation(
+            QStringLiteral("Serial Communication Error"),
+            QStringLiteral("Serial communication error :\r\rCOM9 (/dev/ttyS8): Port not open"))});
     QCOMPARE(dialogs.messages, QStringList{NotDetected});
     QVERIFY(rig.port.written.isEmpty());
 }

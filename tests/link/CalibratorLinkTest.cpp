@@ -75,6 +75,7 @@ private slots:
     void LostPortIsReportedOnceThenReopenedQuietly();
     void PortLostWhileIdleIsReportedAtTheNextCommand();
     void EndlessReplyEndsAtTheBound();
+    void LateReplyIsNeverReadAsTheNextOne();
     void NestedExchangeNeverSharesAReply();
     void ErrorsWhileTheBoxIsOpenAreNotStacked();
 };
@@ -178,7 +179,8 @@ void CalibratorLinkTest::ClosedPortReportsOnceAndLogsNothing() {
     rig.observer.consoleShown = true;
     rig.port.Close();
     QCOMPARE(rig.link.SendCommand(QStringLiteral("T")), QString());
-    QCOMPARE(rig.observer.errors, QStringList{QStringLiteral("Port not open")});
+    QCOMPARE(rig.observer.errors,
+             QStringList{rig.link.PortName() + QStringLiteral(": Port not open")});
     QVERIFY(rig.observer.console.isEmpty());
     QVERIFY(rig.port.written.isEmpty());
 }
@@ -193,7 +195,8 @@ void CalibratorLinkTest::FaultDuringTheWaitEndsTheExchange() {
     };
     const double start = rig.clock.Now();
     QCOMPARE(rig.link.SendCommand(QStringLiteral("v")), QString());
-    QCOMPARE(rig.observer.errors, QStringList{QStringLiteral("Device vanished")});
+    QCOMPARE(rig.observer.errors,
+             QStringList{rig.link.PortName() + QStringLiteral(": Device vanished")});
     QVERIFY(rig.Elapsed(start) < 0.5);
     QVERIFY(!rig.port.IsOpen());
 }
@@ -233,7 +236,8 @@ void CalibratorLinkTest::PortLostWhileIdleIsReportedAtTheNextCommand() {
     rig.port.HangUp(QStringLiteral("Device hung up"));
     rig.port.openError = QStringLiteral("No such file or directory");
     QCOMPARE(rig.link.SendCommand(QStringLiteral("R64")), QString());
-    QCOMPARE(rig.observer.errors, QStringList{QStringLiteral("Device hung up")});
+    QCOMPARE(rig.observer.errors,
+             QStringList{rig.link.PortName() + QStringLiteral(": Device hung up")});
     QVERIFY(rig.link.PortLost());
     QCOMPARE(rig.link.Losses(), 1);
 
@@ -275,6 +279,38 @@ void CalibratorLinkTest::EndlessReplyEndsAtTheBound() {
     QVERIFY(rig.Elapsed(start) < 1.0);
     QCOMPARE(rig.observer.errors, (QStringList{endless, endless}));
     QVERIFY(!rig.link.PortLost());
+}
+
+void CalibratorLinkTest::LateReplyIsNeverReadAsTheNextOne() {
+    Rig rig;
+    // Each line is answered with its own name 2.5 s after it was written, past the silence rule.
+    rig.port.responder = [](const QString &line) {
+        return QList<Chunk>{{2.5, line.toLatin1() + FakeSerialPort::Marker}};
+    };
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("A")), QString());
+    rig.port.responder = [](const QString &line) {
+        return QList<Chunk>{{0.5, line.toLatin1() + FakeSerialPort::Marker}};
+    };
+    double start = rig.clock.Now();
+    // The late "A" would arrive first in the next exchange: it is drained before "B" goes out.
+    QCOMPARE(rig.link.SendCommand(QStringLiteral("B")), QStringLiteral("B*0\r\n"));
+    QVERIFY(rig.Elapsed(start) < 1.5);
+
+    // After an exchange that got its reply nothing is awaited.
+    start = rig.clock.Now();
+    rig.link.SendCommand(QStringLiteral("C"));
+    QVERIFY(rig.Elapsed(start) <= 0.71);
+
+    // A device that stays silent costs the drain's bound once more, no longer.
+    rig.port.responder = [](const QString &) {
+        return QList<Chunk>{};
+    };
+    rig.link.SendCommand(QStringLiteral("D"));
+    start = rig.clock.Now();
+    rig.link.SendCommand(QStringLiteral("E"));
+    QVERIFY(rig.Elapsed(start) > 3.0 && rig.Elapsed(start) < 3.4);
+    QCOMPARE(rig.port.written, (QStringList{"A", "B", "C", "D", "E"}));
+    QVERIFY(rig.observer.errors.isEmpty());
 }
 
 void CalibratorLinkTest::NestedExchangeNeverSharesAReply() {

@@ -283,7 +283,8 @@ void ContFormTest::LostPortStopsPollingWithOneError() {
     w.rig.TakeWritten();
     w.rig.port.ioError = QStringLiteral("Device unplugged");
     w.form->ContTimer().Tick();
-    QCOMPARE(w.rig.observer.errors, QStringList{QStringLiteral("Device unplugged")});
+    QCOMPARE(w.rig.observer.errors,
+             QStringList{w.rig.link.PortName() + QStringLiteral(": Device unplugged")});
     QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("0.0mA"));
     QVERIFY(w.form->SampleLab().isHidden());
 

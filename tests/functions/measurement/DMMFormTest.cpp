@@ -340,7 +340,8 @@ void DMMFormTest::LostPortStopsPollingWithOneError() {
     w.rig.TakeWritten();
     w.rig.port.ioError = QStringLiteral("Device unplugged");
     w.form->ReadTimer().Tick();
-    QCOMPARE(w.rig.observer.errors, QStringList{QStringLiteral("Device unplugged")});
+    QCOMPARE(w.rig.observer.errors,
+             QStringList{w.rig.link.PortName() + QStringLiteral(": Device unplugged")});
     QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
 
     // While the device stays away: no more boxes, whatever the operator does.
