@@ -3,6 +3,8 @@
 #include "NumberText.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -10,6 +12,18 @@
 namespace {
 // A settings file larger than this is not a port number; reading stops here.
 constexpr qint64 MaximumRead = 4096;
+
+// QSaveFile refuses a folder in the file's place, and a file it may not write, in words of its
+// own before it tries anything. Opening the existing file for appending, which changes nothing in
+// it, gets the system's description of that refusal for the operator.
+QString Refusal(const QString &name, const QString &saveFileWords) {
+    if (!QFileInfo::exists(name))
+        return saveFileWords;
+    QFile probe(name);
+    return probe.open(QIODevice::Append | QIODevice::ExistingOnly) ? saveFileWords
+                                                                   : probe.errorString();
+}
+
 } // namespace
 
 namespace SettingsFile {
@@ -35,10 +49,19 @@ int ReadPortNumber() {
 }
 
 bool WritePortNumber(int number, QString *failure) {
-    QFile file(QString::fromLatin1(FileName));
+    // The number goes to a new file beside the old one, which replaces it only once written
+    // whole: a failed write or a program killed midway leaves the old file as it was.
+    const QString name = QString::fromLatin1(FileName);
+    QSaveFile file(name);
     const QByteArray line = QByteArray::number(number) + "\r\n";
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(line) == line.size() &&
-        file.flush())
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (failure)
+            *failure = Refusal(name, file.errorString());
+        return false;
+    }
+    // commit() does not see a failed flush of the buffered line (a full disk) and would put the
+    // short file in place: the flush is checked here, and on failure the new file is discarded.
+    if (file.write(line) == line.size() && file.flush() && file.commit())
         return true;
     if (failure)
         *failure = file.errorString();

@@ -10,8 +10,9 @@ inline constexpr char FileName[] = "Settings.txt";
 // The stored port number, or 0 when none is known (no file, an empty first field, or a value
 // that does not read as a usable port number).
 int ReadPortNumber();
-// Writes the number and a carriage return and line feed, replacing the file; false on failure,
-// with the platform's description of the fault in `failure` when given.
+// Writes the number and a carriage return and line feed, replacing the file whole; false on
+// failure, with the old file untouched and the platform's description of the fault in `failure`
+// when given.
 bool WritePortNumber(int number, QString *failure = nullptr);
 
 } // namespace SettingsFile

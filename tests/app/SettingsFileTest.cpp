@@ -5,21 +5,72 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <optional>
+#include <system_error>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+enum Fault { WriteRefused, FullFileSystem, ReadOnlyFolder };
+
+QString SystemWords(int code) {
+    return QString::fromStdString(std::generic_category().message(code));
+}
+
+// While it lives, no file of this process may grow: every write fails, as root too, while
+// creating, truncating and renaming still work.
+class NoFileGrowth {
+public:
+    NoFileGrowth() {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit none = saved;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoFileGrowth() { setrlimit(RLIMIT_FSIZE, &saved); }
+
+private:
+    rlimit saved;
+};
+
+} // namespace
+
 class SettingsFileTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void ReadsTheFirstField_data();
     void ReadsTheFirstField();
     void MissingFileMeansNoPort();
     void WritesExactlyTheNumberAndALineEnd();
+    void FailedWriteLeavesTheFolderAsItWas_data();
+    void FailedWriteLeavesTheFolderAsItWas();
 
 private:
     void Store(const QByteArray &bytes);
+    QByteArray Stored() const;
+    QStringList Files() const;
+    // Makes the current folder a small file system of its own; false where this may not mount.
+    bool MountSmallFileSystem();
     QTemporaryDir *folder = nullptr;
     QString previous;
+    QString mountPoint;
 };
+
+void SettingsFileTest::initTestCase() {
+    // Mounts made by this test stay in a namespace of its own where it may have one, so that a
+    // test that stops midway leaves none behind.
+    if (unshare(CLONE_NEWNS) == 0)
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+}
 
 void SettingsFileTest::init() {
     folder = new QTemporaryDir;
@@ -29,6 +80,10 @@ void SettingsFileTest::init() {
 
 void SettingsFileTest::cleanup() {
     QDir::setCurrent(previous);
+    QFile::setPermissions(folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!mountPoint.isEmpty())
+        umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH);
+    mountPoint.clear();
     delete folder;
 }
 
@@ -36,6 +91,24 @@ void SettingsFileTest::Store(const QByteArray &bytes) {
     QFile file(QStringLiteral("Settings.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QByteArray SettingsFileTest::Stored() const {
+    QFile file(QStringLiteral("Settings.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList SettingsFileTest::Files() const {
+    return QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+bool SettingsFileTest::MountSmallFileSystem() {
+    const QString path = folder->filePath(QStringLiteral("mounted"));
+    if (!QDir().mkdir(path) ||
+        mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=16k") != 0)
+        return false;
+    mountPoint = path;
+    return QDir::setCurrent(path);
 }
 
 void SettingsFileTest::ReadsTheFirstField_data() {
@@ -69,9 +142,63 @@ void SettingsFileTest::MissingFileMeansNoPort() {
 void SettingsFileTest::WritesExactlyTheNumberAndALineEnd() {
     Store("99999 and some old text that is longer\r\n");
     QVERIFY(SettingsFile::WritePortNumber(3));
-    QFile file(QStringLiteral("Settings.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("3\r\n"));
+    QCOMPARE(Stored(), QByteArray("3\r\n"));
+    QCOMPARE(Files(), QStringList{QStringLiteral("Settings.txt")});
+}
+
+void SettingsFileTest::FailedWriteLeavesTheFolderAsItWas_data() {
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QByteArray>("old");
+    QTest::newRow("write refused, old file") << int(WriteRefused) << QByteArray("9\r\n");
+    QTest::newRow("write refused, no file") << int(WriteRefused) << QByteArray();
+    QTest::newRow("full file system, old file") << int(FullFileSystem) << QByteArray("9\r\n");
+    QTest::newRow("full file system, no file") << int(FullFileSystem) << QByteArray();
+    QTest::newRow("read-only folder, old file") << int(ReadOnlyFolder) << QByteArray("9\r\n");
+}
+
+void SettingsFileTest::FailedWriteLeavesTheFolderAsItWas() {
+    QFETCH(int, fault);
+    QFETCH(QByteArray, old);
+    // Root writes whatever the permission bits say: its folder is made read-only by mounting.
+    const bool root = geteuid() == 0;
+    if ((fault == FullFileSystem || (fault == ReadOnlyFolder && root)) && !MountSmallFileSystem())
+        QSKIP("this process may not mount a small file system");
+    if (!old.isEmpty())
+        Store(old);
+    std::optional<NoFileGrowth> noGrowth;
+    int expected = 0;
+    switch (fault) {
+    case WriteRefused:
+        noGrowth.emplace();
+        expected = EFBIG;
+        break;
+    case FullFileSystem: {
+        QFile filler(QStringLiteral("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        expected = ENOSPC;
+        break;
+    }
+    case ReadOnlyFolder:
+        if (root)
+            QCOMPARE(mount(nullptr, QFile::encodeName(mountPoint).constData(), nullptr,
+                           MS_REMOUNT | MS_RDONLY, nullptr),
+                     0);
+        else
+            QVERIFY(QFile::setPermissions(QDir::currentPath(), QFile::ReadOwner | QFile::ExeOwner));
+        expected = root ? EROFS : EACCES;
+        break;
+    }
+    const QStringList before = Files();
+
+    QString failure;
+    QVERIFY(!SettingsFile::WritePortNumber(3, &failure));
+    noGrowth.reset();
+    QCOMPARE(failure, SystemWords(expected));
+    QCOMPARE(Files(), before);
+    QCOMPARE(Stored(), old);
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)
