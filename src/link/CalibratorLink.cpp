@@ -83,7 +83,11 @@ void CalibratorLink::DrainLateReply() {
     const double start = clock.Now();
     bool heard = false;
     // A nested exchange started from the events serviced here drains in its place.
-    while (lateReplyPossible && clock.Now() - start < limits.lateReplySeconds) {
+    while (lateReplyPossible) {
+        if (clock.Now() - start >= limits.lateReplySeconds) {
+            deviceSilent = !heard;
+            break;
+        }
         if (observer)
             observer->ProcessEvents();
         qint64 waiting = 0;
@@ -111,13 +115,15 @@ CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool service
             return Outcome::Fault;
         const double elapsed = clock.Now() - exchange.started;
         if (elapsed > limits.silenceSeconds && waiting == 0) {
-            lateReplyPossible = true;
+            lateReplyPossible = exchange.reply.isEmpty() && !deviceSilent;
             break;
         }
         if (elapsed > limits.exchangeSeconds || exchange.reply.size() > limits.exchangeBytes)
             return Outcome::Endless;
         if (!port.ReadAll(exchange.reply))
             return Outcome::Fault;
+        if (!exchange.reply.isEmpty())
+            deviceSilent = false;
         WaitSeconds(PollSeconds);
     }
     return port.ReadAll(exchange.reply) ? Outcome::Complete : Outcome::Fault;

@@ -17,9 +17,11 @@ class SerialPort;
 // the observer is told first, so that the calibrator is set up again before anything else reaches
 // it.
 //
-// An exchange that ended by silence may still get its reply later: before the next command the
-// line is drained until that reply has come and gone (or for a bound), so that a late reply is
-// never read as the reply to the next command.
+// An exchange that heard nothing before the silence rule ended it may still get its reply later:
+// before the next command the line is drained until that reply has come and gone (or for a
+// bound), so that a late reply is never read as the reply to the next command. A device that
+// stays silent through such a wait is taken as switched off and not waited for again until it
+// sends something.
 //
 // A device that keeps sending without ever ending its reply (a meter in continuous output on the
 // wrong port) would hold an exchange for ever; an exchange therefore ends, reported, after a bound
@@ -98,6 +100,7 @@ private:
     bool reportingError = false;
     bool portLost = false;
     bool lateReplyPossible = false;
+    bool deviceSilent = false;
     int losses = 0;
     Exchange *running = nullptr;
 };

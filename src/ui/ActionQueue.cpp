@@ -18,14 +18,16 @@ void ActionQueue::Run(Action action, const QString &key) {
     waiting.append({std::move(action), key, false});
 }
 
-void ActionQueue::RunNext(Action action) {
+void ActionQueue::RunNext(Action action, const QString &key) {
     if (!running) {
         RunAll(action);
         return;
     }
+    if (!key.isEmpty())
+        waiting.removeIf([&key](const Waiting &entry) { return entry.key == key; });
     const auto after = std::find_if(waiting.begin(), waiting.end(),
                                     [](const Waiting &entry) { return !entry.next; });
-    waiting.insert(after, {std::move(action), {}, true});
+    waiting.insert(after, {std::move(action), key, true});
 }
 
 bool ActionQueue::RunIfIdle(Action action) {

@@ -21,8 +21,9 @@ public:
     // waiting. A waiting action with the same non-empty `key` (a repeated click on one control)
     // is replaced by this one, in its place.
     void Run(Action action, const QString &key = {});
-    // As Run, but ahead of every waiting action except those given to RunNext before it.
-    void RunNext(Action action);
+    // As Run, but ahead of every waiting action except those given to RunNext before it; waiting
+    // actions with the same non-empty `key` are dropped (STAND BY overtakes OUTPUT ON).
+    void RunNext(Action action, const QString &key = {});
     // Runs `action` now when no action runs; otherwise drops it and returns false.
     bool RunIfIdle(Action action);
 

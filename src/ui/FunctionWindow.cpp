@@ -76,9 +76,9 @@ void FunctionWindow::Act(ActionQueue::Action action, const QString &key) {
         actions.Run(std::move(action), key);
 }
 
-void FunctionWindow::ActNext(ActionQueue::Action action) {
+void FunctionWindow::ActNext(ActionQueue::Action action, const QString &key) {
     if (!unloaded)
-        actions.RunNext(std::move(action));
+        actions.RunNext(std::move(action), key);
 }
 
 bool FunctionWindow::ActIfIdle(ActionQueue::Action action) {

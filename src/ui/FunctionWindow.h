@@ -50,8 +50,9 @@ public:
 
     // Runs an operator action now, or after the running action and those waiting (ActionQueue).
     void Act(ActionQueue::Action action, const QString &key = {});
-    // STAND BY and the like: runs next, ahead of the actions already waiting.
-    void ActNext(ActionQueue::Action action);
+    // STAND BY and the like: runs next, ahead of the actions already waiting; those with the same
+    // `key` are dropped.
+    void ActNext(ActionQueue::Action action, const QString &key = {});
     // A timer tick: runs only when no action runs, since the timer comes again.
     bool ActIfIdle(ActionQueue::Action action);
     bool Acting() const { return actions.Busy(); }

@@ -238,7 +238,7 @@ bool Complete(const QString &reply) {
 }
 
 const CalibratorLink::Limits Usual;
-const CalibratorLink::Limits Silence{.silenceSeconds = 0.15};
+const CalibratorLink::Limits Silence{.silenceSeconds = 0.15, .lateReplySeconds = 0.15};
 // The bound comes first: a stream that pauses under load must not end by silence.
 const CalibratorLink::Limits Bound{.silenceSeconds = 1.0, .exchangeSeconds = 0.25};
 

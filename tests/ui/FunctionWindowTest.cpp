@@ -268,13 +268,15 @@ void FunctionWindowTest::ActionsArrivingDuringAnActionWaitForIt() {
         ran.append("first");
         // Serviced while the first action waits for a reply.
         queue.Run(record("range 1"), QStringLiteral("range"));
+        queue.Run(record("output on"), QStringLiteral("output"));
         queue.Run(record("null"));
         queue.Run(record("range 2"), QStringLiteral("range"));
-        queue.RunNext(record("stand by"));
+        queue.RunNext(record("stand by"), QStringLiteral("output"));
         QVERIFY(!queue.RunIfIdle(record("tick")));
         QVERIFY(queue.Busy());
     });
-    // STAND BY runs next; a repeated click on one control takes the first one's place.
+    // STAND BY runs next and drops the OUTPUT ON it overtakes; a repeated click on one control
+    // takes the first one's place.
     QCOMPARE(ran, (QStringList{"first", "stand by", "range 2", "null"}));
     QCOMPARE(drained, 1);
     QVERIFY(!queue.Busy());

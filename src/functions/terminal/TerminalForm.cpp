@@ -83,11 +83,15 @@ TerminalForm::TerminalForm(FunctionContext &context)
             Carry(PanelPlanner::SelectTerminal(index, ReadState(), LastRangeCommand()));
         });
     });
-    connect(onBut, &QPushButton::clicked, this,
-            [this] { Act([this] { Carry(PanelPlanner::OutputOn(ReadState())); }); });
-    // STAND BY goes ahead of whatever else waits: the output must not stay on any longer.
-    connect(offBut, &QPushButton::clicked, this,
-            [this] { ActNext([this] { Carry(PanelPlanner::Standby(ReadState())); }); });
+    // STAND BY goes ahead of whatever else waits, and an OUTPUT ON still waiting is dropped: the
+    // output must not stay on any longer, nor come on again after it.
+    const QString output = QStringLiteral("output");
+    connect(onBut, &QPushButton::clicked, this, [this, output] {
+        Act([this] { Carry(PanelPlanner::OutputOn(ReadState())); }, output);
+    });
+    connect(offBut, &QPushButton::clicked, this, [this, output] {
+        ActNext([this] { Carry(PanelPlanner::Standby(ReadState())); }, output);
+    });
     connect(autoCheck, &QCheckBox::clicked, this, &TerminalForm::AutoCheckClicked);
     connect(autoRange, &QCheckBox::clicked, this, &TerminalForm::AutoRangeClicked);
     BuildLayout();
