@@ -1,0 +1,155 @@
+#include "ConsoleModel.h"
+#include "ConsolePanel.h"
+#include "ContForm.h"
+#include "DMMForm.h"
+#include "FunctionRig.h"
+#include "InsForm.h"
+#include "MainForm.h"
+#include "PollingTimer.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTabBar>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+// 24 hours of 500 ms ticks.
+constexpr int DayTicks = 24 * 60 * 60 * 2;
+// The console's list lays out all its rows again at every exchange, so the time a shown console
+// takes grows with the square of the run's length: shown, the windows poll two hours.
+constexpr int ShownTicks = 2 * 60 * 60 * 2;
+// AddressSanitizer keeps freed memory in quarantine, so resident memory says nothing there: the
+// sanitized build polls for faults only.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool MeasuresMemory = false;
+#else
+constexpr bool MeasuresMemory = true;
+#endif
+// Before the measured run, so that caches filled by the first readings are not counted.
+constexpr int WarmUpTicks = 1000;
+// What a day may add besides the console's entries: allocator noise, nothing per tick.
+constexpr qint64 SlackBytes = 2 << 20;
+// What one console entry may cost while the console is shown: its text ("v" or a reading of a
+// dozen characters), its offset, and the list's position of its row.
+constexpr qint64 BytesPerEntry = 48;
+
+qint64 ResidentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+// Delivers `count` ticks from a running event loop, as the window's timer does, 500 ms apart on
+// the virtual clock. Each is posted when the one before has ended, so none is skipped as busy.
+// Returns how many reading requests were sent.
+int Poll(FunctionRig &rig, PollingTimer &timer, int count) {
+    QEventLoop loop;
+    int done = 0;
+    int readings = 0;
+    std::function<void()> tick = [&] {
+        const double started = rig.clock.Now();
+        timer.Tick();
+        rig.clock.Advance(0.5 - (rig.clock.Now() - started));
+        // The rig's record of written lines would grow by itself: it is counted and emptied.
+        readings += static_cast<int>(rig.TakeWritten().count(QStringLiteral("v")));
+        if (++done < count)
+            QMetaObject::invokeMethod(&loop, tick, Qt::QueuedConnection);
+        else
+            loop.quit();
+    };
+    QMetaObject::invokeMethod(&loop, tick, Qt::QueuedConnection);
+    loop.exec();
+    return readings;
+}
+
+} // namespace
+
+// A day of polling through the real main window and each polling window on the fake port: the
+// resident memory stays flat, apart from the console's two entries an exchange while it is shown.
+class PollingSoakTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ADayOfPollingKeepsMemoryFlat_data();
+    void ADayOfPollingKeepsMemoryFlat();
+};
+
+void PollingSoakTest::ADayOfPollingKeepsMemoryFlat_data() {
+    QTest::addColumn<int>("function");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("console");
+    const struct {
+        const char *name;
+        int function;
+        QString title;
+    } windows[] = {// the insulation window on its test-voltage page, continuity on 1 Ω
+                   {"insulation", 2, InsForm::Title},
+                   {"continuity", 3, ContForm::Title},
+                   {"measurement", 4, DMMForm::Title}};
+    for (const auto &window : windows) {
+        QTest::addRow("%s, console hidden", window.name)
+            << window.function << window.title << false;
+        QTest::addRow("%s, console shown", window.name) << window.function << window.title << true;
+    }
+}
+
+void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
+    QFETCH(int, function);
+    QFETCH(QString, title);
+    QFETCH(bool, console);
+    FunctionRig rig;
+    // A reading that changes at every request, as a live one does.
+    rig.port.responder = [n = 0](const QString &line) mutable {
+        const QByteArray counts =
+            line == QLatin1String("v")
+                ? "+" + QByteArray::number(1.2345 + (n++ % 1000) * 1e-4, 'f', 4)
+                : QByteArray();
+        return QList<FakeSerialPort::Chunk>{{0.05, counts + FakeSerialPort::Marker}};
+    };
+    // Not shown, as in the other window tests: offscreen painting of the sample indicator, twice
+    // a tick, would make a day take minutes.
+    MainForm main(rig.state, rig.boxes);
+    if (console)
+        main.ToggleConsole();
+    main.OpenFunction(function);
+    FunctionWindow *window = main.FindFunctionWindow(title);
+    QVERIFY(window);
+    if (auto *insulation = qobject_cast<InsForm *>(window))
+        insulation->InsTab().setCurrentIndex(1);
+    auto *timer = window->findChild<PollingTimer *>();
+    QVERIFY(timer);
+    QVERIFY(timer->IsActive());
+    // The test delivers every tick itself: the timer's own, on the wall clock, would add some.
+    timer->Stop();
+    ConsoleModel &entries = main.DebugPanel().Model();
+    const int ticks = console ? ShownTicks : DayTicks;
+
+    QCOMPARE(Poll(rig, *timer, WarmUpTicks), WarmUpTicks);
+    const int entriesBefore = entries.Count();
+    const qint64 before = ResidentBytes();
+    const double started = rig.clock.Now();
+    QElapsedTimer wall;
+    wall.start();
+    QCOMPARE(Poll(rig, *timer, ticks), ticks);
+    const qint64 after = ResidentBytes();
+    const qint64 added = entries.Count() - entriesBefore;
+
+    qInfo("%d ticks (%.1f h on the virtual clock) in %.1f s: resident %.1f MB before, %.1f MB "
+          "after, %+.0f kB; %lld console entries added",
+          ticks, (rig.clock.Now() - started) / 3600, wall.elapsed() / 1000.0, before / 1048576.0,
+          after / 1048576.0, (after - before) / 1024.0, added);
+    QCOMPARE(added, console ? 2 * qint64(ticks) : 0);
+    QVERIFY(rig.boxes.shown.isEmpty());
+    QVERIFY(main.IsWindowOpen(title));
+    if (MeasuresMemory) {
+        QVERIFY(before > 0);
+        QCOMPARE_LT(after - before, SlackBytes + added * BytesPerEntry);
+    }
+}
+
+QTEST_MAIN(PollingSoakTest)
+#include "PollingSoakTest.moc"
