@@ -159,8 +159,10 @@ QString General(double value) {
 
 QString Short(double value) {
     const Digits d = Decompose(value);
-    const double magnitude = std::fabs(value);
-    if (!d.digits.empty() && (magnitude < 1e-4 || magnitude >= 1e15))
+    // Judged on the value as rounded to its digits, so that a text reads back to a value that is
+    // written the same way: 999999999999999.9 rounds to 1E+15 and is written so.
+    const int scientificExponent = d.exponent - 1;
+    if (!d.digits.empty() && (scientificExponent < -4 || scientificExponent >= 15))
         return Scientific(d);
     return Plain(d, false);
 }

@@ -128,6 +128,9 @@ void NumberTextTest::Short_data() {
     QTest::newRow("exponent") << 0.00001 << "1E-05";
     QTest::newRow("exponent mantissa") << -0.0000125 << "-1.25E-05";
     QTest::newRow("large exponent") << 2e15 << "2E+15";
+    // The form follows the rounded value: each text reads back to a value written the same way.
+    QTest::newRow("rounds up to the exponent") << 999999999999999.9 << "1E+15";
+    QTest::newRow("rounds up out of the exponent") << 0.00009999999999999999 << ".0001";
     QTest::newRow("fifteen digits") << 1.0 / 3.0 << ".333333333333333";
 }
 

@@ -1,0 +1,347 @@
+// The terminal window's planner driven by random operator actions. A small model of the window
+// carries out each plan's steps as the window does, and a model of the calibrator takes its
+// command lines. Invariants: every line is plain ASCII; the adapter never switches (a mask other
+// than "p0") while the output is on; a refused output sends nothing; what is set is the entry
+// handed to the output routine, and the readout shows it; the window shows the output on exactly
+// when the calibrator was last told so, and the output point the adapter was last switched to.
+#include "AmplitudeRanges.h"
+#include "CoilRules.h"
+#include "ConVal.h"
+#include "CurrentPaths.h"
+#include "FrequencyLimits.h"
+#include "FuzzCheck.h"
+#include "KeypadEntry.h"
+#include "NumberText.h"
+#include "PanelPlanner.h"
+#include "SetCalibratorOutput.h"
+#include "TerminalButtons.h"
+#include "TerminalKeypad.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+using namespace PanelSteps;
+
+constexpr int AmpereKey = 14;
+
+// What the calibrator and the adapter were told.
+struct Calibrator {
+    QString range = QStringLiteral("R1"); // the release sequence leaves range 1
+    double value = 0;                     // "O", in the unit of the range
+    double frequency = 0;
+    bool outputOn = false;
+    int mask = 0; // the last mask other than 0
+    bool operator==(const Calibrator &) const = default;
+};
+
+// The controls a plan's steps act on.
+struct Window {
+    std::array<bool, TerminalButtons::Count> selected{};
+    std::array<bool, TerminalButtons::Count> enabled{true, true, true, true, true, true,
+                                                     true, true, true, true, true};
+    bool pathsShown = false;
+    QString entry;
+    QString frequency = QStringLiteral("DC");
+    QString display = QStringLiteral("0.000mV");
+    bool autosetChecked = true;
+    bool autosetEnabled = true;
+    bool outputOn = false;
+    bool coilSelectPending = false;
+    bool enterEnabled = true;
+    bool plusMinusEnabled = true;
+    QStringList history;
+};
+
+// The value of an amplitude range's "O" in base units.
+double BaseValue(const Calibrator &calibrator, const AmplitudeRange &range) {
+    return calibrator.value / range.sendScale;
+}
+
+bool Near(double a, double b, double tolerance) {
+    return std::fabs(a - b) <= tolerance + 1e-12 * std::max(std::fabs(a), std::fabs(b));
+}
+
+class Rig {
+public:
+    explicit Rig(FuzzedDataProvider &input) : input(input) {
+        static const std::array<const char *, 6> ranges{"", "R1", "R8", "R12", "R22", "R64"};
+        lastRange = QString::fromLatin1(ranges.at(input.ConsumeIntegralInRange<size_t>(0, 5)));
+        window.autosetChecked = input.ConsumeBool();
+        window.coilSelectPending = input.ConsumeBool();
+    }
+
+    void Load() { Carry(PanelPlanner::Load(ReadState(), lastRange)); }
+    void Act();
+
+private:
+    PanelState ReadState() const;
+    OutputPoint Selection() const;
+    void Carry(const PanelPlan &plan);
+    void Apply(const PanelStep &step);
+    void Send(const QString &line);
+    void PressKey(int index);
+    void CheckReadout() const;
+    QString TypedText();
+
+    FuzzedDataProvider &input;
+    QString lastRange;
+    Window window;
+    Calibrator calibrator;
+    // At the output routine's start: the calibrator as it was and the entry it was handed.
+    Calibrator beforeOutput;
+    QString handedEntry;
+    // The output point of the last output set.
+    OutputPoint setPoint = OutputPoint::None;
+};
+
+OutputPoint Rig::Selection() const {
+    return OutputPoints::FromSelection(window.selected);
+}
+
+PanelState Rig::ReadState() const {
+    PanelState state;
+    state.entry = window.entry;
+    state.frequency = window.frequency;
+    state.display = window.display;
+    state.selected = Selection();
+    QList<int> shownSelected;
+    for (int i = 0; i < TerminalButtons::Count; ++i) {
+        if (window.selected.at(static_cast<size_t>(i)))
+            shownSelected << i;
+    }
+    state.currentPathInUse = CurrentPaths::InUse(shownSelected);
+    state.autosetChecked = window.autosetChecked;
+    state.outputOn = window.outputOn;
+    state.coilSelectPending = window.coilSelectPending;
+    state.enabledPaths.clear();
+    for (const int index : CurrentPaths::Order) {
+        if (window.enabled.at(static_cast<size_t>(index)))
+            state.enabledPaths << index;
+    }
+    return state;
+}
+
+void Rig::Send(const QString &line) {
+    FUZZ_CHECK(!line.isEmpty());
+    for (const QChar c : line)
+        FUZZ_CHECK(c.unicode() >= 0x20 && c.unicode() < 0x7f);
+    const QStringView argument = QStringView(line).sliced(1);
+    switch (line.front().unicode()) {
+    case u'S':
+        calibrator.outputOn = argument == u"0";
+        break;
+    case u'p':
+        if (argument != u"0") {
+            FUZZ_CHECK(!calibrator.outputOn);
+            calibrator.mask = argument.toInt();
+        }
+        break;
+    case u'R':
+        calibrator.range = line;
+        break;
+    case u'O':
+        calibrator.value = NumberText::LeadingNumber(argument);
+        break;
+    case u'F':
+        calibrator.frequency = NumberText::LeadingNumber(argument);
+        break;
+    default:
+        break;
+    }
+}
+
+// The readout shows what the calibrator delivers through the point's turns, to its last digit.
+void Rig::CheckReadout() const {
+    const AmplitudeRange *range = AmplitudeRanges::FindByCommand(calibrator.range);
+    if (range == nullptr)
+        return;
+    const ConValResult shown = ConVal(window.display);
+    FUZZ_CHECK(FamilyOfUnit(shown.unit) == range->family);
+    const qsizetype point = window.display.indexOf(u'.');
+    const qsizetype decimals =
+        point < 0 ? 0 : window.display.size() - point - 1 - shown.unit.size();
+    const double step =
+        std::pow(10.0, -static_cast<double>(decimals)) * ConVal(QString(u'1' + shown.unit)).value;
+    const int turns = OutputPoints::CoilTurns(Selection());
+    FUZZ_CHECK(Near(shown.value, BaseValue(calibrator, *range) * turns, step / 2));
+}
+
+void Rig::Apply(const PanelStep &step) {
+    if (const auto *send = std::get_if<PanelSteps::Send>(&step)) {
+        Send(send->line);
+    } else if (const auto *box = std::get_if<InformBox>(&step)) {
+        if (box->title == OutputRefusal(QString()).title)
+            FUZZ_CHECK(calibrator == beforeOutput);
+    } else if (const auto *selection = std::get_if<ShowSelection>(&step)) {
+        window.selected.fill(false);
+        for (const int index : OutputPoints::Buttons(selection->point))
+            window.selected.at(static_cast<size_t>(index)) = true;
+    } else if (const auto *output = std::get_if<ShowOutputOn>(&step)) {
+        window.outputOn = output->on;
+    } else if (const auto *entry = std::get_if<SetEntry>(&step)) {
+        window.entry = entry->text;
+    } else if (const auto *display = std::get_if<SetDisplay>(&step)) {
+        window.display = display->text;
+        CheckReadout();
+    } else if (const auto *frequency = std::get_if<SetFrequency>(&step)) {
+        window.frequency = frequency->text;
+    } else if (const auto *history = std::get_if<AddHistory>(&step)) {
+        window.history << history->text;
+    } else if (const auto *box = std::get_if<SetAutosetBox>(&step)) {
+        window.autosetEnabled = box->enabled;
+    } else if (const auto *plusMinus = std::get_if<SetPlusMinusEnabled>(&step)) {
+        window.plusMinusEnabled = plusMinus->enabled;
+    } else if (const auto *bold = std::get_if<SetEnterBold>(&step)) {
+        if (bold->bold) {
+            beforeOutput = calibrator;
+            handedEntry = window.entry;
+            return;
+        }
+        // Set: the range, value and frequency of the entry handed to the output routine.
+        setPoint = Selection();
+        const AmplitudeRange *range = AmplitudeRanges::FindByCommand(calibrator.range);
+        if (range == nullptr)
+            return;
+        const double f = NumberText::LeadingNumber(window.frequency);
+        const bool ac = calibrator.range != AmplitudeRanges::Command(*range, false);
+        FUZZ_CHECK(ac == (f != 0));
+        FUZZ_CHECK(!ac || calibrator.frequency == f);
+        FUZZ_CHECK(Near(BaseValue(calibrator, *range), ConVal(handedEntry).value, 0));
+    } else if (const auto *enter = std::get_if<SetEnterEnabled>(&step)) {
+        window.enterEnabled = enter->enabled;
+    } else if (const auto *pending = std::get_if<SetCoilSelectPending>(&step)) {
+        window.coilSelectPending = pending->pending;
+    } else if (const auto *offer = std::get_if<OfferCurrentPaths>(&step)) {
+        for (const int index : CurrentPaths::Order) {
+            const auto i = static_cast<size_t>(index);
+            window.enabled.at(i) = offer->enabled.contains(index);
+            if (offer->reselect || !window.enabled.at(i))
+                window.selected.at(i) = false;
+        }
+    }
+}
+
+void Rig::Carry(const PanelPlan &plan) {
+    const QStringList commands = plan.Commands();
+    for (const InformBox &box : plan.Of<InformBox>()) {
+        if (box.title == CoilRules::LimitBox(2).title)
+            FUZZ_CHECK(commands == QStringList{QStringLiteral("S1")});
+        if (box.title == FrequencyLimits::Refusal(0)->title ||
+            box.title == FrequencyLimits::Refusal(1e9)->title)
+            FUZZ_CHECK(commands.isEmpty());
+    }
+    for (const PanelStep &step : plan.steps)
+        Apply(step);
+    FUZZ_CHECK(window.outputOn == calibrator.outputOn);
+    if (Selection() != OutputPoint::None)
+        FUZZ_CHECK(calibrator.mask ==
+                   TerminalButtons::All()[static_cast<size_t>(Selection())].mask);
+    // A current path picked for a keyed current switches the adapter and leaves the last
+    // output's readout until ENTER sets that current: the readout belongs to the point it was set
+    // on.
+    if (calibrator.outputOn && Selection() == setPoint)
+        CheckReadout();
+}
+
+void Rig::PressKey(int index) {
+    KeypadEntry entry(window.entry);
+    switch (entry.Press(index)) {
+    case KeypadEntry::Outcome::Frequency:
+        Carry(PanelPlanner::Hz(ReadState(), lastRange));
+        return;
+    case KeypadEntry::Outcome::DirectCurrent:
+        Carry(PanelPlanner::Dc(ReadState(), lastRange));
+        return;
+    case KeypadEntry::Outcome::Enter:
+        Carry(PanelPlanner::Enter(ReadState(), lastRange));
+        return;
+    case KeypadEntry::Outcome::Ampere:
+        window.entry = entry.Text();
+        window.pathsShown = true;
+        Carry(PanelPlanner::CurrentEntry(ReadState()));
+        return;
+    case KeypadEntry::Outcome::Volt:
+        window.entry = entry.Text();
+        window.pathsShown = false;
+        window.enterEnabled = true;
+        break;
+    case KeypadEntry::Outcome::Edited:
+    case KeypadEntry::Outcome::Ignored:
+        window.entry = entry.Text();
+        break;
+    }
+    if (index != AmpereKey)
+        window.coilSelectPending = false;
+}
+
+// What an operator might type into the entry line.
+QString Rig::TypedText() {
+    static const QString alphabet = QStringLiteral("0123456789.,-+eE mukMVAFHRz:\u00B5");
+    QString text;
+    for (const char c : input.ConsumeRandomLengthString(12))
+        text += alphabet.at(static_cast<unsigned char>(c) % alphabet.size());
+    return text;
+}
+
+void Rig::Act() {
+    switch (input.ConsumeIntegralInRange(0, 7)) {
+    case 0: {
+        const int key = input.ConsumeIntegralInRange(0, 19);
+        if ((key == TerminalKeypad::PlusMinusIndex && !window.plusMinusEnabled) ||
+            (key == TerminalKeypad::EnterIndex && !window.enterEnabled))
+            return;
+        PressKey(key);
+        return;
+    }
+    case 1:
+        window.entry = TypedText();
+        return;
+    case 2: // Enter in the entry line, also while the ENTER key is disabled
+        Carry(PanelPlanner::Enter(ReadState(), lastRange));
+        return;
+    case 3:
+        if (!window.history.isEmpty()) {
+            const QString item = window.history.at(
+                input.ConsumeIntegralInRange<qsizetype>(0, window.history.size() - 1));
+            Carry(PanelPlanner::PickHistory(item, ReadState(), lastRange));
+        }
+        return;
+    case 4: {
+        const int index = input.ConsumeIntegralInRange(0, TerminalButtons::Count - 1);
+        if (CurrentPaths::IsCurrentPath(index) &&
+            !(window.pathsShown && window.enabled.at(static_cast<size_t>(index))))
+            return;
+        Carry(PanelPlanner::SelectTerminal(index, ReadState(), lastRange));
+        return;
+    }
+    case 5:
+        Carry(PanelPlanner::OutputOn(ReadState()));
+        return;
+    case 6:
+        Carry(PanelPlanner::Standby(ReadState()));
+        return;
+    default:
+        if (window.autosetEnabled) {
+            window.autosetChecked = !window.autosetChecked;
+            Carry(PanelPlanner::AutosetChanged(window.autosetChecked, ReadState()));
+        }
+        return;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    Rig rig(input);
+    rig.Load();
+    while (input.remaining_bytes() > 0)
+        rig.Act();
+    return 0;
+}
