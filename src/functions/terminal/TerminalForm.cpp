@@ -41,6 +41,8 @@ void SetFlagFile(const QString &name, bool present) {
 }
 
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+// Spelt out for compilers without deduction for aggregates (clang before 17).
+template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void SetCaptionFont(QWidget &widget, int pointSize) {
     QFont font = widget.font();
