@@ -3,7 +3,7 @@
 # --display adds a virtual display (for the demo without a screen); --screenshot adds what
 # scripts/screenshot.sh drives the program with.
 set -eu
-packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev"
+packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-charts-dev"
 for option in "$@"; do
     case "$option" in
         --display) packages="$packages xvfb xauth" ;;
