@@ -35,7 +35,7 @@ int main(int argc, char *argv[]) {
     if (!port.Open())
         qFatal("cannot open COM1");
     main.OpenFunction(4);
-    if (!main.IsWindowOpen(QStringLiteral("mA & mV MEASUREMENT")))
+    if (!main.WorkArea().IsWindowOpen(QStringLiteral("mA & mV MEASUREMENT")))
         qFatal("the measurement window did not open");
 
     const double cpuBefore = Bench::CpuSeconds();

@@ -2,7 +2,6 @@
 
 #include "CalibratorLink.h"
 #include "Controls.h"
-#include "MainForm.h"
 #include "ProgForm.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
@@ -14,7 +13,7 @@ namespace {
 constexpr int ShortestIdentification = 51;
 } // namespace
 
-bool DetectCalibrator(CalibratorLink &link, MainForm &main, const AskPort &askPort) {
+bool DetectCalibrator(CalibratorLink &link, StartUpWindow &main, const AskPort &askPort) {
     SerialPort &port = link.Port();
     const int stored = SettingsFile::ReadPortNumber();
     if (stored == 0) {
@@ -38,7 +37,7 @@ bool DetectCalibrator(CalibratorLink &link, MainForm &main, const AskPort &askPo
     const QPointer<ProgForm> progress =
         main.ShowProgress(QStringLiteral("Initialising Calibrator..."));
     port.Open();
-    link.SendCommand(MainForm::InitialisationCommand);
+    link.SendCommand(InitialisationCommand);
     main.AppendPortToTitle(port.PortNumber());
     if (progress)
         Controls::CloseWindow(*progress);

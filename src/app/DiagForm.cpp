@@ -30,6 +30,13 @@ DiagForm::DiagForm(FunctionHost &host, QWidget *parent) : QWidget(parent), host(
     connect(closeBut, &QPushButton::clicked, this, [this] { Controls::CloseWindow(*this); });
 }
 
+void DiagForm::Show() {
+    QWidget *frame = parentWidget() ? parentWidget() : this;
+    frame->setGeometry(Controls::Twips(1185), Controls::Twips(1050), Controls::Twips(10860),
+                       Controls::Twips(8460));
+    frame->show();
+}
+
 void DiagForm::closeEvent(QCloseEvent *event) {
     host.SetFunctionControlsEnabled(true);
     event->accept();

@@ -11,6 +11,8 @@ public:
     static inline const QString Title = QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM");
 
     explicit DiagForm(FunctionHost &host, QWidget *parent = nullptr);
+    // Shows the window at its own size and place in the work area.
+    void Show();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

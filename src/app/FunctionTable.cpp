@@ -2,57 +2,48 @@
 
 #include "ContForm.h"
 #include "DMMForm.h"
-#include "FunctionWindow.h"
+#include "DiagForm.h"
+#include "FunctionContext.h"
 #include "InsForm.h"
 #include "TachoForm.h"
 #include "TerminalForm.h"
 #include "ThermoForm.h"
 
 namespace FunctionTable {
+namespace {
+
+template <typename Form> QWidget *Create(FunctionContext &context) {
+    return new Form(context);
+}
+
+} // namespace
 
 const std::array<FunctionEntry, Count> &Entries() {
     static const std::array<FunctionEntry, Count> entries{{
         {QStringLiteral("THERMOCOUPLE SIMULATION"), QStringLiteral("Thermocouple Simulation"),
-         QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION"), QStringLiteral("THERM"),
-         [](FunctionContext &c) -> FunctionWindow * {
-             return new ThermoForm(c);
-         }},
+         ThermoForm::Title, QStringLiteral("THERM"), false, Create<ThermoForm>},
         {QStringLiteral("TACHOMETER CALIBRATION"), QStringLiteral("Tachometer Calibration"),
-         QStringLiteral("TACHOMETER CALIBRATION FUNCTION"), QStringLiteral("TACHO"),
-         [](FunctionContext &c) -> FunctionWindow * {
-             return new TachoForm(c);
-         }},
+         TachoForm::Title, QStringLiteral("TACHO"), false, Create<TachoForm>},
         {QStringLiteral("INSULATION RESISTANCE & VOLTAGE"),
-         QStringLiteral("Insulation Resistance & Voltage"),
-         QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE"), QStringLiteral("INS"),
-         [](FunctionContext &c) -> FunctionWindow * {
-             return new InsForm(c);
-         }},
+         QStringLiteral("Insulation Resistance & Voltage"), InsForm::Title, QStringLiteral("INS"),
+         false, Create<InsForm>},
         {QStringLiteral("CONTINUITY RESISTANCE & CURRENT"),
-         QStringLiteral("Continuity Resistance & Current"),
-         QStringLiteral("CONTINUITY RESISTANCE & CURRENT"), QStringLiteral("CONT"),
-         [](FunctionContext &c) -> FunctionWindow * {
-             return new ContForm(c);
-         }},
+         QStringLiteral("Continuity Resistance & Current"), ContForm::Title, QStringLiteral("CONT"),
+         false, Create<ContForm>},
         {QStringLiteral("mA & mV MEASUREMENT"), QStringLiteral("mA & mV Measurement"),
-         QStringLiteral("mA & mV MEASUREMENT"), QStringLiteral("DMM"),
-         [](FunctionContext &c) -> FunctionWindow * {
-             return new DMMForm(c);
-         }},
+         DMMForm::Title, QStringLiteral("DMM"), false, Create<DMMForm>},
         {QStringLiteral("TERMINAL & COIL SWITCHING"), QStringLiteral("Terminal & Coil Switching"),
-         QStringLiteral("TERMINAL / COIL SWITCHING"), QStringLiteral("TERM"),
-         [](FunctionContext &c) -> FunctionWindow * {
-             return new TerminalForm(c);
+         TerminalForm::Title, QStringLiteral("TERM"), false, Create<TerminalForm>},
+        {QStringLiteral("VIEW CONNECTION DIAGRAM"), QStringLiteral("View Connection Diagram"),
+         DiagForm::Title, QString(), false,
+         [](FunctionContext &context) -> QWidget * {
+             return new DiagForm(context.host);
          }},
-        {QStringLiteral("VIEW CONNECTION DIAGRAM"),
-         QStringLiteral("View Connection Diagram"),
-         QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM"),
-         QString(),
-         {}},
         {QStringLiteral("ENVIRONMENTAL MEASUREMENT"),
          QStringLiteral("Environmental Measurement"),
          QString(),
          QString(),
+         true,
          {}},
     }};
     return entries;

@@ -5,29 +5,29 @@
 #include <array>
 #include <functional>
 
-class FunctionWindow;
+class QWidget;
 struct FunctionContext;
 
 // One row of the main window's function choice: the button of FuncBut and the item of the
-// Function menu with the same index, and what they open.
+// Function menu with the same index, and the window they open.
 struct FunctionEntry {
     QString buttonCaption;
     QString menuCaption;
-    // The title by which the open window is recognised.
+    // The title of the window the row opens, by which the open window is found: the window
+    // class's own Title, so that a renamed window is still found.
     QString title;
     // The value of CurrentFunction while the window is the current function; empty for the
     // rows that are not function windows.
     QString code;
-    // Creates the window; empty while the window does not exist, so the choice does nothing.
-    std::function<FunctionWindow *(FunctionContext &)> create;
+    // The row's button is hidden and its menu item cannot be chosen.
+    bool hidden = false;
+    // Creates the window; empty for a row whose window does not exist.
+    std::function<QWidget *(FunctionContext &)> create;
 };
 
 namespace FunctionTable {
 
 constexpr int Count = 8;
-constexpr int DiagramIndex = 6;
-// The environmental measurement row: its button is hidden and its item cannot be chosen.
-constexpr int HiddenIndex = 7;
 
 const std::array<FunctionEntry, Count> &Entries();
 

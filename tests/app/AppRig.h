@@ -22,7 +22,8 @@ struct AppRig : FunctionRig {
     // What a function window is given when the main window opens it.
     FunctionContext &MainContext() {
         if (!mainContext)
-            mainContext = std::make_unique<FunctionContext>(FunctionContext{state, Main(), boxes});
+            mainContext =
+                std::make_unique<FunctionContext>(FunctionContext{state, Main().WorkArea(), boxes});
         return *mainContext;
     }
 

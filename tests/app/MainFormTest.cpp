@@ -115,10 +115,10 @@ void MainFormTest::ConsoleShowsOnlyExchangesMadeWhileShown() {
     MainForm &main = rig.Main();
     main.show();
     rig.port.AnswerAll("OK");
-    QVERIFY(!main.ConsoleVisible());
+    QVERIFY(!main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("hidden"));
     QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
-    QVERIFY(main.ConsoleVisible());
+    QVERIFY(main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("p0"));
     rig.link.SendCommand(QStringLiteral("S1"));
     ConsoleModel &model = main.DebugPanel().Model();
@@ -129,7 +129,7 @@ void MainFormTest::ConsoleShowsOnlyExchangesMadeWhileShown() {
     QCOMPARE(main.DebugPanel().DebugList().currentIndex().row(), 3);
 
     QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
-    QVERIFY(!main.ConsoleVisible());
+    QVERIFY(!main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("also hidden"));
     QCOMPARE(model.Count(), 4);
 }
@@ -212,13 +212,13 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     MainForm &main = rig.Main();
     main.show();
     QTest::mouseClick(main.FuncBut().At(6), Qt::LeftButton);
-    QVERIFY(main.IsWindowOpen(DiagForm::Title));
+    QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceDisabled(main));
     QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
     QCOMPARE(frame->geometry(), QRect(79, 70, 724, 564));
     auto *close = frame->widget()->findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(!main.IsWindowOpen(DiagForm::Title));
+    QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
     QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
     QVERIFY(rig.port.written.isEmpty());
@@ -268,13 +268,13 @@ void MainFormTest::MissingPicturesAreNotReported() {
 void MainFormTest::ReleaseAndEnableServices() {
     AppRig rig;
     MainForm &main = rig.Main();
-    main.ReleaseAdapter();
+    main.WorkArea().ReleaseAdapter();
     QCOMPARE(rig.TakeWritten(), (QStringList{QStringLiteral("p16777216"), QStringLiteral("p0"),
                                              QStringLiteral("R1/O0/S1/# PC Control")}));
-    main.SetFunctionControlsEnabled(false);
+    main.WorkArea().SetFunctionControlsEnabled(false);
     QVERIFY(!main.FuncBut().At(0)->isEnabled());
     QVERIFY(!main.FunctionMenuItem()[6]->isEnabled());
-    main.SetFunctionControlsEnabled(true);
+    main.WorkArea().SetFunctionControlsEnabled(true);
     QVERIFY(main.FuncBut().At(6)->isEnabled());
     QVERIFY(main.FunctionMenuItem()[0]->isEnabled());
     QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
@@ -287,11 +287,11 @@ void MainFormTest::CloseCurrentFunctionClosesTheWindowOfTheCode() {
     PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("DMM"));
     rig.TakeWritten();
     // The code names another window: nothing happens.
-    main.CloseCurrentFunction();
-    QVERIFY(main.IsWindowOpen(Tacho));
+    main.WorkArea().CloseCurrentFunction();
+    QVERIFY(main.WorkArea().IsWindowOpen(Tacho));
     rig.state.CurrentFunction = QStringLiteral("TACHO");
-    main.CloseCurrentFunction();
-    QVERIFY(!main.IsWindowOpen(Tacho));
+    main.WorkArea().CloseCurrentFunction();
+    QVERIFY(!main.WorkArea().IsWindowOpen(Tacho));
     QVERIFY(window->IsUnloaded());
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
@@ -304,8 +304,8 @@ void MainFormTest::ChoiceMadeWhileAWindowLoadsIsNotTaken() {
     // The tachometer's set-up exchanges service clicks; one lands on the thermocouple button.
     QTimer::singleShot(0, &main, [&main] { main.FuncBut().At(0)->click(); });
     main.OpenFunction(1);
-    QVERIFY(main.IsWindowOpen(Tacho));
-    QVERIFY(!main.IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
+    QVERIFY(main.WorkArea().IsWindowOpen(Tacho));
+    QVERIFY(!main.WorkArea().IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
     QCOMPARE(rig.TakeWritten(),
              (QStringList{QStringLiteral("p16777344"), QStringLiteral("p0"), QStringLiteral("R64"),
@@ -317,10 +317,10 @@ void MainFormTest::WindowClosedWhileItLoadsGivesTheChoiceBack() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QTimer::singleShot(0, &main,
-                       [&main] { main.FindFunctionWindow(Tacho)->CloseButton().click(); });
+    QTimer::singleShot(
+        0, &main, [&main] { main.WorkArea().FindFunctionWindow(Tacho)->CloseButton().click(); });
     main.OpenFunction(1);
-    QVERIFY(!main.IsWindowOpen(Tacho));
+    QVERIFY(!main.WorkArea().IsWindowOpen(Tacho));
     QVERIFY(FunctionChoiceEnabled(main));
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("p16777344")} + FunctionHost::ReleaseCommands);
@@ -376,13 +376,12 @@ void MainFormTest::LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses() {
         window->Send(QStringLiteral("p3"));
         window->Send(QStringLiteral("p4"));
     });
-    QTRY_VERIFY(!main.FindFunctionWindow(Tacho));
-    QCOMPARE(rig.TakeWritten(),
-             QStringList{MainForm::InitialisationCommand} + FunctionHost::ReleaseCommands);
+    QTRY_VERIFY(!main.WorkArea().FindFunctionWindow(Tacho));
+    QCOMPARE(rig.TakeWritten(), QStringList{InitialisationCommand} + FunctionHost::ReleaseCommands);
     QCOMPARE(rig.boxes.shown.size(), 2);
     QCOMPARE(rig.boxes.shown.last(),
              RecordingMessageBoxes::Information(
-                 MainForm::ReconnectedTitle,
+                 ConsoleSide::ReconnectedTitle,
                  QStringLiteral("The port %1 is back and the calibrator is under computer control "
                                 "again.\r\rThe window \"%2\" was closed, because the calibrator "
                                 "missed its settings while the port was lost: open it again.")
@@ -399,7 +398,7 @@ void MainFormTest::LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses() {
     QVERIFY(rig.TakeWritten().isEmpty());
     QCOMPARE(rig.boxes.shown,
              (QList<Box>{lost, RecordingMessageBoxes::Exclamation(
-                                   MainForm::NotReleasedTitle,
+                                   FunctionArea::NotReleasedTitle,
                                    QStringLiteral(
                                        "The calibrator could not be put into standby: the port "
                                        "%1 is lost.\r\rSwitch the calibrator's output to standby "

@@ -25,7 +25,7 @@ struct MainRig : FunctionRig {
     }
 
     InsForm *Insulation() const {
-        return qobject_cast<InsForm *>(main->FindFunctionWindow(InsForm::Title));
+        return qobject_cast<InsForm *>(main->WorkArea().FindFunctionWindow(InsForm::Title));
     }
 
     // Opens the insulation window from its button, goes to the voltage page and forgets the lines.
@@ -61,7 +61,8 @@ void InsMainFormTest::MenuItemOpensTheWindow() {
     QAction *item = rig.main->FunctionMenuItem().at(2);
     QCOMPARE(item->text(), QStringLiteral("Insulation Resistance && Voltage"));
     item->trigger();
-    QVERIFY(rig.main->IsWindowOpen(QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE")));
+    QVERIFY(
+        rig.main->WorkArea().IsWindowOpen(QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE")));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("INS"));
     QCOMPARE(rig.TakeWritten(), Opening);
     QVERIFY(!rig.main->FuncBut().At(2)->isEnabled());
@@ -72,8 +73,8 @@ void InsMainFormTest::CloseCurrentFunctionOnTheResistancePageClosesAtOnce() {
     MainRig rig;
     rig.main->OpenFunction(2);
     rig.TakeWritten();
-    rig.main->CloseCurrentFunction();
-    QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
+    rig.main->WorkArea().CloseCurrentFunction();
+    QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
     QVERIFY(FunctionChoiceEnabled(*rig.main));
 }
@@ -82,15 +83,15 @@ void InsMainFormTest::CloseCurrentFunctionOnTheVoltagePageWaitsForTheTick() {
     MainRig rig;
     InsForm &window = rig.OpenOnVoltagePage();
     QVERIFY(window.VoltPanel().InsVTimer().IsActive());
-    rig.main->CloseCurrentFunction();
+    rig.main->WorkArea().CloseCurrentFunction();
     QCOMPARE(window.CloseButton().text(), QStringLiteral("Closing..."));
-    QVERIFY(rig.main->IsWindowOpen(InsForm::Title));
+    QVERIFY(rig.main->WorkArea().IsWindowOpen(InsForm::Title));
     QVERIFY(rig.TakeWritten().isEmpty());
     QVERIFY(FunctionChoiceDisabled(*rig.main));
 
     QPointer<InsForm> watched(&window);
     window.VoltPanel().InsVTimer().Tick();
-    QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
+    QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
     QVERIFY(FunctionChoiceEnabled(*rig.main));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -103,8 +104,9 @@ void InsMainFormTest::OpeningAnotherFunctionWaitsForTheTick() {
     // The tick falls due while the main window waits for the deferred close.
     QTimer::singleShot(0, &window, [&window] { window.VoltPanel().InsVTimer().Tick(); });
     rig.main->OpenFunction(6);
-    QVERIFY(!rig.main->IsWindowOpen(InsForm::Title));
-    QVERIFY(rig.main->IsWindowOpen(QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM")));
+    QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
+    QVERIFY(
+        rig.main->WorkArea().IsWindowOpen(QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM")));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("INS"));
 }

@@ -43,7 +43,8 @@ void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
     QCOMPARE(rig.TakeWritten(), DMMOpening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("DMM"));
     QVERIFY(!FunctionChoiceEnabled(main));
-    QPointer<DMMForm> dmm = qobject_cast<DMMForm *>(main.FindFunctionWindow(DMMForm::Title));
+    QPointer<DMMForm> dmm =
+        qobject_cast<DMMForm *>(main.WorkArea().FindFunctionWindow(DMMForm::Title));
     QVERIFY(dmm);
     QVERIFY(dmm->ReadTimer().IsActive());
     QCOMPARE(dmm->ReadTimer().Interval(), 500);
@@ -52,12 +53,12 @@ void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
     // nothing back to the calibrator.
     QTest::mouseClick(&dmm->CloseButton(), Qt::LeftButton);
     QCOMPARE(dmm->CloseButton().text(), QStringLiteral("Closing..."));
-    QVERIFY(main.IsWindowOpen(DMMForm::Title));
+    QVERIFY(main.WorkArea().IsWindowOpen(DMMForm::Title));
     QVERIFY(dmm->isVisible());
     QVERIFY(!FunctionChoiceEnabled(main));
     dmm->ReadTimer().Tick();
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")});
-    QVERIFY(!main.IsWindowOpen(DMMForm::Title));
+    QVERIFY(!main.WorkArea().IsWindowOpen(DMMForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(main.WorkArea().subWindowList().isEmpty());
@@ -66,13 +67,13 @@ void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
     // reading, and only then does the new window open.
     main.OpenFunction(DMMIndex);
     rig.TakeWritten();
-    dmm = qobject_cast<DMMForm *>(main.FindFunctionWindow(DMMForm::Title));
+    dmm = qobject_cast<DMMForm *>(main.WorkArea().FindFunctionWindow(DMMForm::Title));
     QVERIFY(dmm);
     QTimer::singleShot(0, dmm, [dmm] { dmm->ReadTimer().Tick(); });
     main.OpenFunction(ContIndex);
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + ContOpening);
-    QVERIFY(!main.IsWindowOpen(DMMForm::Title));
-    QVERIFY(main.IsWindowOpen(ContForm::Title));
+    QVERIFY(!main.WorkArea().IsWindowOpen(DMMForm::Title));
+    QVERIFY(main.WorkArea().IsWindowOpen(ContForm::Title));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("CONT"));
     QVERIFY(!FunctionChoiceEnabled(main));
     QVERIFY(rig.boxes.shown.isEmpty());

@@ -116,7 +116,7 @@ void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
     if (console)
         main.ToggleConsole();
     main.OpenFunction(function);
-    FunctionWindow *window = main.FindFunctionWindow(title);
+    FunctionWindow *window = main.WorkArea().FindFunctionWindow(title);
     QVERIFY(window);
     if (auto *insulation = qobject_cast<InsForm *>(window))
         insulation->InsTab().setCurrentIndex(1);
@@ -144,7 +144,7 @@ void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
           after / 1048576.0, (after - before) / 1024.0, added);
     QCOMPARE(added, console ? 2 * qint64(ticks) : 0);
     QVERIFY(rig.boxes.shown.isEmpty());
-    QVERIFY(main.IsWindowOpen(title));
+    QVERIFY(main.WorkArea().IsWindowOpen(title));
     if (MeasuresMemory) {
         QVERIFY(before > 0);
         QCOMPARE_LT(after - before, SlackBytes + added * BytesPerEntry);

@@ -74,7 +74,7 @@ void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
     QVERIFY(!FunctionChoiceEnabled(main));
     QPointer<TerminalForm> form =
-        qobject_cast<TerminalForm *>(main.FindFunctionWindow(TerminalForm::Title));
+        qobject_cast<TerminalForm *>(main.WorkArea().FindFunctionWindow(TerminalForm::Title));
     QVERIFY(form);
     QVERIFY(!form->autoFillBackground());
 
@@ -92,9 +92,9 @@ void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
     // Another function: the terminal window closes at once and releases the adapter first.
     main.OpenFunction(TachoIndex);
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + TachoOpening);
-    QVERIFY(!main.IsWindowOpen(TerminalForm::Title));
-    QVERIFY(main.IsWindowOpen(TachoForm::Title));
-    QVERIFY(main.FindFunctionWindow(TachoForm::Title)->autoFillBackground());
+    QVERIFY(!main.WorkArea().IsWindowOpen(TerminalForm::Title));
+    QVERIFY(main.WorkArea().IsWindowOpen(TachoForm::Title));
+    QVERIFY(main.WorkArea().FindFunctionWindow(TachoForm::Title)->autoFillBackground());
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
     // The last range outlives the window.
     QCOMPARE(rig.state.LastRangeCommand, QStringLiteral("R11"));
@@ -108,16 +108,17 @@ void TerminalMainScenarioTest::MenuItemThenCloseCurrentFunction() {
     main.FunctionMenuItem().at(TerminalIndex)->trigger();
     QCOMPARE(rig.TakeWritten(), Opening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
-    auto *form = qobject_cast<TerminalForm *>(main.FindFunctionWindow(TerminalForm::Title));
+    auto *form =
+        qobject_cast<TerminalForm *>(main.WorkArea().FindFunctionWindow(TerminalForm::Title));
     QVERIFY(form);
     // Waiting for a current path: the flashing stops with the window.
     Click(form->Keypad().Command1().At(14));
     QVERIFY(form->Selector().CFlash().isActive());
     rig.TakeWritten();
 
-    main.CloseCurrentFunction();
+    main.WorkArea().CloseCurrentFunction();
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
-    QVERIFY(!main.IsWindowOpen(TerminalForm::Title));
+    QVERIFY(!main.WorkArea().IsWindowOpen(TerminalForm::Title));
     QVERIFY(!form->Selector().CFlash().isActive());
     QVERIFY(FunctionChoiceEnabled(main));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));

@@ -1,0 +1,63 @@
+#include "ConsoleSide.h"
+
+#include "CalibratorLink.h"
+#include "ConsolePanel.h"
+#include "DetectCalibrator.h"
+#include "FunctionArea.h"
+#include "FunctionWindow.h"
+#include "MessageBoxes.h"
+#include "ProgramState.h"
+
+#include <QCoreApplication>
+
+ConsoleSide::ConsoleSide(ProgramState &state, MessageBoxes &boxes, FunctionArea &functions)
+    : state(state), boxes(boxes), functions(functions), panel(new ConsolePanel(boxes)) {
+    state.link.SetObserver(this);
+}
+
+ConsoleSide::~ConsoleSide() {
+    state.link.SetObserver(nullptr);
+}
+
+void ConsoleSide::Toggle() {
+    const bool show = panel->isHidden();
+    panel->setVisible(show);
+    if (QWidget *dock = panel->parentWidget())
+        dock->setVisible(show);
+}
+
+bool ConsoleSide::ConsoleVisible() const {
+    return !panel->isHidden();
+}
+
+void ConsoleSide::ConsoleAppend(const QString &entry) {
+    panel->Append(entry);
+}
+
+void ConsoleSide::ConsoleSelectLast() {
+    panel->SelectLast();
+}
+
+void ConsoleSide::ShowSerialError(const QString &description) {
+    boxes.Warn(QStringLiteral("Serial Communication Error"),
+               QStringLiteral("Serial communication error :\r\r") + description);
+}
+
+void ConsoleSide::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
+
+bool ConsoleSide::PortRestored() {
+    state.link.SendCommand(InitialisationCommand);
+    FunctionWindow *window = functions.OpenFunctionWindow();
+    if (!window || !window->MissedCommands())
+        return true;
+    const QString title = window->windowTitle();
+    window->Abandon();
+    boxes.Inform(ReconnectedTitle,
+                 QStringLiteral("The port %1 is back and the calibrator is under computer control "
+                                "again.\r\rThe window \"%2\" was closed, because the calibrator "
+                                "missed its settings while the port was lost: open it again.")
+                     .arg(state.link.PortName(), title));
+    return false;
+}

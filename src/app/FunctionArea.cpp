@@ -1,0 +1,207 @@
+#include "FunctionArea.h"
+
+#include "CalibratorLink.h"
+#include "Controls.h"
+#include "DiagForm.h"
+#include "FunctionTable.h"
+#include "FunctionWindow.h"
+#include "MessageBoxes.h"
+#include "ProgForm.h"
+#include "ProgramState.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QString FunctionBackground = QStringLiteral("FunctionBG.jpg");
+// Room for the left panel when a function window is centred.
+constexpr int PanelAllowanceTwips = 2000;
+// A deferred close completes at the window's next 500 ms tick, after at most one exchange; past
+// this the window is closed at once rather than leave the operator waiting.
+constexpr int DeferredCloseLimitMs = 10000;
+
+} // namespace
+
+FunctionArea::FunctionArea(ProgramState &state, MessageBoxes &boxes,
+                           std::function<void(bool)> enableChoice)
+    : state(state), boxes(boxes), context{state, *this, boxes},
+      enableChoice(std::move(enableChoice)) {
+    Controls::Name(*this, QStringLiteral("WorkArea"));
+}
+
+void FunctionArea::Open(const FunctionEntry &entry) {
+    opening.RunIfIdle([this, &entry] { Load(entry); });
+}
+
+void FunctionArea::Load(const FunctionEntry &entry) {
+    window()->setCursor(Qt::WaitCursor);
+    CloseCurrentFunction();
+    AwaitDeferredClose();
+    QWidget *created = entry.create(context);
+    AddChild(created);
+    if (auto *diagram = qobject_cast<DiagForm *>(created)) {
+        diagram->Show();
+    } else {
+        const QPointer<FunctionWindow> function = qobject_cast<FunctionWindow *>(created);
+        function->Load();
+        state.CurrentFunction = entry.code;
+        // Closed while its set-up was still exchanging: its unload has given the choice back.
+        if (!function || function->IsUnloaded()) {
+            window()->unsetCursor();
+            return;
+        }
+    }
+    SetFunctionControlsEnabled(false);
+    window()->unsetCursor();
+}
+
+QWidget &FunctionArea::AddChild(QWidget *window) {
+    QMdiSubWindow *frame = addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    return *frame;
+}
+
+QList<FunctionWindow *> FunctionArea::LoadedFunctionWindows() const {
+    QList<FunctionWindow *> loaded;
+    for (QMdiSubWindow *frame : subWindowList()) {
+        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        if (window && !window->IsUnloaded())
+            loaded.append(window);
+    }
+    return loaded;
+}
+
+void FunctionArea::AwaitDeferredClose() {
+    // A window may unload and be deleted while the loop runs: only guarded pointers are kept.
+    QList<QPointer<FunctionWindow>> closing;
+    for (FunctionWindow *window : LoadedFunctionWindows())
+        closing.append(window);
+    const auto pending = [&closing] {
+        return std::any_of(closing.begin(), closing.end(),
+                           [](const QPointer<FunctionWindow> &w) { return w && !w->IsUnloaded(); });
+    };
+    if (!pending())
+        return;
+    QEventLoop loop;
+    for (const QPointer<FunctionWindow> &window : closing) {
+        connect(window, &FunctionWindow::Unloaded, &loop, &QEventLoop::quit);
+        connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    }
+    const QDeadlineTimer deadline(DeferredCloseLimitMs);
+    QTimer::singleShot(DeferredCloseLimitMs, &loop, &QEventLoop::quit);
+    while (pending() && !deadline.hasExpired())
+        loop.exec();
+    for (const QPointer<FunctionWindow> &window : closing) {
+        if (window && !window->IsUnloaded())
+            window->Unload();
+    }
+}
+
+FunctionWindow *FunctionArea::OpenFunctionWindow() const {
+    const QList<FunctionWindow *> loaded = LoadedFunctionWindows();
+    return loaded.isEmpty() ? nullptr : loaded.first();
+}
+
+FunctionWindow *FunctionArea::FindFunctionWindow(const QString &title) const {
+    for (FunctionWindow *window : LoadedFunctionWindows()) {
+        if (window->windowTitle() == title)
+            return window;
+    }
+    return nullptr;
+}
+
+void FunctionArea::PlaceFunctionWindow(QWidget &window) {
+    QWidget *frame = window.parentWidget() ? window.parentWidget() : &window;
+    // Shown first: the work area places a child window of its own accord when it first shows.
+    frame->show();
+    if (auto *child = qobject_cast<QMdiSubWindow *>(frame))
+        setActiveSubWindow(child);
+    auto *function = qobject_cast<FunctionWindow *>(&window);
+    if (function)
+        frame->resize(function->DesignSize());
+    const QSize size = frame->frameGeometry().size();
+    const QSize outer = this->window()->frameGeometry().size();
+    const int top = (outer.height() - size.height()) / 2;
+    const int left = (outer.width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
+    frame->move(left, top);
+    if ((!function || function->TakesFunctionBackground()) &&
+        QFileInfo::exists(FunctionBackground)) {
+        QPalette palette = window.palette();
+        // The brush keeps the plain window colour beside the picture: styles derive the colours
+        // of tabs and frames from it.
+        palette.setBrush(QPalette::Window,
+                         QBrush(palette.color(QPalette::Window), QPixmap(FunctionBackground)));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
+}
+
+void FunctionArea::ReleaseAdapter() {
+    for (const QString &line : ReleaseCommands)
+        state.link.SendCommand(line);
+    WarnIfNotReleased();
+}
+
+void FunctionArea::WarnIfNotReleased() {
+    const CalibratorLink &link = state.link;
+    if (!link.PortLost() || warnedLosses == link.Losses())
+        return;
+    warnedLosses = link.Losses();
+    boxes.Warn(NotReleasedTitle,
+               QStringLiteral("The calibrator could not be put into standby: the port %1 is lost."
+                              "\r\rSwitch the calibrator's output to standby at its front panel, "
+                              "then check the cable and the port.")
+                   .arg(link.PortName()));
+}
+
+void FunctionArea::SetFunctionControlsEnabled(bool enabled) {
+    enableChoice(enabled);
+}
+
+bool FunctionArea::IsWindowOpen(const QString &title) const {
+    for (QMdiSubWindow *frame : subWindowList()) {
+        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        if (window ? (!window->IsUnloaded() && window->windowTitle() == title)
+                   : frame->widget()->windowTitle() == title)
+            return true;
+    }
+    return false;
+}
+
+void FunctionArea::CloseCurrentFunction() {
+    for (const FunctionEntry &entry : FunctionTable::Entries()) {
+        if (entry.code.isEmpty() || entry.code != state.CurrentFunction)
+            continue;
+        if (FunctionWindow *window = FindFunctionWindow(entry.title))
+            window->CloseOnRequest();
+        return;
+    }
+}
+
+ProgForm *FunctionArea::ShowProgress(const QString &title) {
+    auto *progress = new ProgForm(title);
+    QWidget &frame = AddChild(progress);
+    // The operator cannot close it: the code that shows it closes it when its work is done.
+    frame.setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    frame.resize(progress->DesignSize());
+    window()->show();
+    PlaceFunctionWindow(*progress);
+    return progress;
+}
+
+void FunctionArea::ReleaseAtExit() {
+    for (FunctionWindow *window : LoadedFunctionWindows())
+        window->Unload();
+    CloseCurrentFunction();
+    ShowProgress(QStringLiteral("Releasing Calibrator..."));
+    for (const char *line : {"S1", "R1", "O0"})
+        state.link.SendCommand(QString::fromLatin1(line));
+    WarnIfNotReleased();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ActionQueue.h"
+#include "FunctionContext.h"
+#include "FunctionHost.h"
+
+#include <QList>
+#include <QMdiArea>
+
+#include <functional>
+
+struct FunctionEntry;
+class FunctionWindow;
+class MessageBoxes;
+class ProgForm;
+struct ProgramState;
+
+// The main window's work area: it hosts one function window at a time (or the diagram, or the
+// progress window) and gives the function windows their services: placing, the release of the
+// adapter, the function choice, the lookup and the closing of the current function.
+class FunctionArea final : public QMdiArea, public FunctionHost {
+    Q_OBJECT
+public:
+    static inline const QString NotReleasedTitle = QStringLiteral("Calibrator Not In Standby");
+
+    // `enableChoice` enables or disables the frame's function buttons and menu items.
+    FunctionArea(ProgramState &state, MessageBoxes &boxes, std::function<void(bool)> enableChoice);
+
+    // Closes the current function, waits for its deferred close, then opens the row's window.
+    // A choice made while another window is still loading is not taken.
+    void Open(const FunctionEntry &entry);
+    // Shows the progress window; the code that shows it closes it when its work is done.
+    ProgForm *ShowProgress(const QString &title);
+    // The exit sequence: every function window unloads, then "S1", "R1", "O0" under the
+    // progress window "Releasing Calibrator...".
+    void ReleaseAtExit();
+
+    // The loaded function window carrying `title`, or null.
+    FunctionWindow *FindFunctionWindow(const QString &title) const;
+    // The function window that has not unloaded, or null.
+    FunctionWindow *OpenFunctionWindow() const;
+
+    void PlaceFunctionWindow(QWidget &window) override;
+    void ReleaseAdapter() override;
+    void SetFunctionControlsEnabled(bool enabled) override;
+    bool IsWindowOpen(const QString &title) const override;
+    void CloseCurrentFunction() override;
+
+private:
+    void Load(const FunctionEntry &entry);
+    QWidget &AddChild(QWidget *window);
+    // The function windows that have not unloaded, in the work area's order.
+    QList<FunctionWindow *> LoadedFunctionWindows() const;
+    // Waits until a function window asked to close has unloaded itself (deferred close).
+    void AwaitDeferredClose();
+    // Tells the operator, once for each loss of the port, that the calibrator could not be put
+    // into standby because the port is lost.
+    void WarnIfNotReleased();
+
+    ProgramState &state;
+    MessageBoxes &boxes;
+    FunctionContext context;
+    std::function<void(bool)> enableChoice;
+    // Opening a function is an action of the work area: a choice made while another window is
+    // still loading (its set-up exchanges service clicks) is not taken.
+    ActionQueue opening;
+    int warnedLosses = 0;
+};
