@@ -16,7 +16,6 @@
 #include "PanelView.h"
 #include "SetCalibratorOutput.h"
 #include "TerminalButtons.h"
-#include "TerminalKeypad.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -26,8 +25,6 @@
 #include <cstdint>
 
 namespace {
-
-constexpr int AmpereKey = 14;
 
 // What the calibrator and the adapter were told.
 struct Calibrator {
@@ -278,7 +275,7 @@ void Rig::PressKey(int index) {
         window.entry = entry.Text();
         break;
     }
-    if (index != AmpereKey)
+    if (index != KeypadKey::Ampere)
         window.coilSelectPending = false;
 }
 
@@ -294,9 +291,9 @@ QString Rig::TypedText() {
 void Rig::Act() {
     switch (input.ConsumeIntegralInRange(0, 7)) {
     case 0: {
-        const int key = input.ConsumeIntegralInRange(0, 19);
-        if ((key == TerminalKeypad::PlusMinusIndex && !window.plusMinusEnabled) ||
-            (key == TerminalKeypad::EnterIndex && !window.enterEnabled))
+        const int key = input.ConsumeIntegralInRange(0, KeypadKey::Count - 1);
+        if ((key == KeypadKey::PlusMinus && !window.plusMinusEnabled) ||
+            (key == KeypadKey::Enter && !window.enterEnabled))
             return;
         PressKey(key);
         return;

@@ -3,6 +3,7 @@
 #include "ButtonArray.h"
 #include "CalibratorDisplay.h"
 #include "Controls.h"
+#include "FontSizes.h"
 #include "KeypadEntry.h"
 #include "MessageBoxes.h"
 #include "PanelPlanner.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int WidthTwips = 10785;
 constexpr int HeightTwips = 8430;
-constexpr int AmpereKey = 14;
 
 // A preference is stored as the presence of its flag file in the current folder. A file that
 // cannot be created or deleted is left as it is; the box keeps the operator's choice.
@@ -91,8 +91,8 @@ TerminalForm::TerminalForm(FunctionContext &context)
 }
 
 void TerminalForm::BuildLayout() {
-    SetCaptionFont(*onBut, 10);
-    SetCaptionFont(*offBut, 10);
+    SetCaptionFont(*onBut, FontSizes::Caption);
+    SetCaptionFont(*offBut, FontSizes::Caption);
     onBut->setMinimumHeight(34);
     offBut->setMinimumHeight(34);
 
@@ -207,7 +207,7 @@ void TerminalForm::SetAutosetBox(bool enabled, const QString &caption) {
 }
 
 void TerminalForm::SetPlusMinusEnabled(bool enabled) {
-    keypad->Command1().At(TerminalKeypad::PlusMinusIndex)->setEnabled(enabled);
+    keypad->Command1().At(KeypadKey::PlusMinus)->setEnabled(enabled);
 }
 
 void TerminalForm::SetEnterBold(bool bold) {
@@ -258,7 +258,7 @@ void TerminalForm::PressKey(int index) {
         break;
     }
     // Any key but "A" ends a wait for a current path.
-    if (index != AmpereKey)
+    if (index != KeypadKey::Ampere)
         context.state.CoilSelectPending = false;
 }
 

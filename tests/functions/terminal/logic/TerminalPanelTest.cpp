@@ -22,8 +22,8 @@ PanelState Keyed(PanelState state, const QString &entry) {
 PanelPlan KeyCurrent(PanelState state, const QString &digits) {
     KeypadEntry keypad;
     for (const QChar digit : digits)
-        keypad.Press(digit == u'0' ? 9 : digit == u'm' ? 18 : digit.unicode() - u'1');
-    if (keypad.Press(14) != KeypadEntry::Outcome::Ampere)
+        keypad.Press(digit == u'm' ? KeypadKey::Milli : KeypadKey::Digit(digit.digitValue()));
+    if (keypad.Press(KeypadKey::Ampere) != KeypadEntry::Outcome::Ampere)
         return {};
     state.entry = keypad.Text();
     return PanelPlanner::CurrentEntry(state);

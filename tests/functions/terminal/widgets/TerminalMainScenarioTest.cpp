@@ -5,6 +5,7 @@
 #include "CalibratorDisplay.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
+#include "KeypadKey.h"
 #include "MainForm.h"
 #include "TerminalKeypad.h"
 #include "TerminalSelector.h"
@@ -111,7 +112,7 @@ void TerminalMainScenarioTest::MenuItemThenCloseCurrentFunction() {
     auto *form = qobject_cast<TerminalForm *>(main.FindFunctionWindow(TerminalForm::Title));
     QVERIFY(form);
     // Waiting for a current path: the flashing stops with the window.
-    Click(form->Keypad().Command1().At(14));
+    Click(form->Keypad().Command1().At(KeypadKey::Ampere));
     QVERIFY(form->Selector().CFlash().isActive());
     rig.TakeWritten();
 
