@@ -4,8 +4,8 @@
 
 #include "CalibratorLink.h"
 #include "CalsimProcess.h"
-#include "Clock.h"
 #include "QtSerialPort.h"
+#include "SteadyClock.h"
 
 #include <QCoreApplication>
 #include <QDir>

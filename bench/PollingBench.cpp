@@ -4,11 +4,11 @@
 
 #include "CalibratorLink.h"
 #include "CalsimProcess.h"
-#include "Clock.h"
 #include "MainForm.h"
 #include "ProgramState.h"
 #include "QtMessageBoxes.h"
 #include "QtSerialPort.h"
+#include "SteadyClock.h"
 
 #include <QApplication>
 #include <QDir>

@@ -31,7 +31,8 @@ void PressKeys(FuzzedDataProvider &input) {
     const int count = input.ConsumeIntegralInRange(0, 40);
     for (int i = 0; i < count; ++i) {
         const QString before = entry.Text();
-        const KeypadEntry::Outcome outcome = entry.Press(input.ConsumeIntegralInRange(0, 19));
+        const KeypadEntry::Outcome outcome =
+            entry.Press(input.ConsumeIntegralInRange(0, KeypadKey::Count - 1));
         if (outcome == KeypadEntry::Outcome::Frequency ||
             outcome == KeypadEntry::Outcome::DirectCurrent ||
             outcome == KeypadEntry::Outcome::Enter || outcome == KeypadEntry::Outcome::Ignored)

@@ -13,9 +13,9 @@
 #include "KeypadEntry.h"
 #include "NumberText.h"
 #include "PanelPlanner.h"
+#include "PanelView.h"
 #include "SetCalibratorOutput.h"
 #include "TerminalButtons.h"
-#include "TerminalKeypad.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -25,10 +25,6 @@
 #include <cstdint>
 
 namespace {
-
-using namespace PanelSteps;
-
-constexpr int AmpereKey = 14;
 
 // What the calibrator and the adapter were told.
 struct Calibrator {
@@ -67,7 +63,7 @@ bool Near(double a, double b, double tolerance) {
     return std::fabs(a - b) <= tolerance + 1e-12 * std::max(std::fabs(a), std::fabs(b));
 }
 
-class Rig {
+class Rig final : private PanelView {
 public:
     explicit Rig(FuzzedDataProvider &input) : input(input) {
         static const std::array<const char *, 6> ranges{"", "R1", "R8", "R12", "R22", "R64"};
@@ -76,15 +72,28 @@ public:
         window.coilSelectPending = input.ConsumeBool();
     }
 
-    void Load() { Carry(PanelPlanner::Load(ReadState(), lastRange)); }
+    void Load() { Carry(PanelPlanner::Load(ReadState())); }
     void Act();
 
 private:
     PanelState ReadState() const;
     OutputPoint Selection() const;
     void Carry(const PanelPlan &plan);
-    void Apply(const PanelStep &step);
-    void Send(const QString &line);
+    void SendLine(const QString &line) override;
+    void ShowBox(const InformBox &box) override;
+    void ShowSelection(OutputPoint point, bool stopFlashing) override;
+    void ShowOutputOn(bool on) override { window.outputOn = on; }
+    void SetEntry(const QString &text) override { window.entry = text; }
+    void SetCalOutput(const QString &) override {}
+    void SetDisplay(const QString &text) override;
+    void SetFrequency(const QString &text) override { window.frequency = text; }
+    void AddHistory(const QString &text) override { window.history << text; }
+    void SetAutosetBox(bool enabled, const QString &) override { window.autosetEnabled = enabled; }
+    void SetPlusMinusEnabled(bool enabled) override { window.plusMinusEnabled = enabled; }
+    void SetEnterBold(bool bold) override;
+    void SetEnterEnabled(bool enabled) override { window.enterEnabled = enabled; }
+    void SetCoilSelectPending(bool pending) override { window.coilSelectPending = pending; }
+    void OfferCurrentPaths(const QList<int> &enabled, bool reselect) override;
     void PressKey(int index);
     void CheckReadout() const;
     QString TypedText();
@@ -119,6 +128,7 @@ PanelState Rig::ReadState() const {
     state.autosetChecked = window.autosetChecked;
     state.outputOn = window.outputOn;
     state.coilSelectPending = window.coilSelectPending;
+    state.lastRangeCommand = lastRange;
     state.enabledPaths.clear();
     for (const int index : CurrentPaths::Order) {
         if (window.enabled.at(static_cast<size_t>(index)))
@@ -127,7 +137,7 @@ PanelState Rig::ReadState() const {
     return state;
 }
 
-void Rig::Send(const QString &line) {
+void Rig::SendLine(const QString &line) {
     FUZZ_CHECK(!line.isEmpty());
     for (const QChar c : line)
         FUZZ_CHECK(c.unicode() >= 0x20 && c.unicode() < 0x7f);
@@ -172,62 +182,51 @@ void Rig::CheckReadout() const {
     FUZZ_CHECK(Near(shown.value, BaseValue(calibrator, *range) * turns, step / 2));
 }
 
-void Rig::Apply(const PanelStep &step) {
-    if (const auto *send = std::get_if<PanelSteps::Send>(&step)) {
-        Send(send->line);
-    } else if (const auto *box = std::get_if<InformBox>(&step)) {
-        if (box->title == OutputRefusal(QString()).title)
-            FUZZ_CHECK(calibrator == beforeOutput);
-    } else if (const auto *selection = std::get_if<ShowSelection>(&step)) {
-        window.selected.fill(false);
-        for (const int index : OutputPoints::Buttons(selection->point))
-            window.selected.at(static_cast<size_t>(index)) = true;
-    } else if (const auto *output = std::get_if<ShowOutputOn>(&step)) {
-        window.outputOn = output->on;
-    } else if (const auto *entry = std::get_if<SetEntry>(&step)) {
-        window.entry = entry->text;
-    } else if (const auto *display = std::get_if<SetDisplay>(&step)) {
-        window.display = display->text;
-        CheckReadout();
-    } else if (const auto *frequency = std::get_if<SetFrequency>(&step)) {
-        window.frequency = frequency->text;
-    } else if (const auto *history = std::get_if<AddHistory>(&step)) {
-        window.history << history->text;
-    } else if (const auto *box = std::get_if<SetAutosetBox>(&step)) {
-        window.autosetEnabled = box->enabled;
-    } else if (const auto *plusMinus = std::get_if<SetPlusMinusEnabled>(&step)) {
-        window.plusMinusEnabled = plusMinus->enabled;
-    } else if (const auto *bold = std::get_if<SetEnterBold>(&step)) {
-        if (bold->bold) {
-            beforeOutput = calibrator;
-            handedEntry = window.entry;
-            return;
-        }
-        // Set: the range, value and frequency of the entry handed to the output routine.
-        setPoint = Selection();
-        const AmplitudeRange *range = AmplitudeRanges::FindByCommand(calibrator.range);
-        if (range == nullptr)
-            return;
-        const double f = NumberText::LeadingNumber(window.frequency);
-        const bool ac = calibrator.range != AmplitudeRanges::Command(*range, false);
-        FUZZ_CHECK(ac == (f != 0));
-        FUZZ_CHECK(!ac || calibrator.frequency == f);
-        FUZZ_CHECK(Near(BaseValue(calibrator, *range), ConVal(handedEntry).value, 0));
-    } else if (const auto *enter = std::get_if<SetEnterEnabled>(&step)) {
-        window.enterEnabled = enter->enabled;
-    } else if (const auto *pending = std::get_if<SetCoilSelectPending>(&step)) {
-        window.coilSelectPending = pending->pending;
-    } else if (const auto *offer = std::get_if<OfferCurrentPaths>(&step)) {
-        for (const int index : CurrentPaths::Order) {
-            const auto i = static_cast<size_t>(index);
-            window.enabled.at(i) = offer->enabled.contains(index);
-            if (offer->reselect || !window.enabled.at(i))
-                window.selected.at(i) = false;
-        }
+void Rig::ShowBox(const InformBox &box) {
+    if (box.title == OutputRefusal(QString()).title)
+        FUZZ_CHECK(calibrator == beforeOutput);
+}
+
+void Rig::ShowSelection(OutputPoint point, bool) {
+    window.selected.fill(false);
+    for (const int index : OutputPoints::Buttons(point))
+        window.selected.at(static_cast<size_t>(index)) = true;
+}
+
+void Rig::SetDisplay(const QString &text) {
+    window.display = text;
+    CheckReadout();
+}
+
+void Rig::SetEnterBold(bool bold) {
+    if (bold) {
+        beforeOutput = calibrator;
+        handedEntry = window.entry;
+        return;
+    }
+    // Set: the range, value and frequency of the entry handed to the output routine.
+    setPoint = Selection();
+    const AmplitudeRange *range = AmplitudeRanges::FindByCommand(calibrator.range);
+    if (range == nullptr)
+        return;
+    const double f = NumberText::LeadingNumber(window.frequency);
+    const bool ac = calibrator.range != AmplitudeRanges::Command(*range, false);
+    FUZZ_CHECK(ac == (f != 0));
+    FUZZ_CHECK(!ac || calibrator.frequency == f);
+    FUZZ_CHECK(Near(BaseValue(calibrator, *range), ConVal(handedEntry).value, 0));
+}
+
+void Rig::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {
+    for (const int index : CurrentPaths::Order) {
+        const auto i = static_cast<size_t>(index);
+        window.enabled.at(i) = enabled.contains(index);
+        if (reselect || !window.enabled.at(i))
+            window.selected.at(i) = false;
     }
 }
 
 void Rig::Carry(const PanelPlan &plan) {
+    lastRange = plan.after.lastRangeCommand;
     const QStringList commands = plan.Commands();
     for (const InformBox &box : plan.Of<InformBox>()) {
         if (box.title == CoilRules::LimitBox(2).title)
@@ -253,13 +252,13 @@ void Rig::PressKey(int index) {
     KeypadEntry entry(window.entry);
     switch (entry.Press(index)) {
     case KeypadEntry::Outcome::Frequency:
-        Carry(PanelPlanner::Hz(ReadState(), lastRange));
+        Carry(PanelPlanner::Hz(ReadState()));
         return;
     case KeypadEntry::Outcome::DirectCurrent:
-        Carry(PanelPlanner::Dc(ReadState(), lastRange));
+        Carry(PanelPlanner::Dc(ReadState()));
         return;
     case KeypadEntry::Outcome::Enter:
-        Carry(PanelPlanner::Enter(ReadState(), lastRange));
+        Carry(PanelPlanner::Enter(ReadState()));
         return;
     case KeypadEntry::Outcome::Ampere:
         window.entry = entry.Text();
@@ -276,7 +275,7 @@ void Rig::PressKey(int index) {
         window.entry = entry.Text();
         break;
     }
-    if (index != AmpereKey)
+    if (index != KeypadKey::Ampere)
         window.coilSelectPending = false;
 }
 
@@ -292,9 +291,9 @@ QString Rig::TypedText() {
 void Rig::Act() {
     switch (input.ConsumeIntegralInRange(0, 7)) {
     case 0: {
-        const int key = input.ConsumeIntegralInRange(0, 19);
-        if ((key == TerminalKeypad::PlusMinusIndex && !window.plusMinusEnabled) ||
-            (key == TerminalKeypad::EnterIndex && !window.enterEnabled))
+        const int key = input.ConsumeIntegralInRange(0, KeypadKey::Count - 1);
+        if ((key == KeypadKey::PlusMinus && !window.plusMinusEnabled) ||
+            (key == KeypadKey::Enter && !window.enterEnabled))
             return;
         PressKey(key);
         return;
@@ -303,13 +302,13 @@ void Rig::Act() {
         window.entry = TypedText();
         return;
     case 2: // Enter in the entry line, also while the ENTER key is disabled
-        Carry(PanelPlanner::Enter(ReadState(), lastRange));
+        Carry(PanelPlanner::Enter(ReadState()));
         return;
     case 3:
         if (!window.history.isEmpty()) {
             const QString item = window.history.at(
                 input.ConsumeIntegralInRange<qsizetype>(0, window.history.size() - 1));
-            Carry(PanelPlanner::PickHistory(item, ReadState(), lastRange));
+            Carry(PanelPlanner::PickHistory(item, ReadState()));
         }
         return;
     case 4: {
@@ -317,7 +316,7 @@ void Rig::Act() {
         if (CurrentPaths::IsCurrentPath(index) &&
             !(window.pathsShown && window.enabled.at(static_cast<size_t>(index))))
             return;
-        Carry(PanelPlanner::SelectTerminal(index, ReadState(), lastRange));
+        Carry(PanelPlanner::SelectTerminal(index, ReadState()));
         return;
     }
     case 5:

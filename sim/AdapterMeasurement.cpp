@@ -32,9 +32,8 @@ constexpr std::array<MeasuringMask, 10> MeasuringMasks{{
 
 const MeasuringMask *FindMask(qint64 mask) {
     for (const MeasuringMask &entry : MeasuringMasks) {
-        if (entry.mask == mask) {
+        if (entry.mask == mask)
             return &entry;
-        }
     }
     return nullptr;
 }
@@ -47,9 +46,8 @@ struct Delivery {
 // The calibrator's DC ranges: 1 to 5 voltage (range 1 in mV), 6 to 11 current (range 6 in uA,
 // 7 to 9 in mA). AC ranges and the other functions put no DC value on the meter.
 std::optional<Delivery> CalibratorDelivery(const CalibratorState &state) {
-    if (!state.outputOn) {
+    if (!state.outputOn)
         return std::nullopt;
-    }
     switch (state.range) {
     case 1:
         return Delivery{Circuit::MeterVoltage, state.output / 1000};
@@ -86,9 +84,8 @@ double InputValue(const MeasuringMask &entry, const CalibratorState &state) {
     case Circuit::MeterCurrent:
     case Circuit::MeterVoltage: {
         const std::optional<Delivery> delivery = CalibratorDelivery(state);
-        if (delivery && delivery->kind == entry.circuit) {
+        if (delivery && delivery->kind == entry.circuit)
             return delivery->base * entry.unitsPerBase;
-        }
         return entry.nominal * AdapterMeasurement::StrayInputFraction;
     }
     }
@@ -101,14 +98,12 @@ AdapterMeasurement::AdapterMeasurement(quint32 seed) : noise(seed) {}
 
 qint64 AdapterMeasurement::ReadCounts(const CalibratorState &state) {
     const MeasuringMask *entry = FindMask(state.adapterMask);
-    if (entry == nullptr) {
+    if (entry == nullptr)
         return 0;
-    }
     const double counts = InputValue(*entry, state) * entry->countsPerUnit;
     // A saturated converter reads its limit, without noise.
-    if (std::abs(counts) >= double(SaturationCounts)) {
+    if (std::abs(counts) >= double(SaturationCounts))
         return counts > 0 ? SaturationCounts : -SaturationCounts;
-    }
     const qint64 withNoise = std::llround(counts) + noise.bounded(-NoiseCounts, NoiseCounts + 1);
     return std::clamp(withNoise, -SaturationCounts, SaturationCounts);
 }

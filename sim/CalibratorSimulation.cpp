@@ -12,21 +12,18 @@ QList<QByteArray> SplitCommands(const QByteArray &line) {
     QList<QByteArray> commands;
     qsizetype position = 0;
     while (position < line.size()) {
-        while (position < line.size() && line.at(position) == ' ') {
+        while (position < line.size() && line.at(position) == ' ')
             ++position;
-        }
         if (position < line.size() && line.at(position) == '#') {
             commands.append(line.mid(position));
             break;
         }
         qsizetype end = line.indexOf('/', position);
-        if (end < 0) {
+        if (end < 0)
             end = line.size();
-        }
         const QByteArray command = line.mid(position, end - position).trimmed();
-        if (!command.isEmpty()) {
+        if (!command.isEmpty())
             commands.append(command);
-        }
         position = end + 1;
     }
     return commands;
@@ -37,9 +34,8 @@ template <typename Value, typename Convert>
 void Assign(Value &target, const QByteArray &text, Convert convert) {
     bool ok = false;
     const Value value = convert(text, &ok);
-    if (ok) {
+    if (ok)
         target = value;
-    }
 }
 
 int ToInt(const QByteArray &text, bool *ok) {
@@ -64,19 +60,16 @@ CalibratorSimulation::CalibratorSimulation(const SimulationFaults &faults, quint
 
 QByteArray CalibratorSimulation::Reply(const QByteArray &commandLine) {
     QByteArray reply;
-    for (const QByteArray &command : SplitCommands(commandLine)) {
+    for (const QByteArray &command : SplitCommands(commandLine))
         reply += Execute(command);
-    }
     if (faults.silent) {
         return {};
     }
-    if (faults.garbage) {
+    if (faults.garbage)
         return Garbage();
-    }
     reply += Marker;
-    if (faults.extraAfterMarker) {
+    if (faults.extraAfterMarker)
         reply += ExtraAfterMarker;
-    }
     return reply;
 }
 
@@ -98,9 +91,8 @@ QByteArray CalibratorSimulation::Execute(const QByteArray &command) {
     case 'p': {
         qint64 mask = -1;
         Assign(mask, argument, ToLong);
-        if (mask < 0) {
+        if (mask < 0)
             break;
-        }
         state.lastMaskCommand = mask;
         if (mask != 0) {
             state.adapterMask = mask;
@@ -115,9 +107,8 @@ QByteArray CalibratorSimulation::Execute(const QByteArray &command) {
         Assign(state.output, argument, ToFiniteDouble);
         break;
     case 'S':
-        if (argument == "0" || argument == "1") {
+        if (argument == "0" || argument == "1")
             state.outputOn = argument == "0";
-        }
         break;
     case 'F':
         Assign(state.frequency, argument, ToFiniteDouble);
@@ -144,8 +135,7 @@ QByteArray CalibratorSimulation::Execute(const QByteArray &command) {
 QByteArray CalibratorSimulation::Garbage() {
     const int length = garbageSource.bounded(8, 41);
     QByteArray text(length, ' ');
-    for (char &character : text) {
+    for (char &character : text)
         character = char(garbageSource.bounded(0x21, 0x7f));
-    }
     return text;
 }

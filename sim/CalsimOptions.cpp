@@ -71,11 +71,9 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
     faults.stream = parser.isSet(QStringLiteral("stream"));
     faults.garbage = parser.isSet(QStringLiteral("garbage"));
     faults.extraAfterMarker = parser.isSet(QStringLiteral("extra"));
-    if (parser.isSet(QStringLiteral("slow"))) {
+    if (parser.isSet(QStringLiteral("slow")))
         faults.slowMs = ReadNumber(parser, QStringLiteral("slow"), 0, options);
-    }
-    if (parser.isSet(QStringLiteral("hangup-after"))) {
+    if (parser.isSet(QStringLiteral("hangup-after")))
         faults.hangUpAfter = ReadNumber(parser, QStringLiteral("hangup-after"), 0, options);
-    }
     return options;
 }

@@ -18,9 +18,8 @@ CalsimServer::CalsimServer(PseudoTerminal &terminal, const SimulationFaults &fau
 }
 
 bool CalsimServer::OpenLog(const QString &path, QString &error) {
-    if (path.isEmpty()) {
+    if (path.isEmpty())
         return true;
-    }
     log.setFileName(path);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
         error = QStringLiteral("cannot open log %1: %2").arg(path, log.errorString());
@@ -37,9 +36,8 @@ void CalsimServer::Start() {
 void CalsimServer::ReadMaster() {
     char buffer[512];
     const ssize_t count = read(terminal.MasterFd(), buffer, sizeof buffer);
-    if (count < 0 && (errno == EAGAIN || errno == EINTR)) {
+    if (count < 0 && (errno == EAGAIN || errno == EINTR))
         return;
-    }
     if (count <= 0) {
         End();
         return;
@@ -53,9 +51,8 @@ void CalsimServer::ReadMaster() {
         } else if (character != '\n') {
             pending.append(character);
             // A sender that never ends its line must not grow the buffer without bound.
-            if (pending.size() > MaxLineLength) {
+            if (pending.size() > MaxLineLength)
                 pending.clear();
-            }
         }
     }
 }
@@ -69,21 +66,18 @@ void CalsimServer::HandleLine(const QByteArray &line) {
     }
     const QByteArray reply = simulation.Reply(line);
     if (schedule.Streams()) {
-        if (!streamTimer.isActive()) {
+        if (!streamTimer.isActive())
             streamTimer.start();
-        }
         return;
     }
     outgoing.append(schedule.Plan(reply));
-    if (!chunkTimer.isActive()) {
+    if (!chunkTimer.isActive())
         WriteNextChunk();
-    }
 }
 
 void CalsimServer::Log(const QByteArray &line) {
-    if (!log.isOpen()) {
+    if (!log.isOpen())
         return;
-    }
     const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1();
     log.write(stamp + ' ' + line + '\n');
     log.flush();
@@ -112,20 +106,17 @@ void CalsimServer::Write(const QByteArray &bytes) {
     while (written < bytes.size()) {
         const ssize_t count =
             write(terminal.MasterFd(), bytes.constData() + written, size_t(bytes.size() - written));
-        if (count < 0 && errno == EINTR) {
+        if (count < 0 && errno == EINTR)
             continue;
-        }
-        if (count <= 0) {
+        if (count <= 0)
             return;
-        }
         written += count;
     }
 }
 
 void CalsimServer::End() {
-    if (notifier == nullptr) {
+    if (notifier == nullptr)
         return;
-    }
     notifier->setEnabled(false);
     notifier->deleteLater();
     notifier = nullptr;

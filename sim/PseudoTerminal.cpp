@@ -87,12 +87,10 @@ bool PseudoTerminal::CreateLink(const QString &path, QString &error) {
 }
 
 void PseudoTerminal::RemoveLink() {
-    if (linkPath.isEmpty()) {
+    if (linkPath.isEmpty())
         return;
-    }
-    if (QFileInfo(linkPath).symLinkTarget() == slavePath) {
+    if (QFileInfo(linkPath).symLinkTarget() == slavePath)
         QFile::remove(linkPath);
-    }
     linkPath.clear();
 }
 

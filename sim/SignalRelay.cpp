@@ -9,9 +9,8 @@
 SignalRelay::SignalRelay(std::initializer_list<int> signalNumbers, QObject *parent)
     : QObject(parent) {
     int fds[2];
-    if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    }
     readFd = fds[0];
     writeFd = fds[1];
     notifier = new QSocketNotifier(readFd, QSocketNotifier::Read, this);
@@ -20,15 +19,13 @@ SignalRelay::SignalRelay(std::initializer_list<int> signalNumbers, QObject *pare
     action.sa_handler = &SignalRelay::Handle;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signalNumber : signalNumbers) {
+    for (const int signalNumber : signalNumbers)
         sigaction(signalNumber, &action, nullptr);
-    }
 }
 
 SignalRelay::~SignalRelay() {
-    if (readFd < 0) {
+    if (readFd < 0)
         return;
-    }
     delete notifier;
     const int pipeWriteFd = writeFd;
     writeFd = -1;
@@ -43,7 +40,6 @@ void SignalRelay::Handle(int signalNumber) {
 
 void SignalRelay::Drain() {
     unsigned char code = 0;
-    while (read(readFd, &code, 1) == 1) {
+    while (read(readFd, &code, 1) == 1)
         emit Received(code);
-    }
 }

@@ -33,17 +33,14 @@ int main(int argc, char *argv[]) {
 
     QString error;
     PseudoTerminal terminal;
-    if (!terminal.Open(error)) {
+    if (!terminal.Open(error))
         return Fail(error);
-    }
     CalsimServer server(terminal, options.faults);
-    if (!server.OpenLog(options.logFile, error)) {
+    if (!server.OpenLog(options.logFile, error))
         return Fail(error);
-    }
     const QString linkName = QStringLiteral("COM%1").arg(options.port);
-    if (!terminal.CreateLink(QDir::current().absoluteFilePath(linkName), error)) {
+    if (!terminal.CreateLink(QDir::current().absoluteFilePath(linkName), error))
         return Fail(error);
-    }
 
     SignalRelay relay({SIGINT, SIGTERM, SIGHUP});
     QObject::connect(&relay, &SignalRelay::Received, &application, &QCoreApplication::quit);

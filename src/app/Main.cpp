@@ -1,7 +1,6 @@
 #include "Main.h"
 
 #include "CalibratorLink.h"
-#include "Clock.h"
 #include "CommPortForm.h"
 #include "DetectCalibrator.h"
 #include "MainForm.h"
@@ -9,6 +8,7 @@
 #include "QtMessageBoxes.h"
 #include "QtSerialPort.h"
 #include "SplashForm.h"
+#include "SteadyClock.h"
 
 #include <QApplication>
 

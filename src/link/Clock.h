@@ -10,9 +10,3 @@ public:
     // Blocks the calling thread without servicing window events.
     virtual void Pause(double seconds) = 0;
 };
-
-class SteadyClock final : public Clock {
-public:
-    double Now() const override;
-    void Pause(double seconds) override;
-};

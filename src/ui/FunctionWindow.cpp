@@ -89,6 +89,11 @@ bool FunctionWindow::MissedCommands() const {
     return missed || context.state.link.Losses() != lossesAtLoad;
 }
 
+void FunctionWindow::SendMask(const QString &maskCommand) {
+    Send(maskCommand);
+    Send(QStringLiteral("p0"));
+}
+
 QString FunctionWindow::Send(const QString &command) {
     if (unloaded || abandoned)
         return QString();

@@ -74,6 +74,9 @@ public:
     // Sends one command line through the link and returns the reply; nothing once unloaded or
     // abandoned. For the window and its parts, from inside one of its actions.
     QString Send(const QString &command);
+    // Switches the adapter: the switching mask command, then "p0", the empty mask that every
+    // window but the insulation window sends after its own.
+    void SendMask(const QString &maskCommand);
     // Asks the calibrator for its present measurement ("v") and returns the reply.
     QString ReadMeasurement() { return Send(QStringLiteral("v")); }
 

@@ -1,6 +1,5 @@
 #include "CalibratorLink.h"
 #include "CalsimProcess.h"
-#include "Clock.h"
 #include "Controls.h"
 #include "FunctionHost.h"
 #include "FunctionTable.h"
@@ -9,6 +8,7 @@
 #include "ProgramState.h"
 #include "QtSerialPort.h"
 #include "RecordingMessageBoxes.h"
+#include "SteadyClock.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "CalibratorLink.h"
 #include "CalsimProcess.h"
-#include "Clock.h"
 #include "DetectCalibrator.h"
 #include "MainForm.h"
 #include "ProgramState.h"
 #include "QtSerialPort.h"
 #include "RecordingMessageBoxes.h"
+#include "SteadyClock.h"
 
 #include <QDir>
 #include <QFile>

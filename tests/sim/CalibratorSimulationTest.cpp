@@ -32,25 +32,25 @@ class CalibratorSimulationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void plainCommandsAnswerTheMarkerAlone_data();
-    void plainCommandsAnswerTheMarkerAlone();
-    void identificationIsLongerThanFifty();
-    void textElementRunsToEndOfLine();
-    void commandsSetTheState();
-    void malformedNumbersLeaveTheStateAlone();
-    void zeroMaskKeepsTheSwitchedCircuit();
-    void readingsFollowMasksAndRanges_data();
-    void readingsFollowMasksAndRanges();
-    void readingsCarrySeededNoise();
-    void overdrivenMeterSaturates();
-    void insulationTesterWorksInBursts();
-    void silentNeverAnswers();
-    void shortIdentificationIsAtMostFifty();
-    void garbageReplacesReplies();
-    void extraCharactersFollowTheMarker();
+    void PlainCommandsAnswerTheMarkerAlone_data();
+    void PlainCommandsAnswerTheMarkerAlone();
+    void IdentificationIsLongerThanFifty();
+    void TextElementRunsToEndOfLine();
+    void CommandsSetTheState();
+    void MalformedNumbersLeaveTheStateAlone();
+    void ZeroMaskKeepsTheSwitchedCircuit();
+    void ReadingsFollowMasksAndRanges_data();
+    void ReadingsFollowMasksAndRanges();
+    void ReadingsCarrySeededNoise();
+    void OverdrivenMeterSaturates();
+    void InsulationTesterWorksInBursts();
+    void SilentNeverAnswers();
+    void ShortIdentificationIsAtMostFifty();
+    void GarbageReplacesReplies();
+    void ExtraCharactersFollowTheMarker();
 };
 
-void CalibratorSimulationTest::plainCommandsAnswerTheMarkerAlone_data() {
+void CalibratorSimulationTest::PlainCommandsAnswerTheMarkerAlone_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("empty line") << QByteArray();
     QTest::newRow("initialisation") << QByteArray("R0/O0/S1/# Computer Control");
@@ -60,13 +60,13 @@ void CalibratorSimulationTest::plainCommandsAnswerTheMarkerAlone_data() {
     QTest::newRow("text only") << QByteArray("#Ins.: 50V Range");
 }
 
-void CalibratorSimulationTest::plainCommandsAnswerTheMarkerAlone() {
+void CalibratorSimulationTest::PlainCommandsAnswerTheMarkerAlone() {
     QFETCH(QByteArray, line);
     CalibratorSimulation simulation;
     QCOMPARE(simulation.Reply(line), Marker);
 }
 
-void CalibratorSimulationTest::identificationIsLongerThanFifty() {
+void CalibratorSimulationTest::IdentificationIsLongerThanFifty() {
     CalibratorSimulation simulation;
     const QByteArray reply = simulation.Reply("T");
     QVERIFY(reply.size() > 50);
@@ -75,7 +75,7 @@ void CalibratorSimulationTest::identificationIsLongerThanFifty() {
     QCOMPARE(simulation.Reply("R0/T/S1"), reply);
 }
 
-void CalibratorSimulationTest::textElementRunsToEndOfLine() {
+void CalibratorSimulationTest::TextElementRunsToEndOfLine() {
     CalibratorSimulation simulation;
     QCOMPARE(simulation.Reply("R5/#Ins.: 50V / Range/S0"), Marker);
     QCOMPARE(simulation.State().range, 5);
@@ -83,7 +83,7 @@ void CalibratorSimulationTest::textElementRunsToEndOfLine() {
     QVERIFY(!simulation.State().outputOn);
 }
 
-void CalibratorSimulationTest::commandsSetTheState() {
+void CalibratorSimulationTest::CommandsSetTheState() {
     CalibratorSimulation simulation;
     QVERIFY(!simulation.State().outputOn);
     SendAll(simulation, {"R13", "F50", "O.5", "S0", "K1/L3/H4/I0"});
@@ -101,7 +101,7 @@ void CalibratorSimulationTest::commandsSetTheState() {
     QVERIFY(!state.outputOn);
 }
 
-void CalibratorSimulationTest::malformedNumbersLeaveTheStateAlone() {
+void CalibratorSimulationTest::MalformedNumbersLeaveTheStateAlone() {
     CalibratorSimulation simulation;
     SendAll(simulation, {"R8/O10/S0/p17858560"});
     QCOMPARE(simulation.Reply("Rx/Oabc/S7/p-5/pzz/Onan/Oinf/O-inf"), Marker);
@@ -111,7 +111,7 @@ void CalibratorSimulationTest::malformedNumbersLeaveTheStateAlone() {
     QCOMPARE(simulation.State().adapterMask, 17858560);
 }
 
-void CalibratorSimulationTest::zeroMaskKeepsTheSwitchedCircuit() {
+void CalibratorSimulationTest::ZeroMaskKeepsTheSwitchedCircuit() {
     CalibratorSimulation simulation;
     SendAll(simulation, {"p17317888", "p0"});
     QCOMPARE(simulation.State().adapterMask, 17317888);
@@ -124,7 +124,7 @@ void CalibratorSimulationTest::zeroMaskKeepsTheSwitchedCircuit() {
     QCOMPARE(ReadCounts(simulation), 0);
 }
 
-void CalibratorSimulationTest::readingsFollowMasksAndRanges_data() {
+void CalibratorSimulationTest::ReadingsFollowMasksAndRanges_data() {
     QTest::addColumn<QByteArrayList>("setup");
     QTest::addColumn<double>("expected");      // in the window's unit
     QTest::addColumn<double>("countsPerUnit"); // the window's scale
@@ -167,7 +167,7 @@ void CalibratorSimulationTest::readingsFollowMasksAndRanges_data() {
         << QByteArrayList{"p17317888", "p0", "R2/O.25", "S0"} << 0.25 << v1;
 }
 
-void CalibratorSimulationTest::readingsFollowMasksAndRanges() {
+void CalibratorSimulationTest::ReadingsFollowMasksAndRanges() {
     QFETCH(QByteArrayList, setup);
     QFETCH(double, expected);
     QFETCH(double, countsPerUnit);
@@ -181,7 +181,7 @@ void CalibratorSimulationTest::readingsFollowMasksAndRanges() {
     }
 }
 
-void CalibratorSimulationTest::readingsCarrySeededNoise() {
+void CalibratorSimulationTest::ReadingsCarrySeededNoise() {
     const QByteArrayList setup{"p17317888", "p0"};
     CalibratorSimulation first;
     CalibratorSimulation second;
@@ -205,7 +205,7 @@ void CalibratorSimulationTest::readingsCarrySeededNoise() {
     QVERIFY(changes >= 5);
 }
 
-void CalibratorSimulationTest::overdrivenMeterSaturates() {
+void CalibratorSimulationTest::OverdrivenMeterSaturates() {
     CalibratorSimulation simulation;
     SendAll(simulation, {"R5/O1000/S0", "p17326080", "p0"});
     const qint64 overdriven = ReadCounts(simulation);
@@ -215,7 +215,7 @@ void CalibratorSimulationTest::overdrivenMeterSaturates() {
     QCOMPARE(ReadCounts(simulation), -AdapterMeasurement::SaturationCounts);
 }
 
-void CalibratorSimulationTest::insulationTesterWorksInBursts() {
+void CalibratorSimulationTest::InsulationTesterWorksInBursts() {
     CalibratorSimulation simulation;
     const QByteArrayList range250{"p18874368", "p1048615"};
     const double onCounts = 255.0 * 29101.6;
@@ -235,7 +235,7 @@ void CalibratorSimulationTest::insulationTesterWorksInBursts() {
     QVERIFY(std::abs(ReadCounts(simulation) - 51.0 * 145508) <= tolerance);
 }
 
-void CalibratorSimulationTest::silentNeverAnswers() {
+void CalibratorSimulationTest::SilentNeverAnswers() {
     SimulationFaults faults;
     faults.silent = true;
     CalibratorSimulation simulation(faults);
@@ -245,7 +245,7 @@ void CalibratorSimulationTest::silentNeverAnswers() {
     QVERIFY(simulation.State().displayText == " Computer Control");
 }
 
-void CalibratorSimulationTest::shortIdentificationIsAtMostFifty() {
+void CalibratorSimulationTest::ShortIdentificationIsAtMostFifty() {
     SimulationFaults faults;
     faults.shortIdentification = true;
     CalibratorSimulation simulation(faults);
@@ -256,7 +256,7 @@ void CalibratorSimulationTest::shortIdentificationIsAtMostFifty() {
     QCOMPARE(simulation.Reply("R0"), Marker);
 }
 
-void CalibratorSimulationTest::garbageReplacesReplies() {
+void CalibratorSimulationTest::GarbageReplacesReplies() {
     SimulationFaults faults;
     faults.garbage = true;
     CalibratorSimulation simulation(faults);
@@ -272,7 +272,7 @@ void CalibratorSimulationTest::garbageReplacesReplies() {
     QVERIFY(replies.at(0) != replies.at(1) || replies.at(1) != replies.at(2));
 }
 
-void CalibratorSimulationTest::extraCharactersFollowTheMarker() {
+void CalibratorSimulationTest::ExtraCharactersFollowTheMarker() {
     SimulationFaults faults;
     faults.extraAfterMarker = true;
     CalibratorSimulation simulation(faults);

@@ -14,14 +14,14 @@ class CalsimOptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void defaults();
-    void everyFlag();
-    void help();
-    void rejectedArguments_data();
-    void rejectedArguments();
+    void Defaults();
+    void EveryFlag();
+    void Help();
+    void RejectedArguments_data();
+    void RejectedArguments();
 };
 
-void CalsimOptionsTest::defaults() {
+void CalsimOptionsTest::Defaults() {
     const CalsimOptions options = Parse({});
     QVERIFY(options.error.isEmpty());
     QCOMPARE(options.port, 1);
@@ -34,7 +34,7 @@ void CalsimOptionsTest::defaults() {
     QCOMPARE(faults.hangUpAfter, -1);
 }
 
-void CalsimOptionsTest::everyFlag() {
+void CalsimOptionsTest::EveryFlag() {
     const CalsimOptions options =
         Parse({"--port", "3", "--log", "calsim.log", "--silent", "--short-id", "--slow", "250",
                "--trickle", "--stream", "--garbage", "--extra", "--hangup-after", "5"});
@@ -48,7 +48,7 @@ void CalsimOptionsTest::everyFlag() {
     QCOMPARE(faults.hangUpAfter, 5);
 }
 
-void CalsimOptionsTest::help() {
+void CalsimOptionsTest::Help() {
     const CalsimOptions options = Parse({"--help"});
     QVERIFY(options.helpRequested);
     for (const char *flag : {"--port", "--log", "--silent", "--short-id", "--slow", "--trickle",
@@ -57,7 +57,7 @@ void CalsimOptionsTest::help() {
     }
 }
 
-void CalsimOptionsTest::rejectedArguments_data() {
+void CalsimOptionsTest::RejectedArguments_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("port zero") << QStringList{"--port", "0"};
     QTest::newRow("port not a number") << QStringList{"--port", "one"};
@@ -68,7 +68,7 @@ void CalsimOptionsTest::rejectedArguments_data() {
     QTest::newRow("stray argument") << QStringList{"COM1"};
 }
 
-void CalsimOptionsTest::rejectedArguments() {
+void CalsimOptionsTest::RejectedArguments() {
     QFETCH(QStringList, arguments);
     QVERIFY(!Parse(arguments).error.isEmpty());
 }

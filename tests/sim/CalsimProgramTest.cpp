@@ -74,9 +74,9 @@ class CalsimProgramTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void answersAndSurvivesReopening();
-    void tricklesReplies();
-    void hangsUpAfterTheGivenLines();
+    void AnswersAndSurvivesReopening();
+    void TricklesReplies();
+    void HangsUpAfterTheGivenLines();
 
 private:
     bool Start(const QStringList &arguments, const QString &linkName);
@@ -115,7 +115,7 @@ bool CalsimProgramTest::Start(const QStringList &arguments, const QString &linkN
         LimitMs);
 }
 
-void CalsimProgramTest::answersAndSurvivesReopening() {
+void CalsimProgramTest::AnswersAndSurvivesReopening() {
     const QString link = folder->filePath(QStringLiteral("COM1"));
     QVERIFY(QFile::link(QStringLiteral("/nonexistent/stale"), link));
     QVERIFY(Start({"--log", "calsim.log"}, QStringLiteral("COM1")));
@@ -161,7 +161,7 @@ void CalsimProgramTest::answersAndSurvivesReopening() {
     QVERIFY(!QFileInfo(link).isSymLink());
 }
 
-void CalsimProgramTest::tricklesReplies() {
+void CalsimProgramTest::TricklesReplies() {
     QVERIFY(Start({"--port", "2", "--trickle"}, QStringLiteral("COM2")));
     const int port = OpenPort(folder->filePath(QStringLiteral("COM2")));
     QVERIFY(port >= 0);
@@ -172,7 +172,7 @@ void CalsimProgramTest::tricklesReplies() {
     QVERIFY(identification.reads > 1);
 }
 
-void CalsimProgramTest::hangsUpAfterTheGivenLines() {
+void CalsimProgramTest::HangsUpAfterTheGivenLines() {
     QVERIFY(Start({"--port", "4", "--hangup-after", "1"}, QStringLiteral("COM4")));
     const QString link = folder->filePath(QStringLiteral("COM4"));
     const int port = OpenPort(link);

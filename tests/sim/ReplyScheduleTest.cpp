@@ -20,23 +20,23 @@ class ReplyScheduleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void promptReplyIsOneImmediateWrite();
-    void slowReplyWaitsFirst();
-    void trickleSplitsIntoPausedPieces_data();
-    void trickleSplitsIntoPausedPieces();
-    void nothingToWrite();
-    void hangUpComesWithTheLineAfterTheLast_data();
-    void hangUpComesWithTheLineAfterTheLast();
+    void PromptReplyIsOneImmediateWrite();
+    void SlowReplyWaitsFirst();
+    void TrickleSplitsIntoPausedPieces_data();
+    void TrickleSplitsIntoPausedPieces();
+    void NothingToWrite();
+    void HangUpComesWithTheLineAfterTheLast_data();
+    void HangUpComesWithTheLineAfterTheLast();
 };
 
-void ReplyScheduleTest::promptReplyIsOneImmediateWrite() {
+void ReplyScheduleTest::PromptReplyIsOneImmediateWrite() {
     const QList<ReplyChunk> chunks = ReplySchedule({}).Plan(Reply);
     QCOMPARE(chunks.size(), 1);
     QCOMPARE(chunks.at(0).delayMs, 0);
     QCOMPARE(chunks.at(0).bytes, Reply);
 }
 
-void ReplyScheduleTest::slowReplyWaitsFirst() {
+void ReplyScheduleTest::SlowReplyWaitsFirst() {
     SimulationFaults faults;
     faults.slowMs = 750;
     const QList<ReplyChunk> chunks = ReplySchedule(faults).Plan(Reply);
@@ -45,13 +45,13 @@ void ReplyScheduleTest::slowReplyWaitsFirst() {
     QCOMPARE(chunks.at(0).bytes, Reply);
 }
 
-void ReplyScheduleTest::trickleSplitsIntoPausedPieces_data() {
+void ReplyScheduleTest::TrickleSplitsIntoPausedPieces_data() {
     QTest::addColumn<int>("slowMs");
     QTest::newRow("trickle") << 0;
     QTest::newRow("slow trickle") << 300;
 }
 
-void ReplyScheduleTest::trickleSplitsIntoPausedPieces() {
+void ReplyScheduleTest::TrickleSplitsIntoPausedPieces() {
     QFETCH(int, slowMs);
     SimulationFaults faults;
     faults.trickle = true;
@@ -69,7 +69,7 @@ void ReplyScheduleTest::trickleSplitsIntoPausedPieces() {
     }
 }
 
-void ReplyScheduleTest::nothingToWrite() {
+void ReplyScheduleTest::NothingToWrite() {
     QVERIFY(ReplySchedule({}).Plan({}).isEmpty());
     SimulationFaults faults;
     faults.stream = true;
@@ -80,7 +80,7 @@ void ReplyScheduleTest::nothingToWrite() {
     QVERIFY(!ReplySchedule({}).Streams());
 }
 
-void ReplyScheduleTest::hangUpComesWithTheLineAfterTheLast_data() {
+void ReplyScheduleTest::HangUpComesWithTheLineAfterTheLast_data() {
     QTest::addColumn<int>("hangUpAfter");
     QTest::addColumn<int>("lineNumber");
     QTest::addColumn<bool>("hangsUp");
@@ -91,7 +91,7 @@ void ReplyScheduleTest::hangUpComesWithTheLineAfterTheLast_data() {
     QTest::newRow("after 2, third line") << 2 << 3 << true;
 }
 
-void ReplyScheduleTest::hangUpComesWithTheLineAfterTheLast() {
+void ReplyScheduleTest::HangUpComesWithTheLineAfterTheLast() {
     QFETCH(int, hangUpAfter);
     QFETCH(int, lineNumber);
     QFETCH(bool, hangsUp);

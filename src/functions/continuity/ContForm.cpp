@@ -5,7 +5,9 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "FontSizes.h"
 #include "PollingTimer.h"
+#include "SampleIndicator.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -40,17 +42,15 @@ QFrame *Line(const QString &name, QWidget *parent) {
 ContForm::ContForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips),
       contBut(new ButtonArray(QStringLiteral("ContBut"), Captions(), this)),
-      contLab(Controls::BoldLabel(QString(), 24, QStringLiteral("ContLab"), this)),
-      contCurLab(
-          Controls::BoldLabel(QStringLiteral("0.0mA"), 24, QStringLiteral("ContCurLab"), this)),
-      contCurLab2(Controls::BoldLabel(QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"), 10,
-                                      QStringLiteral("ContCurLab2"), this)),
+      contLab(Controls::BoldLabel(QString(), FontSizes::Reading, QStringLiteral("ContLab"), this)),
+      contCurLab(Controls::BoldLabel(QStringLiteral("0.0mA"), FontSizes::Reading,
+                                     QStringLiteral("ContCurLab"), this)),
+      contCurLab2(Controls::BoldLabel(QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"),
+                                      FontSizes::Caption, QStringLiteral("ContCurLab2"), this)),
       curLine1(Line(QStringLiteral("CurLine1"), this)),
-      curLine2(Line(QStringLiteral("CurLine2"), this)),
-      sampleLab(Controls::BoldLabel(QStringLiteral("SMPL"), 8, QStringLiteral("SampleLab"), this)),
+      curLine2(Line(QStringLiteral("CurLine2"), this)), sampleLab(new SampleIndicator(this)),
       contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *sampleLab,
                                  [this](double counts) { ShowReading(counts); })) {
-    sampleLab->hide();
     BuildLayout();
     connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectResistance(index); }, contBut->objectName());
@@ -60,14 +60,14 @@ ContForm::ContForm(FunctionContext &context)
 void ContForm::BuildLayout() {
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QHBoxLayout;
-    heading->addWidget(
-        Controls::BoldLabel(QStringLiteral("FUNCTION"), 10, QStringLiteral("FunctionLab"), this));
+    heading->addWidget(Controls::BoldLabel(QStringLiteral("FUNCTION"), FontSizes::Caption,
+                                           QStringLiteral("FunctionLab"), this));
     heading->addStretch(1);
-    heading->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY"), 14,
+    heading->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY"), FontSizes::Title,
                                            QStringLiteral("ContinuityLab"), this));
     layout->addLayout(heading);
-    layout->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY RESISTANCE"), 10,
-                                          QStringLiteral("ContResLab"), this));
+    layout->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY RESISTANCE"),
+                                          FontSizes::Caption, QStringLiteral("ContResLab"), this));
     layout->addWidget(contLab);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : contBut->All())
@@ -112,8 +112,7 @@ void ContForm::SelectResistance(int index) {
     contLab->setText(ContResistances::Table().at(static_cast<size_t>(index)).display);
     if (measuresCurrent)
         SetCurrentDisplayVisible(true);
-    Send(ContResistances::SelectCommand(index));
-    Send(QStringLiteral("p0"));
+    SendMask(ContResistances::SelectCommand(index));
     if (measuresCurrent)
         contTimer->Start();
 }

@@ -4,10 +4,10 @@
 #include "InsResPanel.h"
 #include "InsVoltPanel.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -18,7 +18,7 @@ constexpr int HeightTwips = 6300;
 
 InsForm::InsForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips), insTab(new QTabBar(this)),
-      insResPanel(new InsResPanel(*this, context.boxes)),
+      pages(new QStackedWidget(this)), insResPanel(new InsResPanel(*this, context.boxes)),
       insVoltPanel(new InsVoltPanel(*this, context.boxes)) {
     setFocusProxy(&insResPanel->InsManText());
     Controls::Name(*this, QStringLiteral("InsForm"));
@@ -27,18 +27,15 @@ InsForm::InsForm(FunctionContext &context)
     insTab->addTab(QStringLiteral("Test Voltage Measurement"));
     insTab->setExpanding(false);
 
-    // The voltage page lies over the resistance page; only the selected one shows.
-    auto *pages = new QGridLayout;
-    pages->addWidget(insResPanel, 0, 0);
-    pages->addWidget(insVoltPanel, 0, 0);
-    insVoltPanel->hide();
+    pages->addWidget(insResPanel);
+    pages->addWidget(insVoltPanel);
 
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(&CloseButton());
     auto *column = new QVBoxLayout(this);
     column->addWidget(insTab);
-    column->addLayout(pages, 1);
+    column->addWidget(pages, 1);
     column->addLayout(bottom);
 
     connect(insTab, &QTabBar::currentChanged, this,
@@ -63,16 +60,11 @@ bool InsForm::OnEnterKey() {
 }
 
 void InsForm::SelectPage(int index) {
+    pages->setCurrentIndex(index);
     if (index == ResistancePage) {
-        insResPanel->show();
-        insResPanel->raise();
-        insVoltPanel->hide();
         insVoltPanel->StopPolling();
         insResPanel->Announce();
     } else {
-        insResPanel->hide();
-        insVoltPanel->show();
-        insVoltPanel->raise();
         insVoltPanel->SelectRange(0);
     }
 }

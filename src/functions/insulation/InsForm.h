@@ -4,6 +4,7 @@
 
 class InsResPanel;
 class InsVoltPanel;
+class QStackedWidget;
 class QTabBar;
 
 // The insulation window: the resistance output page and the test-voltage page, chosen by a
@@ -33,6 +34,8 @@ private:
     void SelectPage(int index);
 
     QTabBar *insTab;
+    // The resistance page, then the voltage page, in the order of the tabs.
+    QStackedWidget *pages;
     InsResPanel *insResPanel;
     InsVoltPanel *insVoltPanel;
 };

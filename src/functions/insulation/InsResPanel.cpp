@@ -2,6 +2,8 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "EntryRow.h"
+#include "FontSizes.h"
 #include "FunctionWindow.h"
 #include "ManualEntry.h"
 #include "MessageBoxes.h"
@@ -17,9 +19,7 @@
 
 namespace {
 
-constexpr int Thousands = 5;
-constexpr int DigitMax = 9;
-constexpr int ThousandsMax = 1;
+using ResistanceDigits::Thousands;
 const QString Ohms = QStringLiteral("M\u03A9");
 
 QString PresetLine() {
@@ -59,7 +59,7 @@ QLayout *InsResPanel::BuildDigits() {
 
     auto *grid = new QGridLayout;
     QFont digitFont = font();
-    digitFont.setPointSize(22);
+    digitFont.setPointSize(FontSizes::Digit);
     digitFont.setBold(true);
     for (int i = 0; i < ResistanceDigits::Count; ++i) {
         auto *label = new QLabel(QStringLiteral("0"), this);
@@ -99,10 +99,9 @@ QLayout *InsResPanel::BuildDigits() {
 QLayout *InsResPanel::BuildEntry() {
     entValLab = new QLabel(EnterValue, this);
     Controls::Name(*entValLab, QStringLiteral("EntValLab"));
-    insManText = new QLineEdit(this);
-    Controls::Name(*insManText, QStringLiteral("InsManText"));
-    setBut = new QPushButton(QStringLiteral("Set "), this);
-    Controls::Name(*setBut, QStringLiteral("SetBut"));
+    auto *entryRow = new EntryRow(QStringLiteral("InsManText"), Ohms, this);
+    insManText = &entryRow->Entry();
+    setBut = &entryRow->SetBut();
     fsBut = new QPushButton(QStringLiteral("F.S."), this);
     Controls::Name(*fsBut, QStringLiteral("FSBut"));
     zeroBut = new QPushButton(QStringLiteral("ZERO"), this);
@@ -113,9 +112,7 @@ QLayout *InsResPanel::BuildEntry() {
     connect(zeroBut, &QPushButton::clicked, this, [this] { window.Act([this] { Zero(); }); });
 
     auto *entry = new QHBoxLayout;
-    entry->addWidget(insManText);
-    entry->addWidget(new QLabel(Ohms, this));
-    entry->addWidget(setBut);
+    entry->addWidget(entryRow);
     entry->addStretch();
     entry->addWidget(fsBut);
     entry->addWidget(zeroBut);
@@ -191,25 +188,24 @@ void InsResPanel::SendAndShow(const QStringList &lines, const QStringList &masks
 }
 
 void InsResPanel::Increment(int index) {
-    const int value = Digit(index);
-    const int top = index == Thousands ? ThousandsMax : DigitMax;
-    if (value < top) {
-        SetDigit(index, QString::number(value + 1));
-    } else if (index < Thousands) {
-        // A carry: the next digit's increment runs in full, with its own SetIns.
-        SetDigit(index, QStringLiteral("0"));
-        Increment(index + 1);
-    }
-    SetIns();
+    const ResistanceDigits::Spin spin = ResistanceDigits::Increment(Values(), index);
+    ShowDigits(spin.digits);
+    for (int i = 0; i < spin.digitsStepped; ++i)
+        SetIns();
 }
 
 void InsResPanel::Decrement(int index) {
-    const int value = Digit(index);
-    if (value > 0)
-        SetDigit(index, QString::number(value - 1));
-    else if (index < Thousands)
-        SetDigit(index, QString::number(DigitMax)); // wraps within the digit, no borrow
+    ShowDigits(ResistanceDigits::Decrement(Values(), index));
     SetIns();
+}
+
+void InsResPanel::ShowDigits(const ResistanceDigits::Values &digits) {
+    const ResistanceDigits::Values shown = Values();
+    for (int i = 0; i < ResistanceDigits::Count; ++i) {
+        const int digit = digits.at(static_cast<size_t>(i));
+        if (digit != shown.at(static_cast<size_t>(i)))
+            SetDigit(i, QString::number(digit));
+    }
 }
 
 void InsResPanel::Set() {

@@ -60,6 +60,8 @@ private:
     void FilterEntry();
     int Digit(int index) const;
     ResistanceDigits::Values Values() const;
+    // Writes the digits that differ from those shown.
+    void ShowDigits(const ResistanceDigits::Values &digits);
     QStringList Masks() const;
 
     FunctionWindow &window;

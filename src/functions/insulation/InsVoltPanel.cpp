@@ -2,10 +2,12 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "FontSizes.h"
 #include "FunctionWindow.h"
 #include "MessageBoxes.h"
 #include "PollingTimer.h"
 #include "ResistanceDigits.h"
+#include "SampleIndicator.h"
 #include "VoltageRanges.h"
 
 #include <QHBoxLayout>
@@ -29,15 +31,12 @@ QStringList Captions() {
 InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
     : QFrame(&window), window(window), boxes(boxes),
       insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
-      insVLab(new QLabel(VoltageRanges::InitialText, this)),
-      sampleLab(new QLabel(QStringLiteral("SMPL"), this)),
+      insVLab(new QLabel(VoltageRanges::InitialText, this)), sampleLab(new SampleIndicator(this)),
       insVTimer(new PollingTimer(QStringLiteral("InsVTimer"), window, *sampleLab,
                                  [this](double counts) { ShowReading(counts); })) {
     Controls::Name(*this, QStringLiteral("InsVoltPanel"));
     Controls::Name(*insVLab, QStringLiteral("InsVLab"));
-    Controls::Name(*sampleLab, QStringLiteral("SampleLab"));
     setFrameShape(QFrame::StyledPanel);
-    sampleLab->hide();
     connect(insVBut, &ButtonArray::Clicked, this, [this](int index) {
         this->window.Act([this, index] { SelectRange(index); }, insVBut->objectName());
     });
@@ -47,7 +46,7 @@ InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
     headingFont.setBold(true);
     heading->setFont(headingFont);
     QFont readingFont = insVLab->font();
-    readingFont.setPointSize(26);
+    readingFont.setPointSize(FontSizes::LargeReading);
     readingFont.setBold(true);
     insVLab->setFont(readingFont);
     insVLab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -9,7 +9,8 @@ namespace {
 constexpr std::array<int, 10> CommonCodes{0, 1, 2, 3, 6, 7, 9, 10, 11, 14};
 constexpr std::array<int, 10> Decade3Codes{0, 4, 2, 6, 3, 7, 12, 10, 14, 11};
 constexpr int Decade3 = 3;
-constexpr int Thousands = 5;
+constexpr int DigitMax = 9;
+constexpr int ThousandsMax = 1;
 
 } // namespace
 
@@ -23,6 +24,30 @@ int Read(QStringView caption) {
 int DecadeCode(int index, int digit) {
     const auto &codes = index == Decade3 ? Decade3Codes : CommonCodes;
     return codes.at(static_cast<size_t>(digit));
+}
+
+Spin Increment(Values digits, int index) {
+    int stepped = 1;
+    for (int i = index;; ++i, ++stepped) {
+        int &digit = digits.at(static_cast<size_t>(i));
+        if (digit < (i == Thousands ? ThousandsMax : DigitMax)) {
+            ++digit;
+            break;
+        }
+        if (i == Thousands)
+            break;
+        digit = 0;
+    }
+    return {digits, stepped};
+}
+
+Values Decrement(Values digits, int index) {
+    int &digit = digits.at(static_cast<size_t>(index));
+    if (digit > 0)
+        --digit;
+    else if (index < Thousands)
+        digit = DigitMax;
+    return digits;
 }
 
 int Mask(const Values &digits) {

@@ -24,6 +24,23 @@ int Read(QStringView caption);
 // with its elements in another order and has a table of its own.
 int DecadeCode(int index, int digit);
 
+// The index of the thousands digit, which counts only to 1; the others count to 9.
+constexpr int Thousands = 5;
+
+// The digits after the up button of digit `index`, and how many digits the step went through: a
+// digit below its top counts up; one at its top returns to 0 and carries into the next, up to the
+// thousands digit, which stays at its top. The window sends the setting once for every digit
+// stepped, as each step of a carry is a full step of its own.
+struct Spin {
+    Values digits;
+    int digitsStepped;
+};
+Spin Increment(Values digits, int index);
+
+// The digits after the down button of digit `index`: it counts down to 0, then wraps to 9 within
+// the digit without borrowing; the thousands digit stops at 0.
+Values Decrement(Values digits, int index);
+
 // The switching mask for the digits: one decade code per nibble for indexes 0 to 4, and bit 20
 // set unless the thousands digit is 1.
 int Mask(const Values &digits);

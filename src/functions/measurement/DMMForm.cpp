@@ -5,7 +5,9 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "FontSizes.h"
 #include "PollingTimer.h"
+#include "SampleIndicator.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,16 +32,17 @@ DMMForm::DMMForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips),
       dmmBut(new ButtonArray(QStringLiteral("DMMBut"), Captions(), this)),
       nullBut(new QPushButton(QStringLiteral("NULL"), this)),
-      nullLab(Controls::BoldLabel(QStringLiteral("NULL ON"), 9, QStringLiteral("NullLab"), this)),
-      readLab(Controls::BoldLabel(QStringLiteral("0.0000V"), 28, QStringLiteral("ReadLab"), this)),
-      dispInfoLab(Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"), 10,
+      nullLab(Controls::BoldLabel(QStringLiteral("NULL ON"), FontSizes::Flag,
+                                  QStringLiteral("NullLab"), this)),
+      readLab(Controls::BoldLabel(QStringLiteral("0.0000V"), FontSizes::MeterReading,
+                                  QStringLiteral("ReadLab"), this)),
+      dispInfoLab(Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"), FontSizes::Caption,
                                       QStringLiteral("DispInfoLab"), this)),
-      sampleLab(Controls::BoldLabel(QStringLiteral("SMPL"), 8, QStringLiteral("SampleLab"), this)),
+      sampleLab(new SampleIndicator(this)),
       readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *sampleLab,
                                  [this](double raw) { ShowReading(raw); })) {
     Controls::Name(*nullBut, QStringLiteral("NULLBut"));
     nullLab->hide();
-    sampleLab->hide();
     BuildLayout();
     connect(dmmBut, &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectRange(index); }, dmmBut->objectName());
@@ -50,10 +53,10 @@ DMMForm::DMMForm(FunctionContext &context)
 void DMMForm::BuildLayout() {
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QHBoxLayout;
-    heading->addWidget(
-        Controls::BoldLabel(QStringLiteral("FUNCTION"), 10, QStringLiteral("FunctionLab"), this));
+    heading->addWidget(Controls::BoldLabel(QStringLiteral("FUNCTION"), FontSizes::Caption,
+                                           QStringLiteral("FunctionLab"), this));
     heading->addStretch(1);
-    heading->addWidget(Controls::BoldLabel(QStringLiteral("MEASUREMENT"), 14,
+    heading->addWidget(Controls::BoldLabel(QStringLiteral("MEASUREMENT"), FontSizes::Title,
                                            QStringLiteral("MeasurementLab"), this));
     layout->addLayout(heading);
     layout->addWidget(dispInfoLab);
@@ -92,8 +95,7 @@ void DMMForm::SelectRange(int index) {
         ToggleNull();
     dmmBut->Select(index);
     const DMMRange &range = DMMRanges::Table().at(static_cast<size_t>(index));
-    Send(range.maskCommand);
-    Send(QStringLiteral("p0"));
+    SendMask(range.maskCommand);
     Send(range.displayCommand);
     dispInfoLab->setText(range.information);
     readTimer->Start();

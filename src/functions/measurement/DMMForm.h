@@ -51,5 +51,4 @@ private:
     PollingTimer *readTimer;
     // In counts; 0 while none is captured.
     double nullOffset = 0.0;
-    // Set when the serial port was lost during a reading: polling stops, so that the operator
 };

@@ -11,8 +11,8 @@ inline const QString OverRangeText = QStringLiteral("Overrange");
 
 // The NULL offset after a reading of `raw` counts. With NULL on and no offset held, the reading
 // becomes the offset; with NULL off, any offset is dropped. An offset of 0 counts as none, so a
-// zero reading is captured again on the next cycle; so is an over-range reading, which is no
-// measurement to null against.
+// zero reading is captured again on the next cycle. Any finite reading is captured, an over-range
+// one too; an infinite one (an overflowing reply) is not.
 double UpdatedOffset(bool nullOn, double offset, double raw);
 
 // The reading display for `raw` counts less `offset` on `range`: "3.413mA". Over range is judged

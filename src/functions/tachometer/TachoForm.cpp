@@ -1,6 +1,8 @@
 #include "TachoForm.h"
 
 #include "Controls.h"
+#include "EntryRow.h"
+#include "FontSizes.h"
 #include "MessageBoxes.h"
 #include "SpeedSetting.h"
 
@@ -22,28 +24,22 @@ const QString OpeningSpeed = QStringLiteral("600");
 } // namespace
 
 TachoForm::TachoForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips), rpmText(new QLineEdit),
-      rpmLab(Controls::BoldLabel(QString(), 18)) {
-    Controls::Name(*rpmText, QStringLiteral("RPMText"));
+    : FunctionWindow(context, Title, WidthTwips, HeightTwips),
+      entryRow(new EntryRow(QStringLiteral("RPMText"), QStringLiteral("RPM"))),
+      rpmText(&entryRow->Entry()), rpmLab(Controls::BoldLabel(QString(), FontSizes::Setting)) {
     setFocusProxy(rpmText);
     Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
-    auto *setBut = new QPushButton(QStringLiteral("Set "));
-    Controls::Name(*setBut, QStringLiteral("SetBut"));
-    connect(setBut, &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
+    connect(&entryRow->SetBut(), &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
 
-    auto *entryRow = new QHBoxLayout;
-    entryRow->addWidget(rpmText, 1);
-    entryRow->addWidget(new QLabel(QStringLiteral("RPM")));
     auto *entry = new QVBoxLayout;
     entry->addWidget(new QLabel(QStringLiteral("ENTER VALUE")));
-    entry->addLayout(entryRow);
-    entry->addWidget(setBut);
+    entry->addWidget(entryRow);
     entry->addStretch(1);
 
     auto *display = new QFrame;
     display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *displayLayout = new QVBoxLayout(display);
-    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("RPM"), 10));
+    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("RPM"), FontSizes::Caption));
     displayLayout->addWidget(rpmLab, 1);
 
     auto *body = new QHBoxLayout;
@@ -58,8 +54,7 @@ TachoForm::TachoForm(FunctionContext &context)
 }
 
 void TachoForm::OnLoad() {
-    Send(SwitchingMask);
-    Send(QStringLiteral("p0"));
+    SendMask(SwitchingMask);
     rpmText->setText(OpeningSpeed);
     Set();
     rpmText->clear();

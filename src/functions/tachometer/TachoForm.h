@@ -2,6 +2,7 @@
 
 #include "FunctionWindow.h"
 
+class EntryRow;
 class QLabel;
 class QLineEdit;
 
@@ -22,6 +23,7 @@ private:
     // Reads RPMText and, when the speed is within the limits, sets it and shows it.
     void Set();
 
+    EntryRow *entryRow;
     QLineEdit *rpmText;
     QLabel *rpmLab;
 };

@@ -1,6 +1,8 @@
 #include "ThermoForm.h"
 
 #include "Controls.h"
+#include "EntryRow.h"
+#include "FontSizes.h"
 #include "MessageBoxes.h"
 #include "TemperatureSetting.h"
 #include "ThermocoupleTypes.h"
@@ -33,16 +35,14 @@ constexpr int AutoOption = 1;
 
 ThermoForm::ThermoForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips), thermoCombo(new QComboBox),
-      tempManText(new QLineEdit), cjOpt(new QButtonGroup(this)),
-      tempLab(Controls::BoldLabel(QStringLiteral("0\u00B0C"), 18)),
-      thermoTypeLab(Controls::BoldLabel(QStringLiteral("TYPE K"), 14)) {
+      entryRow(new EntryRow(QStringLiteral("TempManText"), QString())),
+      tempManText(&entryRow->Entry()), cjOpt(new QButtonGroup(this)),
+      tempLab(Controls::BoldLabel(QStringLiteral("0\u00B0C"), FontSizes::Setting)),
+      thermoTypeLab(Controls::BoldLabel(QStringLiteral("TYPE K"), FontSizes::Title)) {
     Controls::Name(*thermoCombo, QStringLiteral("ThermoCombo"));
-    Controls::Name(*tempManText, QStringLiteral("TempManText"));
     setFocusProxy(tempManText);
     Controls::Name(*tempLab, QStringLiteral("TempLab"));
     Controls::Name(*thermoTypeLab, QStringLiteral("ThermoTypeLab"));
-    auto *setBut = new QPushButton(QStringLiteral("Set "));
-    Controls::Name(*setBut, QStringLiteral("SetBut"));
 
     auto *cjFrame = new QGroupBox(QStringLiteral("Cold Junction Compensation"));
     auto *cjLayout = new QHBoxLayout(cjFrame);
@@ -58,19 +58,16 @@ ThermoForm::ThermoForm(FunctionContext &context)
     // Every choice from the list applies the type at once, even the entry already shown; the
     // selection made while the window opens is not the operator's and sets nothing.
     connect(thermoCombo, &QComboBox::activated, this, [this] { Act([this] { Set(); }); });
-    connect(setBut, &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
+    connect(&entryRow->SetBut(), &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
     // Each click sends the setting again, also on the option already chosen.
     connect(cjOpt, &QButtonGroup::idClicked, this, [this] { SetTyped(); });
 
-    auto *entryRow = new QHBoxLayout;
-    entryRow->addWidget(tempManText, 1);
-    entryRow->addWidget(setBut);
     auto *controls = new QVBoxLayout;
     controls->addWidget(new QLabel(QStringLiteral("Thermocouple Type")));
     controls->addWidget(thermoCombo);
     controls->addSpacing(8);
     controls->addWidget(new QLabel(QStringLiteral("ENTER VALUE")));
-    controls->addLayout(entryRow);
+    controls->addWidget(entryRow);
     controls->addSpacing(8);
     controls->addWidget(cjFrame);
     controls->addStretch(1);
@@ -78,8 +75,9 @@ ThermoForm::ThermoForm(FunctionContext &context)
     auto *display = new QFrame;
     display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *displayLayout = new QVBoxLayout(display);
-    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("THERMOCOUPLE"), 10));
-    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("SIMULATION"), 10));
+    displayLayout->addWidget(
+        Controls::BoldLabel(QStringLiteral("THERMOCOUPLE"), FontSizes::Caption));
+    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("SIMULATION"), FontSizes::Caption));
     displayLayout->addStretch(1);
     displayLayout->addWidget(thermoTypeLab);
     displayLayout->addWidget(tempLab);
@@ -92,7 +90,8 @@ ThermoForm::ThermoForm(FunctionContext &context)
     closeRow->addStretch(1);
     closeRow->addWidget(&CloseButton());
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Controls::BoldLabel(QStringLiteral("THERMOCOUPLE SIMULATION"), 12));
+    layout->addWidget(
+        Controls::BoldLabel(QStringLiteral("THERMOCOUPLE SIMULATION"), FontSizes::Heading));
     layout->addLayout(body, 1);
     layout->addLayout(closeRow);
 }
@@ -100,8 +99,7 @@ ThermoForm::ThermoForm(FunctionContext &context)
 void ThermoForm::OnLoad() {
     thermoCombo->addItems(ThermocoupleTypes::SelectorEntries());
     thermoCombo->setCurrentIndex(0);
-    Send(SwitchingMask);
-    Send(QStringLiteral("p0"));
+    SendMask(SwitchingMask);
     Send(QStringLiteral("R60/S0"));
 }
 

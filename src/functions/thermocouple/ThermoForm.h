@@ -2,6 +2,7 @@
 
 #include "FunctionWindow.h"
 
+class EntryRow;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -31,6 +32,7 @@ private:
     bool SetTyped();
 
     QComboBox *thermoCombo;
+    EntryRow *entryRow;
     QLineEdit *tempManText;
     QButtonGroup *cjOpt;
     QLabel *tempLab;

@@ -133,12 +133,9 @@ void InsFormTest::IncrementCarries_data() {
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("mask");
     QTest::addColumn<int>("sends");
+    // The steps themselves are tested with ResistanceDigits; here the window's part: the digit
+    // clicked, the captions and one send per digit stepped.
     QTest::newRow("carry into digit 3") << "0019.99" << 0 << "0020.00" << 1056768 << 4;
-    QTest::newRow("wrap at full scale") << "1999.99" << 0 << "1000.00" << 0 << 6;
-    QTest::newRow("plain step") << "0010.09" << 1 << "0010.19" << 1064990 << 1;
-    QTest::newRow("thousands to 1") << "0010.00" << 5 << "1010.00" << 16384 << 1;
-    QTest::newRow("thousands stays 1") << "1010.00" << 5 << "1010.00" << 16384 << 1;
-    QTest::newRow("carry stops at thousands 1") << "1900.00" << 4 << "1000.00" << 0 << 2;
 }
 
 void InsFormTest::IncrementCarries() {
@@ -161,10 +158,6 @@ void InsFormTest::DecrementWrapsWithoutBorrow_data() {
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("mask");
     QTest::newRow("wrap, no borrow") << "0010.00" << 0 << "0010.09" << 1064974;
-    QTest::newRow("digit 3 to 0") << "0010.00" << 3 << "0000.00" << 1048576;
-    QTest::newRow("digit 4 wraps") << "0000.00" << 4 << "0900.00" << 1966080;
-    QTest::newRow("thousands at 0 stays") << "0000.00" << 5 << "0000.00" << 1048576;
-    QTest::newRow("thousands to 0") << "1000.00" << 5 << "0000.00" << 1048576;
 }
 
 void InsFormTest::DecrementWrapsWithoutBorrow() {
@@ -411,7 +404,9 @@ void InsFormTest::GuardRefusesRangeChange() {
     QCOMPARE(rig.Volt().InsVLab().text(), shown);
     // The box is part of the range click's action: a tick falling due under it takes no reading,
     // so a serial error can never come up over it.
-    rig.boxes.whileShown = [&rig] { rig.Volt().InsVTimer().Tick(); };
+    rig.boxes.whileShown = [&rig] {
+        rig.Volt().InsVTimer().Tick();
+    };
     QTest::mouseClick(rig.Volt().InsVBut().At(3), Qt::LeftButton);
     if (refused) {
         QCOMPARE(rig.boxes.shown, QList<Box>{GuardBox});

@@ -25,6 +25,13 @@ QString ToDisplay(const std::array<QString, 6> &digits) {
     return digits[5] + digits[4] + digits[3] + digits[2] + u'.' + digits[1] + digits[0];
 }
 
+QString Display(const ResistanceDigits::Values &values) {
+    std::array<QString, 6> digits;
+    for (int i = 0; i < ResistanceDigits::Count; ++i)
+        digits.at(static_cast<size_t>(i)) = QString::number(values.at(static_cast<size_t>(i)));
+    return ToDisplay(digits);
+}
+
 } // namespace
 
 class InsulationLogicTest : public QObject {
@@ -36,6 +43,10 @@ private slots:
     void DecadeCodesFollowTheWiring();
     void ResistanceMask_data();
     void ResistanceMask();
+    void SpinUpCarries_data();
+    void SpinUpCarries();
+    void SpinDownWrapsWithoutBorrow_data();
+    void SpinDownWrapsWithoutBorrow();
     void TypingFilter_data();
     void TypingFilter();
     void ManualEntrySplit_data();
@@ -113,6 +124,55 @@ void InsulationLogicTest::ResistanceMask() {
     QFETCH(QString, display);
     QFETCH(int, mask);
     QCOMPARE(ResistanceDigits::Mask(FromDisplay(display)), mask);
+}
+
+void InsulationLogicTest::SpinUpCarries_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("digit");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("sends");
+    QTest::newRow("carry into digit 3") << "0019.99" << 0 << "0020.00" << 1056768 << 4;
+    QTest::newRow("wrap at full scale") << "1999.99" << 0 << "1000.00" << 0 << 6;
+    QTest::newRow("plain step") << "0010.09" << 1 << "0010.19" << 1064990 << 1;
+    QTest::newRow("thousands to 1") << "0010.00" << 5 << "1010.00" << 16384 << 1;
+    QTest::newRow("thousands stays 1") << "1010.00" << 5 << "1010.00" << 16384 << 1;
+    QTest::newRow("carry stops at thousands 1") << "1900.00" << 4 << "1000.00" << 0 << 2;
+}
+
+void InsulationLogicTest::SpinUpCarries() {
+    QFETCH(QString, from);
+    QFETCH(int, digit);
+    QFETCH(QString, to);
+    QFETCH(int, mask);
+    QFETCH(int, sends);
+    const ResistanceDigits::Spin spin = ResistanceDigits::Increment(FromDisplay(from), digit);
+    QCOMPARE(Display(spin.digits), to);
+    QCOMPARE(ResistanceDigits::Mask(spin.digits), mask);
+    // The window sends the setting once for every digit stepped.
+    QCOMPARE(spin.digitsStepped, sends);
+}
+
+void InsulationLogicTest::SpinDownWrapsWithoutBorrow_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("digit");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("mask");
+    QTest::newRow("wrap, no borrow") << "0010.00" << 0 << "0010.09" << 1064974;
+    QTest::newRow("digit 3 to 0") << "0010.00" << 3 << "0000.00" << 1048576;
+    QTest::newRow("digit 4 wraps") << "0000.00" << 4 << "0900.00" << 1966080;
+    QTest::newRow("thousands at 0 stays") << "0000.00" << 5 << "0000.00" << 1048576;
+    QTest::newRow("thousands to 0") << "1000.00" << 5 << "0000.00" << 1048576;
+}
+
+void InsulationLogicTest::SpinDownWrapsWithoutBorrow() {
+    QFETCH(QString, from);
+    QFETCH(int, digit);
+    QFETCH(QString, to);
+    QFETCH(int, mask);
+    const ResistanceDigits::Values digits = ResistanceDigits::Decrement(FromDisplay(from), digit);
+    QCOMPARE(Display(digits), to);
+    QCOMPARE(ResistanceDigits::Mask(digits), mask);
 }
 
 void InsulationLogicTest::TypingFilter_data() {

@@ -8,13 +8,13 @@ class SpeedSettingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void speedText_data();
-    void speedText();
-    void readsInSinglePrecision_data();
-    void readsInSinglePrecision();
+    void SpeedText_data();
+    void SpeedText();
+    void ReadsInSinglePrecision_data();
+    void ReadsInSinglePrecision();
 };
 
-void SpeedSettingTest::speedText_data() {
+void SpeedSettingTest::SpeedText_data() {
     QTest::addColumn<QString>("entry");
     // Empty when the entry is refused.
     QTest::addColumn<QString>("speed");
@@ -84,7 +84,7 @@ void SpeedSettingTest::speedText_data() {
                                                     << "60000";
 }
 
-void SpeedSettingTest::speedText() {
+void SpeedSettingTest::SpeedText() {
     QFETCH(QString, entry);
     QFETCH(QString, speed);
     const std::optional<QString> text = SpeedSetting::SpeedText(entry);
@@ -92,7 +92,7 @@ void SpeedSettingTest::speedText() {
     QCOMPARE(text.has_value(), !speed.isEmpty());
 }
 
-void SpeedSettingTest::readsInSinglePrecision_data() {
+void SpeedSettingTest::ReadsInSinglePrecision_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<float>("value");
     QTest::newRow("fraction") << "59.9" << 59.9f;
@@ -102,7 +102,7 @@ void SpeedSettingTest::readsInSinglePrecision_data() {
     QTest::newRow("double overflow") << "1e999" << std::numeric_limits<float>::infinity();
 }
 
-void SpeedSettingTest::readsInSinglePrecision() {
+void SpeedSettingTest::ReadsInSinglePrecision() {
     QFETCH(QString, entry);
     QFETCH(float, value);
     const float read = SpeedSetting::Read(entry);

@@ -23,14 +23,14 @@ private slots:
     void init();
     void cleanup();
 
-    void openingSetsTheDefaultSpeed();
-    void setButton_data();
-    void setButton();
-    void enterKeySetsTypedSpeeds();
-    void enterKeyIgnoresAnEmptyEntry();
-    void closeReleasesTheAdapter();
-    void closeDuringASettingWaitsForIt();
-    void setDuringASettingFollowsIt();
+    void OpeningSetsTheDefaultSpeed();
+    void SetButton_data();
+    void SetButton();
+    void EnterKeySetsTypedSpeeds();
+    void EnterKeyIgnoresAnEmptyEntry();
+    void CloseReleasesTheAdapter();
+    void CloseDuringASettingWaitsForIt();
+    void SetDuringASettingFollowsIt();
 
 private:
     QLineEdit &RPMText() const { return *window->findChild<QLineEdit *>("RPMText"); }
@@ -52,7 +52,7 @@ void TachoFormTest::cleanup() {
     loaded.reset();
 }
 
-void TachoFormTest::openingSetsTheDefaultSpeed() {
+void TachoFormTest::OpeningSetsTheDefaultSpeed() {
     QCOMPARE(rig->host.placed, 1);
     QCOMPARE(rig->TakeWritten(), Opening);
     QCOMPARE(window->windowTitle(), QStringLiteral("TACHOMETER CALIBRATION FUNCTION"));
@@ -69,7 +69,7 @@ void TachoFormTest::openingSetsTheDefaultSpeed() {
     QVERIFY(rig->host.enabledCalls.isEmpty());
 }
 
-void TachoFormTest::setButton_data() {
+void TachoFormTest::SetButton_data() {
     QTest::addColumn<QString>("entry");
     // Empty when the entry is refused.
     QTest::addColumn<QString>("speed");
@@ -109,7 +109,7 @@ void TachoFormTest::setButton_data() {
     QTest::newRow("very long") << QString(20000, QLatin1Char('7')) << "";
 }
 
-void TachoFormTest::setButton() {
+void TachoFormTest::SetButton() {
     QFETCH(QString, entry);
     QFETCH(QString, speed);
     rig->TakeWritten();
@@ -128,7 +128,7 @@ void TachoFormTest::setButton() {
     }
 }
 
-void TachoFormTest::enterKeySetsTypedSpeeds() {
+void TachoFormTest::EnterKeySetsTypedSpeeds() {
     rig->TakeWritten();
     RPMText().setText("1234");
     QTest::keyClick(&RPMText(), Qt::Key_Return);
@@ -151,7 +151,7 @@ void TachoFormTest::enterKeySetsTypedSpeeds() {
     QCOMPARE(RPMLab().text(), QStringLiteral("66RPM"));
 }
 
-void TachoFormTest::enterKeyIgnoresAnEmptyEntry() {
+void TachoFormTest::EnterKeyIgnoresAnEmptyEntry() {
     rig->TakeWritten();
     RPMText().setText("600");
     QTest::keyClick(&RPMText(), Qt::Key_Return);
@@ -163,7 +163,7 @@ void TachoFormTest::enterKeyIgnoresAnEmptyEntry() {
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 
-void TachoFormTest::closeReleasesTheAdapter() {
+void TachoFormTest::CloseReleasesTheAdapter() {
     rig->TakeWritten();
     QTest::mouseClick(&window->CloseButton(), Qt::LeftButton);
     QCOMPARE(rig->TakeWritten(), Release);
@@ -172,7 +172,7 @@ void TachoFormTest::closeReleasesTheAdapter() {
     QVERIFY(!window->isVisible());
 }
 
-void TachoFormTest::closeDuringASettingWaitsForIt() {
+void TachoFormTest::CloseDuringASettingWaitsForIt() {
     rig->TakeWritten();
     // The link services clicks while it waits for the reply to "R64".
     rig->port.responder = [this](const QString &line) {
@@ -188,7 +188,7 @@ void TachoFormTest::closeDuringASettingWaitsForIt() {
     QCOMPARE(rig->host.enabledCalls, QList<bool>{true});
 }
 
-void TachoFormTest::setDuringASettingFollowsIt() {
+void TachoFormTest::SetDuringASettingFollowsIt() {
     rig->TakeWritten();
     rig->DuringReplyTo(QStringLiteral("R64"), [this] {
         RPMText().setText("2000");

@@ -27,11 +27,11 @@ class TachoThermoScenarioTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void openSetSwitchAndExit();
-    void closeButtonsHandTheChoiceBack();
+    void OpenSetSwitchAndExit();
+    void CloseButtonsHandTheChoiceBack();
 };
 
-void TachoThermoScenarioTest::openSetSwitchAndExit() {
+void TachoThermoScenarioTest::OpenSetSwitchAndExit() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
     main.show();
@@ -77,7 +77,7 @@ void TachoThermoScenarioTest::openSetSwitchAndExit() {
     QVERIFY(rig.boxes.shown.isEmpty());
 }
 
-void TachoThermoScenarioTest::closeButtonsHandTheChoiceBack() {
+void TachoThermoScenarioTest::CloseButtonsHandTheChoiceBack() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
     main.show();

@@ -16,19 +16,19 @@ class TemperatureSettingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void typeTable_data();
-    void typeTable();
-    void textsUseTheOneDegreeSign();
-    void refusal_data();
-    void refusal();
-    void command_data();
-    void command();
-    void temperatureCaption_data();
-    void temperatureCaption();
-    void typeCaption();
+    void TypeTable_data();
+    void TypeTable();
+    void TextsUseTheOneDegreeSign();
+    void Refusal_data();
+    void Refusal();
+    void Command_data();
+    void Command();
+    void TemperatureCaption_data();
+    void TemperatureCaption();
+    void TypeCaption();
 };
 
-void TemperatureSettingTest::typeTable_data() {
+void TemperatureSettingTest::TypeTable_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<double>("min");
@@ -60,7 +60,7 @@ void TemperatureSettingTest::typeTable_data() {
                        << "L3";
 }
 
-void TemperatureSettingTest::typeTable() {
+void TemperatureSettingTest::TypeTable() {
     QFETCH(int, index);
     QFETCH(QString, entry);
     QFETCH(double, min);
@@ -77,7 +77,7 @@ void TemperatureSettingTest::typeTable() {
     QCOMPARE(ThermocoupleTypes::SelectorEntries().at(index), entry);
 }
 
-void TemperatureSettingTest::textsUseTheOneDegreeSign() {
+void TemperatureSettingTest::TextsUseTheOneDegreeSign() {
     QCOMPARE(ThermocoupleTypes::SelectorEntries().size(), ThermocoupleTypes::Count);
     QStringList texts = ThermocoupleTypes::SelectorEntries();
     for (const ThermocoupleType &type : ThermocoupleTypes::Table())
@@ -90,7 +90,7 @@ void TemperatureSettingTest::textsUseTheOneDegreeSign() {
     }
 }
 
-void TemperatureSettingTest::refusal_data() {
+void TemperatureSettingTest::Refusal_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<double>("temperature");
     // Empty when the setting is valid.
@@ -116,14 +116,14 @@ void TemperatureSettingTest::refusal_data() {
     QTest::newRow("past the table") << 8 << 0.0 << "Invalid thermocouple type selected";
 }
 
-void TemperatureSettingTest::refusal() {
+void TemperatureSettingTest::Refusal() {
     QFETCH(int, index);
     QFETCH(double, temperature);
     QFETCH(QString, message);
     QCOMPARE(TemperatureSetting::Refusal(index, temperature), message);
 }
 
-void TemperatureSettingTest::command_data() {
+void TemperatureSettingTest::Command_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<double>("temperature");
     QTest::addColumn<bool>("autoCjc");
@@ -143,7 +143,7 @@ void TemperatureSettingTest::command_data() {
     QTest::newRow("S") << S << 1000.25 << false << "K0/L5/O1000.25";
 }
 
-void TemperatureSettingTest::command() {
+void TemperatureSettingTest::Command() {
     QFETCH(int, index);
     QFETCH(double, temperature);
     QFETCH(bool, autoCjc);
@@ -151,7 +151,7 @@ void TemperatureSettingTest::command() {
     QCOMPARE(TemperatureSetting::Command(index, temperature, autoCjc), command);
 }
 
-void TemperatureSettingTest::temperatureCaption_data() {
+void TemperatureSettingTest::TemperatureCaption_data() {
     QTest::addColumn<double>("temperature");
     QTest::addColumn<QString>("caption");
     QTest::newRow("whole") << 100.0 << "100.0°C";
@@ -169,13 +169,13 @@ void TemperatureSettingTest::temperatureCaption_data() {
     QTest::newRow("negative decimals") << -12.125 << "-12.125°C";
 }
 
-void TemperatureSettingTest::temperatureCaption() {
+void TemperatureSettingTest::TemperatureCaption() {
     QFETCH(double, temperature);
     QFETCH(QString, caption);
     QCOMPARE(TemperatureSetting::TemperatureCaption(temperature), caption);
 }
 
-void TemperatureSettingTest::typeCaption() {
+void TemperatureSettingTest::TypeCaption() {
     for (const QString &entry : ThermocoupleTypes::SelectorEntries())
         QCOMPARE(TemperatureSetting::TypeCaption(entry), "TYPE " + entry.mid(5, 1));
     QCOMPARE(TemperatureSetting::TypeCaption(ThermocoupleTypes::At(K)->selectorEntry),

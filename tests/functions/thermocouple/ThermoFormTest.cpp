@@ -34,16 +34,16 @@ private slots:
     void init();
     void cleanup();
 
-    void openingSelectsTypeKWithoutSetting();
-    void setButton_data();
-    void setButton();
-    void enterKeyNeedsATypedEntry();
-    void coldJunctionOptionsNeedATypedEntry();
-    void choosingATypeAppliesItAtOnce();
-    void choosingFromTheOpenListTakesEnter();
-    void noTypeSelectedIsRefused();
-    void closeReleasesTheAdapter();
-    void choicesDuringASettingFollowIt();
+    void OpeningSelectsTypeKWithoutSetting();
+    void SetButton_data();
+    void SetButton();
+    void EnterKeyNeedsATypedEntry();
+    void ColdJunctionOptionsNeedATypedEntry();
+    void ChoosingATypeAppliesItAtOnce();
+    void ChoosingFromTheOpenListTakesEnter();
+    void NoTypeSelectedIsRefused();
+    void CloseReleasesTheAdapter();
+    void ChoicesDuringASettingFollowIt();
 
 private:
     QComboBox &ThermoCombo() const { return *window->findChild<QComboBox *>("ThermoCombo"); }
@@ -76,7 +76,7 @@ void ThermoFormTest::cleanup() {
     loaded.reset();
 }
 
-void ThermoFormTest::openingSelectsTypeKWithoutSetting() {
+void ThermoFormTest::OpeningSelectsTypeKWithoutSetting() {
     QCOMPARE(rig->host.placed, 1);
     QCOMPARE(rig->TakeWritten(), Opening);
     QCOMPARE(window->windowTitle(), QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION"));
@@ -105,7 +105,7 @@ void ThermoFormTest::openingSelectsTypeKWithoutSetting() {
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 
-void ThermoFormTest::setButton_data() {
+void ThermoFormTest::SetButton_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("manual");
     QTest::addColumn<QString>("entry");
@@ -175,7 +175,7 @@ void ThermoFormTest::setButton_data() {
     QTest::newRow("very long") << K << false << QString(20000, QLatin1Char('7')) << "" << typeK;
 }
 
-void ThermoFormTest::setButton() {
+void ThermoFormTest::SetButton() {
     QFETCH(int, type);
     QFETCH(bool, manual);
     QFETCH(QString, entry);
@@ -203,7 +203,7 @@ void ThermoFormTest::setButton() {
     QCOMPARE(TempManText().text(), entry);
 }
 
-void ThermoFormTest::enterKeyNeedsATypedEntry() {
+void ThermoFormTest::EnterKeyNeedsATypedEntry() {
     rig->TakeWritten();
     QTest::keyClick(&TempManText(), Qt::Key_Return);
     QTest::keyClick(&ThermoCombo(), Qt::Key_Enter);
@@ -226,7 +226,7 @@ void ThermoFormTest::enterKeyNeedsATypedEntry() {
     QCOMPARE(TempManText().text(), QStringLiteral("1400"));
 }
 
-void ThermoFormTest::coldJunctionOptionsNeedATypedEntry() {
+void ThermoFormTest::ColdJunctionOptionsNeedATypedEntry() {
     rig->TakeWritten();
     ClickOption(0);
     QVERIFY(CJOpt(0).isChecked());
@@ -249,7 +249,7 @@ void ThermoFormTest::coldJunctionOptionsNeedATypedEntry() {
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 
-void ThermoFormTest::choosingATypeAppliesItAtOnce() {
+void ThermoFormTest::ChoosingATypeAppliesItAtOnce() {
     rig->TakeWritten();
     // An empty entry reads as 0 °C.
     ChooseNextType();
@@ -267,7 +267,7 @@ void ThermoFormTest::choosingATypeAppliesItAtOnce() {
     QCOMPARE(TempLab().text(), QStringLiteral("0.0°C"));
 }
 
-void ThermoFormTest::choosingFromTheOpenListTakesEnter() {
+void ThermoFormTest::ChoosingFromTheOpenListTakesEnter() {
     rig->TakeWritten();
     TempManText().setText("250");
     // The entry already shown, chosen again from the open list, is applied again; Enter belongs
@@ -284,7 +284,7 @@ void ThermoFormTest::choosingFromTheOpenListTakesEnter() {
     QCOMPARE(TempLab().text(), QStringLiteral("250.0°C"));
 }
 
-void ThermoFormTest::noTypeSelectedIsRefused() {
+void ThermoFormTest::NoTypeSelectedIsRefused() {
     rig->TakeWritten();
     ThermoCombo().setCurrentIndex(-1);
     TempManText().setText("100");
@@ -295,7 +295,7 @@ void ThermoFormTest::noTypeSelectedIsRefused() {
     QCOMPARE(TempLab().text(), QStringLiteral("0°C"));
 }
 
-void ThermoFormTest::closeReleasesTheAdapter() {
+void ThermoFormTest::CloseReleasesTheAdapter() {
     rig->TakeWritten();
     QTest::mouseClick(&window->CloseButton(), Qt::LeftButton);
     QCOMPARE(rig->TakeWritten(), Release);
@@ -304,7 +304,7 @@ void ThermoFormTest::closeReleasesTheAdapter() {
     QVERIFY(!window->isVisible());
 }
 
-void ThermoFormTest::choicesDuringASettingFollowIt() {
+void ThermoFormTest::ChoicesDuringASettingFollowIt() {
     rig->TakeWritten();
     TempManText().setText("1000");
     // Type J, chosen while type K is being set, is judged after it: refused, it changes nothing.

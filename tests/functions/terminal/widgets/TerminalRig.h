@@ -4,6 +4,7 @@
 #include "CalibratorDisplay.h"
 #include "Controls.h"
 #include "FunctionRig.h"
+#include "KeypadKey.h"
 #include "TerminalForm.h"
 #include "TerminalKeypad.h"
 #include "TerminalSelector.h"

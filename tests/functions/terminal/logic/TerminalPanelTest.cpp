@@ -9,9 +9,8 @@ using namespace PanelSteps;
 namespace {
 
 // The window as it stands after opening on the voltage terminals with "Autoset Output ON".
-PanelState AfterLoad(QString &lastRange) {
-    lastRange.clear();
-    return PanelPlanner::Load(PanelState{}, lastRange).after;
+PanelState AfterLoad() {
+    return PanelPlanner::Load(PanelState{}).after;
 }
 
 PanelState Keyed(PanelState state, const QString &entry) {
@@ -23,8 +22,8 @@ PanelState Keyed(PanelState state, const QString &entry) {
 PanelPlan KeyCurrent(PanelState state, const QString &digits) {
     KeypadEntry keypad;
     for (const QChar digit : digits)
-        keypad.Press(digit == u'0' ? 9 : digit == u'm' ? 18 : digit.unicode() - u'1');
-    if (keypad.Press(14) != KeypadEntry::Outcome::Ampere)
+        keypad.Press(digit == u'm' ? KeypadKey::Milli : KeypadKey::Digit(digit.digitValue()));
+    if (keypad.Press(KeypadKey::Ampere) != KeypadEntry::Outcome::Ampere)
         return {};
     state.entry = keypad.Text();
     return PanelPlanner::CurrentEntry(state);
@@ -139,19 +138,18 @@ void TerminalPanelTest::LoadSelectsVoltageAtZero() {
     QFETCH(QStringList, commands);
     PanelState state;
     state.autosetChecked = autosetChecked;
-    QString lastRange = last;
-    const PanelPlan plan = PanelPlanner::Load(state, lastRange);
+    state.lastRangeCommand = last;
+    const PanelPlan plan = PanelPlanner::Load(state);
     QCOMPARE(plan.Commands(), commands);
     QCOMPARE(plan.after.display, QStringLiteral("0.000mV"));
     QCOMPARE(plan.after.selected, OutputPoint::Voltage);
     QCOMPARE(plan.after.entry, QString());
-    QCOMPARE(lastRange, QStringLiteral("R1"));
+    QCOMPARE(plan.after.lastRangeCommand, QStringLiteral("R1"));
     QVERIFY(plan.Of<ShowSelection>().contains(ShowSelection{OutputPoint::Voltage, false}));
 }
 
 void TerminalPanelTest::TenMilliamperesOnTerminals() {
-    QString lastRange;
-    const PanelState loaded = AfterLoad(lastRange);
+    const PanelState loaded = AfterLoad();
 
     const PanelPlan keyed = KeyCurrent(loaded, QStringLiteral("10m"));
     QCOMPARE(keyed.Commands(), QStringList{"S1"});
@@ -159,13 +157,13 @@ void TerminalPanelTest::TenMilliamperesOnTerminals() {
     QCOMPARE(keyed.Of<SetEnterEnabled>(), (QList{SetEnterEnabled{false}}));
     QVERIFY(keyed.after.coilSelectPending);
 
-    const PanelPlan picked = PanelPlanner::SelectTerminal(10, keyed.after, lastRange);
+    const PanelPlan picked = PanelPlanner::SelectTerminal(10, keyed.after);
     QCOMPARE(picked.Commands(), (QStringList{"p16908288", "#Low I Terminals", "p0"}));
     QCOMPARE(picked.Of<ShowSelection>(), (QList{ShowSelection{OutputPoint::LowCurrent, true}}));
     QCOMPARE(picked.after.entry, QStringLiteral("10mA"));
     QVERIFY(!picked.after.coilSelectPending);
 
-    const PanelPlan entered = PanelPlanner::Enter(picked.after, lastRange);
+    const PanelPlan entered = PanelPlanner::Enter(picked.after);
     QCOMPARE(entered.Commands(), (QStringList{"R8", "O10", "S0"}));
     QCOMPARE(entered.Of<SetEnterBold>(), (QList{SetEnterBold{true}, SetEnterBold{false}}));
     QCOMPARE(entered.after.display, QStringLiteral("10.0000mA"));
@@ -174,37 +172,35 @@ void TerminalPanelTest::TenMilliamperesOnTerminals() {
 }
 
 void TerminalPanelTest::FiftyAmperesOnTwoTurnCoil() {
-    QString lastRange;
-    const PanelState loaded = AfterLoad(lastRange);
+    const PanelState loaded = AfterLoad();
 
     const PanelPlan keyed = KeyCurrent(loaded, QStringLiteral("50"));
     QCOMPARE(keyed.Commands(), QStringList{"S1"});
     QCOMPARE(keyed.Of<OfferCurrentPaths>(), (QList{OfferCurrentPaths{{6, 7}, true}}));
 
-    const PanelPlan picked = PanelPlanner::SelectTerminal(6, keyed.after, lastRange);
+    const PanelPlan picked = PanelPlanner::SelectTerminal(6, keyed.after);
     QCOMPARE(picked.Commands(), (QStringList{"p16778240", "#2 Turn Coil", "p0"}));
     QCOMPARE(picked.after.entry, QStringLiteral("50A"));
 
-    const PanelPlan entered = PanelPlanner::Enter(picked.after, lastRange);
+    const PanelPlan entered = PanelPlanner::Enter(picked.after);
     QCOMPARE(entered.Commands(), (QStringList{"R11", "O25", "S0", "#50.0000A (x2)"}));
     QCOMPARE(Last(entered, CalOutputOf), QStringLiteral("25A x2"));
     QCOMPARE(entered.after.display, QStringLiteral("50.0000A"));
 }
 
 void TerminalPanelTest::TenMilliamperesThroughTenTurnCoil() {
-    QString lastRange = QStringLiteral("R1");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R1");
     state.selected = OutputPoint::Coil10;
-    const PanelPlan entered = PanelPlanner::Enter(Keyed(state, QStringLiteral("10m")), lastRange);
+    const PanelPlan entered = PanelPlanner::Enter(Keyed(state, QStringLiteral("10m")));
     QCOMPARE(entered.Commands(), (QStringList{"R11", "O.001", "S0", "#0.0100A (x10)"}));
     QCOMPARE(Last(entered, CalOutputOf), QStringLiteral("0.001A x10"));
     QCOMPARE(entered.after.display, QStringLiteral("0.0100A"));
 }
 
 void TerminalPanelTest::HighCurrentClickEndsOnLowCurrent() {
-    QString lastRange;
-    const PanelState loaded = AfterLoad(lastRange);
-    const PanelPlan plan = PanelPlanner::SelectTerminal(5, loaded, lastRange);
+    const PanelState loaded = AfterLoad();
+    const PanelPlan plan = PanelPlanner::SelectTerminal(5, loaded);
     // The live output goes to standby before the adapter switches.
     QCOMPARE(plan.Commands(),
              (QStringList{"S1", "p16843008", "#High I Terminals", "p0", "p16908288",
@@ -233,9 +229,8 @@ void TerminalPanelTest::CoilClickSetsZeroAmperes_data() {
 void TerminalPanelTest::CoilClickSetsZeroAmperes() {
     QFETCH(int, index);
     QFETCH(QStringList, commands);
-    QString lastRange;
-    const PanelState loaded = AfterLoad(lastRange);
-    const PanelPlan plan = PanelPlanner::SelectTerminal(index, loaded, lastRange);
+    const PanelState loaded = AfterLoad();
+    const PanelPlan plan = PanelPlanner::SelectTerminal(index, loaded);
     // The output, on since loading, goes to standby before the adapter switches.
     QCOMPARE(plan.Commands(), QStringList{"S1"} + commands);
     QCOMPARE(plan.after.display, QStringLiteral("0.0000A"));
@@ -337,11 +332,11 @@ void TerminalPanelTest::CoilLimit() {
     QFETCH(QString, entry);
     QFETCH(QStringList, commands);
     QFETCH(QString, box);
-    QString lastRange = QStringLiteral("R11");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R11");
     state.selected = static_cast<OutputPoint>(coil);
     state.coilSelectPending = true;
-    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry), lastRange);
+    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry));
     QCOMPARE(plan.Commands(), commands);
     if (box.isEmpty()) {
         QVERIFY(plan.Of<InformBox>().isEmpty());
@@ -389,10 +384,9 @@ void TerminalPanelTest::EnterChoosesTerminals() {
     QFETCH(QString, entry);
     QFETCH(QStringList, commands);
     QFETCH(int, selectedAfter);
-    QString lastRange;
     PanelState state;
     state.selected = static_cast<OutputPoint>(selected);
-    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry), lastRange);
+    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry));
     QCOMPARE(plan.Commands(), commands);
     QCOMPARE(int(plan.after.selected), selectedAfter);
 }
@@ -402,11 +396,11 @@ void TerminalPanelTest::RefusedOutputChangesNoReadout() {
          {std::pair{QStringLiteral("1500V"), OutputPoint::Voltage},
           std::pair{QStringLiteral("31A"), OutputPoint::HighCurrent},
           std::pair{QStringLiteral("1e999"), OutputPoint::Voltage}}) {
-        QString lastRange = QStringLiteral("R3");
         PanelState state;
+        state.lastRangeCommand = QStringLiteral("R3");
         state.selected = selected;
         state.display = QStringLiteral("5.0000V");
-        const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry), lastRange);
+        const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry));
         QVERIFY2(plan.Commands().isEmpty(), qPrintable(entry));
         // Left bold: the output was not set.
         QCOMPARE(plan.Of<SetEnterBold>(), QList{SetEnterBold{true}});
@@ -416,7 +410,7 @@ void TerminalPanelTest::RefusedOutputChangesNoReadout() {
         QVERIFY(plan.Of<AddHistory>().isEmpty());
         QCOMPARE(plan.after.display, QStringLiteral("5.0000V"));
         QCOMPARE(plan.after.entry, QString());
-        QCOMPARE(lastRange, QStringLiteral("R3"));
+        QCOMPARE(plan.after.lastRangeCommand, QStringLiteral("R3"));
     }
 }
 
@@ -448,11 +442,11 @@ void TerminalPanelTest::FrequencyLimits() {
     QFETCH(QString, entry);
     QFETCH(QString, title);
     QFETCH(QString, text);
-    QString lastRange = QStringLiteral("R3");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R3");
     state.selected = OutputPoint::Voltage;
     state.display = QStringLiteral("5.0000V");
-    const PanelPlan plan = PanelPlanner::Hz(Keyed(state, entry), lastRange);
+    const PanelPlan plan = PanelPlanner::Hz(Keyed(state, entry));
     if (title.isEmpty()) {
         QCOMPARE(plan.after.frequency, entry + QStringLiteral("Hz"));
         QCOMPARE(plan.Commands(), (QStringList{"R14", u'F' + entry, "O5", "S0"}));
@@ -465,11 +459,11 @@ void TerminalPanelTest::FrequencyLimits() {
 }
 
 void TerminalPanelTest::HzResetsPresentOutputAtNewFrequency() {
-    QString lastRange = QStringLiteral("R8");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R8");
     state.selected = OutputPoint::LowCurrent;
     state.display = QStringLiteral("10.0000mA");
-    const PanelPlan plan = PanelPlanner::Hz(Keyed(state, QStringLiteral("50")), lastRange);
+    const PanelPlan plan = PanelPlanner::Hz(Keyed(state, QStringLiteral("50")));
     QCOMPARE(plan.Commands(), (QStringList{"R19", "F50", "O10", "S0"}));
     QCOMPARE(plan.after.frequency, QStringLiteral("50Hz"));
     QCOMPARE(plan.after.display, QStringLiteral("10.0000mA"));
@@ -478,11 +472,11 @@ void TerminalPanelTest::HzResetsPresentOutputAtNewFrequency() {
 }
 
 void TerminalPanelTest::HzOnCoilSendsLabelWithOldReadout() {
-    QString lastRange = QStringLiteral("R11");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R11");
     state.selected = OutputPoint::Coil2;
     state.display = QStringLiteral("50.0000A");
-    const PanelPlan plan = PanelPlanner::Hz(Keyed(state, QStringLiteral("60")), lastRange);
+    const PanelPlan plan = PanelPlanner::Hz(Keyed(state, QStringLiteral("60")));
     QCOMPARE(plan.Commands(), (QStringList{"R22", "F60", "O25", "S0", "#50.0000A (x2)"}));
     QCOMPARE(plan.after.display, QStringLiteral("50.0000A"));
 }
@@ -514,11 +508,11 @@ void TerminalPanelTest::CoilLabelShowsReadoutBeforeKey() {
     QFETCH(QString, display);
     QFETCH(QStringList, commands);
     QFETCH(QString, displayAfter);
-    QString lastRange = QStringLiteral("R8");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R8");
     state.selected = static_cast<OutputPoint>(coil);
     state.display = display;
-    const PanelPlan plan = PanelPlanner::Dc(state, lastRange);
+    const PanelPlan plan = PanelPlanner::Dc(state);
     QCOMPARE(plan.Commands(), commands);
     QCOMPARE(plan.after.display, displayAfter);
 }
@@ -531,33 +525,33 @@ void TerminalPanelTest::RefusedFrequencyChangeLeavesEnterBold_data() {
 
 void TerminalPanelTest::RefusedFrequencyChangeLeavesEnterBold() {
     QFETCH(bool, hz);
-    QString lastRange = QStringLiteral("R5");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R5");
     state.selected = OutputPoint::Voltage;
     // 1019.999 V was set and reads as 1020 V, which no range takes.
     state.display = QStringLiteral("1020.00V");
-    const PanelPlan plan = hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50")), lastRange)
-                              : PanelPlanner::Dc(state, lastRange);
+    const PanelPlan plan =
+        hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50"))) : PanelPlanner::Dc(state);
     QVERIFY(plan.Commands().isEmpty());
     QCOMPARE(plan.Of<InformBox>().size(), 1);
     QCOMPARE(plan.Of<SetEnterBold>(), QList{SetEnterBold{true}});
     QCOMPARE(plan.after.display, QStringLiteral("1020.00V"));
-    QCOMPARE(lastRange, QStringLiteral("R5"));
+    QCOMPARE(plan.after.lastRangeCommand, QStringLiteral("R5"));
 
     // Set, the same change leaves the key in normal weight.
     state.display = QStringLiteral("1000.00V");
-    const PanelPlan set = hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50")), lastRange)
-                             : PanelPlanner::Dc(state, lastRange);
+    const PanelPlan set =
+        hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50"))) : PanelPlanner::Dc(state);
     QCOMPARE(set.Of<SetEnterBold>(), (QList{SetEnterBold{true}, SetEnterBold{false}}));
 }
 
 void TerminalPanelTest::DcResetsMicroamperes() {
-    QString lastRange = QStringLiteral("R17");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R17");
     state.selected = OutputPoint::LowCurrent;
     state.frequency = QStringLiteral("50Hz");
     state.display = QStringLiteral("100.000\u00B5A");
-    const PanelPlan plan = PanelPlanner::Dc(state, lastRange);
+    const PanelPlan plan = PanelPlanner::Dc(state);
     QCOMPARE(plan.Commands(), (QStringList{"R6", "O100", "S0"}));
     QCOMPARE(plan.after.frequency, QStringLiteral("DC"));
     QCOMPARE(plan.after.display, QStringLiteral("100.000\u00B5A"));
@@ -590,12 +584,12 @@ void TerminalPanelTest::ReadoutOfOtherQuantityIsNoAmplitude() {
     QFETCH(QString, display);
     QFETCH(QStringList, commands);
     QFETCH(QString, displayAfter);
-    QString lastRange = QStringLiteral("R3");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R3");
     state.selected = static_cast<OutputPoint>(selected);
     state.frequency = QStringLiteral("50Hz");
     state.display = display;
-    const PanelPlan plan = PanelPlanner::Dc(state, lastRange);
+    const PanelPlan plan = PanelPlanner::Dc(state);
     QCOMPARE(plan.Commands(), commands);
     QCOMPARE(plan.after.display, displayAfter);
 }
@@ -618,33 +612,34 @@ void TerminalPanelTest::HighVoltageStaysInStandby_data() {
 void TerminalPanelTest::HighVoltageStaysInStandby() {
     QFETCH(QString, entry);
     QFETCH(bool, highVoltage);
-    QString lastRange;
     PanelState state;
     state.selected = OutputPoint::Voltage;
-    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry), lastRange);
+    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, entry));
     QCOMPARE(plan.Commands().last(), highVoltage ? QStringLiteral("S1") : QStringLiteral("S0"));
     QCOMPARE(plan.Of<SetAutosetBox>(),
              (QList{SetAutosetBox{!highVoltage, highVoltage ? autosetHv : autoset}}));
     QCOMPARE(plan.Of<ShowOutputOn>(), (QList{ShowOutputOn{!highVoltage}}));
 
     // Set on a live output, a high voltage is put in standby first.
+    state.lastRangeCommand = plan.after.lastRangeCommand;
     state.outputOn = true;
-    const PanelPlan live = PanelPlanner::Enter(Keyed(state, entry), lastRange);
+    const PanelPlan live = PanelPlanner::Enter(Keyed(state, entry));
     QCOMPARE(live.Commands().first() == QStringLiteral("S1"), highVoltage);
     state.outputOn = false;
 
     // With the preference off every output is left in standby.
+    state.lastRangeCommand = live.after.lastRangeCommand;
     state.autosetChecked = false;
-    const PanelPlan off = PanelPlanner::Enter(Keyed(state, entry), lastRange);
+    const PanelPlan off = PanelPlanner::Enter(Keyed(state, entry));
     QCOMPARE(off.Commands().last(), QStringLiteral("S1"));
 }
 
 void TerminalPanelTest::HistoryPickSetsOutputAgain() {
-    QString lastRange = QStringLiteral("R1");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R1");
     state.selected = OutputPoint::Voltage;
     const PanelPlan plan =
-        PanelPlanner::PickHistory(u"1.00000V : 50Hz", Keyed(state, QStringLiteral("7")), lastRange);
+        PanelPlanner::PickHistory(u"1.00000V : 50Hz", Keyed(state, QStringLiteral("7")));
     QCOMPARE(plan.Of<PanelSteps::SetEntry>().first(), PanelSteps::SetEntry{"1.00000V"});
     QCOMPARE(plan.Of<SetFrequency>(), (QList{SetFrequency{"50Hz"}}));
     QCOMPARE(plan.Commands(), (QStringList{"R13", "F50", "O1", "S0"}));
@@ -652,10 +647,10 @@ void TerminalPanelTest::HistoryPickSetsOutputAgain() {
 }
 
 void TerminalPanelTest::EmptyEnterOnlyEndsWait() {
-    QString lastRange = QStringLiteral("R1");
     PanelState state;
+    state.lastRangeCommand = QStringLiteral("R1");
     state.coilSelectPending = true;
-    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, QStringLiteral("  ")), lastRange);
+    const PanelPlan plan = PanelPlanner::Enter(Keyed(state, QStringLiteral("  ")));
     QCOMPARE(plan.steps, (QList<PanelStep>{SetCoilSelectPending{false}}));
 }
 

@@ -20,5 +20,8 @@ struct PanelState {
     bool outputOn = false;                // OUTPUT ON lit: the calibrator's output is live
     bool coilSelectPending = false;       // the shared CoilSelectPending
     QList<int> enabledPaths{10, 6, 7, 8}; // current-path buttons that are enabled
+    // The shared LastRangeCommand: the range the calibrator was last set to. A plan's `after`
+    // holds it as the plan's commands leave it.
+    QString lastRangeCommand;
     bool operator==(const PanelState &other) const = default;
 };

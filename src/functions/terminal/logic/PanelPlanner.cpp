@@ -22,8 +22,7 @@ constexpr double lowCurrentLimit = 2;
 
 class Builder {
 public:
-    Builder(const PanelState &state, QString &lastRangeCommand)
-        : state(state), lastRangeCommand(lastRangeCommand) {}
+    explicit Builder(const PanelState &state) : state(state) {}
 
     PanelPlan Finish() { return {steps, state}; }
 
@@ -56,7 +55,6 @@ private:
     bool ChangeFrequency(const QString &frequencyArgument);
 
     PanelState state;
-    QString &lastRangeCommand;
     QList<PanelStep> steps;
 };
 
@@ -214,8 +212,9 @@ void Builder::Dc() {
 
 OutputPlan Builder::SetOutput(const QString &frequencyArgument) {
     steps << SetEnterBold{true};
-    const OutputPlan output = SetCalibratorOutput(
-        {state.entry, frequencyArgument, OutputPoints::IsCoil(state.selected)}, lastRangeCommand);
+    const OutputPlan output =
+        SetCalibratorOutput({state.entry, frequencyArgument, OutputPoints::IsCoil(state.selected)},
+                            state.lastRangeCommand);
     if (!output.accepted) {
         steps << output.refusal;
         return output;
@@ -274,22 +273,22 @@ void Builder::CurrentEntry() {
 
 namespace PanelPlanner {
 
-PanelPlan Load(const PanelState &state, QString &LastRangeCommand) {
-    Builder builder(state, LastRangeCommand);
+PanelPlan Load(const PanelState &state) {
+    Builder builder(state);
     if (!state.autosetChecked)
         builder.Standby();
     builder.SelectTerminal(static_cast<int>(OutputPoint::Voltage), false);
     return builder.Finish();
 }
 
-PanelPlan SelectTerminal(int index, const PanelState &state, QString &LastRangeCommand) {
-    Builder builder(state, LastRangeCommand);
+PanelPlan SelectTerminal(int index, const PanelState &state) {
+    Builder builder(state);
     builder.SelectTerminal(index, false);
     return builder.Finish();
 }
 
-PanelPlan Enter(const PanelState &state, QString &LastRangeCommand) {
-    Builder builder(state, LastRangeCommand);
+PanelPlan Enter(const PanelState &state) {
+    Builder builder(state);
     // Every keypad key but "A" ends a wait for a current path; a current refused by the coil
     // limit keeps waiting.
     if (builder.Enter())
@@ -297,50 +296,46 @@ PanelPlan Enter(const PanelState &state, QString &LastRangeCommand) {
     return builder.Finish();
 }
 
-PanelPlan PickHistory(QStringView item, const PanelState &state, QString &LastRangeCommand) {
-    Builder builder(state, LastRangeCommand);
+PanelPlan PickHistory(QStringView item, const PanelState &state) {
+    Builder builder(state);
     builder.PickHistory(item);
     return builder.Finish();
 }
 
-PanelPlan Hz(const PanelState &state, QString &LastRangeCommand) {
-    Builder builder(state, LastRangeCommand);
+PanelPlan Hz(const PanelState &state) {
+    Builder builder(state);
     builder.Hz();
     builder.SetPending(false);
     return builder.Finish();
 }
 
-PanelPlan Dc(const PanelState &state, QString &LastRangeCommand) {
-    Builder builder(state, LastRangeCommand);
+PanelPlan Dc(const PanelState &state) {
+    Builder builder(state);
     builder.Dc();
     builder.SetPending(false);
     return builder.Finish();
 }
 
 PanelPlan CurrentEntry(const PanelState &state) {
-    QString unusedRange;
-    Builder builder(state, unusedRange);
+    Builder builder(state);
     builder.CurrentEntry();
     return builder.Finish();
 }
 
 PanelPlan OutputOn(const PanelState &state) {
-    QString unusedRange;
-    Builder builder(state, unusedRange);
+    Builder builder(state);
     builder.OutputOn();
     return builder.Finish();
 }
 
 PanelPlan Standby(const PanelState &state) {
-    QString unusedRange;
-    Builder builder(state, unusedRange);
+    Builder builder(state);
     builder.Standby();
     return builder.Finish();
 }
 
 PanelPlan AutosetChanged(bool checked, const PanelState &state) {
-    QString unusedRange;
-    Builder builder(state, unusedRange);
+    Builder builder(state);
     builder.SetAutosetChecked(checked);
     if (!checked)
         builder.Standby();

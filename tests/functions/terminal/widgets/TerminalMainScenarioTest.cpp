@@ -5,6 +5,7 @@
 #include "CalibratorDisplay.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
+#include "KeypadKey.h"
 #include "MainForm.h"
 #include "TerminalKeypad.h"
 #include "TerminalSelector.h"
@@ -112,7 +113,7 @@ void TerminalMainScenarioTest::MenuItemThenCloseCurrentFunction() {
         qobject_cast<TerminalForm *>(main.WorkArea().FindFunctionWindow(TerminalForm::Title));
     QVERIFY(form);
     // Waiting for a current path: the flashing stops with the window.
-    Click(form->Keypad().Command1().At(14));
+    Click(form->Keypad().Command1().At(KeypadKey::Ampere));
     QVERIFY(form->Selector().CFlash().isActive());
     rig.TakeWritten();
 

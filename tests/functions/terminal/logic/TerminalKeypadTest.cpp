@@ -172,12 +172,12 @@ void TerminalKeypadTest::UnitKeysReportWhetherTheyActed_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("outcome");
     using O = KeypadEntry::Outcome;
-    QTest::newRow("A acts") << "5" << 14 << int(O::Ampere);
-    QTest::newRow("A acts without appending") << "." << 14 << int(O::Ampere);
-    QTest::newRow("A refused by V") << "5V" << 14 << int(O::Ignored);
-    QTest::newRow("V acts") << "5" << 19 << int(O::Volt);
-    QTest::newRow("V acts on volts") << "5V" << 19 << int(O::Volt);
-    QTest::newRow("V refused by A") << "5mA" << 19 << int(O::Ignored);
+    QTest::newRow("A acts") << "5" << int(KeypadKey::Ampere) << int(O::Ampere);
+    QTest::newRow("A acts without appending") << "." << int(KeypadKey::Ampere) << int(O::Ampere);
+    QTest::newRow("A refused by V") << "5V" << int(KeypadKey::Ampere) << int(O::Ignored);
+    QTest::newRow("V acts") << "5" << int(KeypadKey::Volt) << int(O::Volt);
+    QTest::newRow("V acts on volts") << "5V" << int(KeypadKey::Volt) << int(O::Volt);
+    QTest::newRow("V refused by A") << "5mA" << int(KeypadKey::Volt) << int(O::Ignored);
     QTest::newRow("digit") << "5" << 3 << int(O::Edited);
 }
 

@@ -13,9 +13,7 @@ class QPushButton;
 class TerminalKeypad final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int EnterIndex = 16;
-    static constexpr int PlusMinusIndex = 15;
-    // Captions of Command1 in index order.
+    // Captions of Command1 in index order (see KeypadKey).
     static inline const QStringList Captions{
         QStringLiteral("1"),      QStringLiteral("2"),     QStringLiteral("3"),
         QStringLiteral("4"),      QStringLiteral("5"),     QStringLiteral("6"),

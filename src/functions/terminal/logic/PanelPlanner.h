@@ -6,35 +6,34 @@
 #include <QStringView>
 
 // Plans every action of the terminal window that sends commands or changes more than the entry
-// line: from the state the window shows, the ordered steps it must carry out. The shared
-// `LastRangeCommand` is updated while planning, as if the plan's commands had been sent; the
-// window carries out each plan at once.
+// line: from the state the window shows, the ordered steps it must carry out. The range the
+// plan's commands leave the calibrator on is in the plan's `after.lastRangeCommand`.
 namespace PanelPlanner {
 
 // Window load; `state.autosetChecked` is false when "AutoON.dat" exists. Puts the output in
 // standby then if the preference is off, and selects the voltage terminals at 0 V.
-PanelPlan Load(const PanelState &state, QString &LastRangeCommand);
+PanelPlan Load(const PanelState &state);
 
 // A click on TermBut `index`, or the selection ENTER makes by itself (`autoSelecting`). A manual
 // change of output point sets 0 V or 0 A on it, except a current path picked to complete a keyed
 // current, which leaves that entry waiting for ENTER. A live output is put in standby before the
 // adapter switches.
-PanelPlan SelectTerminal(int index, const PanelState &state, QString &LastRangeCommand);
+PanelPlan SelectTerminal(int index, const PanelState &state);
 
 // The "ENTER" key, or Enter in the entry line: sets the entered output, choosing the terminals,
 // dividing a coil current by the turns and refusing one above the coil's limit. A high voltage
 // is set with the output in standby.
-PanelPlan Enter(const PanelState &state, QString &LastRangeCommand);
+PanelPlan Enter(const PanelState &state);
 
 // A pick from the history list: the entry and frequency label it holds are set again, and a wait
 // for a current path ends.
-PanelPlan PickHistory(QStringView item, const PanelState &state, QString &LastRangeCommand);
+PanelPlan PickHistory(QStringView item, const PanelState &state);
 
 // The "Hz" key: the entry is the new frequency for the present output.
-PanelPlan Hz(const PanelState &state, QString &LastRangeCommand);
+PanelPlan Hz(const PanelState &state);
 
 // The "DC" key: the present output returns to DC.
-PanelPlan Dc(const PanelState &state, QString &LastRangeCommand);
+PanelPlan Dc(const PanelState &state);
 
 // After the "A" key acted (KeypadEntry::Outcome::Ampere): offers the current paths that carry
 // the keyed current. When no current path is in use, or an enabled one cannot carry the current,

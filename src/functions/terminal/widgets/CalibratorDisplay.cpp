@@ -1,6 +1,7 @@
 #include "CalibratorDisplay.h"
 
 #include "Controls.h"
+#include "FontSizes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,7 +25,7 @@ QLabel *Readout(const QString &name, const QString &caption, int pointSize, Qt::
 QLabel *Legend(const QString &caption) {
     auto *label = new QLabel(caption);
     QFont font = label->font();
-    font.setPointSize(7);
+    font.setPointSize(FontSizes::Legend);
     label->setFont(font);
     return label;
 }
@@ -32,11 +33,14 @@ QLabel *Legend(const QString &caption) {
 } // namespace
 
 CalibratorDisplay::CalibratorDisplay(QWidget *parent)
-    : QFrame(parent),
-      opLab(Readout(QStringLiteral("OPLab"), QStringLiteral("---"), 12, Qt::AlignLeft)),
-      display(Readout(QStringLiteral("Display"), QStringLiteral("0.000mV"), 24, Qt::AlignRight)),
-      hzLab(Readout(QStringLiteral("HzLab"), QStringLiteral("DC"), 14, Qt::AlignLeft)),
-      calOpLab(Readout(QStringLiteral("CalOPLab"), QStringLiteral("---"), 10, Qt::AlignRight)) {
+    : QFrame(parent), opLab(Readout(QStringLiteral("OPLab"), QStringLiteral("---"),
+                                    FontSizes::Heading, Qt::AlignLeft)),
+      display(Readout(QStringLiteral("Display"), QStringLiteral("0.000mV"), FontSizes::Reading,
+                      Qt::AlignRight)),
+      hzLab(
+          Readout(QStringLiteral("HzLab"), QStringLiteral("DC"), FontSizes::Title, Qt::AlignLeft)),
+      calOpLab(Readout(QStringLiteral("CalOPLab"), QStringLiteral("---"), FontSizes::Caption,
+                       Qt::AlignRight)) {
     // A lit display window, like the calibrator's own.
     auto *screen = new QFrame;
     screen->setObjectName(QStringLiteral("Screen"));

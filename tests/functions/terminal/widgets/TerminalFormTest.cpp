@@ -60,7 +60,7 @@ void TerminalFormTest::ControlsCarryTheirNamesAndCaptions() {
         QCOMPARE(w.KeyButton(i)->objectName(), QStringLiteral("Command1_%1").arg(i));
         QCOMPARE(w.KeyButton(i)->text(), TerminalKeypad::Captions.at(i));
     }
-    QCOMPARE(w.KeyButton(15)->text(), QStringLiteral("\u00B1"));
+    QCOMPARE(w.KeyButton(KeypadKey::PlusMinus)->text(), QStringLiteral("\u00B1"));
     const QStringList termCaptions{"2 TURN COIL (to 60A)",    "10 TURN COIL (to 300A)",
                                    "50 TURN COIL (to 1500A)", "VOLTAGE",
                                    "LOW CURRENT (0A to 2A)",  "HIGH CURRENT (2A to 30A)",
@@ -329,12 +329,12 @@ void TerminalFormTest::FrequencyLimits() {
     if (title.isEmpty()) {
         QCOMPARE(w.Taken(), (QStringList{"R14", u'F' + keys, "O5", "S0"}));
         QCOMPARE(w.HzLab(), keys + QStringLiteral("Hz"));
-        QVERIFY(!w.KeyButton(15)->isEnabled());
+        QVERIFY(!w.KeyButton(KeypadKey::PlusMinus)->isEnabled());
         QVERIFY(w.rig.boxes.shown.isEmpty());
     } else {
         QVERIFY(w.Taken().isEmpty());
         QCOMPARE(w.HzLab(), QStringLiteral("DC"));
-        QVERIFY(w.KeyButton(15)->isEnabled());
+        QVERIFY(w.KeyButton(KeypadKey::PlusMinus)->isEnabled());
         QCOMPARE(w.rig.boxes.shown, QList{RecordingMessageBoxes::Information(title, text)});
     }
 }
@@ -359,7 +359,7 @@ void TerminalFormTest::DcAndAcSwitching() {
     w.Key(QStringLiteral("DC"));
     QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
     QCOMPARE(w.HzLab(), QStringLiteral("DC"));
-    QVERIFY(w.KeyButton(15)->isEnabled());
+    QVERIFY(w.KeyButton(KeypadKey::PlusMinus)->isEnabled());
     QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R8"));
 
     // "DC" on a microampere readout sets microamperes again, not amperes.

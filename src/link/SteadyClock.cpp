@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "SteadyClock.h"
 
 #include <chrono>
 #include <thread>

@@ -3,6 +3,7 @@
 #include "ButtonArray.h"
 #include "CalibratorDisplay.h"
 #include "Controls.h"
+#include "FontSizes.h"
 #include "KeypadEntry.h"
 #include "MessageBoxes.h"
 #include "PanelPlanner.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int WidthTwips = 10785;
 constexpr int HeightTwips = 8430;
-constexpr int AmpereKey = 14;
 
 // A preference is stored as the presence of its flag file in the current folder. A file that
 // cannot be created or deleted is left as it is; the box keeps the operator's choice.
@@ -39,10 +39,6 @@ void SetFlagFile(const QString &name, bool present) {
     if (file.open(QIODevice::WriteOnly))
         file.close();
 }
-
-template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
-// Spelt out for compilers without deduction for aggregates (clang before 17).
-template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void SetCaptionFont(QWidget &widget, int pointSize) {
     QFont font = widget.font();
@@ -72,18 +68,13 @@ TerminalForm::TerminalForm(FunctionContext &context)
     connect(&keypad->KBText(), &QComboBox::editTextChanged, &readouts->OPLab(), &QLabel::setText);
     connect(keypad, &TerminalKeypad::KeyPressed, this,
             [this](int index) { Act([this, index] { PressKey(index); }); });
-    connect(keypad, &TerminalKeypad::EntryReturned, this, [this] {
-        Act([this] { Carry(PanelPlanner::Enter(ReadState(), LastRangeCommand())); });
-    });
+    connect(keypad, &TerminalKeypad::EntryReturned, this,
+            [this] { Act([this] { Carry(PanelPlanner::Enter(ReadState())); }); });
     connect(keypad, &TerminalKeypad::HistoryPicked, this, [this](const QString &item) {
-        Act([this, item] {
-            Carry(PanelPlanner::PickHistory(item, ReadState(), LastRangeCommand()));
-        });
+        Act([this, item] { Carry(PanelPlanner::PickHistory(item, ReadState())); });
     });
     connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
-        Act([this, index] {
-            Carry(PanelPlanner::SelectTerminal(index, ReadState(), LastRangeCommand()));
-        });
+        Act([this, index] { Carry(PanelPlanner::SelectTerminal(index, ReadState())); });
     });
     // STAND BY goes ahead of whatever else waits, and an OUTPUT ON still waiting is dropped: the
     // output must not stay on any longer, nor come on again after it.
@@ -100,8 +91,8 @@ TerminalForm::TerminalForm(FunctionContext &context)
 }
 
 void TerminalForm::BuildLayout() {
-    SetCaptionFont(*onBut, 10);
-    SetCaptionFont(*offBut, 10);
+    SetCaptionFont(*onBut, FontSizes::Caption);
+    SetCaptionFont(*offBut, FontSizes::Caption);
     onBut->setMinimumHeight(34);
     offBut->setMinimumHeight(34);
 
@@ -139,7 +130,7 @@ void TerminalForm::BuildLayout() {
 
 void TerminalForm::OnLoad() {
     autoCheck->setChecked(!QFileInfo::exists(AutoOnFile));
-    Carry(PanelPlanner::Load(ReadState(), LastRangeCommand()));
+    Carry(PanelPlanner::Load(ReadState()));
     keypad->EnterKey().show();
 }
 
@@ -158,67 +149,97 @@ PanelState TerminalForm::ReadState() const {
     state.outputOn = Controls::IsSelected(*onBut);
     state.coilSelectPending = context.state.CoilSelectPending;
     state.enabledPaths = selector->EnabledPaths();
+    state.lastRangeCommand = context.state.LastRangeCommand;
     return state;
 }
 
 void TerminalForm::Carry(const PanelPlan &plan) {
-    using namespace PanelSteps;
-    const auto carry = Overloaded{
-        [this](const PanelSteps::Send &step) { Send(step.line); },
-        [this](const InformBox &box) { context.boxes.Inform(box.title, box.text); },
-        [this](const ShowSelection &step) {
-            selector->ShowSelection(step.point, step.stopFlashing);
-        },
-        [this](const ShowOutputOn &step) {
-            Controls::SetSelected(*onBut, step.on);
-            Controls::SetBackColour(*offBut, step.on ? QColor() : Controls::StandbyColour);
-        },
-        [this](const SetEntry &step) { keypad->SetEntry(step.text); },
-        [this](const SetCalOutput &step) { readouts->CalOPLab().setText(step.text); },
-        [this](const SetDisplay &step) { readouts->Display().setText(step.text); },
-        [this](const SetFrequency &step) { readouts->HzLab().setText(step.text); },
-        [this](const AddHistory &step) { keypad->AddHistory(step.text); },
-        [this](const SetAutosetBox &step) {
-            autoCheck->setEnabled(step.enabled);
-            autoCheck->setText(step.caption);
-        },
-        [this](const SetPlusMinusEnabled &step) {
-            keypad->Command1().At(TerminalKeypad::PlusMinusIndex)->setEnabled(step.enabled);
-        },
-        [this](const SetEnterBold &step) {
-            QFont font = keypad->EnterKey().font();
-            font.setBold(step.bold);
-            keypad->EnterKey().setFont(font);
-        },
-        [this](const SetEnterEnabled &step) { keypad->EnterKey().setEnabled(step.enabled); },
-        [this](const SetCoilSelectPending &step) {
-            context.state.CoilSelectPending = step.pending;
-        },
-        [this](const OfferCurrentPaths &step) {
-            selector->OfferPaths(step.enabled, step.reselect);
-        },
-    };
+    // Shared with every later opening of the window: the range the plan sets the calibrator to.
+    context.state.LastRangeCommand = plan.after.lastRangeCommand;
     for (const PanelStep &step : plan.steps) {
         // Closed from inside one of its own exchanges: the rest concerns a window that is gone.
         if (IsUnloaded())
             return;
-        std::visit(carry, step);
+        Apply(step);
     }
+}
+
+void TerminalForm::SendLine(const QString &line) {
+    Send(line);
+}
+
+void TerminalForm::ShowBox(const InformBox &box) {
+    context.boxes.Inform(box.title, box.text);
+}
+
+void TerminalForm::ShowSelection(OutputPoint point, bool stopFlashing) {
+    selector->ShowSelection(point, stopFlashing);
+}
+
+void TerminalForm::ShowOutputOn(bool on) {
+    Controls::SetSelected(*onBut, on);
+    Controls::SetBackColour(*offBut, on ? QColor() : Controls::StandbyColour);
+}
+
+void TerminalForm::SetEntry(const QString &text) {
+    keypad->SetEntry(text);
+}
+
+void TerminalForm::SetCalOutput(const QString &text) {
+    readouts->CalOPLab().setText(text);
+}
+
+void TerminalForm::SetDisplay(const QString &text) {
+    readouts->Display().setText(text);
+}
+
+void TerminalForm::SetFrequency(const QString &text) {
+    readouts->HzLab().setText(text);
+}
+
+void TerminalForm::AddHistory(const QString &text) {
+    keypad->AddHistory(text);
+}
+
+void TerminalForm::SetAutosetBox(bool enabled, const QString &caption) {
+    autoCheck->setEnabled(enabled);
+    autoCheck->setText(caption);
+}
+
+void TerminalForm::SetPlusMinusEnabled(bool enabled) {
+    keypad->Command1().At(KeypadKey::PlusMinus)->setEnabled(enabled);
+}
+
+void TerminalForm::SetEnterBold(bool bold) {
+    QFont font = keypad->EnterKey().font();
+    font.setBold(bold);
+    keypad->EnterKey().setFont(font);
+}
+
+void TerminalForm::SetEnterEnabled(bool enabled) {
+    keypad->EnterKey().setEnabled(enabled);
+}
+
+void TerminalForm::SetCoilSelectPending(bool pending) {
+    context.state.CoilSelectPending = pending;
+}
+
+void TerminalForm::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {
+    selector->OfferPaths(enabled, reselect);
 }
 
 void TerminalForm::PressKey(int index) {
     KeypadEntry entry(keypad->Entry());
     const KeypadEntry::Outcome outcome = entry.Press(index);
-    QString &lastRange = LastRangeCommand();
     switch (outcome) {
     case KeypadEntry::Outcome::Frequency:
-        Carry(PanelPlanner::Hz(ReadState(), lastRange));
+        Carry(PanelPlanner::Hz(ReadState()));
         return;
     case KeypadEntry::Outcome::DirectCurrent:
-        Carry(PanelPlanner::Dc(ReadState(), lastRange));
+        Carry(PanelPlanner::Dc(ReadState()));
         return;
     case KeypadEntry::Outcome::Enter:
-        Carry(PanelPlanner::Enter(ReadState(), lastRange));
+        Carry(PanelPlanner::Enter(ReadState()));
         return;
     case KeypadEntry::Outcome::Ampere:
         keypad->SetEntry(entry.Text());
@@ -237,7 +258,7 @@ void TerminalForm::PressKey(int index) {
         break;
     }
     // Any key but "A" ends a wait for a current path.
-    if (index != AmpereKey)
+    if (index != KeypadKey::Ampere)
         context.state.CoilSelectPending = false;
 }
 

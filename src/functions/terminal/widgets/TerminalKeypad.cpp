@@ -2,6 +2,7 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "KeypadKey.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,10 +23,13 @@ struct KeyPlace {
     int column;
 };
 
-constexpr std::array<KeyPlace, 20> places{{
-    {6, 0, 0},  {7, 0, 1},  {8, 0, 2},  {17, 0, 3}, {11, 0, 4}, {3, 1, 0},  {4, 1, 1},
-    {5, 1, 2},  {18, 1, 3}, {12, 1, 4}, {0, 2, 0},  {1, 2, 1},  {2, 2, 2},  {19, 2, 3},
-    {13, 2, 4}, {15, 3, 0}, {9, 3, 1},  {10, 3, 2}, {14, 3, 3}, {16, 3, 4},
+using namespace KeypadKey;
+
+constexpr std::array<KeyPlace, Count> places{{
+    {Digit(7), 0, 0},  {Digit(8), 0, 1}, {Digit(9), 0, 2}, {Micro, 0, 3},  {BackSpace, 0, 4},
+    {Digit(4), 1, 0},  {Digit(5), 1, 1}, {Digit(6), 1, 2}, {Milli, 1, 3},  {Hz, 1, 4},
+    {Digit(1), 2, 0},  {Digit(2), 2, 1}, {Digit(3), 2, 2}, {Volt, 2, 3},   {Dc, 2, 4},
+    {PlusMinus, 3, 0}, {Zero, 3, 1},     {Point, 3, 2},    {Ampere, 3, 3}, {Enter, 3, 4},
 }};
 
 constexpr int KeyHeight = 34;
@@ -67,7 +71,7 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
 }
 
 QPushButton &TerminalKeypad::EnterKey() const {
-    return *command1->At(EnterIndex);
+    return *command1->At(KeypadKey::Enter);
 }
 
 QString TerminalKeypad::Entry() const {

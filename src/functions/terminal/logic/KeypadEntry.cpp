@@ -4,36 +4,36 @@
 
 KeypadEntry::Outcome KeypadEntry::Press(int index) {
     switch (index) {
-    case 9:
+    case KeypadKey::Zero:
         Digit(0);
         return Outcome::Edited;
-    case 10:
+    case KeypadKey::Point:
         Point();
         return Outcome::Edited;
-    case 11:
+    case KeypadKey::BackSpace:
         BackSpace();
         return Outcome::Edited;
-    case 12:
+    case KeypadKey::Hz:
         return Outcome::Frequency;
-    case 13:
+    case KeypadKey::Dc:
         return Outcome::DirectCurrent;
-    case 14:
+    case KeypadKey::Ampere:
         return Ampere() ? Outcome::Ampere : Outcome::Ignored;
-    case 15:
+    case KeypadKey::PlusMinus:
         ToggleSign();
         return Outcome::Edited;
-    case 16:
+    case KeypadKey::Enter:
         return Outcome::Enter;
-    case 17:
+    case KeypadKey::Micro:
         Prefix(u'u');
         return Outcome::Edited;
-    case 18:
+    case KeypadKey::Milli:
         Prefix(u'm');
         return Outcome::Edited;
-    case 19:
+    case KeypadKey::Volt:
         return Volt() ? Outcome::Volt : Outcome::Ignored;
     default:
-        if (index >= 0 && index <= 8)
+        if (index >= KeypadKey::Digit(1) && index <= KeypadKey::Digit(9))
             Digit(index + 1);
         return Outcome::Edited;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeypadKey.h"
+
 #include <QString>
 
 #include <utility>
@@ -27,7 +29,7 @@ public:
     void SetText(const QString &newText) { text = newText; }
     void Clear() { text.clear(); }
 
-    // Command1 key `index` (0 to 19).
+    // Command1 key `index` (a KeypadKey).
     Outcome Press(int index);
 
     void Digit(int digit);

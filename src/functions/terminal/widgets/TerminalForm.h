@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FunctionWindow.h"
+#include "PanelView.h"
 #include "ProgramState.h"
 
 class CalibratorDisplay;
@@ -15,7 +16,7 @@ struct PanelState;
 // keys a voltage or current, and the window chooses the range, the terminals or a clamp coil and
 // sets the output. The window reads its state back from its controls before every action, has
 // the panel planner turn the action into ordered steps, and carries them out at once.
-class TerminalForm final : public FunctionWindow {
+class TerminalForm final : public FunctionWindow, private PanelView {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("TERMINAL / COIL SWITCHING");
@@ -43,9 +44,22 @@ protected:
 private:
     void BuildLayout();
     PanelState ReadState() const;
-    // Shared with every later opening of the window: the range the calibrator was last set to.
-    QString &LastRangeCommand() { return context.state.LastRangeCommand; }
     void Carry(const PanelPlan &plan);
+    void SendLine(const QString &line) override;
+    void ShowBox(const InformBox &box) override;
+    void ShowSelection(OutputPoint point, bool stopFlashing) override;
+    void ShowOutputOn(bool on) override;
+    void SetEntry(const QString &text) override;
+    void SetCalOutput(const QString &text) override;
+    void SetDisplay(const QString &text) override;
+    void SetFrequency(const QString &text) override;
+    void AddHistory(const QString &text) override;
+    void SetAutosetBox(bool enabled, const QString &caption) override;
+    void SetPlusMinusEnabled(bool enabled) override;
+    void SetEnterBold(bool bold) override;
+    void SetEnterEnabled(bool enabled) override;
+    void SetCoilSelectPending(bool pending) override;
+    void OfferCurrentPaths(const QList<int> &enabled, bool reselect) override;
     void PressKey(int index);
     void AutoCheckClicked(bool checked);
     void AutoRangeClicked(bool checked);
