@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString MainBackground = QStringLiteral("MainBG.jpg");
@@ -151,6 +153,11 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event) {
         ToggleConsole();
         return true;
     }
+    // The work area narrows when the console shows: the windows in it stay in view.
+    if (watched == workArea->viewport() && event->type() == QEvent::Resize) {
+        for (QMdiSubWindow *frame : workArea->subWindowList())
+            KeepInWorkArea(*frame);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -179,6 +186,7 @@ void MainForm::Open(int index, const FunctionEntry &entry) {
         frame.setGeometry(Controls::Twips(1185), Controls::Twips(1050), Controls::Twips(10860),
                           Controls::Twips(8460));
         frame.show();
+        KeepInWorkArea(frame);
     } else {
         const QPointer<FunctionWindow> window = entry.create(context);
         AddChild(window);
@@ -261,6 +269,7 @@ void MainForm::PlaceFunctionWindow(QWidget &window) {
     const int left =
         (frameGeometry().width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
     frame->move(left, top);
+    KeepInWorkArea(*frame);
     if ((!function || function->TakesFunctionBackground()) &&
         QFileInfo::exists(FunctionBackground)) {
         QPalette palette = window.palette();
@@ -271,6 +280,19 @@ void MainForm::PlaceFunctionWindow(QWidget &window) {
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
+}
+
+void MainForm::KeepInWorkArea(QWidget &frame) const {
+    const QSize area = workArea->viewport()->size();
+    const QRect at = frame.geometry();
+    frame.move(std::max(0, std::min(at.left(), area.width() - at.width())),
+               std::max(0, std::min(at.top(), area.height() - at.height())));
+}
+
+QMenu *MainForm::createPopupMenu() {
+    // The panels along the edges are fixed and the console has its own switch: a menu to show
+    // or hide them would have nothing to offer.
+    return nullptr;
 }
 
 void MainForm::ReleaseAdapter() {

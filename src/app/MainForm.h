@@ -18,6 +18,7 @@ class QAction;
 class QDockWidget;
 class QLabel;
 class QMdiArea;
+class QMenu;
 struct ProgramState;
 
 // The program's frame: the function buttons on the left, the work area that hosts one function
@@ -67,6 +68,8 @@ public:
     ConsolePanel &DebugPanel() const { return *console; }
     QMdiArea &WorkArea() const { return *workArea; }
 
+    QMenu *createPopupMenu() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -79,6 +82,9 @@ private:
     void LoadBackground();
     void Open(int index, const FunctionEntry &entry);
     QWidget &AddChild(QWidget *window);
+    // Moves a child window that reaches past the visible work area (under the console, or past
+    // the main window's edge) back into it, as little as it takes; one that fits stays put.
+    void KeepInWorkArea(QWidget &frame) const;
     // Waits until a function window asked to close has unloaded itself (deferred close).
     void AwaitDeferredClose();
     // The open function window that has not unloaded, or null.

@@ -5,12 +5,14 @@
 #include "ConsolePanel.h"
 #include "DiagForm.h"
 #include "FunctionChoice.h"
+#include "FunctionTable.h"
 #include "FunctionWindow.h"
 #include "ProgForm.h"
 #include "SplashForm.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -87,6 +89,9 @@ private slots:
     void LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses();
     void SplashShowsVersionAndCloseOnlyForAbout();
     void ProgressBarAdvancesByTenUpToFull();
+    void WindowsStayClearOfTheConsole();
+    void RightClickOnTheMenuBarOpensNoMenu();
+    void TabGoesThroughEachWindowAndEndsOnClose();
 };
 
 void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
@@ -430,6 +435,93 @@ void MainFormTest::ProgressBarAdvancesByTenUpToFull() {
     QCOMPARE(progress.ProgBar().value(), 100);
     progress.Tick();
     QCOMPARE(progress.ProgBar().value(), 100);
+}
+
+void MainFormTest::WindowsStayClearOfTheConsole() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QWidget &area = *main.WorkArea().viewport();
+    const auto inView = [&area](const QWidget *frame) {
+        return area.rect().contains(frame->geometry());
+    };
+    // Narrow enough that the console leaves no room at the centred place.
+    main.resize(900, 760);
+    PlainWindow *first = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    QWidget *frame = first->parentWidget();
+    const int formulaLeft = (main.frameGeometry().width() - 133 - 400) / 2;
+    const int formulaTop = (main.frameGeometry().height() - 300) / 2;
+    QCOMPARE(frame->pos(), QPoint(formulaLeft, formulaTop));
+
+    // Shown while the window is open: the window moves left just out from under it.
+    main.ToggleConsole();
+    QTRY_VERIFY(area.width() < formulaLeft + 400);
+    QTRY_VERIFY(inView(frame));
+    QCOMPARE(frame->geometry().right(), area.width() - 1);
+    QCOMPARE(frame->y(), formulaTop);
+    first->Unload();
+
+    // Opened while it shows: placed in view at once.
+    PlainWindow *second = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    QVERIFY(inView(second->parentWidget()));
+    QCOMPARE(second->parentWidget()->y(), formulaTop);
+}
+
+void MainFormTest::RightClickOnTheMenuBarOpensNoMenu() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QMenuBar *bar = main.menuBar();
+    const QPoint at(bar->width() - 5, bar->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QCoreApplication::sendEvent(bar, &event);
+    QCoreApplication::processEvents();
+    QList<QMenu *> shown;
+    for (QMenu *menu : main.findChildren<QMenu *>()) {
+        if (menu->isVisible())
+            shown.append(menu);
+    }
+    for (QMenu *menu : shown)
+        menu->close();
+    QCOMPARE(shown.size(), 0);
+}
+
+void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    // The controls Tab stops on, in the order it takes them.
+    const auto stops = [](QWidget *window) {
+        QList<QWidget *> order;
+        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
+                w->isEnabled() && !order.contains(w))
+                order.append(w);
+        }
+        return order;
+    };
+    for (int i = 0; i <= FunctionTable::DiagramIndex; ++i) {
+        main.OpenFunction(i);
+        QWidget *window = main.WorkArea().subWindowList().last()->widget();
+        const QList<QWidget *> order = stops(window);
+        QVERIFY2(order.size() > 0 && order.last()->objectName() == "CloseBut",
+                 qPrintable(window->windowTitle()));
+        // The keypad is taken row by row, left to right, as it is read.
+        QList<QWidget *> keys;
+        for (QWidget *w : order) {
+            if (w->objectName().startsWith("Command1_"))
+                keys.append(w);
+        }
+        QList<QWidget *> read = keys;
+        std::stable_sort(read.begin(), read.end(), [](QWidget *a, QWidget *b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QCOMPARE(keys, read);
+        if (auto *function = qobject_cast<FunctionWindow *>(window))
+            function->Unload();
+        else
+            main.WorkArea().subWindowList().last()->close();
+    }
 }
 
 QTEST_MAIN(MainFormTest)

@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "TemperatureSetting.h"
 #include "ThermocoupleTypes.h"
+#include "UserToggle.h"
 
 #include "NumberText.h"
 
@@ -52,6 +53,8 @@ ThermoForm::ThermoForm(FunctionContext &context)
         Controls::Name(*option, Controls::ArrayName(QStringLiteral("CJOpt"), i));
         cjOpt->addButton(option, i);
         cjLayout->addWidget(option);
+        // Each choice sends the setting again, also a click on the option already chosen.
+        UserToggle::Connect(*option, [this](bool) { SetTyped(); });
     }
     cjOpt->button(AutoOption)->setChecked(true);
 
@@ -59,8 +62,6 @@ ThermoForm::ThermoForm(FunctionContext &context)
     // selection made while the window opens is not the operator's and sets nothing.
     connect(thermoCombo, &QComboBox::activated, this, [this] { Act([this] { Set(); }); });
     connect(setBut, &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
-    // Each click sends the setting again, also on the option already chosen.
-    connect(cjOpt, &QButtonGroup::idClicked, this, [this] { SetTyped(); });
 
     auto *entryRow = new QHBoxLayout;
     entryRow->addWidget(tempManText, 1);
