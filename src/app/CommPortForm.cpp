@@ -12,12 +12,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int HighestOfferedPort = 20;
@@ -63,17 +64,21 @@ CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *p
     comLabel->setBuddy(combo);
     auto *listLabel = new QLabel(QStringLiteral("Serial devices present:"));
     listLabel->setBuddy(deviceList);
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(commLab, 0, 0, 1, 4);
-    layout->addWidget(comLabel, 1, 0);
-    layout->addWidget(combo, 1, 1);
-    layout->addWidget(deviceLab, 1, 2, 1, 2);
-    layout->addWidget(listLabel, 2, 0, 1, 4);
-    layout->addWidget(deviceList, 3, 0, 1, 4);
-    layout->addWidget(linkBut, 4, 0, 1, 2, Qt::AlignLeft);
-    layout->addWidget(commBut, 4, 2);
-    layout->addWidget(exitBut, 4, 3);
-    layout->setColumnStretch(2, 1);
+    auto *portRow = new QHBoxLayout;
+    portRow->addWidget(comLabel);
+    portRow->addWidget(combo);
+    portRow->addWidget(deviceLab, 1);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(linkBut);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(commBut);
+    buttonRow->addWidget(exitBut);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(commLab);
+    layout->addLayout(portRow);
+    layout->addWidget(listLabel);
+    layout->addWidget(deviceList, 1);
+    layout->addLayout(buttonRow);
     setTabOrder(combo, deviceList);
     setTabOrder(deviceList, linkBut);
     setTabOrder(linkBut, commBut);

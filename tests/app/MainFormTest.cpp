@@ -1,6 +1,7 @@
 #include "AppRig.h"
 
 #include "ButtonArray.h"
+#include "ConnectionPicture.h"
 #include "ConsoleModel.h"
 #include "ConsolePanel.h"
 #include "DiagForm.h"
@@ -221,6 +222,13 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     QVERIFY(FunctionChoiceDisabled(main));
     QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
     QCOMPARE(frame->geometry(), QRect(79, 70, 724, 564));
+    // The picture is drawn whole, without distortion.
+    auto *picture =
+        frame->widget()->findChild<ConnectionPicture *>(QStringLiteral("DiagramPicture"));
+    QVERIFY(picture->IsValid());
+    const QRect drawn = picture->PictureRect();
+    QVERIFY(picture->rect().contains(drawn));
+    QVERIFY(qAbs(drawn.width() * 520 - drawn.height() * 800) <= 800);
     auto *close = frame->widget()->findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(!main.IsWindowOpen(DiagForm::Title));
