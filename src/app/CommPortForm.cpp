@@ -6,6 +6,7 @@
 #include "PortDevice.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
+#include "TabOrder.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -79,10 +80,9 @@ CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *p
     layout->addWidget(listLabel);
     layout->addWidget(deviceList, 1);
     layout->addLayout(buttonRow);
-    setTabOrder(combo, deviceList);
-    setTabOrder(deviceList, linkBut);
-    setTabOrder(linkBut, commBut);
-    setTabOrder(commBut, exitBut);
+    TabOrder::Chain({combo, deviceList, linkBut, commBut, exitBut});
+    // Enter takes the port, whichever button comes first.
+    commBut->setDefault(true);
     resize(640, 320);
 
     connect(combo, &QComboBox::currentTextChanged, this, &CommPortForm::ShowDevice);

@@ -56,7 +56,7 @@ ThermoForm::ThermoForm(FunctionContext &context)
         // Each choice sends the setting again, also a click on the option already chosen.
         UserToggle::Connect(*option, [this](bool) { SetTyped(); });
     }
-    cjOpt->button(AutoOption)->setChecked(true);
+    UserToggle::SetChecked(*cjOpt->button(AutoOption), true);
 
     // Every choice from the list applies the type at once, even the entry already shown; the
     // selection made while the window opens is not the operator's and sets nothing.
