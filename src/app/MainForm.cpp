@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -59,6 +60,7 @@ MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
 
     BuildBackPanel();
     BuildMenus();
+    AddKeys();
 
     AddPanel(console, Qt::RightDockWidgetArea, QStringLiteral("DebugDock"))->hide();
     console->hide();
@@ -131,6 +133,16 @@ void MainForm::BuildMenus() {
     QAction *about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("AboutMenu"));
     connect(about, &QAction::triggered, this, &MainForm::ShowAbout);
+}
+
+void MainForm::AddKeys() {
+    // The menu captions carry no access keys: F10 opens the menus, as on most desktops.
+    auto *menus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menus, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    // The double click on the empty work area, from the keyboard.
+    auto *consoleKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(consoleKey, &QShortcut::activated, this, &MainForm::ToggleConsole);
 }
 
 void MainForm::LoadBackground() {

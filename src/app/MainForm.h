@@ -79,6 +79,8 @@ private:
     void BuildBackPanel();
     QDockWidget *AddPanel(QWidget *panel, Qt::DockWidgetArea area, const QString &name);
     void BuildMenus();
+    // Keys for what the mouse does on the main window itself.
+    void AddKeys();
     void LoadBackground();
     void Open(int index, const FunctionEntry &entry);
     QWidget &AddChild(QWidget *window);

@@ -12,6 +12,7 @@
 #include "SplashForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -93,6 +94,7 @@ private slots:
     void WindowsStayClearOfTheConsole();
     void RightClickOnTheMenuBarOpensNoMenu();
     void TabGoesThroughEachWindowAndEndsOnClose();
+    void KeysOpenTheMenusAndToggleTheConsole();
 };
 
 void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
@@ -530,6 +532,22 @@ void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
         else
             main.WorkArea().subWindowList().last()->close();
     }
+}
+
+void MainFormTest::KeysOpenTheMenusAndToggleTheConsole() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(main.ConsoleVisible());
+    QTest::keyClick(&main, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(!main.ConsoleVisible());
+    QTest::keyClick(&main, Qt::Key_F10);
+    QMenu *functionMenu = main.findChild<QMenu *>(QStringLiteral("FunctionMenu"));
+    QTRY_VERIFY(functionMenu->isVisible());
+    functionMenu->close();
 }
 
 QTEST_MAIN(MainFormTest)
