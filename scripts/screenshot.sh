@@ -2,7 +2,9 @@
 # Takes screenshots of the real program against calsim on a virtual display (Xvfb), driving it
 # with xdotool. Usage: scripts/screenshot.sh <build folder> <output.png> [xdotool steps...]
 # Each step is "click X Y", "dclick X Y", "type TEXT", "key NAME" or "wait SECONDS"; the
-# coordinates are relative to the main window, whose top left is placed at 0,0.
+# coordinates are relative to the main window, whose top left is placed at 0,0. SCREEN sets the
+# virtual display's size (default 1280x860x24): larger for QT_SCALE_FACTOR=2, which the program
+# inherits from the environment.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" --screenshot
@@ -23,7 +25,7 @@ while [ ! -e COM3 ]; do
     [ $tries -le 100 ] || { echo "calsim did not start" >&2; exit 1; }
     sleep 0.1
 done
-Xvfb :97 -screen 0 1280x860x24 > /dev/null 2>&1 &
+Xvfb :97 -screen 0 "${SCREEN:-1280x860x24}" > /dev/null 2>&1 &
 xvfb=$!
 sleep 1
 export DISPLAY=:97

@@ -6,31 +6,44 @@
 #include "PortDevice.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
+#include "TabOrder.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int HighestOfferedPort = 20;
+constexpr int DeviceRefreshMs = 1000;
 } // namespace
 
-CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *parent)
-    : QDialog(parent), link(link), boxes(boxes),
+CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *parent,
+                           SerialDeviceSource devices)
+    : QDialog(parent), link(link), boxes(boxes), devices(std::move(devices)),
       commLab(new QLabel(QStringLiteral("Please select a COM port :"))), combo(new QComboBox),
-      deviceLab(new QLabel), commBut(new QPushButton(QStringLiteral("&OK"))),
-      exitBut(new QPushButton(QStringLiteral("&Exit"))) {
+      deviceLab(new QLabel), deviceList(new QTreeWidget),
+      linkBut(new QPushButton(QStringLiteral("&Link to Selected Device"))),
+      commBut(new QPushButton(QStringLiteral("&OK"))),
+      exitBut(new QPushButton(QStringLiteral("&Exit"))), deviceTimer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Set Communication Port"));
     Controls::Name(*this, QStringLiteral("CommPortForm"));
     Controls::Name(*commLab, QStringLiteral("CommLab"));
     Controls::Name(*combo, QStringLiteral("COMCombo"));
     Controls::Name(*deviceLab, QStringLiteral("DeviceLab"));
+    Controls::Name(*deviceList, QStringLiteral("DeviceList"));
+    Controls::Name(*linkBut, QStringLiteral("LinkBut"));
     Controls::Name(*commBut, QStringLiteral("CommBut"));
     Controls::Name(*exitBut, QStringLiteral("ExitBut"));
+    deviceTimer->setObjectName(QStringLiteral("DeviceTimer"));
 
     for (int n = 1; n <= HighestOfferedPort; ++n)
         combo->addItem(QString::number(n));
@@ -40,20 +53,52 @@ CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *p
     combo->setCurrentText(current);
     ShowDevice();
 
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(commLab, 0, 0, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("COM")), 1, 0);
-    layout->addWidget(combo, 1, 1, 1, 2);
-    layout->addWidget(deviceLab, 2, 0, 1, 3);
-    layout->addWidget(commBut, 3, 1);
-    layout->addWidget(exitBut, 3, 2);
+    deviceList->setRootIsDecorated(false);
+    deviceList->setHeaderLabels({QStringLiteral("Device"), QStringLiteral("Description"),
+                                 QStringLiteral("Manufacturer"), QStringLiteral("Serial number"),
+                                 QStringLiteral("USB vendor:product")});
+    deviceList->setAccessibleName(QStringLiteral("Serial devices present"));
+    linkBut->setEnabled(false);
+    RefreshDevices();
+
+    auto *comLabel = new QLabel(QStringLiteral("COM"));
+    comLabel->setBuddy(combo);
+    auto *listLabel = new QLabel(QStringLiteral("Serial devices present:"));
+    listLabel->setBuddy(deviceList);
+    auto *portRow = new QHBoxLayout;
+    portRow->addWidget(comLabel);
+    portRow->addWidget(combo);
+    portRow->addWidget(deviceLab, 1);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(linkBut);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(commBut);
+    buttonRow->addWidget(exitBut);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(commLab);
+    layout->addLayout(portRow);
+    layout->addWidget(listLabel);
+    layout->addWidget(deviceList, 1);
+    layout->addLayout(buttonRow);
+    TabOrder::Chain({combo, deviceList, linkBut, commBut, exitBut});
+    // Enter takes the port, whichever button comes first.
+    commBut->setDefault(true);
+    resize(640, 320);
 
     connect(combo, &QComboBox::currentTextChanged, this, &CommPortForm::ShowDevice);
+    connect(deviceList, &QTreeWidget::itemSelectionChanged, this,
+            [this] { linkBut->setEnabled(!deviceList->selectedItems().isEmpty()); });
+    connect(linkBut, &QPushButton::clicked, this, &CommPortForm::LinkSelected);
     connect(commBut, &QPushButton::clicked, this, &CommPortForm::Ok);
     connect(exitBut, &QPushButton::clicked, this, [this] {
         exitChosen = true;
         reject();
     });
+    connect(deviceTimer, &QTimer::timeout, this, [this] {
+        RefreshDevices();
+        ShowDevice();
+    });
+    deviceTimer->start(DeviceRefreshMs);
     // The port list's drop-down is a window of its own that takes the keys while it is open;
     // asking for its view creates it now, so that the key is watched there too.
     combo->view();
@@ -69,10 +114,67 @@ void CommPortForm::SetMessage(const QString &message) {
 
 // Which device the chosen number stands for, and whether it is there.
 void CommPortForm::ShowDevice() {
-    const QString device = PortDevice(combo->currentText().toInt());
-    deviceLab->setText(QStringLiteral("%1 (%2)").arg(device, QFileInfo::exists(device)
-                                                                 ? QStringLiteral("present")
-                                                                 : QStringLiteral("not present")));
+    const QFileInfo device(PortDevice(combo->currentText().toInt()));
+    QString shown = device.filePath();
+    if (device.isSymLink())
+        shown += QStringLiteral(" \u2192 ") + device.symLinkTarget();
+    deviceLab->setText(QStringLiteral("%1 (%2)").arg(
+        shown, device.exists() ? QStringLiteral("present") : QStringLiteral("not present")));
+}
+
+void CommPortForm::RefreshDevices() {
+    const QList<SerialDevice> present = devices();
+    if (present == listed)
+        return;
+    const QTreeWidgetItem *current = deviceList->currentItem();
+    const QString selected = current ? current->text(0) : QString();
+    listed = present;
+    deviceList->clear();
+    for (const SerialDevice &device : listed) {
+        auto *item =
+            new QTreeWidgetItem(deviceList, {device.device, device.description, device.manufacturer,
+                                             device.serialNumber, device.usbIds});
+        if (device.device == selected)
+            deviceList->setCurrentItem(item);
+    }
+    for (int column = 0; column < deviceList->columnCount(); ++column)
+        deviceList->resizeColumnToContents(column);
+}
+
+void CommPortForm::LinkSelected() {
+    const QTreeWidgetItem *item = deviceList->currentItem();
+    if (!item)
+        return;
+    const QString target = item->text(0);
+    const QString name = PortLinkName(combo->currentText().toInt());
+    const QFileInfo existing(QDir::current().filePath(name));
+    if (existing.isSymLink()) {
+        if (!boxes.Ask(LinkTitle, QStringLiteral("%1 in this folder links to %2.\r\rReplace it "
+                                                 "with a link to %3?")
+                                      .arg(name, existing.symLinkTarget(), target)))
+            return;
+    } else if (existing.exists()) {
+        boxes.Warn(LinkTitle, QStringLiteral("%1 in this folder is a file, not a link: it is left "
+                                             "as it is.\r\rMove it away to link %1 to %2.")
+                                  .arg(name, target));
+        return;
+    } else if (!boxes.Ask(
+                   LinkTitle,
+                   QStringLiteral("Make %1 in this folder a link to %2?").arg(name, target))) {
+        return;
+    }
+    QFile previous(existing.filePath());
+    QFile device(target);
+    QString fault;
+    if (existing.isSymLink() && !previous.remove())
+        fault = previous.errorString();
+    else if (!device.link(existing.filePath()))
+        fault = device.errorString();
+    if (!fault.isEmpty())
+        boxes.Warn(
+            LinkTitle,
+            QStringLiteral("%1 could not be made a link to %2:\r\r%3").arg(name, target, fault));
+    ShowDevice();
 }
 
 void CommPortForm::Ok() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SerialDevice.h"
+
 #include <QDialog>
 
 class CalibratorLink;
@@ -7,16 +9,21 @@ class MessageBoxes;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTimer;
+class QTreeWidget;
 
 // The modal port dialog: the operator picks the port the calibrator hangs on, or leaves the
-// program. The key OfflineKey, pressed while the dialog is active, flips offline mode without
-// any visible sign.
+// program. Beside the port numbers it lists the serial devices present, kept up to date while it
+// is open, and binds a number to one of them by a link "COMn" in the current folder. The key
+// OfflineKey, pressed while the dialog is active, flips offline mode without any visible sign.
 class CommPortForm final : public QDialog {
     Q_OBJECT
 public:
     static constexpr Qt::Key OfflineKey = Qt::Key_O;
+    static inline const QString LinkTitle = QStringLiteral("Link Port");
 
-    CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *parent = nullptr);
+    CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *parent = nullptr,
+                 SerialDeviceSource devices = PresentSerialDevices);
 
     void SetMessage(const QString &message);
     // True when the dialog ended through "&Exit".
@@ -24,8 +31,13 @@ public:
 
     QComboBox &COMCombo() const { return *combo; }
     QLabel &CommLab() const { return *commLab; }
+    QLabel &DeviceLab() const { return *deviceLab; }
+    QTreeWidget &DeviceList() const { return *deviceList; }
+    QPushButton &LinkBut() const { return *linkBut; }
     QPushButton &CommBut() const { return *commBut; }
     QPushButton &ExitBut() const { return *exitBut; }
+    // Looks for devices plugged in or pulled out while the dialog is open.
+    QTimer &DeviceTimer() const { return *deviceTimer; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -33,13 +45,21 @@ protected:
 private:
     void Ok();
     void ShowDevice();
+    void RefreshDevices();
+    // Makes the chosen number's "COMn" a link to the selected device, asking first.
+    void LinkSelected();
 
     CalibratorLink &link;
     MessageBoxes &boxes;
+    SerialDeviceSource devices;
+    QList<SerialDevice> listed;
     QLabel *commLab;
     QComboBox *combo;
     QLabel *deviceLab;
+    QTreeWidget *deviceList;
+    QPushButton *linkBut;
     QPushButton *commBut;
     QPushButton *exitBut;
+    QTimer *deviceTimer;
     bool exitChosen = false;
 };

@@ -10,6 +10,7 @@
 #include "ProgramState.h"
 
 #include <QDeadlineTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMdiSubWindow>
@@ -45,9 +46,10 @@ void FunctionArea::Load(const FunctionEntry &entry) {
     CloseCurrentFunction();
     AwaitDeferredClose();
     QWidget *created = entry.create(context);
-    AddChild(created);
+    QWidget &frame = AddChild(created);
     if (auto *diagram = qobject_cast<DiagForm *>(created)) {
         diagram->Show();
+        KeepInWorkArea(frame);
     } else {
         const QPointer<FunctionWindow> function = qobject_cast<FunctionWindow *>(created);
         function->Load();
@@ -66,6 +68,21 @@ QWidget &FunctionArea::AddChild(QWidget *window) {
     QMdiSubWindow *frame = addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     return *frame;
+}
+
+void FunctionArea::KeepInWorkArea(QWidget &frame) const {
+    const QSize area = viewport()->size();
+    const QRect at = frame.geometry();
+    frame.move(std::max(0, std::min(at.left(), area.width() - at.width())),
+               std::max(0, std::min(at.top(), area.height() - at.height())));
+}
+
+bool FunctionArea::viewportEvent(QEvent *event) {
+    if (event->type() == QEvent::Resize) {
+        for (QMdiSubWindow *frame : subWindowList())
+            KeepInWorkArea(*frame);
+    }
+    return QMdiArea::viewportEvent(event);
 }
 
 QList<FunctionWindow *> FunctionArea::LoadedFunctionWindows() const {
@@ -131,6 +148,7 @@ void FunctionArea::PlaceFunctionWindow(QWidget &window) {
     const int top = (outer.height() - size.height()) / 2;
     const int left = (outer.width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
     frame->move(left, top);
+    KeepInWorkArea(*frame);
     if ((!function || function->TakesFunctionBackground()) &&
         QFileInfo::exists(FunctionBackground)) {
         QPalette palette = window.palette();

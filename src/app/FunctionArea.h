@@ -46,9 +46,16 @@ public:
     bool IsWindowOpen(const QString &title) const override;
     void CloseCurrentFunction() override;
 
+protected:
+    // The work area narrows when the console shows: the windows in it stay in view.
+    bool viewportEvent(QEvent *event) override;
+
 private:
     void Load(const FunctionEntry &entry);
     QWidget &AddChild(QWidget *window);
+    // Moves a child window that reaches past the visible work area (under the console, or past
+    // the main window's edge) back into it, as little as it takes; one that fits stays put.
+    void KeepInWorkArea(QWidget &frame) const;
     // The function windows that have not unloaded, in the work area's order.
     QList<FunctionWindow *> LoadedFunctionWindows() const;
     // Waits until a function window asked to close has unloaded itself (deferred close).

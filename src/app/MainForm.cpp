@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -38,6 +39,7 @@ MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
 
     BuildBackPanel();
     BuildMenus();
+    AddKeys();
 
     // The console starts hidden.
     AddPanel(&console.Panel(), Qt::RightDockWidgetArea, QStringLiteral("DebugDock"))->hide();
@@ -113,6 +115,16 @@ void MainForm::BuildMenus() {
     connect(about, &QAction::triggered, this, &MainForm::ShowAbout);
 }
 
+void MainForm::AddKeys() {
+    // The menu captions carry no access keys: F10 opens the menus, as on most desktops.
+    auto *menus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menus, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    // The double click on the empty work area, from the keyboard.
+    auto *consoleKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(consoleKey, &QShortcut::activated, this, &MainForm::ToggleConsole);
+}
+
 void MainForm::LoadBackground() {
     if (!QFileInfo::exists(MainBackground))
         return;
@@ -169,6 +181,12 @@ void MainForm::ShowAbout() {
     SplashForm splash(this);
     splash.ShowCloseButton();
     splash.exec();
+}
+
+QMenu *MainForm::createPopupMenu() {
+    // The panels along the edges are fixed and the console has its own switch: a menu to show
+    // or hide them would have nothing to offer.
+    return nullptr;
 }
 
 void MainForm::closeEvent(QCloseEvent *event) {

@@ -14,6 +14,7 @@ class ProgForm;
 class QAction;
 class QDockWidget;
 class QLabel;
+class QMenu;
 struct ProgramState;
 
 // The program's frame: the function buttons on the left, the Function and About menus, the work
@@ -41,6 +42,8 @@ public:
     ConsoleSide &Console() { return console; }
     ConsolePanel &DebugPanel() const { return console.Panel(); }
 
+    QMenu *createPopupMenu() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -50,6 +53,8 @@ private:
     void BuildBackPanel();
     QDockWidget *AddPanel(QWidget *panel, Qt::DockWidgetArea area, const QString &name);
     void BuildMenus();
+    // Keys for what the mouse does on the main window itself.
+    void AddKeys();
     void LoadBackground();
     // Enables or disables every available function button and menu item.
     void EnableChoice(bool enabled);

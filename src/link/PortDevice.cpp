@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 QString PortDevice(int number) {
-    const QString name = QStringLiteral("COM%1").arg(number);
+    const QString name = PortLinkName(number);
 #ifdef Q_OS_WIN
     return name;
 #else
@@ -13,4 +13,8 @@ QString PortDevice(int number) {
         return local.absoluteFilePath();
     return QStringLiteral("/dev/ttyS%1").arg(number - 1);
 #endif
+}
+
+QString PortLinkName(int number) {
+    return QStringLiteral("COM%1").arg(number);
 }

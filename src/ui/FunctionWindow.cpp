@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "FunctionHost.h"
 #include "ProgramState.h"
+#include "TabOrder.h"
 
 #include "CalibratorLink.h"
 
@@ -24,6 +25,8 @@ FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, i
 }
 
 void FunctionWindow::Load() {
+    // Made with the window, before the controls of the window's own: Tab reaches it last.
+    TabOrder::MoveToEnd(*this, *closeBut);
     lossesAtLoad = context.state.link.Losses();
     context.host.PlaceFunctionWindow(*this);
     Act([this] {

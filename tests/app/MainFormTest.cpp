@@ -1,16 +1,20 @@
 #include "AppRig.h"
 
 #include "ButtonArray.h"
+#include "ConnectionPicture.h"
 #include "ConsoleModel.h"
 #include "ConsolePanel.h"
 #include "DiagForm.h"
 #include "FunctionChoice.h"
+#include "FunctionTable.h"
 #include "FunctionWindow.h"
 #include "ProgForm.h"
 #include "SplashForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -87,6 +91,10 @@ private slots:
     void LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses();
     void SplashShowsVersionAndCloseOnlyForAbout();
     void ProgressBarAdvancesByTenUpToFull();
+    void WindowsStayClearOfTheConsole();
+    void RightClickOnTheMenuBarOpensNoMenu();
+    void TabGoesThroughEachWindowAndEndsOnClose();
+    void KeysOpenTheMenusAndToggleTheConsole();
 };
 
 void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
@@ -216,6 +224,13 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     QVERIFY(FunctionChoiceDisabled(main));
     QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
     QCOMPARE(frame->geometry(), QRect(79, 70, 724, 564));
+    // The picture is drawn whole, without distortion.
+    auto *picture =
+        frame->widget()->findChild<ConnectionPicture *>(QStringLiteral("DiagramPicture"));
+    QVERIFY(picture->IsValid());
+    const QRect drawn = picture->PictureRect();
+    QVERIFY(picture->rect().contains(drawn));
+    QVERIFY(qAbs(drawn.width() * 520 - drawn.height() * 800) <= 800);
     auto *close = frame->widget()->findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
@@ -429,6 +444,111 @@ void MainFormTest::ProgressBarAdvancesByTenUpToFull() {
     QCOMPARE(progress.ProgBar().value(), 100);
     progress.Tick();
     QCOMPARE(progress.ProgBar().value(), 100);
+}
+
+void MainFormTest::WindowsStayClearOfTheConsole() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QWidget &area = *main.WorkArea().viewport();
+    const auto inView = [&area](const QWidget *frame) {
+        return area.rect().contains(frame->geometry());
+    };
+    // Narrow enough that the console leaves no room at the centred place.
+    main.resize(900, 760);
+    PlainWindow *first = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    QWidget *frame = first->parentWidget();
+    const int formulaLeft = (main.frameGeometry().width() - 133 - 400) / 2;
+    const int formulaTop = (main.frameGeometry().height() - 300) / 2;
+    QCOMPARE(frame->pos(), QPoint(formulaLeft, formulaTop));
+
+    // Shown while the window is open: the window moves left just out from under it.
+    main.ToggleConsole();
+    QTRY_VERIFY(area.width() < formulaLeft + 400);
+    QTRY_VERIFY(inView(frame));
+    QCOMPARE(frame->geometry().right(), area.width() - 1);
+    QCOMPARE(frame->y(), formulaTop);
+    first->Unload();
+
+    // Opened while it shows: placed in view at once.
+    PlainWindow *second = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
+    QVERIFY(inView(second->parentWidget()));
+    QCOMPARE(second->parentWidget()->y(), formulaTop);
+}
+
+void MainFormTest::RightClickOnTheMenuBarOpensNoMenu() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QMenuBar *bar = main.menuBar();
+    const QPoint at(bar->width() - 5, bar->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QCoreApplication::sendEvent(bar, &event);
+    QCoreApplication::processEvents();
+    QList<QMenu *> shown;
+    for (QMenu *menu : main.findChildren<QMenu *>()) {
+        if (menu->isVisible())
+            shown.append(menu);
+    }
+    for (QMenu *menu : shown)
+        menu->close();
+    QCOMPARE(shown.size(), 0);
+}
+
+void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    // The controls Tab stops on, in the order it takes them.
+    const auto stops = [](QWidget *window) {
+        QList<QWidget *> order;
+        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
+                w->isEnabled() && !order.contains(w))
+                order.append(w);
+        }
+        return order;
+    };
+    for (int i = 0; i < FunctionTable::Count; ++i) {
+        if (!FunctionTable::Entries()[static_cast<size_t>(i)].create)
+            continue;
+        main.OpenFunction(i);
+        QWidget *window = main.WorkArea().subWindowList().last()->widget();
+        const QList<QWidget *> order = stops(window);
+        QVERIFY2(order.size() > 0 && order.last()->objectName() == "CloseBut",
+                 qPrintable(window->windowTitle()));
+        // The keypad is taken row by row, left to right, as it is read.
+        QList<QWidget *> keys;
+        for (QWidget *w : order) {
+            if (w->objectName().startsWith("Command1_"))
+                keys.append(w);
+        }
+        QList<QWidget *> read = keys;
+        std::stable_sort(read.begin(), read.end(), [](QWidget *a, QWidget *b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QCOMPARE(keys, read);
+        if (auto *function = qobject_cast<FunctionWindow *>(window))
+            function->Unload();
+        else
+            main.WorkArea().subWindowList().last()->close();
+    }
+}
+
+void MainFormTest::KeysOpenTheMenusAndToggleTheConsole() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(main.Console().ConsoleVisible());
+    QTest::keyClick(&main, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(!main.Console().ConsoleVisible());
+    QTest::keyClick(&main, Qt::Key_F10);
+    QMenu *functionMenu = main.findChild<QMenu *>(QStringLiteral("FunctionMenu"));
+    QTRY_VERIFY(functionMenu->isVisible());
+    functionMenu->close();
 }
 
 QTEST_MAIN(MainFormTest)

@@ -7,6 +7,7 @@
 #include "FunctionWindow.h"
 #include "ManualEntry.h"
 #include "MessageBoxes.h"
+#include "TabOrder.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -83,6 +84,11 @@ QLayout *InsResPanel::BuildDigits() {
         grid->addWidget(label, 1, column);
         grid->addWidget(down, 2, column);
     }
+    // Tab takes the digits as they are read, from the most significant: its up, then its down.
+    QList<QWidget *> spinOrder;
+    for (int i = ResistanceDigits::Count - 1; i >= 0; --i)
+        spinOrder << adjUp->At(i) << adjDown->At(i);
+    TabOrder::Chain(spinOrder);
     auto *point = new QLabel(QStringLiteral("."), this);
     point->setFont(digitFont);
     grid->addWidget(point, 1, DigitColumn(2) + 1);

@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "TemperatureSetting.h"
 #include "ThermocoupleTypes.h"
+#include "UserToggle.h"
 
 #include "NumberText.h"
 
@@ -52,15 +53,15 @@ ThermoForm::ThermoForm(FunctionContext &context)
         Controls::Name(*option, Controls::ArrayName(QStringLiteral("CJOpt"), i));
         cjOpt->addButton(option, i);
         cjLayout->addWidget(option);
+        // Each choice sends the setting again, also a click on the option already chosen.
+        UserToggle::Connect(*option, [this](bool) { SetTyped(); });
     }
-    cjOpt->button(AutoOption)->setChecked(true);
+    UserToggle::SetChecked(*cjOpt->button(AutoOption), true);
 
     // Every choice from the list applies the type at once, even the entry already shown; the
     // selection made while the window opens is not the operator's and sets nothing.
     connect(thermoCombo, &QComboBox::activated, this, [this] { Act([this] { Set(); }); });
     connect(&entryRow->SetBut(), &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
-    // Each click sends the setting again, also on the option already chosen.
-    connect(cjOpt, &QButtonGroup::idClicked, this, [this] { SetTyped(); });
 
     auto *controls = new QVBoxLayout;
     controls->addWidget(new QLabel(QStringLiteral("Thermocouple Type")));

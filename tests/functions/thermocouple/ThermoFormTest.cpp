@@ -1,8 +1,11 @@
 #include "ThermoForm.h"
 
 #include "LoadedWindow.h"
+#include "UserToggle.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,6 +42,7 @@ private slots:
     void SetButton();
     void EnterKeyNeedsATypedEntry();
     void ColdJunctionOptionsNeedATypedEntry();
+    void ColdJunctionOptionsActWhenToggledByAssistiveTechnology();
     void ChoosingATypeAppliesItAtOnce();
     void ChoosingFromTheOpenListTakesEnter();
     void NoTypeSelectedIsRefused();
@@ -246,6 +250,26 @@ void ThermoFormTest::ColdJunctionOptionsNeedATypedEntry() {
     QCOMPARE(rig->TakeWritten(), QStringList{"K1/L2/O100"});
     QCOMPARE(ThermoTypeLab().text(), QStringLiteral("TYPE J"));
     QCOMPARE(TempLab().text(), QStringLiteral("100.0°C"));
+    QVERIFY(rig->boxes.shown.isEmpty());
+}
+
+void ThermoFormTest::ColdJunctionOptionsActWhenToggledByAssistiveTechnology() {
+    const auto toggle = [this](int i) {
+        QAccessibleInterface *option = QAccessible::queryAccessibleInterface(&CJOpt(i));
+        QVERIFY(option && option->actionInterface());
+        option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    TempManText().setText("100");
+    rig->TakeWritten();
+    toggle(0);
+    QVERIFY(CJOpt(0).isChecked());
+    QCOMPARE(rig->TakeWritten(), QStringList{"K0/L1/O100"});
+    toggle(1);
+    QCOMPARE(rig->TakeWritten(), QStringList{"K1/L1/O100"});
+    // The program's own change of the option sends nothing.
+    UserToggle::SetChecked(CJOpt(0), true);
+    QVERIFY(CJOpt(0).isChecked());
+    QCOMPARE(rig->TakeWritten(), QStringList());
     QVERIFY(rig->boxes.shown.isEmpty());
 }
 

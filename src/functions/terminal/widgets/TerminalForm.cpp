@@ -8,8 +8,10 @@
 #include "MessageBoxes.h"
 #include "PanelPlanner.h"
 #include "ProgramState.h"
+#include "TabOrder.h"
 #include "TerminalKeypad.h"
 #include "TerminalSelector.h"
+#include "UserToggle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,8 +87,8 @@ TerminalForm::TerminalForm(FunctionContext &context)
     connect(offBut, &QPushButton::clicked, this, [this, output] {
         ActNext([this] { Carry(PanelPlanner::Standby(ReadState())); }, output);
     });
-    connect(autoCheck, &QCheckBox::clicked, this, &TerminalForm::AutoCheckClicked);
-    connect(autoRange, &QCheckBox::clicked, this, &TerminalForm::AutoRangeClicked);
+    UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
+    UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
     BuildLayout();
 }
 
@@ -126,10 +128,12 @@ void TerminalForm::BuildLayout() {
     layout->addLayout(body, 1);
     layout->addWidget(&selector->CoilRow());
     layout->addLayout(bottom);
+    TabOrder::Chain(keypad->InTabOrder() + QList<QWidget *>{onBut, offBut} +
+                    selector->InTabOrder() + QList<QWidget *>{autoCheck, autoRange});
 }
 
 void TerminalForm::OnLoad() {
-    autoCheck->setChecked(!QFileInfo::exists(AutoOnFile));
+    UserToggle::SetChecked(*autoCheck, !QFileInfo::exists(AutoOnFile));
     Carry(PanelPlanner::Load(ReadState()));
     keypad->EnterKey().show();
 }

@@ -70,6 +70,13 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
     layout->addLayout(keys, 1);
 }
 
+QList<QWidget *> TerminalKeypad::InTabOrder() const {
+    QList<QWidget *> order{kbText};
+    for (const KeyPlace &place : places)
+        order.append(command1->At(place.index));
+    return order;
+}
+
 QPushButton &TerminalKeypad::EnterKey() const {
     return *command1->At(KeypadKey::Enter);
 }

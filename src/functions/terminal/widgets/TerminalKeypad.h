@@ -28,6 +28,8 @@ public:
     QComboBox &KBText() const { return *kbText; }
     ButtonArray &Command1() const { return *command1; }
     QPushButton &EnterKey() const;
+    // The entry line, then the keys row by row as they stand.
+    QList<QWidget *> InTabOrder() const;
 
     QString Entry() const;
     void SetEntry(const QString &text);

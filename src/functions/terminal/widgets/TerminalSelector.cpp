@@ -66,6 +66,17 @@ TerminalSelector::TerminalSelector(QWidget &window)
     ShowPaths(false);
 }
 
+QList<QWidget *> TerminalSelector::InTabOrder() const {
+    QList<QWidget *> order;
+    for (const int index : {3, 4, 5, VoltageTerminalsIndex})
+        order.append(termBut->At(index));
+    for (const int index : CurrentPaths::Order)
+        order.append(termBut->At(index));
+    for (const int index : {0, 1, 2})
+        order.append(termBut->At(index));
+    return order;
+}
+
 QPushButton &TerminalSelector::VoltageTerminals() const {
     return *termBut->At(VoltageTerminalsIndex);
 }

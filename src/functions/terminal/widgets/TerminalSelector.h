@@ -30,6 +30,8 @@ public:
     QWidget &CoilRow() const { return *coilRow; }
     QWidget &TerminalColumn() const { return *terminalColumn; }
     QPushButton &VoltageTerminals() const;
+    // The output terminals, the current paths under them, then the clamp coils.
+    QList<QWidget *> InTabOrder() const;
     QWidget &CurrentPathGroup() const { return *currentPathGroup; }
 
     // The output point the selected colours record.
