@@ -8,6 +8,7 @@
 #include "FunctionTable.h"
 #include "FunctionWindow.h"
 #include "MessageBoxes.h"
+#include "PictureSearch.h"
 #include "ProgForm.h"
 #include "ProgramState.h"
 #include "SplashForm.h"
@@ -18,7 +19,6 @@
 #include <QDeadlineTimer>
 #include <QDockWidget>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -132,9 +132,10 @@ void MainForm::BuildMenus() {
 }
 
 void MainForm::LoadBackground() {
-    if (!QFileInfo::exists(MainBackground))
+    const QString path = PictureSearch::Find(MainBackground);
+    if (path.isEmpty())
         return;
-    const QPixmap picture(MainBackground);
+    const QPixmap picture(path);
     workArea->setBackground(picture);
     backPanelImage->setPixmap(picture);
 }
@@ -261,13 +262,13 @@ void MainForm::PlaceFunctionWindow(QWidget &window) {
     const int left =
         (frameGeometry().width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
     frame->move(left, top);
-    if ((!function || function->TakesFunctionBackground()) &&
-        QFileInfo::exists(FunctionBackground)) {
+    const QString background = PictureSearch::Find(FunctionBackground);
+    if ((!function || function->TakesFunctionBackground()) && !background.isEmpty()) {
         QPalette palette = window.palette();
         // The brush keeps the plain window colour beside the picture: styles derive the colours
         // of tabs and frames from it.
         palette.setBrush(QPalette::Window,
-                         QBrush(palette.color(QPalette::Window), QPixmap(FunctionBackground)));
+                         QBrush(palette.color(QPalette::Window), QPixmap(background)));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
