@@ -28,7 +28,10 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
                        "link COMn in the current folder and answers command lines over it."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
     parser.addOption(help);
+    parser.addOption(version);
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("Make the link COM<n> (default 1)."),
          QStringLiteral("n"), QStringLiteral("1")},
@@ -62,6 +65,7 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
         return options;
     }
     options.helpRequested = parser.isSet(help);
+    options.versionRequested = parser.isSet(version);
     options.port = ReadNumber(parser, QStringLiteral("port"), 1, options);
     options.logFile = parser.value(QStringLiteral("log"));
     SimulationFaults &faults = options.faults;

@@ -11,6 +11,7 @@ struct CalsimOptions {
     QString logFile;
     SimulationFaults faults;
     bool helpRequested = false;
+    bool versionRequested = false;
     QString error; // set when the arguments are not usable
     QString helpText;
 

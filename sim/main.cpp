@@ -30,6 +30,10 @@ int main(int argc, char *argv[]) {
         std::printf("%s", qPrintable(options.helpText));
         return 0;
     }
+    if (options.versionRequested) {
+        std::printf("calsim %s\n", VK220_VERSION);
+        return 0;
+    }
 
     QString error;
     PseudoTerminal terminal;

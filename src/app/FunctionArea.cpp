@@ -6,13 +6,13 @@
 #include "FunctionTable.h"
 #include "FunctionWindow.h"
 #include "MessageBoxes.h"
+#include "PictureSearch.h"
 #include "ProgForm.h"
 #include "ProgramState.h"
 
 #include <QDeadlineTimer>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTimer>
@@ -149,13 +149,13 @@ void FunctionArea::PlaceFunctionWindow(QWidget &window) {
     const int left = (outer.width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
     frame->move(left, top);
     KeepInWorkArea(*frame);
-    if ((!function || function->TakesFunctionBackground()) &&
-        QFileInfo::exists(FunctionBackground)) {
+    const QString background = PictureSearch::Find(FunctionBackground);
+    if ((!function || function->TakesFunctionBackground()) && !background.isEmpty()) {
         QPalette palette = window.palette();
         // The brush keeps the plain window colour beside the picture: styles derive the colours
         // of tabs and frames from it.
         palette.setBrush(QPalette::Window,
-                         QBrush(palette.color(QPalette::Window), QPixmap(FunctionBackground)));
+                         QBrush(palette.color(QPalette::Window), QPixmap(background)));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }

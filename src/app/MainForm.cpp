@@ -5,12 +5,12 @@
 #include "Controls.h"
 #include "FunctionArea.h"
 #include "FunctionTable.h"
+#include "PictureSearch.h"
 #include "SplashForm.h"
 #include "WrapButton.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -126,9 +126,10 @@ void MainForm::AddKeys() {
 }
 
 void MainForm::LoadBackground() {
-    if (!QFileInfo::exists(MainBackground))
+    const QString path = PictureSearch::Find(MainBackground);
+    if (path.isEmpty())
         return;
-    const QPixmap picture(MainBackground);
+    const QPixmap picture(path);
     workArea->setBackground(picture);
     backPanelImage->setPixmap(picture);
 }

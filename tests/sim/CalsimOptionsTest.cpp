@@ -51,8 +51,11 @@ void CalsimOptionsTest::EveryFlag() {
 void CalsimOptionsTest::Help() {
     const CalsimOptions options = Parse({"--help"});
     QVERIFY(options.helpRequested);
+    QVERIFY(!options.versionRequested);
+    QVERIFY(Parse({"--version"}).versionRequested);
+    QVERIFY(Parse({"-v"}).versionRequested);
     for (const char *flag : {"--port", "--log", "--silent", "--short-id", "--slow", "--trickle",
-                             "--stream", "--garbage", "--extra", "--hangup-after"}) {
+                             "--stream", "--garbage", "--extra", "--hangup-after", "--version"}) {
         QVERIFY2(options.helpText.contains(QLatin1String(flag)), flag);
     }
 }
