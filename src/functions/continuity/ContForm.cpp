@@ -6,6 +6,8 @@
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "PollingTimer.h"
+#include "Reading.h"
+#include "ReadingTools.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -49,7 +51,8 @@ ContForm::ContForm(FunctionContext &context)
       curLine2(Line(QStringLiteral("CurLine2"), this)),
       sampleLab(Controls::BoldLabel(QStringLiteral("SMPL"), 8, QStringLiteral("SampleLab"), this)),
       contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *sampleLab,
-                                 [this](double counts) { ShowReading(counts); })) {
+                                 [this](double counts) { ShowReading(counts); })),
+      readings(new ReadingTools(QStringLiteral("CONT"), Title, context.boxes, this)) {
     sampleLab->hide();
     BuildLayout();
     connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
@@ -84,6 +87,7 @@ void ContForm::BuildLayout() {
     layout->addWidget(curLine2);
     layout->addStretch(1);
     auto *bottom = new QHBoxLayout;
+    bottom->addWidget(readings);
     bottom->addStretch(1);
     bottom->addWidget(&CloseButton());
     layout->addLayout(bottom);
@@ -124,4 +128,7 @@ bool ContForm::Polling() const {
 
 void ContForm::ShowReading(double counts) {
     contCurLab->setText(ContCurrent::Text(counts));
+    const ContResistance &setting = ContResistances::Table().at(ContResistances::CurrentIndex);
+    readings->Record({ContCurrent::Milliamps(counts), setting.caption, QStringLiteral("mA"),
+                      ContCurrent::Decimals, Reading::IsOverRange(counts)});
 }

@@ -1,0 +1,121 @@
+#include "ReadingTools.h"
+
+#include "Controls.h"
+#include "TrendWindow.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+const QString LogCaption = QStringLiteral("Log...");
+const QString StopLogCaption = QStringLiteral("Stop Log");
+
+// Beside the owner's window when the screen has room on its right or left; else in the screen's
+// lower right corner, where it hides least of a window centred in the work area.
+void PlaceBeside(QWidget &trend, const QWidget &owner) {
+    // The owner's window is a child window of the main window's work area, or a window of its
+    // own (tests).
+    const QWidget *window = &owner;
+    while (!window->isWindow() && !window->parentWidget()->inherits("QMdiSubWindow"))
+        window = window->parentWidget();
+    if (!window->isWindow())
+        window = window->parentWidget();
+    const QRect frame = window->isWindow()
+                            ? window->frameGeometry()
+                            : QRect(window->mapToGlobal(QPoint(0, 0)), window->size());
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const int gap = 8;
+    QPoint at(frame.right() + gap, frame.top());
+    if (at.x() + trend.width() > room.right())
+        at.setX(frame.left() - gap - trend.width());
+    if (at.x() < room.left())
+        at = QPoint(room.right() - trend.width(), room.bottom() - trend.height());
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - trend.height())));
+    trend.move(at);
+}
+
+} // namespace
+
+ReadingTools::ReadingTools(const QString &window, const QString &title, MessageBoxes &boxes,
+                           QWidget *parent)
+    : QWidget(parent), windowName(window), title(title), log(boxes),
+      trendBut(new QPushButton(QStringLiteral("Trend"), this)),
+      logBut(new QPushButton(LogCaption, this)) {
+    Controls::Name(*this, QStringLiteral("ReadingTools"));
+    Controls::Name(*trendBut, QStringLiteral("TrendBut"));
+    Controls::Name(*logBut, QStringLiteral("LogBut"));
+    trendBut->setCheckable(true);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(trendBut);
+    row->addWidget(logBut);
+
+    uptime.start();
+    monotonicSeconds = [this] {
+        return uptime.nsecsElapsed() / 1e9;
+    };
+    timeOfDay = [] {
+        return QDateTime::currentDateTime();
+    };
+    chooseLogFile = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Log Readings"), QString(),
+                                            QStringLiteral("CSV files (*.csv)"));
+    };
+
+    connect(trendBut, &QPushButton::toggled, this, &ReadingTools::ShowTrend);
+    connect(logBut, &QPushButton::clicked, this, &ReadingTools::StartOrStopLog);
+}
+
+ReadingTools::~ReadingTools() {
+    // The trend window reads the history, which is gone before the base class deletes children.
+    delete trend;
+}
+
+void ReadingTools::Record(const ReadingHistory::Shown &shown) {
+    const ReadingHistory::Sample sample = history.Add(shown, monotonicSeconds());
+    if (log.Active()) {
+        log.Write(timeOfDay(), windowName, history.RangeOf(sample), sample);
+        ShowLogState();
+    }
+    if (trend && trend->isVisible())
+        trend->Refresh();
+}
+
+void ReadingTools::ShowTrend(bool shown) {
+    if (!shown) {
+        if (trend)
+            trend->hide();
+        return;
+    }
+    if (!trend) {
+        trend = new TrendWindow(title, history, this);
+        connect(trend, &TrendWindow::Closed, this, [this] { trendBut->setChecked(false); });
+        PlaceBeside(*trend, *this);
+    }
+    trend->Refresh();
+    trend->show();
+}
+
+void ReadingTools::StartOrStopLog() {
+    if (log.Active()) {
+        log.Stop();
+    } else {
+        const QString path = chooseLogFile();
+        if (!path.isEmpty())
+            log.Start(path);
+    }
+    ShowLogState();
+}
+
+void ReadingTools::ShowLogState() {
+    logBut->setText(log.Active() ? StopLogCaption : LogCaption);
+}

@@ -1,0 +1,72 @@
+#include "TrendChart.h"
+
+#include "MinMaxDecimation.h"
+
+#include <QLineSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Minutes or hours read better than thousands of seconds on a long run.
+struct TimeScale {
+    double seconds;
+    QString title;
+};
+
+TimeScale ScaleFor(double span) {
+    if (span > 2 * 3600.0)
+        return {3600.0, QStringLiteral("Time (h)")};
+    if (span > 2 * 60.0)
+        return {60.0, QStringLiteral("Time (min)")};
+    return {1.0, QStringLiteral("Time (s)")};
+}
+
+} // namespace
+
+TrendChart::TrendChart(QWidget *parent)
+    : QChartView(parent), line(new QLineSeries), timeAxis(new QValueAxis),
+      valueAxis(new QValueAxis) {
+    QChart *trend = chart();
+    trend->legend()->hide();
+    trend->setAnimationOptions(QChart::NoAnimation);
+    trend->setMargins(QMargins(4, 4, 4, 4));
+    trend->addSeries(line);
+    trend->addAxis(timeAxis, Qt::AlignBottom);
+    trend->addAxis(valueAxis, Qt::AlignLeft);
+    line->attachAxis(timeAxis);
+    line->attachAxis(valueAxis);
+    setRenderHint(QPainter::Antialiasing, false);
+}
+
+void TrendChart::Plot(std::span<const ReadingHistory::Sample> series,
+                      const ReadingHistory::Range &range) {
+    const double origin = series.empty() ? 0.0 : series.front().seconds;
+    const double span = series.empty() ? 0.0 : series.back().seconds - origin;
+    const TimeScale scale = ScaleFor(span);
+    const int columns = std::max(1, static_cast<int>(chart()->plotArea().width()));
+    QList<QPointF> points = MinMaxDecimation::Points(series, columns, origin);
+    double low = 0.0;
+    double high = 0.0;
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        QPointF &point = points[i];
+        point.setX(point.x() / scale.seconds);
+        low = i == 0 ? point.y() : std::min(low, point.y());
+        high = i == 0 ? point.y() : std::max(high, point.y());
+    }
+    // A steady reading still gets a readable band: a few steps of the display's last digit.
+    const double step = std::pow(10.0, -range.decimals);
+    const double margin = std::max((high - low) * 0.05, 2 * step);
+    line->replace(points);
+    timeAxis->setTitleText(scale.title);
+    timeAxis->setRange(0.0, std::max(span / scale.seconds, 1.0 / scale.seconds));
+    valueAxis->setTitleText(range.unit);
+    valueAxis->setLabelFormat(QStringLiteral("%.%1f").arg(range.decimals));
+    valueAxis->setRange(low - margin, high + margin);
+}
+
+int TrendChart::PointCount() const {
+    return static_cast<int>(line->count());
+}

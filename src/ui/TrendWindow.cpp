@@ -1,0 +1,92 @@
+#include "TrendWindow.h"
+
+#include "Controls.h"
+#include "Reading.h"
+#include "ReadingHistory.h"
+#include "ReadingStatistics.h"
+#include "TrendChart.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget *owner)
+    : QWidget(owner, Qt::Tool), history(history), chart(new TrendChart(this)),
+      lastBox(new QComboBox(this)), resetBut(new QPushButton(QStringLiteral("Reset"), this)) {
+    Controls::Name(*this, QStringLiteral("TrendWindow"));
+    Controls::Name(*chart, QStringLiteral("TrendChart"));
+    Controls::Name(*lastBox, QStringLiteral("LastBox"));
+    Controls::Name(*resetBut, QStringLiteral("ResetBut"));
+    setWindowTitle(title + QStringLiteral(" - Trend"));
+    for (const int last : ReadingStatistics::Windows)
+        lastBox->addItem(last ? QStringLiteral("Last %1").arg(last) : QStringLiteral("All"), last);
+    lastBox->setCurrentIndex(lastBox->count() - 1);
+
+    auto *figures = new QGridLayout;
+    countLab = AddFigure(*figures, QStringLiteral("Count"), 0, 0);
+    meanLab = AddFigure(*figures, QStringLiteral("Mean"), 0, 1);
+    deviationLab = AddFigure(*figures, QStringLiteral("Std Dev"), 0, 2);
+    overLab = AddFigure(*figures, QStringLiteral("Over Range"), 0, 3);
+    minLab = AddFigure(*figures, QStringLiteral("Min"), 1, 0);
+    maxLab = AddFigure(*figures, QStringLiteral("Max"), 1, 1);
+    peakLab = AddFigure(*figures, QStringLiteral("Peak-Peak"), 1, 2);
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(new QLabel(QStringLiteral("Statistics over"), this));
+    controls->addWidget(lastBox);
+    controls->addStretch(1);
+    controls->addWidget(resetBut);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(chart, 1);
+    layout->addLayout(figures);
+    layout->addLayout(controls);
+    resize(520, 420);
+
+    connect(lastBox, &QComboBox::currentIndexChanged, this, &TrendWindow::Refresh);
+    connect(resetBut, &QPushButton::clicked, this, [this] {
+        this->history.Reset();
+        Refresh();
+    });
+}
+
+QLabel *TrendWindow::AddFigure(QGridLayout &grid, const QString &name, int row, int column) {
+    auto *value = new QLabel(this);
+    Controls::Name(*value, name);
+    value->setMinimumWidth(80);
+    grid.addWidget(new QLabel(name + QLatin1Char(':'), this), row, 2 * column);
+    grid.addWidget(value, row, 2 * column + 1);
+    return value;
+}
+
+void TrendWindow::Refresh() {
+    const auto series = history.CurrentSeries();
+    const ReadingHistory::Range range =
+        series.empty() ? ReadingHistory::Range{} : history.RangeOf(series.back());
+    chart->Plot(series, range);
+    const ReadingStatistics figures = ReadingStatistics::Of(series, lastBox->currentData().toInt());
+    const auto show = [&](QLabel *label, double value, int extraDecimals) {
+        label->setText(figures.count
+                           ? Reading::Fixed(value, range.decimals + extraDecimals, range.unit)
+                           : QStringLiteral("-"));
+    };
+    countLab->setText(QString::number(figures.count));
+    overLab->setText(QString::number(figures.overRange));
+    show(meanLab, figures.mean, 1);
+    show(deviationLab, figures.standardDeviation, 1);
+    show(minLab, figures.min, 0);
+    show(maxLab, figures.max, 0);
+    show(peakLab, figures.PeakToPeak(), 0);
+}
+
+QString TrendWindow::Figure(const QString &name) const {
+    const auto *label = findChild<QLabel *>(name);
+    return label ? label->text() : QString();
+}
+
+void TrendWindow::closeEvent(QCloseEvent *event) {
+    event->accept();
+    emit Closed();
+}
