@@ -1,5 +1,6 @@
 #include "ReadingHistory.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,6 +18,9 @@ ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
         seriesStart = samples.size();
         ++seriesCount;
     }
+    // Growing by an eighth rather than doubling keeps a day's readings near their own size.
+    if (samples.size() == samples.capacity())
+        samples.reserve(samples.capacity() + std::max<std::size_t>(1024, samples.capacity() / 8));
     const std::uint8_t flags = (shown.overRange ? OverRange : 0) | (shown.relative ? Relative : 0);
     samples.push_back(
         {seconds, shown.overRange ? 0.0 : AsShown(shown.value, shown.decimals), range, flags});

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
 
@@ -16,8 +17,17 @@ namespace {
 const QString LogCaption = QStringLiteral("Log...");
 const QString StopLogCaption = QStringLiteral("Stop Log");
 
-// Beside the owner's window when the screen has room on its right or left; else in the screen's
-// lower right corner, where it hides least of a window centred in the work area.
+// The top left corner of a main window's central widget, below its menus.
+QPoint BelowMenus(const QWidget &top) {
+    const auto *main = qobject_cast<const QMainWindow *>(&top);
+    if (!main || !main->centralWidget())
+        return top.geometry().topLeft();
+    return {top.geometry().left(), main->centralWidget()->mapToGlobal(QPoint(0, 0)).y()};
+}
+
+// Beside the owner's window when the screen has room on its right or left; else over the top left
+// corner of the main window, where it hides the function buttons (disabled while a function
+// window is open) and the least of a window centred in the work area.
 void PlaceBeside(QWidget &trend, const QWidget &owner) {
     // The owner's window is a child window of the main window's work area, or a window of its
     // own (tests).
@@ -33,13 +43,15 @@ void PlaceBeside(QWidget &trend, const QWidget &owner) {
     if (!screen)
         return;
     const QRect room = screen->availableGeometry();
+    const QSize size = trend.frameGeometry().size();
     const int gap = 8;
     QPoint at(frame.right() + gap, frame.top());
-    if (at.x() + trend.width() > room.right())
-        at.setX(frame.left() - gap - trend.width());
+    if (at.x() + size.width() > room.right())
+        at.setX(frame.left() - gap - size.width());
     if (at.x() < room.left())
-        at = QPoint(room.right() - trend.width(), room.bottom() - trend.height());
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - trend.height())));
+        at = BelowMenus(*owner.window());
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
     trend.move(at);
 }
 
@@ -99,7 +111,11 @@ void ReadingTools::ShowTrend(bool shown) {
     if (!trend) {
         trend = new TrendWindow(title, history, this);
         connect(trend, &TrendWindow::Closed, this, [this] { trendBut->setChecked(false); });
+        trend->Refresh();
+        trend->show();
+        // Placed once shown, at the size its contents ask for.
         PlaceBeside(*trend, *this);
+        return;
     }
     trend->Refresh();
     trend->show();

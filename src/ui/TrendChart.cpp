@@ -24,6 +24,15 @@ TimeScale ScaleFor(double span) {
     return {1.0, QStringLiteral("Time (s)")};
 }
 
+// 1, 2 or 5 times a power of ten, the nearest not below `rough`.
+double NiceStep(double rough) {
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double step : {1.0, 2.0, 5.0})
+        if (step * power >= rough)
+            return step * power;
+    return 10.0 * power;
+}
+
 } // namespace
 
 TrendChart::TrendChart(QWidget *parent)
@@ -38,6 +47,12 @@ TrendChart::TrendChart(QWidget *parent)
     trend->addAxis(valueAxis, Qt::AlignLeft);
     line->attachAxis(timeAxis);
     line->attachAxis(valueAxis);
+    // Ticks at round numbers, however long the series has run and however far it spreads.
+    for (QValueAxis *axis : {timeAxis, valueAxis}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0.0);
+    }
+    timeAxis->setLabelFormat(QStringLiteral("%g"));
     setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -61,10 +76,13 @@ void TrendChart::Plot(std::span<const ReadingHistory::Sample> series,
     const double margin = std::max((high - low) * 0.05, 2 * step);
     line->replace(points);
     timeAxis->setTitleText(scale.title);
-    timeAxis->setRange(0.0, std::max(span / scale.seconds, 1.0 / scale.seconds));
+    const double end = std::max(span / scale.seconds, 1.0 / scale.seconds);
+    timeAxis->setRange(0.0, end);
+    timeAxis->setTickInterval(NiceStep(end / 5));
     valueAxis->setTitleText(range.unit);
     valueAxis->setLabelFormat(QStringLiteral("%.%1f").arg(range.decimals));
     valueAxis->setRange(low - margin, high + margin);
+    valueAxis->setTickInterval(NiceStep((high - low + 2 * margin) / 4));
 }
 
 int TrendChart::PointCount() const {

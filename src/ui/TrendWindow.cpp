@@ -28,12 +28,12 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
 
     auto *figures = new QGridLayout;
     countLab = AddFigure(*figures, QStringLiteral("Count"), 0, 0);
+    overLab = AddFigure(*figures, QStringLiteral("Over Range"), 1, 0);
     meanLab = AddFigure(*figures, QStringLiteral("Mean"), 0, 1);
-    deviationLab = AddFigure(*figures, QStringLiteral("Std Dev"), 0, 2);
-    overLab = AddFigure(*figures, QStringLiteral("Over Range"), 0, 3);
-    minLab = AddFigure(*figures, QStringLiteral("Min"), 1, 0);
-    maxLab = AddFigure(*figures, QStringLiteral("Max"), 1, 1);
-    peakLab = AddFigure(*figures, QStringLiteral("Peak-Peak"), 1, 2);
+    deviationLab = AddFigure(*figures, QStringLiteral("Std Dev"), 1, 1);
+    minLab = AddFigure(*figures, QStringLiteral("Min"), 0, 2);
+    maxLab = AddFigure(*figures, QStringLiteral("Max"), 1, 2);
+    peakLab = AddFigure(*figures, QStringLiteral("Peak-Peak"), 2, 2);
     auto *controls = new QHBoxLayout;
     controls->addWidget(new QLabel(QStringLiteral("Statistics over"), this));
     controls->addWidget(lastBox);
@@ -43,7 +43,7 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
     layout->addWidget(chart, 1);
     layout->addLayout(figures);
     layout->addLayout(controls);
-    resize(520, 420);
+    resize(440, 320);
 
     connect(lastBox, &QComboBox::currentIndexChanged, this, &TrendWindow::Refresh);
     connect(resetBut, &QPushButton::clicked, this, [this] {
@@ -55,7 +55,7 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
 QLabel *TrendWindow::AddFigure(QGridLayout &grid, const QString &name, int row, int column) {
     auto *value = new QLabel(this);
     Controls::Name(*value, name);
-    value->setMinimumWidth(80);
+    value->setMinimumWidth(70);
     grid.addWidget(new QLabel(name + QLatin1Char(':'), this), row, 2 * column);
     grid.addWidget(value, row, 2 * column + 1);
     return value;
