@@ -18,9 +18,16 @@ ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
         seriesStart = samples.size();
         ++seriesCount;
     }
+    if (samples.size() == MaximumCount) {
+        const std::size_t dropped = MaximumCount / 8;
+        samples.erase(samples.begin(), samples.begin() + dropped);
+        seriesStart = seriesStart > dropped ? seriesStart - dropped : 0;
+    }
     // Growing by an eighth rather than doubling keeps a day's readings near their own size.
     if (samples.size() == samples.capacity())
-        samples.reserve(samples.capacity() + std::max<std::size_t>(1024, samples.capacity() / 8));
+        samples.reserve(
+            std::min(MaximumCount,
+                     samples.capacity() + std::max<std::size_t>(1024, samples.capacity() / 8)));
     const std::uint8_t flags = (shown.overRange ? OverRange : 0) | (shown.relative ? Relative : 0);
     samples.push_back(
         {seconds, shown.overRange ? 0.0 : AsShown(shown.value, shown.decimals), range, flags});

@@ -10,9 +10,13 @@
 // polling at 2 Hz stays a few megabytes: each reading is its value as shown (scaled to its unit
 // and rounded to the display's decimals), a monotonic time stamp, an index into the table of
 // ranges met so far and its flags. A change of range starts a new series; the trend and the
-// statistics look at the series under way.
+// statistics look at the series under way. However long a window polls, the history keeps the
+// last two days.
 class ReadingHistory {
 public:
+    // Two days at 2 Hz; beyond them the oldest readings make room, an eighth at a time.
+    static constexpr std::size_t MaximumCount = 345600;
+
     // What a window shows for one reading.
     struct Shown {
         double value = 0.0; // in `unit`, before rounding to `decimals`

@@ -14,6 +14,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// "Std Dev" is shown by the label "StdDevLab".
+QString LabelName(const QString &caption) {
+    QString name = caption;
+    return name.remove(QLatin1Char(' ')).remove(QLatin1Char('-')) + QStringLiteral("Lab");
+}
+
+} // namespace
+
 TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget *owner)
     : QWidget(owner, Qt::Tool), history(history), chart(new TrendChart(this)),
       lastBox(new QComboBox(this)), resetBut(new QPushButton(QStringLiteral("Reset"), this)) {
@@ -54,7 +64,8 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
 
 QLabel *TrendWindow::AddFigure(QGridLayout &grid, const QString &name, int row, int column) {
     auto *value = new QLabel(this);
-    Controls::Name(*value, name);
+    Controls::Name(*value, LabelName(name));
+    value->setAccessibleName(name);
     value->setMinimumWidth(70);
     grid.addWidget(new QLabel(name + QLatin1Char(':'), this), row, 2 * column);
     grid.addWidget(value, row, 2 * column + 1);
@@ -82,7 +93,7 @@ void TrendWindow::Refresh() {
 }
 
 QString TrendWindow::Figure(const QString &name) const {
-    const auto *label = findChild<QLabel *>(name);
+    const auto *label = findChild<QLabel *>(LabelName(name));
     return label ? label->text() : QString();
 }
 

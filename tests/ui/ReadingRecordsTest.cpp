@@ -71,6 +71,14 @@ void ReadingRecordsTest::StatisticsOverASeriesWithOverRangeAndARangeChange() {
     QCOMPARE(ReadingStatistics::Of(history.CurrentSeries(), 10).count, 0);
     history.Add(On(first, 1.0), t += 0.5);
     QCOMPARE(history.SeriesCount(), 1);
+
+    // Past two days the oldest readings make room, an eighth at a time.
+    constexpr std::size_t Most = ReadingHistory::MaximumCount;
+    for (std::size_t i = 1; i <= Most; ++i)
+        history.Add(On(first, 1.0), t += 0.5);
+    QCOMPARE(history.Count(), Most - Most / 8 + 1);
+    QCOMPARE(history.CurrentSeries().size(), history.Count());
+    QCOMPARE(history.CurrentSeries().front().seconds, t - (Most - Most / 8) * 0.5);
 }
 
 void ReadingRecordsTest::DecimationKeepsEveryColumnsMinimumAndMaximum() {
