@@ -1,6 +1,5 @@
 #include "ReadingHistory.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -11,6 +10,12 @@ double AsShown(double value, int decimals) {
 }
 
 } // namespace
+
+ReadingHistory::ReadingHistory() {
+    // Reserved once, never moved: a growing store would leave its earlier copies behind in the
+    // heap. Only the pages written become resident.
+    samples.reserve(MaximumCount);
+}
 
 ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
     const std::uint16_t range = Intern({shown.range, shown.unit, shown.decimals});
@@ -23,11 +28,6 @@ ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
         samples.erase(samples.begin(), samples.begin() + dropped);
         seriesStart = seriesStart > dropped ? seriesStart - dropped : 0;
     }
-    // Growing by an eighth rather than doubling keeps a day's readings near their own size.
-    if (samples.size() == samples.capacity())
-        samples.reserve(
-            std::min(MaximumCount,
-                     samples.capacity() + std::max<std::size_t>(1024, samples.capacity() / 8)));
     const std::uint8_t flags = (shown.overRange ? OverRange : 0) | (shown.relative ? Relative : 0);
     samples.push_back(
         {seconds, shown.overRange ? 0.0 : AsShown(shown.value, shown.decimals), range, flags});
@@ -35,8 +35,9 @@ ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
 }
 
 void ReadingHistory::Reset() {
-    samples.clear();
-    samples.shrink_to_fit();
+    // A fresh store gives the written pages back.
+    samples = {};
+    samples.reserve(MaximumCount);
     seriesStart = 0;
     seriesCount = 0;
 }
@@ -46,7 +47,7 @@ std::span<const ReadingHistory::Sample> ReadingHistory::CurrentSeries() const {
 }
 
 std::size_t ReadingHistory::MemoryBytes() const {
-    std::size_t bytes = sizeof(*this) + samples.capacity() * sizeof(Sample);
+    std::size_t bytes = sizeof(*this) + samples.size() * sizeof(Sample);
     for (const Range &range : ranges)
         bytes += sizeof(Range) +
                  static_cast<std::size_t>(range.caption.capacity() + range.unit.capacity()) *

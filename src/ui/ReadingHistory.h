@@ -46,6 +46,8 @@ public:
         bool IsRelative() const { return flags & Relative; }
     };
 
+    ReadingHistory();
+
     // Records `shown`, taken at `seconds` on a monotonic clock.
     Sample Add(const Shown &shown, double seconds);
     // Forgets every reading; the next one starts a new series.
@@ -57,7 +59,8 @@ public:
     std::span<const Sample> CurrentSeries() const;
     // How many series there have been since the last reset.
     int SeriesCount() const { return seriesCount; }
-    // Bytes held, for the budget of a day's polling.
+    // Bytes the readings take, for the budget of a day's polling (the store is reserved for the
+    // most readings at once, but only what is written takes memory).
     std::size_t MemoryBytes() const;
 
 private:

@@ -4,7 +4,6 @@
 #include "TrendWindow.h"
 
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMainWindow>
 #include <QPushButton>
@@ -108,17 +107,16 @@ void ReadingTools::ShowTrend(bool shown) {
             trend->hide();
         return;
     }
-    if (!trend) {
+    const bool first = !trend;
+    if (first) {
         trend = new TrendWindow(title, history, this);
         connect(trend, &TrendWindow::Closed, this, [this] { trendBut->setChecked(false); });
-        trend->Refresh();
-        trend->show();
-        // Placed once shown, at the size its contents ask for.
-        PlaceBeside(*trend, *this);
-        return;
     }
     trend->Refresh();
     trend->show();
+    // Placed once shown, at the size its contents ask for; later where the operator left it.
+    if (first)
+        PlaceBeside(*trend, *this);
 }
 
 void ReadingTools::StartOrStopLog() {

@@ -61,7 +61,9 @@ void TrendChart::Plot(std::span<const ReadingHistory::Sample> series,
     const double origin = series.empty() ? 0.0 : series.front().seconds;
     const double span = series.empty() ? 0.0 : series.back().seconds - origin;
     const TimeScale scale = ScaleFor(span);
-    const int columns = std::max(1, static_cast<int>(chart()->plotArea().width()));
+    // Before the chart is first laid out its plot area is empty: the view's width stands in.
+    const qreal plotWidth = chart()->plotArea().width();
+    const int columns = std::max(1, static_cast<int>(plotWidth > 0 ? plotWidth : width()));
     QList<QPointF> points = MinMaxDecimation::Points(series, columns, origin);
     double low = 0.0;
     double high = 0.0;

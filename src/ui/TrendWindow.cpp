@@ -25,11 +25,13 @@ QString LabelName(const QString &caption) {
 } // namespace
 
 TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget *owner)
-    : QWidget(owner, Qt::Tool), history(history), chart(new TrendChart(this)),
+    : QWidget(owner, Qt::Tool), history(history), trendChart(new TrendChart(this)),
       lastBox(new QComboBox(this)), resetBut(new QPushButton(QStringLiteral("Reset"), this)) {
     Controls::Name(*this, QStringLiteral("TrendWindow"));
-    Controls::Name(*chart, QStringLiteral("TrendChart"));
+    Controls::Name(*trendChart, QStringLiteral("TrendChart"));
+    trendChart->setAccessibleName(QStringLiteral("Readings against time"));
     Controls::Name(*lastBox, QStringLiteral("LastBox"));
+    lastBox->setAccessibleName(QStringLiteral("Statistics over"));
     Controls::Name(*resetBut, QStringLiteral("ResetBut"));
     setWindowTitle(title + QStringLiteral(" - Trend"));
     for (const int last : ReadingStatistics::Windows)
@@ -38,19 +40,19 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
 
     auto *figures = new QGridLayout;
     countLab = AddFigure(*figures, QStringLiteral("Count"), 0, 0);
-    overLab = AddFigure(*figures, QStringLiteral("Over Range"), 1, 0);
+    overRangeLab = AddFigure(*figures, QStringLiteral("Over Range"), 1, 0);
     meanLab = AddFigure(*figures, QStringLiteral("Mean"), 0, 1);
-    deviationLab = AddFigure(*figures, QStringLiteral("Std Dev"), 1, 1);
+    stdDevLab = AddFigure(*figures, QStringLiteral("Std Dev"), 1, 1);
     minLab = AddFigure(*figures, QStringLiteral("Min"), 0, 2);
     maxLab = AddFigure(*figures, QStringLiteral("Max"), 1, 2);
-    peakLab = AddFigure(*figures, QStringLiteral("Peak-Peak"), 2, 2);
+    peakPeakLab = AddFigure(*figures, QStringLiteral("Peak-Peak"), 2, 2);
     auto *controls = new QHBoxLayout;
     controls->addWidget(new QLabel(QStringLiteral("Statistics over"), this));
     controls->addWidget(lastBox);
     controls->addStretch(1);
     controls->addWidget(resetBut);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(chart, 1);
+    layout->addWidget(trendChart, 1);
     layout->addLayout(figures);
     layout->addLayout(controls);
     resize(440, 320);
@@ -76,7 +78,7 @@ void TrendWindow::Refresh() {
     const auto series = history.CurrentSeries();
     const ReadingHistory::Range range =
         series.empty() ? ReadingHistory::Range{} : history.RangeOf(series.back());
-    chart->Plot(series, range);
+    trendChart->Plot(series, range);
     const ReadingStatistics figures = ReadingStatistics::Of(series, lastBox->currentData().toInt());
     const auto show = [&](QLabel *label, double value, int extraDecimals) {
         label->setText(figures.count
@@ -84,12 +86,12 @@ void TrendWindow::Refresh() {
                            : QStringLiteral("-"));
     };
     countLab->setText(QString::number(figures.count));
-    overLab->setText(QString::number(figures.overRange));
+    overRangeLab->setText(QString::number(figures.overRange));
     show(meanLab, figures.mean, 1);
-    show(deviationLab, figures.standardDeviation, 1);
+    show(stdDevLab, figures.standardDeviation, 1);
     show(minLab, figures.min, 0);
     show(maxLab, figures.max, 0);
-    show(peakLab, figures.PeakToPeak(), 0);
+    show(peakPeakLab, figures.PeakToPeak(), 0);
 }
 
 QString TrendWindow::Figure(const QString &name) const {

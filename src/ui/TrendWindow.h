@@ -21,7 +21,7 @@ public:
     // Draws the chart and the figures again from the history.
     void Refresh();
 
-    TrendChart &Chart() const { return *chart; }
+    TrendChart &Chart() const { return *trendChart; }
     QComboBox &LastBox() const { return *lastBox; }
     QPushButton &ResetBut() const { return *resetBut; }
     // The figure named "Count", "Mean", "Std Dev", "Min", "Max", "Peak-Peak" or "Over Range".
@@ -37,14 +37,14 @@ private:
     QLabel *AddFigure(QGridLayout &grid, const QString &name, int row, int column);
 
     ReadingHistory &history;
-    TrendChart *chart;
+    TrendChart *trendChart;
     QComboBox *lastBox;
     QPushButton *resetBut;
     QLabel *countLab;
     QLabel *meanLab;
-    QLabel *deviationLab;
+    QLabel *stdDevLab;
     QLabel *minLab;
     QLabel *maxLab;
-    QLabel *peakLab;
-    QLabel *overLab;
+    QLabel *peakPeakLab;
+    QLabel *overRangeLab;
 };

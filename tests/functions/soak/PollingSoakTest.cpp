@@ -34,8 +34,8 @@ constexpr int WarmUpTicks = 1000;
 // What a day may add besides the console's entries and the window's reading history: allocator
 // noise, nothing else per tick.
 constexpr qint64 SlackBytes = 2 << 20;
-// What one reading may cost in the window's history (for its trend and statistics): the reading
-// itself and the growth of its store.
+// What one reading may cost in the window's history (for its trend and statistics): 24 bytes, and
+// a little for the pages it touches.
 constexpr qint64 BytesPerReading = 28;
 // What one console entry may cost while the console is shown: its text ("v" or a reading of a
 // dozen characters), its offset, and the list's position of its row.
