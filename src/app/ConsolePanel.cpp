@@ -5,19 +5,23 @@
 #include "MessageBoxes.h"
 
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QListView>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QVBoxLayout>
 
 ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
     : QWidget(parent), boxes(boxes), model(new ConsoleModel(this)), list(new QListView),
       clipBut(new QPushButton(QStringLiteral("Copy To Clipboard"))),
-      clearBut(new QPushButton(QStringLiteral("Clear Console Window"))) {
+      clearBut(new QPushButton(QStringLiteral("Clear Console Window"))),
+      saveBut(new QPushButton(QStringLiteral("Save..."))) {
     Controls::Name(*this, QStringLiteral("DebugPanel"));
     Controls::Name(*list, QStringLiteral("DebugList"));
     Controls::Name(*clipBut, QStringLiteral("ClipBut"));
     Controls::Name(*clearBut, QStringLiteral("ClearBut"));
+    Controls::Name(*saveBut, QStringLiteral("SaveBut"));
     list->setModel(model);
     // Uniform rows keep the layout cheap however long the list grows: no entry is asked its size.
     // One pass lays out every row, so that the newest has its place when it is scrolled to; in
@@ -32,10 +36,16 @@ ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
     layout->addWidget(list, 1);
     layout->addWidget(clipBut);
     layout->addWidget(clearBut);
+    layout->addWidget(saveBut);
 
     connect(list, &QListView::clicked, this, &ConsolePanel::CopySelected);
     connect(clipBut, &QPushButton::clicked, this, &ConsolePanel::CopySelected);
     connect(clearBut, &QPushButton::clicked, this, &ConsolePanel::AskClear);
+    connect(saveBut, &QPushButton::clicked, this, &ConsolePanel::Save);
+    chooseSaveFile = [this] {
+        return QFileDialog::getSaveFileName(this, SaveTitle, QString(),
+                                            QStringLiteral("Text files (*.txt)"));
+    };
 }
 
 void ConsolePanel::Append(const QString &entry) {
@@ -59,4 +69,29 @@ void ConsolePanel::CopySelected() {
 void ConsolePanel::AskClear() {
     if (boxes.Ask(QStringLiteral("Clear Console"), QStringLiteral("Clear console window?")))
         model->Clear();
+}
+
+void ConsolePanel::Save() {
+    const QString path = chooseSaveFile();
+    if (!path.isEmpty())
+        SaveTo(path);
+}
+
+bool ConsolePanel::SaveTo(const QString &path) {
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    for (int row = 0; written && row < model->Count(); ++row) {
+        const QByteArray line =
+            model->data(model->index(row), Qt::DisplayRole).toString().toLatin1() + "\r\n";
+        written = file.write(line) == line.size();
+    }
+    // commit() does not see a failed flush of the last buffered lines (a full disk): the flush is
+    // checked first, and on failure the new file is discarded and the old one stays.
+    if (written && file.flush() && file.commit())
+        return true;
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    boxes.Warn(SaveTitle,
+               QStringLiteral("The console could not be saved to %1.\r\r%2").arg(path, reason));
+    return false;
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class ConsoleModel;
 class MessageBoxes;
 class QListView;
@@ -20,11 +22,22 @@ public:
     void CopySelected();
     // Asks first; Yes empties the list.
     void AskClear();
+    // Asks for a file and writes every entry to it, one a line as the list shows it.
+    void Save();
+    // Writes every entry to `path`, which is replaced only once written whole; false, after one
+    // box, when that fails.
+    bool SaveTo(const QString &path);
+
+    static inline const QString SaveTitle = QStringLiteral("Save Console");
+
+    // The file "Save..." writes; tests put a chosen file in place of the operator's.
+    std::function<QString()> chooseSaveFile;
 
     ConsoleModel &Model() const { return *model; }
     QListView &DebugList() const { return *list; }
     QPushButton &ClipBut() const { return *clipBut; }
     QPushButton &ClearBut() const { return *clearBut; }
+    QPushButton &SaveBut() const { return *saveBut; }
 
 private:
     MessageBoxes &boxes;
@@ -32,4 +45,5 @@ private:
     QListView *list;
     QPushButton *clipBut;
     QPushButton *clearBut;
+    QPushButton *saveBut;
 };

@@ -11,7 +11,7 @@ double Milliamps(double counts) {
 QString Text(double counts) {
     if (Reading::IsOverRange(counts))
         return OverRangeText;
-    return Reading::Fixed(Milliamps(counts), 1, QStringLiteral("mA"));
+    return Reading::Fixed(Milliamps(counts), Decimals, QStringLiteral("mA"));
 }
 
 } // namespace ContCurrent

@@ -7,6 +7,8 @@ namespace ContCurrent {
 
 // Milliamperes per 10000 counts of the calibrator's reading.
 constexpr double MilliampsPer10000Counts = 0.4321;
+// Decimals of the current display.
+constexpr int Decimals = 1;
 
 inline const QString OverRangeText = QStringLiteral("Over Range");
 

@@ -7,6 +7,8 @@
 #include "Controls.h"
 #include "FontSizes.h"
 #include "PollingTimer.h"
+#include "Reading.h"
+#include "ReadingTools.h"
 #include "SampleIndicator.h"
 
 #include <QFrame>
@@ -50,7 +52,8 @@ ContForm::ContForm(FunctionContext &context)
       curLine1(Line(QStringLiteral("CurLine1"), this)),
       curLine2(Line(QStringLiteral("CurLine2"), this)), sampleLab(new SampleIndicator(this)),
       contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *sampleLab,
-                                 [this](double counts) { ShowReading(counts); })) {
+                                 [this](double counts) { ShowReading(counts); })),
+      readings(new ReadingTools(QStringLiteral("CONT"), Title, context.boxes, this)) {
     BuildLayout();
     connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectResistance(index); }, contBut->objectName());
@@ -84,6 +87,7 @@ void ContForm::BuildLayout() {
     layout->addWidget(curLine2);
     layout->addStretch(1);
     auto *bottom = new QHBoxLayout;
+    bottom->addWidget(readings);
     bottom->addStretch(1);
     bottom->addWidget(&CloseButton());
     layout->addLayout(bottom);
@@ -123,4 +127,7 @@ bool ContForm::Polling() const {
 
 void ContForm::ShowReading(double counts) {
     contCurLab->setText(ContCurrent::Text(counts));
+    const ContResistance &setting = ContResistances::Table().at(ContResistances::CurrentIndex);
+    readings->Record({ContCurrent::Milliamps(counts), setting.caption, QStringLiteral("mA"),
+                      ContCurrent::Decimals, Reading::IsOverRange(counts)});
 }

@@ -6,6 +6,7 @@ class ButtonArray;
 class PollingTimer;
 class QFrame;
 class QLabel;
+class ReadingTools;
 
 // The continuity window: the adapter presents one of six resistances to a continuity tester, and
 // on the 1 Ω setting the tester's current is read from the calibrator every 500 ms.
@@ -27,6 +28,7 @@ public:
     QFrame &CurLine2() const { return *curLine2; }
     QLabel &SampleLab() const { return *sampleLab; }
     PollingTimer &ContTimer() const { return *contTimer; }
+    ReadingTools &Readings() const { return *readings; }
 
 protected:
     void OnLoad() override;
@@ -47,4 +49,5 @@ private:
     QFrame *curLine2;
     QLabel *sampleLab;
     PollingTimer *contTimer;
+    ReadingTools *readings;
 };

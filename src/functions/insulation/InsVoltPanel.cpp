@@ -6,6 +6,8 @@
 #include "FunctionWindow.h"
 #include "MessageBoxes.h"
 #include "PollingTimer.h"
+#include "Reading.h"
+#include "ReadingTools.h"
 #include "ResistanceDigits.h"
 #include "SampleIndicator.h"
 #include "VoltageRanges.h"
@@ -33,7 +35,9 @@ InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
       insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
       insVLab(new QLabel(VoltageRanges::InitialText, this)), sampleLab(new SampleIndicator(this)),
       insVTimer(new PollingTimer(QStringLiteral("InsVTimer"), window, *sampleLab,
-                                 [this](double counts) { ShowReading(counts); })) {
+                                 [this](double counts) { ShowReading(counts); })),
+      readings(new ReadingTools(QStringLiteral("INS"), QStringLiteral("INSULATION TEST VOLTAGE"),
+                                boxes, this)) {
     Controls::Name(*this, QStringLiteral("InsVoltPanel"));
     Controls::Name(*insVLab, QStringLiteral("InsVLab"));
     setFrameShape(QFrame::StyledPanel);
@@ -65,6 +69,7 @@ InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
     column->addStretch();
     column->addLayout(reading);
     column->addStretch();
+    column->addWidget(readings, 0, Qt::AlignRight);
 }
 
 void InsVoltPanel::SelectRange(int index) {
@@ -92,6 +97,16 @@ bool InsVoltPanel::Polling() const {
 }
 
 void InsVoltPanel::ShowReading(double counts) {
-    if (const auto text = VoltageRanges::DisplayFor(counts, insVBut->Selected()))
-        insVLab->setText(*text);
+    const int index = insVBut->Selected();
+    const auto text = VoltageRanges::DisplayFor(counts, index);
+    if (!text)
+        return;
+    insVLab->setText(*text);
+    ReadingHistory::Shown shown{0.0, QString(), QStringLiteral("V"), 0, true};
+    if (index >= 0) {
+        const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
+        shown = {VoltageRanges::Volts(counts, range), range.caption, shown.unit, range.decimals,
+                 Reading::IsOverRange(counts)};
+    }
+    readings->Record(shown);
 }

@@ -7,6 +7,7 @@ class FunctionWindow;
 class MessageBoxes;
 class PollingTimer;
 class QLabel;
+class ReadingTools;
 
 // The test-voltage page of the insulation window: five measuring ranges, the voltage reading
 // polled every 500 ms, and the guard that keeps the range from changing under a dangerous
@@ -26,6 +27,7 @@ public:
     ButtonArray &InsVBut() const { return *insVBut; }
     QLabel &InsVLab() const { return *insVLab; }
     QLabel &SampleLab() const { return *sampleLab; }
+    ReadingTools &Readings() const { return *readings; }
 
 private:
     void ShowReading(double counts);
@@ -36,4 +38,5 @@ private:
     QLabel *insVLab;
     QLabel *sampleLab;
     PollingTimer *insVTimer;
+    ReadingTools *readings;
 };

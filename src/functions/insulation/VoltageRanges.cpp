@@ -18,13 +18,17 @@ const std::array<Range, Count> &Table() {
     return table;
 }
 
+double Volts(double counts, const Range &range) {
+    return counts / range.countsPerVolt;
+}
+
 std::optional<QString> DisplayFor(double counts, int range) {
     if (Reading::IsOverRange(counts))
         return OverRangeText;
     if (range < 0 || range >= Count)
         return std::nullopt;
     const Range &r = Table().at(static_cast<size_t>(range));
-    return Reading::Fixed(counts / r.countsPerVolt, r.decimals, QStringLiteral("V"));
+    return Reading::Fixed(Volts(counts, r), r.decimals, QStringLiteral("V"));
 }
 
 bool GuardRefuses(const QString &display) {

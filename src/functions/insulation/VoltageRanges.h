@@ -20,6 +20,9 @@ constexpr int Count = 5;
 // its nominal full scale.
 const std::array<Range, Count> &Table();
 
+// The voltage read as `counts` on `range`.
+double Volts(double counts, const Range &range);
+
 inline const QString OverRangeText = QStringLiteral("Over Range");
 inline const QString InitialText = QStringLiteral("0.00V");
 

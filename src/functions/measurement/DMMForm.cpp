@@ -7,6 +7,8 @@
 #include "Controls.h"
 #include "FontSizes.h"
 #include "PollingTimer.h"
+#include "Reading.h"
+#include "ReadingTools.h"
 #include "SampleIndicator.h"
 
 #include <QHBoxLayout>
@@ -40,7 +42,8 @@ DMMForm::DMMForm(FunctionContext &context)
                                       QStringLiteral("DispInfoLab"), this)),
       sampleLab(new SampleIndicator(this)),
       readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *sampleLab,
-                                 [this](double raw) { ShowReading(raw); })) {
+                                 [this](double raw) { ShowReading(raw); })),
+      readings(new ReadingTools(QStringLiteral("DMM"), Title, context.boxes, this)) {
     Controls::Name(*nullBut, QStringLiteral("NULLBut"));
     nullLab->hide();
     BuildLayout();
@@ -74,6 +77,8 @@ void DMMForm::BuildLayout() {
     layout->addStretch(1);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(nullBut);
+    bottom->addStretch(1);
+    bottom->addWidget(readings);
     bottom->addStretch(1);
     bottom->addWidget(&CloseButton());
     layout->addLayout(bottom);
@@ -118,7 +123,10 @@ bool DMMForm::Polling() const {
 void DMMForm::ShowReading(double raw) {
     nullOffset = DMMReading::UpdatedOffset(NullOn(), nullOffset, raw);
     const int index = dmmBut->Selected();
-    if (index >= 0)
-        readLab->setText(
-            DMMReading::Text(raw, nullOffset, DMMRanges::Table().at(static_cast<size_t>(index))));
+    if (index < 0)
+        return;
+    const DMMRange &range = DMMRanges::Table().at(static_cast<size_t>(index));
+    readLab->setText(DMMReading::Text(raw, nullOffset, range));
+    readings->Record({DMMReading::Value(raw, nullOffset, range), range.caption, range.unit,
+                      range.decimals, Reading::IsOverRange(raw), nullOffset != 0.0});
 }

@@ -5,6 +5,7 @@
 class ButtonArray;
 class PollingTimer;
 class QLabel;
+class ReadingTools;
 
 // The mA and mV window: the calibrator measures on one of four ranges, read every 500 ms, with a
 // NULL function that takes off the reading held when it was switched on.
@@ -28,6 +29,7 @@ public:
     QLabel &DispInfoLab() const { return *dispInfoLab; }
     QLabel &SampleLab() const { return *sampleLab; }
     PollingTimer &ReadTimer() const { return *readTimer; }
+    ReadingTools &Readings() const { return *readings; }
     double NullOffset() const { return nullOffset; }
 
 protected:
@@ -49,6 +51,7 @@ private:
     QLabel *dispInfoLab;
     QLabel *sampleLab;
     PollingTimer *readTimer;
+    ReadingTools *readings;
     // In counts; 0 while none is captured.
     double nullOffset = 0.0;
 };

@@ -17,10 +17,14 @@ double UpdatedOffset(bool nullOn, double offset, double raw) {
     return offset;
 }
 
+double Value(double raw, double offset, const DMMRange &range) {
+    return (raw - offset) * range.scale;
+}
+
 QString Text(double raw, double offset, const DMMRange &range) {
     if (Reading::IsOverRange(raw))
         return OverRangeText;
-    return Reading::Fixed((raw - offset) * range.scale, range.decimals, range.unit);
+    return Reading::Fixed(Value(raw, offset, range), range.decimals, range.unit);
 }
 
 } // namespace DMMReading

@@ -15,6 +15,9 @@ inline const QString OverRangeText = QStringLiteral("Overrange");
 // one too; an infinite one (an overflowing reply) is not.
 double UpdatedOffset(bool nullOn, double offset, double raw);
 
+// The reading in the range's unit: `raw` counts less `offset`, scaled.
+double Value(double raw, double offset, const DMMRange &range);
+
 // The reading display for `raw` counts less `offset` on `range`: "3.413mA". Over range is judged
 // on the raw reading, before the offset is taken off.
 QString Text(double raw, double offset, const DMMRange &range);

@@ -1,0 +1,64 @@
+#include "ReadingHistory.h"
+
+#include <cmath>
+
+namespace {
+
+double AsShown(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+} // namespace
+
+ReadingHistory::ReadingHistory() {
+    // Reserved once, never moved: a growing store would leave its earlier copies behind in the
+    // heap. Only the pages written become resident.
+    samples.reserve(MaximumCount);
+}
+
+ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
+    const std::uint16_t range = Intern({shown.range, shown.unit, shown.decimals});
+    if (samples.empty() || samples.back().range != range) {
+        seriesStart = samples.size();
+        ++seriesCount;
+    }
+    if (samples.size() == MaximumCount) {
+        const std::size_t dropped = MaximumCount / 8;
+        samples.erase(samples.begin(), samples.begin() + dropped);
+        seriesStart = seriesStart > dropped ? seriesStart - dropped : 0;
+    }
+    const std::uint8_t flags = (shown.overRange ? OverRange : 0) | (shown.relative ? Relative : 0);
+    samples.push_back(
+        {seconds, shown.overRange ? 0.0 : AsShown(shown.value, shown.decimals), range, flags});
+    return samples.back();
+}
+
+void ReadingHistory::Reset() {
+    // A fresh store gives the written pages back.
+    samples = {};
+    samples.reserve(MaximumCount);
+    seriesStart = 0;
+    seriesCount = 0;
+}
+
+std::span<const ReadingHistory::Sample> ReadingHistory::CurrentSeries() const {
+    return std::span<const Sample>(samples).subspan(seriesStart);
+}
+
+std::size_t ReadingHistory::MemoryBytes() const {
+    std::size_t bytes = sizeof(*this) + samples.size() * sizeof(Sample);
+    for (const Range &range : ranges)
+        bytes += sizeof(Range) +
+                 static_cast<std::size_t>(range.caption.capacity() + range.unit.capacity()) *
+                     sizeof(QChar);
+    return bytes;
+}
+
+std::uint16_t ReadingHistory::Intern(const Range &range) {
+    for (std::size_t i = 0; i < ranges.size(); ++i)
+        if (ranges[i] == range)
+            return static_cast<std::uint16_t>(i);
+    ranges.push_back(range);
+    return static_cast<std::uint16_t>(ranges.size() - 1);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class ReadingHistory;
+class TrendChart;
+
+// The trend of a polling window, in a small window of its own beside it: the readings of the
+// series under way against time, and below them count, mean, standard deviation, minimum,
+// maximum and peak-to-peak over the last 10, 50 or 200 readings or all of them. "Reset" forgets
+// the readings and starts again.
+class TrendWindow final : public QWidget {
+    Q_OBJECT
+public:
+    TrendWindow(const QString &title, ReadingHistory &history, QWidget *owner);
+
+    // Draws the chart and the figures again from the history.
+    void Refresh();
+
+    TrendChart &Chart() const { return *trendChart; }
+    QComboBox &LastBox() const { return *lastBox; }
+    QPushButton &ResetBut() const { return *resetBut; }
+    // The figure named "Count", "Mean", "Std Dev", "Min", "Max", "Peak-Peak" or "Over Range".
+    QString Figure(const QString &name) const;
+
+signals:
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QLabel *AddFigure(QGridLayout &grid, const QString &name, int row, int column);
+
+    ReadingHistory &history;
+    TrendChart *trendChart;
+    QComboBox *lastBox;
+    QPushButton *resetBut;
+    QLabel *countLab;
+    QLabel *meanLab;
+    QLabel *stdDevLab;
+    QLabel *minLab;
+    QLabel *maxLab;
+    QLabel *peakPeakLab;
+    QLabel *overRangeLab;
+};
