@@ -21,6 +21,8 @@ namespace {
 
 const QString MainBackground = QStringLiteral("MainBG.jpg");
 constexpr int BackPanelWidthTwips = 2385;
+// Shows or hides the console, as a double click on the empty work area does.
+const QKeySequence ConsoleKey(Qt::CTRL | Qt::Key_D);
 
 // Captions show "&" as it stands; Qt takes a single "&" as an access key mark.
 QString Literal(QString caption) {
@@ -121,7 +123,7 @@ void MainForm::AddKeys() {
     connect(menus, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     // The double click on the empty work area, from the keyboard.
-    auto *consoleKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    auto *consoleKey = new QShortcut(ConsoleKey, this);
     connect(consoleKey, &QShortcut::activated, this, &MainForm::ToggleConsole);
 }
 
@@ -185,9 +187,14 @@ void MainForm::ShowAbout() {
 }
 
 QMenu *MainForm::createPopupMenu() {
-    // The panels along the edges are fixed and the console has its own switch: a menu to show
-    // or hide them would have nothing to offer.
-    return nullptr;
+    // The function buttons are fixed; the console is the one panel that shows and hides.
+    auto *menu = new QMenu(this);
+    QAction *item = menu->addAction(QStringLiteral("Console"), this, &MainForm::ToggleConsole);
+    item->setObjectName(QStringLiteral("ConsoleMenuItem"));
+    item->setCheckable(true);
+    item->setChecked(console.ConsoleVisible());
+    item->setShortcut(ConsoleKey);
+    return menu;
 }
 
 void MainForm::closeEvent(QCloseEvent *event) {

@@ -42,6 +42,7 @@ public:
     ConsoleSide &Console() { return console; }
     ConsolePanel &DebugPanel() const { return console.Panel(); }
 
+    // The menu of a right click on the menu bar: the console, shown or hidden.
     QMenu *createPopupMenu() override;
 
 protected:

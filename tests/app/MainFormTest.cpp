@@ -92,7 +92,7 @@ private slots:
     void SplashShowsVersionAndCloseOnlyForAbout();
     void ProgressBarAdvancesByTenUpToFull();
     void WindowsStayClearOfTheConsole();
-    void RightClickOnTheMenuBarOpensNoMenu();
+    void RightClickOnTheMenuBarOffersTheConsole();
     void TabGoesThroughEachWindowAndEndsOnClose();
     void KeysOpenTheMenusAndToggleTheConsole();
 };
@@ -476,23 +476,35 @@ void MainFormTest::WindowsStayClearOfTheConsole() {
     QCOMPARE(second->parentWidget()->y(), formulaTop);
 }
 
-void MainFormTest::RightClickOnTheMenuBarOpensNoMenu() {
+void MainFormTest::RightClickOnTheMenuBarOffersTheConsole() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
     QMenuBar *bar = main.menuBar();
     const QPoint at(bar->width() - 5, bar->height() / 2);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
-    QCoreApplication::sendEvent(bar, &event);
-    QCoreApplication::processEvents();
-    QList<QMenu *> shown;
-    for (QMenu *menu : main.findChildren<QMenu *>()) {
-        if (menu->isVisible())
-            shown.append(menu);
+    const auto rightClick = [&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+        QCoreApplication::sendEvent(bar, &event);
+        QCoreApplication::processEvents();
+        QList<QMenu *> shown;
+        for (QMenu *menu : main.findChildren<QMenu *>()) {
+            if (menu->isVisible())
+                shown.append(menu);
+        }
+        return shown;
+    };
+    for (const bool visible : {false, true}) {
+        const QList<QMenu *> shown = rightClick();
+        QCOMPARE(shown.size(), 1);
+        const QList<QAction *> items = shown.first()->actions();
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items.first()->text(), QStringLiteral("Console"));
+        QVERIFY(items.first()->isCheckable());
+        QCOMPARE(items.first()->isChecked(), visible);
+        items.first()->trigger();
+        shown.first()->close();
+        QCOMPARE(main.Console().ConsoleVisible(), !visible);
     }
-    for (QMenu *menu : shown)
-        menu->close();
-    QCOMPARE(shown.size(), 0);
 }
 
 void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
