@@ -92,7 +92,12 @@ void CommPortFormTest::DevicesShowAsPluggedAndBindByLink() {
                      "Link Port", "COM4 in this folder is a file, not a link: it is left "
                                   "as it is.\r\rMove it away to link COM4 to /dev/ttyS0.")}));
 
-    // The offline key still works with the list in the dialog.
+    // The offline key still works with the list in the dialog; Ctrl+O and Alt+O (OK's access
+    // key) are not the offline key.
+    QTest::keyClick(&list, CommPortForm::OfflineKey, Qt::ControlModifier);
+    QVERIFY(!rig.link.OfflineMode());
+    QTest::keyClick(&list, CommPortForm::OfflineKey, Qt::AltModifier);
+    QVERIFY(!rig.link.OfflineMode());
     QTest::keyClick(&list, CommPortForm::OfflineKey);
     QVERIFY(rig.link.OfflineMode());
     QVERIFY(rig.port.written.isEmpty());
