@@ -100,6 +100,7 @@ private:
 
     FuzzedDataProvider &input;
     QString lastRange;
+    bool outputUnset = false;
     Window window;
     Calibrator calibrator;
     // At the output routine's start: the calibrator as it was and the entry it was handed.
@@ -129,6 +130,7 @@ PanelState Rig::ReadState() const {
     state.outputOn = window.outputOn;
     state.coilSelectPending = window.coilSelectPending;
     state.lastRangeCommand = lastRange;
+    state.outputUnset = outputUnset;
     state.enabledPaths.clear();
     for (const int index : CurrentPaths::Order) {
         if (window.enabled.at(static_cast<size_t>(index)))
@@ -227,6 +229,7 @@ void Rig::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {
 
 void Rig::Carry(const PanelPlan &plan) {
     lastRange = plan.after.lastRangeCommand;
+    outputUnset = plan.after.outputUnset;
     const QStringList commands = plan.Commands();
     for (const InformBox &box : plan.Of<InformBox>()) {
         if (box.title == CoilRules::LimitBox(2).title)
@@ -241,11 +244,12 @@ void Rig::Carry(const PanelPlan &plan) {
     if (Selection() != OutputPoint::None)
         FUZZ_CHECK(calibrator.mask ==
                    TerminalButtons::All()[static_cast<size_t>(Selection())].mask);
-    // A current path picked for a keyed current switches the adapter and leaves the last
-    // output's readout until ENTER sets that current: the readout belongs to the point it was set
-    // on.
-    if (calibrator.outputOn && Selection() == setPoint)
+    // A live output is always the one set for the point selected: a current path picked for a
+    // keyed current keeps the output in standby until ENTER sets that current.
+    if (calibrator.outputOn) {
+        FUZZ_CHECK(Selection() == setPoint);
         CheckReadout();
+    }
 }
 
 void Rig::PressKey(int index) {

@@ -34,6 +34,8 @@ public:
     void Dc();
     void CurrentEntry();
     void OutputOn();
+    // The OUTPUT ON key: refused while a picked current path waits for ENTER.
+    void OutputOnIfSet();
     void Standby();
     // Puts a live output in standby before the adapter is switched or a high voltage is set, so
     // that no terminal is live while it changes.
@@ -94,6 +96,13 @@ void Builder::OutputOn() {
     steps << ShowOutputOn{true};
 }
 
+void Builder::OutputOnIfSet() {
+    if (state.outputUnset)
+        steps << PanelPlanner::OutputUnsetBox;
+    else
+        OutputOn();
+}
+
 void Builder::Standby() {
     Send(QStringLiteral("S1"));
     state.outputOn = false;
@@ -119,7 +128,9 @@ void Builder::SelectTerminal(int index, bool autoSelecting) {
     steps << ShowSelection{state.selected, currentPath};
     Send(commands.last());
 
-    if (!autoSelecting && !(currentPath && state.coilSelectPending)) {
+    if (!autoSelecting && currentPath && state.coilSelectPending) {
+        state.outputUnset = true;
+    } else if (!autoSelecting) {
         SetEntry(state.selected == OutputPoint::Voltage ? QStringLiteral("0V")
                                                         : QStringLiteral("0A"));
         Enter();
@@ -219,6 +230,7 @@ OutputPlan Builder::SetOutput(const QString &frequencyArgument) {
         steps << output.refusal;
         return output;
     }
+    state.outputUnset = false;
     // A high voltage is set in standby: otherwise it stands on the terminals until the autoset
     // rule's "S1" one exchange later.
     if (Autoset::IsHighVoltage(state.selected == OutputPoint::Voltage, state.entry))
@@ -324,7 +336,7 @@ PanelPlan CurrentEntry(const PanelState &state) {
 
 PanelPlan OutputOn(const PanelState &state) {
     Builder builder(state);
-    builder.OutputOn();
+    builder.OutputOnIfSet();
     return builder.Finish();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InformBox.h"
 #include "PanelPlan.h"
 
 #include <QString>
@@ -40,7 +41,15 @@ PanelPlan Dc(const PanelState &state);
 // it puts the output in standby and waits for the operator to pick one.
 PanelPlan CurrentEntry(const PanelState &state);
 
-// The OUTPUT ON and STAND BY buttons.
+// Shown by OUTPUT ON while a current path picked for a keyed current waits for ENTER.
+inline const InformBox OutputUnsetBox{
+    QStringLiteral("Output Not Set"),
+    QStringLiteral("The current keyed for the selected path is not set yet.\r\r"
+                   "Press ENTER to set it, then switch the output on.")};
+
+// The OUTPUT ON and STAND BY buttons. OUTPUT ON is refused, with OutputUnsetBox, while a current
+// path picked for a keyed current waits for ENTER: the calibrator still holds the previous
+// point's output.
 PanelPlan OutputOn(const PanelState &state);
 PanelPlan Standby(const PanelState &state);
 

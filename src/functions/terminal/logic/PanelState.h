@@ -23,5 +23,9 @@ struct PanelState {
     // The shared LastRangeCommand: the range the calibrator was last set to. A plan's `after`
     // holds it as the plan's commands leave it.
     QString lastRangeCommand;
+    // A current path was picked for a keyed current and ENTER has not set that current yet: the
+    // calibrator still holds the output it was set to for the previous point, which must not
+    // reach the path now switched in (a coil multiplies it by its turns).
+    bool outputUnset = false;
     bool operator==(const PanelState &other) const = default;
 };

@@ -154,12 +154,14 @@ PanelState TerminalForm::ReadState() const {
     state.coilSelectPending = context.state.CoilSelectPending;
     state.enabledPaths = selector->EnabledPaths();
     state.lastRangeCommand = context.state.LastRangeCommand;
+    state.outputUnset = outputUnset;
     return state;
 }
 
 void TerminalForm::Carry(const PanelPlan &plan) {
     // Shared with every later opening of the window: the range the plan sets the calibrator to.
     context.state.LastRangeCommand = plan.after.lastRangeCommand;
+    outputUnset = plan.after.outputUnset;
     for (const PanelStep &step : plan.steps) {
         // Closed from inside one of its own exchanges: the rest concerns a window that is gone.
         if (IsUnloaded())

@@ -71,4 +71,6 @@ private:
     QPushButton *offBut;
     QCheckBox *autoCheck;
     QCheckBox *autoRange;
+    // The plan's state that no control shows: a picked current path waits for ENTER.
+    bool outputUnset = false;
 };

@@ -181,9 +181,14 @@ void TerminalPanelTest::FiftyAmperesOnTwoTurnCoil() {
     const PanelPlan picked = PanelPlanner::SelectTerminal(6, keyed.after);
     QCOMPARE(picked.Commands(), (QStringList{"p16778240", "#2 Turn Coil", "p0"}));
     QCOMPARE(picked.after.entry, QStringLiteral("50A"));
+    // OUTPUT ON before ENTER would drive the previous output through the coil.
+    const PanelPlan early = PanelPlanner::OutputOn(picked.after);
+    QCOMPARE(early.Commands(), QStringList());
+    QCOMPARE(early.Of<InformBox>(), QList{PanelPlanner::OutputUnsetBox});
 
     const PanelPlan entered = PanelPlanner::Enter(picked.after);
     QCOMPARE(entered.Commands(), (QStringList{"R11", "O25", "S0", "#50.0000A (x2)"}));
+    QVERIFY(!entered.after.outputUnset);
     QCOMPARE(Last(entered, CalOutputOf), QStringLiteral("25A x2"));
     QCOMPARE(entered.after.display, QStringLiteral("50.0000A"));
 }

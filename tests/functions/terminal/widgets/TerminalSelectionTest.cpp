@@ -112,6 +112,19 @@ void TerminalSelectionTest::PickedPathKeepsTheKeyedCurrent() {
     QVERIFY(!w.form->Selector().CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
     QVERIFY(!w.rig.state.CoilSelectPending);
+    // The calibrator still holds the previous output: OUTPUT ON waits for ENTER to set 50 A.
+    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QCOMPARE(w.Taken(), QStringList());
+    QVERIFY(w.InStandby());
+    QCOMPARE(w.TakeBoxes(),
+             QList{RecordingMessageBoxes::Information(
+                 "Output Not Set", "The current keyed for the selected path is not set yet.\r\r"
+                                   "Press ENTER to set it, then switch the output on.")});
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), (QStringList{"R11", "O5", "S0", "#50.0000A (x10)"}));
+    QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QCOMPARE(w.Taken(), (QStringList{"S1", "S0"}));
 }
 
 void TerminalSelectionTest::KeyedCurrentWithinTheEnabledPaths() {
