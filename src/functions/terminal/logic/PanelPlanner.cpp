@@ -128,9 +128,9 @@ void Builder::SelectTerminal(int index, bool autoSelecting) {
     steps << ShowSelection{state.selected, currentPath};
     Send(commands.last());
 
-    if (!autoSelecting && currentPath && state.coilSelectPending) {
-        state.outputUnset = true;
-    } else if (!autoSelecting) {
+    // The calibrator holds the output set for the previous point until one is set for this one.
+    state.outputUnset = true;
+    if (!autoSelecting && !(currentPath && state.coilSelectPending)) {
         SetEntry(state.selected == OutputPoint::Voltage ? QStringLiteral("0V")
                                                         : QStringLiteral("0A"));
         Enter();

@@ -41,15 +41,16 @@ PanelPlan Dc(const PanelState &state);
 // it puts the output in standby and waits for the operator to pick one.
 PanelPlan CurrentEntry(const PanelState &state);
 
-// Shown by OUTPUT ON while a current path picked for a keyed current waits for ENTER.
+// Shown by OUTPUT ON while no output has been set for the point the adapter was switched to.
 inline const InformBox OutputUnsetBox{
     QStringLiteral("Output Not Set"),
-    QStringLiteral("The current keyed for the selected path is not set yet.\r\r"
-                   "Press ENTER to set it, then switch the output on.")};
+    QStringLiteral("The output for the selected terminals is not set yet.\r\r"
+                   "Set it with ENTER, then switch the output on.")};
 
-// The OUTPUT ON and STAND BY buttons. OUTPUT ON is refused, with OutputUnsetBox, while a current
-// path picked for a keyed current waits for ENTER: the calibrator still holds the previous
-// point's output.
+// The OUTPUT ON and STAND BY buttons. OUTPUT ON is refused, with OutputUnsetBox, while no output
+// has been set for the point the adapter was switched to (a current path picked for a keyed
+// current waiting for ENTER, or an output refused after ENTER switched the terminals): the
+// calibrator still holds the previous point's output.
 PanelPlan OutputOn(const PanelState &state);
 PanelPlan Standby(const PanelState &state);
 

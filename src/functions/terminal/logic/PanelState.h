@@ -23,9 +23,10 @@ struct PanelState {
     // The shared LastRangeCommand: the range the calibrator was last set to. A plan's `after`
     // holds it as the plan's commands leave it.
     QString lastRangeCommand;
-    // A current path was picked for a keyed current and ENTER has not set that current yet: the
-    // calibrator still holds the output it was set to for the previous point, which must not
-    // reach the path now switched in (a coil multiplies it by its turns).
+    // The adapter was switched and no output has been set for the point since (a current path
+    // picked for a keyed current waits for ENTER; an output refused after ENTER switched the
+    // terminals): the calibrator still holds the previous point's output, which must not reach
+    // the point now switched in (a voltage on the current terminals, a current through a coil).
     bool outputUnset = false;
     bool operator==(const PanelState &other) const = default;
 };

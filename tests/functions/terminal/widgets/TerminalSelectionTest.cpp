@@ -118,8 +118,8 @@ void TerminalSelectionTest::PickedPathKeepsTheKeyedCurrent() {
     QVERIFY(w.InStandby());
     QCOMPARE(w.TakeBoxes(),
              QList{RecordingMessageBoxes::Information(
-                 "Output Not Set", "The current keyed for the selected path is not set yet.\r\r"
-                                   "Press ENTER to set it, then switch the output on.")});
+                 "Output Not Set", "The output for the selected terminals is not set yet.\r\r"
+                                   "Set it with ENTER, then switch the output on.")});
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"R11", "O5", "S0", "#50.0000A (x10)"}));
     QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
