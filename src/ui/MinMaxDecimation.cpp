@@ -36,7 +36,7 @@ QList<QPointF> Points(std::span<const ReadingHistory::Sample> series, int column
     Column column;
     int index = 0;
     for (const ReadingHistory::Sample &sample : series) {
-        if (sample.IsOverRange())
+        if (!sample.IsMeasured())
             continue;
         const int at =
             std::min(columns - 1, static_cast<int>((sample.seconds - start) / perColumn));

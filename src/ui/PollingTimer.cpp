@@ -22,7 +22,9 @@ void PollingTimer::Tick() {
 void PollingTimer::Read() {
     sampleIndicator.show();
     sampleIndicator.repaint();
-    const double counts = NumberText::LeadingNumber(window.ReadMeasurement());
+    const QString reply = window.ReadMeasurement();
+    answered = !reply.isEmpty();
+    const double counts = NumberText::LeadingNumber(reply);
     // Unloaded during the wait (the program is ending): the window shows nothing more.
     if (window.IsUnloaded())
         return;

@@ -31,6 +31,9 @@ public:
 
     // One tick; tests call it instead of waiting for the timer.
     void Tick();
+    // Whether the reading the cycle is showing came with a reply: without one (silence, a lost
+    // port, offline mode) its counts are 0 read from nothing.
+    bool Answered() const { return answered; }
 
 private:
     void Read();
@@ -39,4 +42,5 @@ private:
     FunctionWindow &window;
     QWidget &sampleIndicator;
     Cycle cycle;
+    bool answered = false;
 };

@@ -28,9 +28,12 @@ ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
         samples.erase(samples.begin(), samples.begin() + dropped);
         seriesStart = seriesStart > dropped ? seriesStart - dropped : 0;
     }
-    const std::uint8_t flags = (shown.overRange ? OverRange : 0) | (shown.relative ? Relative : 0);
+    const auto flags =
+        static_cast<std::uint8_t>((shown.overRange ? OverRange : 0) |
+                                  (shown.relative ? Relative : 0) | (shown.noReply ? NoReply : 0));
+    const bool measured = !shown.overRange && !shown.noReply;
     samples.push_back(
-        {seconds, shown.overRange ? 0.0 : AsShown(shown.value, shown.decimals), range, flags});
+        {seconds, measured ? AsShown(shown.value, shown.decimals) : 0.0, range, flags});
     return samples.back();
 }
 

@@ -25,6 +25,9 @@ public:
         int decimals = 0;
         bool overRange = false; // the display shows its over-range text, not a number
         bool relative = false;  // a NULL offset is taken off
+        // No reply came (silence, a lost port, offline mode): the display's 0 was read from
+        // nothing.
+        bool noReply = false;
     };
 
     struct Range {
@@ -34,16 +37,19 @@ public:
         bool operator==(const Range &other) const = default;
     };
 
-    enum Flag : std::uint8_t { OverRange = 1, Relative = 2 };
+    enum Flag : std::uint8_t { OverRange = 1, Relative = 2, NoReply = 4 };
 
     struct Sample {
         double seconds;
-        double value; // 0 when over range
+        double value; // 0 when over range or without a reply
         std::uint16_t range;
         std::uint8_t flags;
 
         bool IsOverRange() const { return flags & OverRange; }
         bool IsRelative() const { return flags & Relative; }
+        bool IsNoReply() const { return flags & NoReply; }
+        // A value the calibrator measured: neither over range nor read from no reply.
+        bool IsMeasured() const { return !(flags & (OverRange | NoReply)); }
     };
 
     ReadingHistory();

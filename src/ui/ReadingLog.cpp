@@ -48,8 +48,10 @@ QByteArray ReadingLog::Line(const QDateTime &time, const QString &window,
         flags.append(QStringLiteral("Over Range"));
     if (sample.IsRelative())
         flags.append(QStringLiteral("NULL"));
+    if (sample.IsNoReply())
+        flags.append(QStringLiteral("No Reply"));
     const QString value =
-        sample.IsOverRange() ? QString() : Reading::Fixed(sample.value, range.decimals, QString());
+        sample.IsMeasured() ? Reading::Fixed(sample.value, range.decimals, QString()) : QString();
     // The offset makes the local time unambiguous across a change to or from summer time.
     const QDateTime local = time.toOffsetFromUtc(time.offsetFromUtc());
     const QStringList fields{local.toString(Qt::ISODateWithMs),

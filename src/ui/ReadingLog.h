@@ -29,8 +29,8 @@ public:
                const ReadingHistory::Sample &sample);
 
     // The line for one reading: local time in ISO 8601 with milliseconds and the UTC offset,
-    // the window, the range, the value with the display's decimals (empty when over range), the
-    // unit and the flags ("Over Range", "NULL", joined by ";").
+    // the window, the range, the value with the display's decimals (empty when over range or
+    // without a reply), the unit and the flags ("Over Range", "NULL", "No Reply", joined by ";").
     static QByteArray Line(const QDateTime &time, const QString &window,
                            const ReadingHistory::Range &range,
                            const ReadingHistory::Sample &sample);

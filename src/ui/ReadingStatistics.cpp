@@ -11,10 +11,10 @@ ReadingStatistics ReadingStatistics::Of(std::span<const ReadingHistory::Sample> 
     // of large values.
     double squares = 0.0;
     for (const ReadingHistory::Sample &sample : series) {
-        if (sample.IsOverRange()) {
+        if (sample.IsOverRange())
             ++result.overRange;
+        if (!sample.IsMeasured())
             continue;
-        }
         const double value = sample.value;
         if (result.count == 0) {
             result.min = value;

@@ -129,5 +129,6 @@ void ContForm::ShowReading(double counts) {
     contCurLab->setText(ContCurrent::Text(counts));
     const ContResistance &setting = ContResistances::Table().at(ContResistances::CurrentIndex);
     readings->Record({ContCurrent::Milliamps(counts), setting.caption, QStringLiteral("mA"),
-                      ContCurrent::Decimals, Reading::IsOverRange(counts)});
+                      ContCurrent::Decimals, Reading::IsOverRange(counts), false,
+                      !contTimer->Answered()});
 }

@@ -108,5 +108,6 @@ void InsVoltPanel::ShowReading(double counts) {
         shown = {VoltageRanges::Volts(counts, range), range.caption, shown.unit, range.decimals,
                  Reading::IsOverRange(counts)};
     }
+    shown.noReply = !insVTimer->Answered();
     readings->Record(shown);
 }

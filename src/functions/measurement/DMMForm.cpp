@@ -128,5 +128,6 @@ void DMMForm::ShowReading(double raw) {
     const DMMRange &range = DMMRanges::Table().at(static_cast<size_t>(index));
     readLab->setText(DMMReading::Text(raw, nullOffset, range));
     readings->Record({DMMReading::Value(raw, nullOffset, range), range.caption, range.unit,
-                      range.decimals, Reading::IsOverRange(raw), nullOffset != 0.0});
+                      range.decimals, Reading::IsOverRange(raw), nullOffset != 0.0,
+                      !readTimer->Answered()});
 }
