@@ -204,12 +204,13 @@ void CommPortForm::Ok() {
 }
 
 bool CommPortForm::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
     // Alt+O is the access key of OK, and Ctrl or Meta with O is a different key: only O itself
     // (with Shift or not) is the offline key.
     const auto *key = static_cast<QKeyEvent *>(event);
     const Qt::KeyboardModifiers chord = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
-    if (event->type() == QEvent::KeyPress && key->key() == OfflineKey &&
-        !(key->modifiers() & chord)) {
+    if (key->key() == OfflineKey && !(key->modifiers() & chord)) {
         link.SetOfflineMode(!link.OfflineMode());
         return true;
     }
