@@ -106,9 +106,16 @@ void CalibratorLink::DrainLateReply() {
 CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool serviceEvents) {
     while (!exchange.reply.endsWith(Marker)) {
         if (serviceEvents && observer) {
+            const double before = clock.Now();
             observer->ProcessEvents();
             if (exchange.finished)
                 return Outcome::Complete; // a nested exchange collected this reply
+            // A dialog opened by a click serviced here (a file dialog, a question box) holds this
+            // loop for as long as the operator takes: that time is not the device's, and counts
+            // neither towards its silence nor towards the bound of the exchange.
+            const double held = clock.Now() - before;
+            if (held > PollSeconds)
+                exchange.started += held;
         }
         qint64 waiting = 0;
         if (!port.CountWaiting(waiting))

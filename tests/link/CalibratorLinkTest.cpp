@@ -64,6 +64,7 @@ class CalibratorLinkTest : public QObject {
 private slots:
     void PromptReplyIsReturnedWholeWithinTwoPolls();
     void SilentCalibratorReturnsEmptyAfterTwoSeconds();
+    void DialogHeldOpenDuringTheWaitIsNotTheDevicesTime();
     void TricklingReplyIsCollectedUntilTheMarker();
     void StreamWithoutMarkerLastsAsLongAsTheStream();
     void CharactersAfterTheMarkerEndBySilence();
@@ -102,6 +103,28 @@ void CalibratorLinkTest::SilentCalibratorReturnsEmptyAfterTwoSeconds() {
     QVERIFY(rig.Elapsed(start) > 2.0 && rig.Elapsed(start) < 2.25);
     QCOMPARE(rig.observer.console, (QStringList{QStringLiteral("T"), QString()}));
     QVERIFY(rig.observer.errors.isEmpty());
+}
+
+void CalibratorLinkTest::DialogHeldOpenDuringTheWaitIsNotTheDevicesTime() {
+    // A reply that arrived while a dialog held the wait for 30 s is the exchange's reply, not an
+    // endless one; with no reply, silence is judged after the dialog.
+    for (const bool answers : {true, false}) {
+        Rig rig;
+        rig.port.AnswerAll("1.2345");
+        if (!answers)
+            rig.port.responder = [](const QString &) {
+                return QList<Chunk>{};
+            };
+        rig.observer.duringWait = [&rig] {
+            rig.clock.Advance(30);
+        };
+        const double start = rig.clock.Now();
+        QCOMPARE(rig.link.SendCommand(QStringLiteral("v")),
+                 answers ? QStringLiteral("1.2345*0\r\n") : QString());
+        QVERIFY(rig.observer.errors.isEmpty());
+        if (!answers)
+            QVERIFY(rig.Elapsed(start) > 32.0 && rig.Elapsed(start) < 32.25);
+    }
 }
 
 void CalibratorLinkTest::TricklingReplyIsCollectedUntilTheMarker() {
