@@ -48,7 +48,9 @@ void ConsoleSide::ProcessEvents() {
 }
 
 bool ConsoleSide::PortRestored() {
-    state.link.SendCommand(InitialisationCommand);
+    state.interlock.Send(Interlock::Shell, InitialisationCommand);
+    // The initialisation has changed the range: the terminal window's next output sends its own.
+    state.LastRangeCommand.clear();
     FunctionWindow *window = functions.OpenFunctionWindow();
     if (!window || !window->MissedCommands())
         return true;

@@ -27,6 +27,8 @@ constexpr int PanelAllowanceTwips = 2000;
 // A deferred close completes at the window's next 500 ms tick, after at most one exchange; past
 // this the window is closed at once rather than leave the operator waiting.
 constexpr int DeferredCloseLimitMs = 10000;
+// How often an unloaded window looks again for the moment it can be deleted.
+constexpr int DeleteRetryMs = 20;
 
 } // namespace
 
@@ -46,16 +48,18 @@ void FunctionArea::Load(const FunctionEntry &entry) {
     CloseCurrentFunction();
     AwaitDeferredClose();
     QWidget *created = entry.create(context);
-    QWidget &frame = AddChild(created);
+    QMdiSubWindow *frame = addSubWindow(created);
     if (auto *diagram = qobject_cast<DiagForm *>(created)) {
+        frame->setAttribute(Qt::WA_DeleteOnClose);
         diagram->Show();
-        KeepInWorkArea(frame);
+        KeepInWorkArea(*frame);
     } else {
-        const QPointer<FunctionWindow> function = qobject_cast<FunctionWindow *>(created);
+        auto *function = qobject_cast<FunctionWindow *>(created);
+        connect(function, &FunctionWindow::Unloaded, this, [this, frame] { DeleteWhenIdle(frame); });
         function->Load();
         state.CurrentFunction = entry.code;
         // Closed while its set-up was still exchanging: its unload has given the choice back.
-        if (!function || function->IsUnloaded()) {
+        if (function->IsUnloaded()) {
             window()->unsetCursor();
             return;
         }
@@ -64,10 +68,19 @@ void FunctionArea::Load(const FunctionEntry &entry) {
     window()->unsetCursor();
 }
 
-QWidget &FunctionArea::AddChild(QWidget *window) {
-    QMdiSubWindow *frame = addSubWindow(window);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    return *frame;
+void FunctionArea::DeleteWhenIdle(QMdiSubWindow *frame) {
+    // Window events run inside every reply wait: a window deleted there could be deleted under
+    // its own action, which goes on once the wait is over. It is deleted from the main event
+    // loop, once no action of its own and no exchange is under way.
+    QTimer::singleShot(DeleteRetryMs, this, [this, frame = QPointer<QMdiSubWindow>(frame)] {
+        if (!frame)
+            return;
+        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        if (state.link.Exchanging() || (window && window->Acting()))
+            DeleteWhenIdle(frame);
+        else
+            delete frame.data();
+    });
 }
 
 void FunctionArea::KeepInWorkArea(QWidget &frame) const {
@@ -163,7 +176,7 @@ void FunctionArea::PlaceFunctionWindow(QWidget &window) {
 
 void FunctionArea::ReleaseAdapter() {
     for (const QString &line : ReleaseCommands)
-        state.link.SendCommand(line);
+        state.interlock.Send(Interlock::Shell, line);
     WarnIfNotReleased();
 }
 
@@ -205,7 +218,8 @@ void FunctionArea::CloseCurrentFunction() {
 
 ProgForm *FunctionArea::ShowProgress(const QString &title) {
     auto *progress = new ProgForm(title);
-    QWidget &frame = AddChild(progress);
+    QMdiSubWindow &frame = *addSubWindow(progress);
+    frame.setAttribute(Qt::WA_DeleteOnClose);
     // The operator cannot close it: the code that shows it closes it when its work is done.
     frame.setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     frame.resize(progress->DesignSize());
@@ -220,6 +234,7 @@ void FunctionArea::ReleaseAtExit() {
     CloseCurrentFunction();
     ShowProgress(QStringLiteral("Releasing Calibrator..."));
     for (const char *line : {"S1", "R1", "O0"})
-        state.link.SendCommand(QString::fromLatin1(line));
+        state.interlock.Send(Interlock::Shell, QString::fromLatin1(line));
+    state.interlock.Shutdown();
     WarnIfNotReleased();
 }

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QMdiArea>
 
+class QMdiSubWindow;
+
 #include <functional>
 
 struct FunctionEntry;
@@ -52,7 +54,8 @@ protected:
 
 private:
     void Load(const FunctionEntry &entry);
-    QWidget &AddChild(QWidget *window);
+    // Deletes an unloaded function window's frame once that is safe.
+    void DeleteWhenIdle(QMdiSubWindow *frame);
     // Moves a child window that reaches past the visible work area (under the console, or past
     // the main window's edge) back into it, as little as it takes; one that fits stays put.
     void KeepInWorkArea(QWidget &frame) const;

@@ -1,9 +1,12 @@
 #include "CalibratorLink.h"
 
 #include "Clock.h"
+#include "LineGate.h"
 #include "LinkObserver.h"
 #include "PortDevice.h"
 #include "SerialPort.h"
+
+#include <QScopeGuard>
 
 namespace {
 const QByteArray Marker("*0\r\n");
@@ -21,8 +24,11 @@ QString CalibratorLink::PortName() const {
 }
 
 QString CalibratorLink::SendCommand(const QString &command) {
+    ++depth;
+    const auto leave = qScopeGuard([this] { --depth; });
     if (offline) {
-        Log(command, QString());
+        if (ReadyToWrite(command))
+            Log(command, QString());
         return QString();
     }
     if (running && !running->finished) {
@@ -35,10 +41,8 @@ QString CalibratorLink::SendCommand(const QString &command) {
             return QString();
         }
     }
-    if (!PortReady())
+    if (!ReadyToWrite(command))
         return QString();
-    if (lateReplyPossible && port.IsOpen())
-        DrainLateReply();
 
     Exchange exchange{command, {}, 0, false};
     Exchange *outer = running;
@@ -56,6 +60,29 @@ QString CalibratorLink::SendCommand(const QString &command) {
     if (outcome == Outcome::Fault)
         NoteLoss();
     return QString::fromLatin1(exchange.reply);
+}
+
+bool CalibratorLink::ReadyToWrite(const QString &command) {
+    for (;;) {
+        if (!offline) {
+            if (!PortReady())
+                return false;
+            if (lateReplyPossible && port.IsOpen())
+                DrainLateReply();
+        }
+        switch (gate ? gate->Admit(command) : LineGate::Verdict::Pass) {
+        case LineGate::Verdict::Pass:
+            if (gate)
+                gate->Written(command);
+            return true;
+        case LineGate::Verdict::Refuse:
+            return false;
+        case LineGate::Verdict::StandbyFirst:
+            // Events run in its wait: the line is brought to the moment of writing again.
+            SendCommand(QStringLiteral("S1"));
+            break;
+        }
+    }
 }
 
 bool CalibratorLink::PortReady() {
@@ -77,6 +104,8 @@ void CalibratorLink::NoteLoss() {
         return;
     portLost = true;
     ++losses;
+    if (gate)
+        gate->PortLost();
 }
 
 void CalibratorLink::DrainLateReply() {
@@ -161,6 +190,13 @@ void CalibratorLink::ReportError(const QString &description) {
     reportingError = true;
     observer->ShowSerialError(description);
     reportingError = false;
+}
+
+void CalibratorLink::Note(const QString &entry) {
+    if (!observer || !observer->ConsoleVisible())
+        return;
+    observer->ConsoleAppend(entry);
+    observer->ConsoleSelectLast();
 }
 
 void CalibratorLink::Log(const QString &command, const QString &reply) {

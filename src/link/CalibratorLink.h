@@ -4,6 +4,7 @@
 #include <QString>
 
 class Clock;
+class LineGate;
 class LinkObserver;
 class SerialPort;
 
@@ -48,12 +49,19 @@ public:
     CalibratorLink(SerialPort &port, Clock &clock);
 
     void SetObserver(LinkObserver *observer) { this->observer = observer; }
+    // Asked before every line is written (the interlock).
+    void SetGate(LineGate *gate) { this->gate = gate; }
     void SetLimits(const Limits &value) { limits = value; }
 
     // Never fails towards its caller: link faults are reported in the serial error box and the
     // reply collected so far (usually empty) is returned.
     QString SendCommand(const QString &command);
     void WaitSeconds(double seconds);
+    // One console entry of the link's own, shown like the exchanges.
+    void Note(const QString &entry);
+    // Whether an exchange (or the wait before one) is under way: window events then run inside
+    // it, and nothing that an exchange may still use can be deleted.
+    bool Exchanging() const { return depth > 0; }
 
     bool OfflineMode() const { return offline; }
     void SetOfflineMode(bool on) { offline = on; }
@@ -87,6 +95,9 @@ private:
     // port stays lost, or when the observer holds back the command that found it back.
     bool PortReady();
     void NoteLoss();
+    // Brings the line to the moment of writing: the port back, a late reply drained, the gate's
+    // consent (after the standby it asks for). False when the line is not to be written.
+    bool ReadyToWrite(const QString &command);
     // Discards a reply still on its way to an exchange that ended by silence.
     void DrainLateReply();
     void ReportError(const QString &description);
@@ -95,6 +106,7 @@ private:
     SerialPort &port;
     Clock &clock;
     LinkObserver *observer = nullptr;
+    LineGate *gate = nullptr;
     Limits limits;
     bool offline = false;
     bool reportingError = false;
@@ -102,5 +114,6 @@ private:
     bool lateReplyPossible = false;
     bool deviceSilent = false;
     int losses = 0;
+    int depth = 0;
     Exchange *running = nullptr;
 };

@@ -8,8 +8,10 @@ void ActionQueue::Run(Action action, const QString &key) {
         return;
     }
     if (!key.isEmpty()) {
-        const auto same = std::find_if(waiting.begin(), waiting.end(),
-                                       [&key](const Waiting &entry) { return entry.key == key; });
+        // A STAND BY waiting is never replaced: what comes after it runs after it.
+        const auto same =
+            std::find_if(waiting.begin(), waiting.end(),
+                         [&key](const Waiting &entry) { return !entry.next && entry.key == key; });
         if (same != waiting.end()) {
             same->action = std::move(action);
             return;

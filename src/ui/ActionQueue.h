@@ -19,7 +19,7 @@ public:
 
     // Runs `action` now when no action runs; otherwise after the running one and those already
     // waiting. A waiting action with the same non-empty `key` (a repeated click on one control)
-    // is replaced by this one, in its place.
+    // is replaced by this one, in its place, unless it was given to RunNext.
     void Run(Action action, const QString &key = {});
     // As Run, but ahead of every waiting action except those given to RunNext before it; waiting
     // actions with the same non-empty `key` are dropped (STAND BY overtakes OUTPUT ON).

@@ -16,7 +16,8 @@
 FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, int widthTwips,
                                int heightTwips)
     : context(context), closeBut(new QPushButton(QStringLiteral("Close"), this)),
-      designSize(Controls::Twips(widthTwips), Controls::Twips(heightTwips)) {
+      designSize(Controls::Twips(widthTwips), Controls::Twips(heightTwips)),
+      sender(context.state.interlock.OpenSender()) {
     setWindowTitle(title);
     resize(designSize);
     Controls::Name(*closeBut, QStringLiteral("CloseBut"));
@@ -27,7 +28,6 @@ FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, i
 void FunctionWindow::Load() {
     // Made with the window, before the controls of the window's own: Tab reaches it last.
     TabOrder::MoveToEnd(*this, *closeBut);
-    lossesAtLoad = context.state.link.Losses();
     context.host.PlaceFunctionWindow(*this);
     Act([this] {
         loading = true;
@@ -74,22 +74,31 @@ bool FunctionWindow::ClosePending() const {
     return closeBut->text() == ClosingCaption;
 }
 
-void FunctionWindow::Act(ActionQueue::Action action, const QString &key) {
-    if (!unloaded)
-        actions.Run(std::move(action), key);
+ActionQueue::Action FunctionWindow::Stamped(ActionQueue::Action action) {
+    return [this, action = std::move(action), stamp = context.state.interlock.Standbys()] {
+        actionStamp = stamp;
+        action();
+    };
 }
 
-void FunctionWindow::ActNext(ActionQueue::Action action, const QString &key) {
-    if (!unloaded)
-        actions.RunNext(std::move(action), key);
+void FunctionWindow::Act(ActionQueue::Action action, const QString &key) {
+    if (TakesActions())
+        actions.Run(Stamped(std::move(action)), key);
+}
+
+void FunctionWindow::ActStandby(ActionQueue::Action action, const QString &key) {
+    if (unloaded)
+        return;
+    context.state.interlock.OperatorStandby();
+    actions.RunNext(Stamped(std::move(action)), key);
 }
 
 bool FunctionWindow::ActIfIdle(ActionQueue::Action action) {
-    return !unloaded && actions.RunIfIdle(std::move(action));
+    return !unloaded && actions.RunIfIdle(Stamped(std::move(action)));
 }
 
 bool FunctionWindow::MissedCommands() const {
-    return missed || context.state.link.Losses() != lossesAtLoad;
+    return missed || context.state.interlock.SentBeforeLoss(sender);
 }
 
 void FunctionWindow::SendMask(const QString &maskCommand) {
@@ -100,9 +109,8 @@ void FunctionWindow::SendMask(const QString &maskCommand) {
 QString FunctionWindow::Send(const QString &command) {
     if (unloaded || abandoned)
         return QString();
-    CalibratorLink &link = context.state.link;
-    const QString reply = link.SendCommand(command);
-    if (link.PortLost())
+    const QString reply = context.state.interlock.Send(sender, command, actionStamp);
+    if (context.state.link.PortLost())
         missed = true;
     return reply;
 }
@@ -117,8 +125,9 @@ void FunctionWindow::closeEvent(QCloseEvent *event) {
     }
     if (!unloaded) {
         // Marked first: nothing the window does while the release sequence waits for its replies
-        // may switch the adapter again.
+        // may reach the calibrator again.
         unloaded = true;
+        context.state.interlock.Revoke(sender);
         actions.Clear();
         OnUnload();
         if (ReleasesOnUnload())

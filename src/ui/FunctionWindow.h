@@ -2,6 +2,7 @@
 
 #include "ActionQueue.h"
 #include "FunctionContext.h"
+#include "Interlock.h"
 
 #include <QWidget>
 
@@ -18,11 +19,15 @@ class QPushButton;
 //
 // Close asked for while an action runs, or while the window polls, is deferred: the Close button
 // reads "Closing..." and the window unloads once the running action has ended (a polling window
-// at the end of its next reading); actions still waiting are dropped. Only a close during the
-// window's set-up unloads it at once. The main window's exit
-// unloads a window at once, even from inside one of its exchanges: the window is then deleted
-// only when control is back in the main event loop, and it sends nothing more after its unload
-// handling, so the adapter is never switched again once it has been released.
+// at the end of its next reading); actions still waiting are dropped, and so are the operator's
+// clicks from then on, but STAND BY. Only a close during the window's set-up unloads it at once.
+// The main window's exit unloads a window at once, even from inside one of its exchanges.
+//
+// Every line the window sends goes through the interlock under the window's own sender, which is
+// revoked as the unload begins: nothing of the window reaches the calibrator after that, however
+// deep in a reply wait the rest of an action still runs. The window itself is deleted only once
+// no action of its own and no exchange is under way (FunctionArea), so an action that outlives
+// the unload ends on controls that still exist.
 class FunctionWindow : public QWidget {
     Q_OBJECT
 public:
@@ -50,14 +55,16 @@ public:
 
     // Runs an operator action now, or after the running action and those waiting (ActionQueue).
     void Act(ActionQueue::Action action, const QString &key = {});
-    // STAND BY and the like: runs next, ahead of the actions already waiting; those with the same
-    // `key` are dropped.
-    void ActNext(ActionQueue::Action action, const QString &key = {});
+    // The operator's STAND BY: runs next, ahead of the actions already waiting; those with the
+    // same `key` are dropped. No action asked for before it switches the output on again.
+    void ActStandby(ActionQueue::Action action, const QString &key = {});
     // A timer tick: runs only when no action runs, since the timer comes again.
     bool ActIfIdle(ActionQueue::Action action);
     bool Acting() const { return actions.Busy(); }
-    // Whether lines of this window may have been lost with the port: it was open when the port
-    // was lost, or a line it sent met a lost port. Such a window no longer matches the
+    // Whether the operator's actions are taken: not once the window unloads or a close waits.
+    bool TakesActions() const { return !unloaded && !ClosePending(); }
+    // Whether lines of this window may have been lost with the port: one went out before the
+    // port was lost, or a line it sent met a lost port. Such a window no longer matches the
     // calibrator's settings.
     bool MissedCommands() const;
     // The window's settings are gone from the calibrator: it sends nothing more and closes as
@@ -71,8 +78,8 @@ public:
     // Whether the main window gives this window the function background picture.
     virtual bool TakesFunctionBackground() const { return true; }
 
-    // Sends one command line through the link and returns the reply; nothing once unloaded or
-    // abandoned. For the window and its parts, from inside one of its actions.
+    // Sends one command line through the interlock and returns the reply; nothing once unloaded
+    // or abandoned. For the window and its parts, from inside one of its actions.
     QString Send(const QString &command);
     // Switches the adapter: the switching mask command, then "p0", the empty mask that every
     // window but the insulation window sends after its own.
@@ -100,6 +107,8 @@ protected:
 
 private:
     void WatchKeys(QObject *object);
+    // The action, run with the interlock stamp of the moment it was asked for.
+    ActionQueue::Action Stamped(ActionQueue::Action action);
     // Sets the deferred-close marker; actions still waiting are dropped.
     void RequestDeferredClose();
     // After the last waiting action: a close asked for meanwhile that no reading will honour.
@@ -108,7 +117,9 @@ private:
     QPushButton *closeBut;
     QSize designSize;
     ActionQueue actions;
-    int lossesAtLoad = 0;
+    Interlock::SenderId sender;
+    // The interlock stamp of the action running.
+    int actionStamp = 0;
     bool loading = false;
     bool missed = false;
     bool abandoned = false;

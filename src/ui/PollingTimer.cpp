@@ -11,6 +11,11 @@ PollingTimer::PollingTimer(const QString &name, FunctionWindow &window, QWidget 
     connect(&timer, &QTimer::timeout, this, &PollingTimer::Tick);
 }
 
+void PollingTimer::Start() {
+    if (!window.IsUnloaded())
+        timer.start();
+}
+
 void PollingTimer::Stop() {
     timer.stop();
 }

@@ -24,7 +24,8 @@ public:
     PollingTimer(const QString &name, FunctionWindow &window, QWidget &sampleIndicator,
                  Cycle cycle);
 
-    void Start() { timer.start(); }
+    // Not once the window has unloaded: a set-up cut short by the close ends without reading.
+    void Start();
     void Stop();
     bool IsActive() const { return timer.isActive(); }
     int Interval() const { return timer.interval(); }

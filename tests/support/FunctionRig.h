@@ -17,7 +17,7 @@
 // release sequence through the link so that tests see every line in order.
 class FakeHost final : public FunctionHost {
 public:
-    explicit FakeHost(CalibratorLink &link) : link(link) {}
+    explicit FakeHost(Interlock &interlock) : interlock(interlock) {}
 
     int placed = 0;
     QList<bool> enabledCalls;
@@ -25,14 +25,14 @@ public:
     void PlaceFunctionWindow(QWidget &) override { ++placed; }
     void ReleaseAdapter() override {
         for (const QString &line : ReleaseCommands)
-            link.SendCommand(line);
+            interlock.Send(Interlock::Shell, line);
     }
     void SetFunctionControlsEnabled(bool enabled) override { enabledCalls.append(enabled); }
     bool IsWindowOpen(const QString &) const override { return false; }
     void CloseCurrentFunction() override {}
 
 private:
-    CalibratorLink &link;
+    Interlock &interlock;
 };
 
 // Services window events during reply waits, as the main window does, and counts serial errors.
@@ -63,7 +63,7 @@ struct FunctionRig {
     CalibratorLink link{port, clock};
     ProgramState state{link};
     RecordingMessageBoxes boxes;
-    FakeHost host{link};
+    FakeHost host{state.interlock};
     PumpingObserver observer;
     FunctionContext context{state, host, boxes};
 };

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -38,8 +39,24 @@ InsForm::InsForm(FunctionContext &context)
     column->addWidget(pages, 1);
     column->addLayout(bottom);
 
-    connect(insTab, &QTabBar::currentChanged, this,
-            [this](int index) { Act([this, index] { SelectPage(index); }, insTab->objectName()); });
+    connect(insTab, &QTabBar::currentChanged, this, &InsForm::TabChanged);
+}
+
+void InsForm::TabChanged(int index) {
+    if (!TakesActions()) {
+        const QSignalBlocker quiet(insTab);
+        insTab->setCurrentIndex(pages->currentIndex());
+        return;
+    }
+    // The page left does nothing more: its clicks would act on the adapter the new page is about
+    // to switch. It is replaced once the running action has ended.
+    pages->currentWidget()->setEnabled(false);
+    Act(
+        [this, index] {
+            pages->currentWidget()->setEnabled(true);
+            SelectPage(index);
+        },
+        insTab->objectName());
 }
 
 void InsForm::OnLoad() {

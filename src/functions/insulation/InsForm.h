@@ -31,6 +31,9 @@ protected:
 private:
     static constexpr int ResistancePage = 0;
 
+    // The operator picked a tab: refused while the window closes, else the page changes once the
+    // running action has ended.
+    void TabChanged(int index);
     void SelectPage(int index);
 
     QTabBar *insTab;

@@ -62,7 +62,7 @@ private slots:
     void CloseDuringAReadingClosesAfterIt();
     void ResistanceChosenDuringAReading();
     void OneOhmChosenDuringAReadingKeepsPolling();
-    void OtherResistanceAfterCloseRequestCloses();
+    void ClicksAfterCloseRequestAreRefused();
     void TickDuringAReadingIsSkipped();
     void ResistanceChosenDuringAChangeFollowsIt();
     void LostPortStopsPollingWithOneError();
@@ -254,14 +254,16 @@ void ContFormTest::OneOhmChosenDuringAReadingKeepsPolling() {
     QVERIFY(w.form->SampleLab().isHidden());
 }
 
-void ContFormTest::OtherResistanceAfterCloseRequestCloses() {
+void ContFormTest::ClicksAfterCloseRequestAreRefused() {
     Window w;
     w.rig.TakeWritten();
     w.Click(w.form->CloseButton());
-    // No tick comes any more on 190 Ω, so the pending close is carried out by the selection.
+    // A closing window takes no more clicks: the resistance stays, and the next reading closes it.
     w.ClickResistance(4);
+    QVERIFY(w.rig.TakeWritten().isEmpty());
+    w.form->ContTimer().Tick();
     QVERIFY(w.form->IsUnloaded());
-    QCOMPARE(w.rig.TakeWritten(), Released({OneNinetyOhms, P0}));
+    QCOMPARE(w.rig.TakeWritten(), Released({V}));
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
 }
 

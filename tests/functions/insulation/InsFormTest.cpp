@@ -78,7 +78,7 @@ private slots:
     void EnteringTheVoltagePageUnderVoltageIsRefused();
     void CloseOnTheResistancePageIsImmediate();
     void CloseOnTheVoltagePageWaitsForTheTick();
-    void PendingCloseIsCarriedOutOnTheResistancePage();
+    void TabAfterCloseRequestStays();
     void EnterOnTheVoltagePageSetsNothing();
     void SpinClickDuringASendIsSentAfterIt();
     void RangeChangeDuringAReadingWaitsForIt();
@@ -466,14 +466,17 @@ void InsFormTest::CloseOnTheVoltagePageWaitsForTheTick() {
     QCOMPARE(rig.host.enabledCalls, QList<bool>{true});
 }
 
-void InsFormTest::PendingCloseIsCarriedOutOnTheResistancePage() {
+void InsFormTest::TabAfterCloseRequestStays() {
     InsRig rig;
     ToVoltagePage(rig);
     QTest::mouseClick(&rig.window->CloseButton(), Qt::LeftButton);
+    // A closing window keeps its page: the tab goes back, and the next reading closes it.
     rig.ClickTab(0);
+    QCOMPARE(rig.window->InsTab().currentIndex(), 1);
+    QVERIFY(rig.TakeWritten().isEmpty());
+    rig.Volt().InsVTimer().Tick();
     QVERIFY(rig.window->IsUnloaded());
-    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("#Insulation Res.")} + Masks(1064960) +
-                                    FunctionHost::ReleaseCommands);
+    QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
 }
 
 void InsFormTest::EnterOnTheVoltagePageSetsNothing() {

@@ -79,13 +79,14 @@ TerminalForm::TerminalForm(FunctionContext &context)
         Act([this, index] { Carry(PanelPlanner::SelectTerminal(index, ReadState())); });
     });
     // STAND BY goes ahead of whatever else waits, and an OUTPUT ON still waiting is dropped: the
-    // output must not stay on any longer, nor come on again after it.
+    // output must not stay on any longer, nor come on again after it (the interlock refuses the
+    // "S0" of any action asked for before it).
     const QString output = QStringLiteral("output");
     connect(onBut, &QPushButton::clicked, this, [this, output] {
         Act([this] { Carry(PanelPlanner::OutputOn(ReadState())); }, output);
     });
     connect(offBut, &QPushButton::clicked, this, [this, output] {
-        ActNext([this] { Carry(PanelPlanner::Standby(ReadState())); }, output);
+        ActStandby([this] { Carry(PanelPlanner::Standby(ReadState())); }, output);
     });
     UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
     UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
@@ -183,6 +184,8 @@ void TerminalForm::ShowSelection(OutputPoint point, bool stopFlashing) {
 }
 
 void TerminalForm::ShowOutputOn(bool on) {
+    // What the calibrator was told: an "S0" the interlock refused leaves the output in standby.
+    on = on && context.state.interlock.Model().OutputState() == CalibratorModel::Output::On;
     Controls::SetSelected(*onBut, on);
     Controls::SetBackColour(*offBut, on ? QColor() : Controls::StandbyColour);
 }

@@ -225,7 +225,7 @@ void TerminalFormInputTest::RangeAutoselectOnlyKeepsItsFile() {
     w.Close();
     w.Open();
     const QStringList reopening{"p17039360", "#Volts Terminals", "p0", "O0", "S0"};
-    QCOMPARE(w.Taken(), FunctionHost::ReleaseCommands + reopening);
+    QCOMPARE(w.Taken(), QStringList{"S1"} + FunctionHost::ReleaseCommands + reopening);
     QVERIFY(!w.form->AutoRange().isChecked());
     QTest::mouseClick(&w.form->AutoRange(), Qt::LeftButton);
     QVERIFY(!QFileInfo::exists(flag));
@@ -280,8 +280,10 @@ void TerminalFormInputTest::ClicksDuringAnExchangeFollowIt() {
         QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
     });
     QTest::keyClick(&line, Qt::Key_Return);
-    // STAND BY first, then the unchecked autoset box's own "S1"; the key sends nothing.
-    QCOMPARE(w.Taken(), (QStringList{"R3", "O11", "S0", "S1", "S1"}));
+    // STAND BY is final: the setting's own "S0" is not sent, since STAND BY was pressed after it
+    // was asked for. Then STAND BY, then the unchecked autoset box's own "S1"; the key sends
+    // nothing.
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O11", "S1", "S1"}));
     QVERIFY(!w.OutputOn());
     QVERIFY(!w.form->AutoCheck().isChecked());
     QVERIFY(QFileInfo::exists(FlagPath(w, TerminalForm::AutoOnFile)));
@@ -343,7 +345,9 @@ void TerminalFormInputTest::ClosedDuringAnExchangeSendsNothingMore() {
     line.setText(QStringLiteral("1V"));
     QTimer::singleShot(0, w.form, [&w] { w.form->Unload(); });
     QTest::keyClick(&line, Qt::Key_Return);
-    QCOMPARE(w.Taken(), QStringList{"R2"} + FunctionHost::ReleaseCommands);
+    // The output at 0 V goes to standby before the adapter is released; the rest of ENTER
+    // ("O1", "S0") is not sent.
+    QCOMPARE(w.Taken(), QStringList({"R2", "S1"}) + FunctionHost::ReleaseCommands);
     QVERIFY(w.form->IsUnloaded());
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
 }

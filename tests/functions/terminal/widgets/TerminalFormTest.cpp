@@ -375,7 +375,7 @@ void TerminalFormTest::DcAndAcSwitching() {
 
     // The last range outlives the window: range 6 is not sent again after reopening.
     w.Close();
-    QCOMPARE(w.Taken(), FunctionHost::ReleaseCommands);
+    QCOMPARE(w.Taken(), QStringList{"S1"} + FunctionHost::ReleaseCommands);
     QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R6"));
     w.Open();
     QCOMPARE(w.Taken(), TerminalRig::Opening);

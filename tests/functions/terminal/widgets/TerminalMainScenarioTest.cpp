@@ -90,9 +90,10 @@ void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
     QCOMPARE(form->Readouts().Display().text(), QStringLiteral("50.0000A"));
     QCOMPARE(form->Readouts().CalOPLab().text(), QStringLiteral("25A x2"));
 
-    // Another function: the terminal window closes at once and releases the adapter first.
+    // Another function: the terminal window closes at once and releases the adapter first, with
+    // the 25 A a turn in standby before the coil is switched out.
     main.OpenFunction(TachoIndex);
-    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + TachoOpening);
+    QCOMPARE(rig.TakeWritten(), QStringList{"S1"} + FunctionHost::ReleaseCommands + TachoOpening);
     QVERIFY(!main.WorkArea().IsWindowOpen(TerminalForm::Title));
     QVERIFY(main.WorkArea().IsWindowOpen(TachoForm::Title));
     QVERIFY(main.WorkArea().FindFunctionWindow(TachoForm::Title)->autoFillBackground());
@@ -136,7 +137,7 @@ void TerminalMainScenarioTest::ExitReleasesTheOpenWindow() {
     main->OpenFunction(TerminalIndex);
     rig.TakeWritten();
     main->close();
-    QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + Exit);
+    QCOMPARE(rig.TakeWritten(), QStringList{"S1"} + FunctionHost::ReleaseCommands + Exit);
     delete main;
 }
 
