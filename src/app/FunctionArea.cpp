@@ -55,7 +55,10 @@ void FunctionArea::Load(const FunctionEntry &entry) {
         KeepInWorkArea(*frame);
     } else {
         auto *function = qobject_cast<FunctionWindow *>(created);
-        connect(function, &FunctionWindow::Unloaded, this, [this, frame] { DeleteWhenIdle(frame); });
+        // The work area would delete a closed frame at once (DeleteWhenIdle).
+        frame->setAttribute(Qt::WA_DeleteOnClose, false);
+        connect(function, &FunctionWindow::Unloaded, this,
+                [this, frame] { DeleteWhenIdle(frame); });
         function->Load();
         state.CurrentFunction = entry.code;
         // Closed while its set-up was still exchanging: its unload has given the choice back.

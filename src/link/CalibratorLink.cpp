@@ -62,6 +62,14 @@ QString CalibratorLink::SendCommand(const QString &command) {
     return QString::fromLatin1(exchange.reply);
 }
 
+void CalibratorLink::Resume() {
+    if (offline)
+        return;
+    ++depth;
+    PortReady();
+    --depth;
+}
+
 bool CalibratorLink::ReadyToWrite(const QString &command) {
     for (;;) {
         if (!offline) {

@@ -66,6 +66,11 @@ public:
     bool OfflineMode() const { return offline; }
     void SetOfflineMode(bool on) { offline = on; }
 
+    // Before an operator action: a port lost meanwhile is reported and reopened now (with the
+    // observer told), so that the action is planned from what the calibrator holds after that,
+    // not found back by the action's first line.
+    void Resume();
+
     // True from the loss of the port in use until it opens again; commands meanwhile are lost.
     bool PortLost() const { return portLost; }
     // How many times the port has been lost so far.

@@ -77,7 +77,9 @@ bool FunctionWindow::ClosePending() const {
 ActionQueue::Action FunctionWindow::Stamped(ActionQueue::Action action) {
     return [this, action = std::move(action), stamp = context.state.interlock.Standbys()] {
         actionStamp = stamp;
-        action();
+        context.state.link.Resume();
+        if (!unloaded && !abandoned)
+            action();
     };
 }
 

@@ -107,7 +107,8 @@ protected:
 
 private:
     void WatchKeys(QObject *object);
-    // The action, run with the interlock stamp of the moment it was asked for.
+    // The action, run with the interlock stamp of the moment it was asked for, once a port lost
+    // meanwhile is back; not when the window was closed or abandoned meanwhile.
     ActionQueue::Action Stamped(ActionQueue::Action action);
     // Sets the deferred-close marker; actions still waiting are dropped.
     void RequestDeferredClose();

@@ -504,8 +504,7 @@ const QList<DoubleClick> &DoubleClicks() {
         {"measurement", 4, Press({"DMMBut_0"}, {"p17858560", "p0", "#Measure : 20mA"}),
          Press({"DMMBut_3"}, {"p17309696", "p0", "#Measure : 20V"}), true, Label("DispInfoLab"),
          "VOLTAGE MEASUREMENT - 30V RANGE"},
-        {"terminal", 5, setFiveOvertaken, Press({"OffBut"}, {"S1"}), false, OutputState,
-         "standby"},
+        {"terminal", 5, setFiveOvertaken, Press({"OffBut"}, {"S1"}), false, OutputState, "standby"},
         // STAND BY runs ahead of an OUTPUT ON still waiting, which must not undo it.
         {"terminal on then stand by", 5, setFiveOvertaken, Press({"ONBut", "OffBut"}, {"S1"}),
          false, OutputState, "standby"},

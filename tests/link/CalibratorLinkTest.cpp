@@ -1,6 +1,6 @@
 #include "CalibratorLink.h"
 #include "FakeSerialPort.h"
-#include "LinkObserver.h"
+#include "RecordingObserver.h"
 #include "VirtualClock.h"
 
 #include <QCoreApplication>
@@ -12,37 +12,6 @@
 using Chunk = FakeSerialPort::Chunk;
 
 namespace {
-
-// Records what the link shows the operator; runs a scripted action at the first event step.
-class RecordingObserver final : public LinkObserver {
-public:
-    bool consoleShown = false;
-    QStringList console;
-    int selectedRow = -1;
-    QStringList errors;
-    std::function<void()> duringWait;
-    std::function<void()> duringError;
-
-    bool ConsoleVisible() const override { return consoleShown; }
-    void ConsoleAppend(const QString &entry) override { console.append(entry); }
-    void ConsoleSelectLast() override { selectedRow = static_cast<int>(console.size()) - 1; }
-    void ShowSerialError(const QString &description) override {
-        errors.append(description);
-        if (duringError)
-            std::exchange(duringError, nullptr)();
-    }
-    void ProcessEvents() override {
-        if (duringWait)
-            std::exchange(duringWait, nullptr)();
-    }
-    bool PortRestored() override {
-        ++restored;
-        return passAfterRestore;
-    }
-
-    int restored = 0;
-    bool passAfterRestore = true;
-};
 
 struct Rig {
     Rig() {

@@ -94,8 +94,7 @@ void InsMainFormTest::CloseCurrentFunctionOnTheVoltagePageWaitsForTheTick() {
     QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
     QVERIFY(FunctionChoiceEnabled(*rig.main));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(watched.isNull());
+    QTRY_VERIFY(watched.isNull());
 }
 
 void InsMainFormTest::OpeningAnotherFunctionWaitsForTheTick() {

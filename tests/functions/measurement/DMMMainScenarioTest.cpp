@@ -60,8 +60,7 @@ void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")});
     QVERIFY(!main.WorkArea().IsWindowOpen(DMMForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(main.WorkArea().subWindowList().isEmpty());
+    QTRY_VERIFY(main.WorkArea().subWindowList().isEmpty());
 
     // Another function chosen: the measurement window closes at its next tick, after its
     // reading, and only then does the new window open.
