@@ -81,6 +81,7 @@ private slots:
     void TabAfterCloseRequestStays();
     void EnterOnTheVoltagePageSetsNothing();
     void SpinClickDuringASendIsSentAfterIt();
+    void TabChosenDuringASendLeavesTheOldPageIdle();
     void RangeChangeDuringAReadingWaitsForIt();
     void ResistancePageChosenDuringRangeSelection();
     void CloseDuringRangeSelectionWaitsForTheFirstReading();
@@ -497,6 +498,25 @@ void InsFormTest::SpinClickDuringASendIsSentAfterIt() {
     // The later click's masks follow the running SetIns, so the adapter ends on the digits shown.
     QCOMPARE(rig.TakeWritten(), Masks(1064976) + Masks(1064977));
     QCOMPARE(rig.Res().Caption(), QStringLiteral("p18874368\np1064977"));
+}
+
+void InsFormTest::TabChosenDuringASendLeavesTheOldPageIdle() {
+    InsRig rig;
+    rig.TakeWritten();
+    // The tab is chosen while a spin click's masks wait: the resistance page takes no more
+    // clicks, so no digit changes between that setting and the range selection.
+    bool pageIdle = false;
+    rig.DuringReplyTo(Preset, [&] {
+        rig.ClickTab(1);
+        QTest::mouseClick(rig.Res().AdjUp().At(0), Qt::LeftButton);
+        pageIdle = !rig.Res().isEnabled();
+    });
+    QTest::mouseClick(rig.Res().AdjUp().At(1), Qt::LeftButton);
+    QVERIFY(pageIdle);
+    QCOMPARE(rig.TakeWritten(),
+             Masks(1064976) + RangeLines(QStringLiteral("1048583"), "50V Range"));
+    QCOMPARE(rig.Res().Display(), QStringLiteral("0010.10"));
+    QVERIFY(rig.Res().isEnabled());
 }
 
 void InsFormTest::RangeChangeDuringAReadingWaitsForIt() {

@@ -69,24 +69,24 @@ TerminalForm::TerminalForm(FunctionContext &context)
     // OPLab mirrors the entry line on every change, however it is made.
     connect(&keypad->KBText(), &QComboBox::editTextChanged, &readouts->OPLab(), &QLabel::setText);
     connect(keypad, &TerminalKeypad::KeyPressed, this,
-            [this](int index) { Act([this, index] { PressKey(index); }); });
+            [this](int index) { Act(AsAsked([this, index] { PressKey(index); })); });
     connect(keypad, &TerminalKeypad::EntryReturned, this,
-            [this] { Act([this] { Carry(PanelPlanner::Enter(ReadState())); }); });
+            [this] { Act(AsAsked([this] { Carry(PanelPlanner::Enter(ReadState())); })); });
     connect(keypad, &TerminalKeypad::HistoryPicked, this, [this](const QString &item) {
-        Act([this, item] { Carry(PanelPlanner::PickHistory(item, ReadState())); });
+        Act(AsAsked([this, item] { Carry(PanelPlanner::PickHistory(item, ReadState())); }));
     });
     connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
-        Act([this, index] { Carry(PanelPlanner::SelectTerminal(index, ReadState())); });
+        Act(AsAsked([this, index] { Carry(PanelPlanner::SelectTerminal(index, ReadState())); }));
     });
     // STAND BY goes ahead of whatever else waits, and an OUTPUT ON still waiting is dropped: the
     // output must not stay on any longer, nor come on again after it (the interlock refuses the
     // "S0" of any action asked for before it).
     const QString output = QStringLiteral("output");
     connect(onBut, &QPushButton::clicked, this, [this, output] {
-        Act([this] { Carry(PanelPlanner::OutputOn(ReadState())); }, output);
+        Act(AsAsked([this] { Carry(PanelPlanner::OutputOn(ReadState())); }), output);
     });
     connect(offBut, &QPushButton::clicked, this, [this, output] {
-        ActStandby([this] { Carry(PanelPlanner::Standby(ReadState())); }, output);
+        ActStandby(AsAsked([this] { Carry(PanelPlanner::Standby(ReadState())); }), output);
     });
     UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
     UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
@@ -135,6 +135,7 @@ void TerminalForm::BuildLayout() {
 
 void TerminalForm::OnLoad() {
     UserToggle::SetChecked(*autoCheck, !QFileInfo::exists(AutoOnFile));
+    autosetAsked = autoCheck->isChecked();
     Carry(PanelPlanner::Load(ReadState()));
     keypad->EnterKey().show();
 }
@@ -150,7 +151,7 @@ PanelState TerminalForm::ReadState() const {
     state.display = readouts->Display().text();
     state.selected = selector->Selection();
     state.currentPathInUse = selector->CurrentPathInUse();
-    state.autosetChecked = autoCheck->isChecked();
+    state.autosetChecked = autosetAsked;
     state.outputOn = Controls::IsSelected(*onBut);
     state.coilSelectPending = context.state.CoilSelectPending;
     state.enabledPaths = selector->EnabledPaths();
@@ -272,10 +273,17 @@ void TerminalForm::PressKey(int index) {
 }
 
 void TerminalForm::AutoCheckClicked(bool checked) {
-    Act([this, checked] {
+    Act(AsAsked([this, checked] {
         SetFlagFile(AutoOnFile, !checked);
         Carry(PanelPlanner::AutosetChanged(checked, ReadState()));
-    });
+    }));
+}
+
+ActionQueue::Action TerminalForm::AsAsked(ActionQueue::Action action) {
+    return [this, action = std::move(action), autoset = autoCheck->isChecked()] {
+        autosetAsked = autoset;
+        action();
+    };
 }
 
 void TerminalForm::AutoRangeClicked(bool checked) {

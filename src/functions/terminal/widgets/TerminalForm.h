@@ -63,6 +63,9 @@ private:
     void PressKey(int index);
     void AutoCheckClicked(bool checked);
     void AutoRangeClicked(bool checked);
+    // The action, run with the autoset box as it stood when the operator asked for it: an ENTER
+    // waiting while the box is ticked sets the output as the operator saw the box.
+    ActionQueue::Action AsAsked(ActionQueue::Action action);
 
     TerminalKeypad *keypad;
     TerminalSelector *selector;
@@ -73,4 +76,6 @@ private:
     QCheckBox *autoRange;
     // The plan's state that no control shows: a picked current path waits for ENTER.
     bool outputUnset = false;
+    // The autoset box as the running action was asked for.
+    bool autosetAsked = true;
 };
