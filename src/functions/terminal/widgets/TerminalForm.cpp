@@ -147,6 +147,7 @@ PanelState TerminalForm::ReadState() const {
     state.entry = keypad->Entry();
     state.frequency = readouts->HzLab().text();
     state.display = readouts->Display().text();
+    state.calOutput = readouts->CalOPLab().text();
     state.selected = selector->Selection();
     state.currentPathInUse = selector->CurrentPathInUse();
     state.autosetChecked = autoCheck->isChecked();
@@ -155,6 +156,7 @@ PanelState TerminalForm::ReadState() const {
     state.enabledPaths = selector->EnabledPaths();
     state.lastRangeCommand = context.state.LastRangeCommand;
     state.outputUnset = outputUnset;
+    state.outputValue = outputValue;
     return state;
 }
 
@@ -162,6 +164,8 @@ void TerminalForm::Carry(const PanelPlan &plan) {
     // Shared with every later opening of the window: the range the plan sets the calibrator to.
     context.state.LastRangeCommand = plan.after.lastRangeCommand;
     outputUnset = plan.after.outputUnset;
+    outputValue = plan.after.outputValue;
+    entryTaken = keypad->Entry();
     for (const PanelStep &step : plan.steps) {
         // Closed from inside one of its own exchanges: the rest concerns a window that is gone.
         if (IsUnloaded())
@@ -188,7 +192,12 @@ void TerminalForm::ShowOutputOn(bool on) {
 }
 
 void TerminalForm::SetEntry(const QString &text) {
+    // The operator may type into the entry line while the action waits for a reply: the action
+    // replaces only the entry it took, never what was typed meanwhile.
+    if (keypad->Entry() != entryTaken)
+        return;
     keypad->SetEntry(text);
+    entryTaken = text;
 }
 
 void TerminalForm::SetCalOutput(const QString &text) {

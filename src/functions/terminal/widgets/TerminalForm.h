@@ -71,6 +71,10 @@ private:
     QPushButton *offBut;
     QCheckBox *autoCheck;
     QCheckBox *autoRange;
-    // The plan's state that no control shows: a picked current path waits for ENTER.
+    // The plan's state that no control shows: a picked current path waits for ENTER, and the
+    // exact value the readout shows rounded.
     bool outputUnset = false;
+    double outputValue = 0.0;
+    // The entry line as the running action last left it.
+    QString entryTaken;
 };
