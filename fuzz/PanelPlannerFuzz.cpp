@@ -2,8 +2,11 @@
 // carries out each plan's steps as the window does, and a model of the calibrator takes its
 // command lines. Invariants: every line is plain ASCII; the adapter never switches (a mask other
 // than "p0") while the output is on; a refused output sends nothing; what is set is the entry
-// handed to the output routine, and the readout shows it; the window shows the output on exactly
-// when the calibrator was last told so, and the output point the adapter was last switched to.
+// handed to the output routine, and the readout shows it; "Hz" and "DC" set nothing while no
+// output is set for the point, and otherwise set again exactly the value last set; HzLab names the
+// frequency as sent; an action that shows a box leaves HzLab, CalOPLab and the readout as they
+// were; the window shows the output on exactly when the calibrator was last told so, and the
+// output point the adapter was last switched to.
 #include "AmplitudeRanges.h"
 #include "CoilRules.h"
 #include "ConVal.h"
@@ -45,6 +48,7 @@ struct Window {
     QString entry;
     QString frequency = QStringLiteral("DC");
     QString display = QStringLiteral("0.000mV");
+    QString calOutput = QStringLiteral("---");
     bool autosetChecked = true;
     bool autosetEnabled = true;
     bool outputOn = false;
@@ -84,9 +88,9 @@ private:
     void ShowSelection(OutputPoint point, bool stopFlashing) override;
     void ShowOutputOn(bool on) override { window.outputOn = on; }
     void SetEntry(const QString &text) override { window.entry = text; }
-    void SetCalOutput(const QString &) override {}
+    void SetCalOutput(const QString &text) override { window.calOutput = text; }
     void SetDisplay(const QString &text) override;
-    void SetFrequency(const QString &text) override { window.frequency = text; }
+    void SetFrequency(const QString &text) override;
     void AddHistory(const QString &text) override { window.history << text; }
     void SetAutosetBox(bool enabled, const QString &) override { window.autosetEnabled = enabled; }
     void SetPlusMinusEnabled(bool enabled) override { window.plusMinusEnabled = enabled; }
@@ -95,12 +99,15 @@ private:
     void SetCoilSelectPending(bool pending) override { window.coilSelectPending = pending; }
     void OfferCurrentPaths(const QList<int> &enabled, bool reselect) override;
     void PressKey(int index);
+    // "Hz" or "DC", planned by `plan`.
+    void ChangeFrequency(PanelPlan (*plan)(const PanelState &));
     void CheckReadout() const;
     QString TypedText();
 
     FuzzedDataProvider &input;
     QString lastRange;
     bool outputUnset = false;
+    double outputValue = 0;
     Window window;
     Calibrator calibrator;
     // At the output routine's start: the calibrator as it was and the entry it was handed.
@@ -119,6 +126,7 @@ PanelState Rig::ReadState() const {
     state.entry = window.entry;
     state.frequency = window.frequency;
     state.display = window.display;
+    state.calOutput = window.calOutput;
     state.selected = Selection();
     QList<int> shownSelected;
     for (int i = 0; i < TerminalButtons::Count; ++i) {
@@ -131,6 +139,7 @@ PanelState Rig::ReadState() const {
     state.coilSelectPending = window.coilSelectPending;
     state.lastRangeCommand = lastRange;
     state.outputUnset = outputUnset;
+    state.outputValue = outputValue;
     state.enabledPaths.clear();
     for (const int index : CurrentPaths::Order) {
         if (window.enabled.at(static_cast<size_t>(index)))
@@ -195,6 +204,13 @@ void Rig::ShowSelection(OutputPoint point, bool) {
         window.selected.at(static_cast<size_t>(index)) = true;
 }
 
+// "DC", or the number of the frequency command sent with "Hz".
+void Rig::SetFrequency(const QString &text) {
+    FUZZ_CHECK(text == QStringLiteral("DC") ||
+               text == NumberText::General(NumberText::LeadingNumber(text)) + QStringLiteral("Hz"));
+    window.frequency = text;
+}
+
 void Rig::SetDisplay(const QString &text) {
     window.display = text;
     CheckReadout();
@@ -230,7 +246,9 @@ void Rig::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {
 void Rig::Carry(const PanelPlan &plan) {
     lastRange = plan.after.lastRangeCommand;
     outputUnset = plan.after.outputUnset;
+    outputValue = plan.after.outputValue;
     const QStringList commands = plan.Commands();
+    const Window shown = window;
     for (const InformBox &box : plan.Of<InformBox>()) {
         if (box.title == CoilRules::LimitBox(2).title)
             FUZZ_CHECK(commands == QStringList{QStringLiteral("S1")});
@@ -240,6 +258,10 @@ void Rig::Carry(const PanelPlan &plan) {
     }
     for (const PanelStep &step : plan.steps)
         Apply(step);
+    // A refusal puts back every label it changed.
+    if (!plan.Of<InformBox>().isEmpty())
+        FUZZ_CHECK(window.frequency == shown.frequency && window.calOutput == shown.calOutput &&
+                   window.display == shown.display);
     FUZZ_CHECK(window.outputOn == calibrator.outputOn);
     if (Selection() != OutputPoint::None)
         FUZZ_CHECK(calibrator.mask ==
@@ -256,10 +278,10 @@ void Rig::PressKey(int index) {
     KeypadEntry entry(window.entry);
     switch (entry.Press(index)) {
     case KeypadEntry::Outcome::Frequency:
-        Carry(PanelPlanner::Hz(ReadState()));
+        ChangeFrequency(PanelPlanner::Hz);
         return;
     case KeypadEntry::Outcome::DirectCurrent:
-        Carry(PanelPlanner::Dc(ReadState()));
+        ChangeFrequency(PanelPlanner::Dc);
         return;
     case KeypadEntry::Outcome::Enter:
         Carry(PanelPlanner::Enter(ReadState()));
@@ -281,6 +303,23 @@ void Rig::PressKey(int index) {
     }
     if (index != KeypadKey::Ampere)
         window.coilSelectPending = false;
+}
+
+void Rig::ChangeFrequency(PanelPlan (*plan)(const PanelState &)) {
+    const bool unset = outputUnset;
+    const Calibrator before = calibrator;
+    const PanelPlan planned = plan(ReadState());
+    const QStringList commands = planned.Commands();
+    const bool valueSent = std::any_of(commands.begin(), commands.end(),
+                                       [](const QString &line) { return line.startsWith(u'O'); });
+    Carry(planned);
+    // Nothing reaches a point no output was set for; otherwise the value set before, unrounded.
+    if (unset)
+        FUZZ_CHECK(commands.isEmpty());
+    const AmplitudeRange *was = AmplitudeRanges::FindByCommand(before.range);
+    const AmplitudeRange *now = AmplitudeRanges::FindByCommand(calibrator.range);
+    if (valueSent && was != nullptr && now != nullptr && was->family == now->family)
+        FUZZ_CHECK(Near(BaseValue(calibrator, *now), BaseValue(before, *was), 0));
 }
 
 // What an operator might type into the entry line.

@@ -2,6 +2,7 @@
 
 #include "ConVal.h"
 #include "NumberText.h"
+#include "OutputFamily.h"
 
 #include <cmath>
 
@@ -18,6 +19,12 @@ bool IsHighVoltage(bool voltageSelected, QStringView entry) {
         return false;
     return std::fabs(NumberText::LeadingNumber(entry)) > highVoltage ||
            std::fabs(ConVal(entry).value) > highVoltage;
+}
+
+bool HeldInStandby(bool voltageSelected, QStringView entry) {
+    const OutputFamily family = FamilyOfUnit(ConVal(entry).unit);
+    return IsHighVoltage(voltageSelected, entry) ||
+           (family != OutputFamily::Voltage && family != OutputFamily::Current);
 }
 
 QString Caption(bool highVoltage) {

@@ -3,6 +3,7 @@
 #include "NumberText.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -17,15 +18,9 @@ bool EndsWithResistanceDigit(QStringView text) {
     return text.size() > 2 && text.endsWith(u"R4");
 }
 
-// The power of ten of the SI prefix that the unit starts with; 0 without one. A point before the
-// prefix is the number's own decimal point with no decimals after it ("10.mA"): it is no prefix,
-// and the letter after it still is, so "10.mA" is 10 mA as the entry line reads, never 10 A.
-int PrefixExponent(QStringView unit) {
-    while (unit.startsWith(u'.'))
-        unit = unit.sliced(1);
-    if (unit.isEmpty())
-        return 0;
-    switch (unit.front().unicode()) {
+// The power of ten of an SI prefix letter; nothing for any other character.
+std::optional<int> PrefixPower(QChar c) {
+    switch (c.unicode()) {
     case u'T':
         return 12;
     case u'G':
@@ -49,8 +44,19 @@ int PrefixExponent(QStringView unit) {
     case u'a':
         return -18;
     default:
-        return 0;
+        return std::nullopt;
     }
+}
+
+// The power of ten of the SI prefix that the unit starts with; 0 without one. A point before the
+// prefix is the number's own decimal point with no decimals after it ("10.mA"): it is no prefix,
+// and the letter after it still is, so "10.mA" is 10 mA as the entry line reads, never 10 A.
+int PrefixExponent(QStringView unit) {
+    while (unit.startsWith(u'.'))
+        unit = unit.sliced(1);
+    if (unit.isEmpty())
+        return 0;
+    return PrefixPower(unit.front()).value_or(0);
 }
 
 // The number, kept to the 15 significant digits of its text form, scaled by the prefix in its
@@ -83,4 +89,8 @@ ConValResult ConVal(QStringView text) {
         number[comma] = u'.';
     result.value = Scaled(NumberText::LeadingNumber(number), PrefixExponent(result.unit));
     return result;
+}
+
+bool IsPrefix(QChar c) {
+    return PrefixPower(c).has_value();
 }

@@ -19,3 +19,6 @@ struct ConValResult {
 // written (to 15 significant digits) with its prefix: "2.03mA", "0.00203A" and "2030uA" are the
 // same number. Any text is accepted: what is not a number reads as 0.
 ConValResult ConVal(QStringView text);
+
+// Whether `c` is one of the SI prefix letters ConVal takes: T, G, M, k, m, u or µ, n, p, f, a.
+bool IsPrefix(QChar c);

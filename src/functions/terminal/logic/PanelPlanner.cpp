@@ -4,6 +4,7 @@
 #include "CoilRules.h"
 #include "ConVal.h"
 #include "CurrentPaths.h"
+#include "EntryUnits.h"
 #include "FrequencyLimits.h"
 #include "HistoryPick.h"
 #include "NumberText.h"
@@ -22,7 +23,7 @@ constexpr double lowCurrentLimit = 2;
 
 class Builder {
 public:
-    explicit Builder(const PanelState &state) : state(state) {}
+    explicit Builder(const PanelState &state) : before(state), state(state) {}
 
     PanelPlan Finish() { return {steps, state}; }
 
@@ -46,8 +47,11 @@ public:
 private:
     void Send(const QString &line) { steps << PanelSteps::Send{line}; }
     void SetEntry(const QString &text);
+    void SetCalOutput(const QString &text);
     void SetDisplay(const QString &text);
     void SetFrequency(const QString &text);
+    // Shows why nothing was set, once the labels show again what is live.
+    void Refuse(const InformBox &box);
     void OfferPaths(const QList<int> &enabled, bool reselect);
     void ApplyAutoset();
     // The output routine for the entry at `frequencyArgument`: its commands are sent, or its
@@ -56,6 +60,8 @@ private:
     // Sets the present amplitude again at `frequencyArgument`; true when it was set.
     bool ChangeFrequency(const QString &frequencyArgument);
 
+    // As the window showed it when the action began.
+    const PanelState before;
     PanelState state;
     QList<PanelStep> steps;
 };
@@ -63,6 +69,11 @@ private:
 void Builder::SetEntry(const QString &text) {
     state.entry = text;
     steps << PanelSteps::SetEntry{text};
+}
+
+void Builder::SetCalOutput(const QString &text) {
+    state.calOutput = text;
+    steps << PanelSteps::SetCalOutput{text};
 }
 
 void Builder::SetDisplay(const QString &text) {
@@ -73,6 +84,17 @@ void Builder::SetDisplay(const QString &text) {
 void Builder::SetFrequency(const QString &text) {
     state.frequency = text;
     steps << PanelSteps::SetFrequency{text};
+}
+
+void Builder::Refuse(const InformBox &box) {
+    // A refused action leaves no label it changed on the way (a picked frequency, what the
+    // calibrator would deliver) naming an output that is not live. The readout changes only once
+    // an output is set.
+    if (state.frequency != before.frequency)
+        SetFrequency(before.frequency);
+    if (state.calOutput != before.calOutput)
+        SetCalOutput(before.calOutput);
+    steps << box;
 }
 
 void Builder::SetPending(bool pending) {
@@ -142,9 +164,19 @@ void Builder::SelectTerminal(int index, bool autoSelecting) {
 bool Builder::Enter() {
     if (state.entry.trimmed().isEmpty())
         return true;
-    steps << SetCalOutput{QStringLiteral("---")};
-    if (!state.entry.contains(u'A') && !state.entry.contains(u'V'))
-        SetEntry(state.entry + (state.selected == OutputPoint::Voltage ? u'V' : u'A'));
+    SetCalOutput(QStringLiteral("---"));
+    QString entry = EntryUnits::WithUnitLetterCase(state.entry);
+    if (!entry.contains(u'A') && !entry.contains(u'V'))
+        entry += state.selected == OutputPoint::Voltage ? u'V' : u'A';
+    if (entry != state.entry)
+        SetEntry(entry);
+    // Refused before the adapter switches: a typed letter or blank the entry does not know.
+    if (!EntryUnits::ReadsAsWritten(state.entry)) {
+        steps << SetEnterBold{true};
+        Refuse(OutputRefusal(state.entry));
+        SetEntry(QString());
+        return true;
+    }
     const double value = ConVal(state.entry).value;
 
     if (!state.entry.endsWith(u'A')) {
@@ -161,10 +193,10 @@ bool Builder::Enter() {
     const CoilRules::Division division = CoilRules::Divide(state.entry, value, turns);
     if (division.entry != state.entry)
         SetEntry(division.entry);
-    steps << SetCalOutput{division.calOutput};
+    SetCalOutput(division.calOutput);
     if (CoilRules::ExceedsLimit(value, turns)) {
         SetEntry(QString());
-        steps << CoilRules::LimitBox(turns);
+        Refuse(CoilRules::LimitBox(turns));
         Standby();
         return false;
     }
@@ -203,18 +235,33 @@ void Builder::PickHistory(QStringView item) {
 }
 
 void Builder::Hz() {
-    if (const auto refusal = FrequencyLimits::Refusal(NumberText::LeadingNumber(state.entry))) {
+    const double frequency = NumberText::LeadingNumber(state.entry);
+    if (const auto refusal = FrequencyLimits::Refusal(frequency)) {
         SetEntry(QString());
-        steps << *refusal;
+        Refuse(*refusal);
         return;
     }
-    SetFrequency(state.entry + QStringLiteral("Hz"));
+    // The calibrator holds the previous point's output: set again, it would reach the point
+    // switched in (a voltage on the current terminals, 25 A through the 0-2 A path).
+    if (state.outputUnset) {
+        SetEntry(QString());
+        Refuse(PanelPlanner::OutputUnsetBox);
+        return;
+    }
+    // The frequency as sent, whatever else the entry held ("50mHz" would not be what is set).
+    SetFrequency(NumberText::General(frequency) + QStringLiteral("Hz"));
     if (ChangeFrequency(state.frequency))
         steps << SetPlusMinusEnabled{false};
     SetEntry(QString());
 }
 
 void Builder::Dc() {
+    // As with "Hz"; the entry is no part of "DC", so a current keyed for the point stays for
+    // ENTER.
+    if (state.outputUnset) {
+        Refuse(PanelPlanner::OutputUnsetBox);
+        return;
+    }
     SetFrequency(QStringLiteral("DC"));
     ChangeFrequency(QStringLiteral("0"));
     SetEntry(QString());
@@ -227,13 +274,14 @@ OutputPlan Builder::SetOutput(const QString &frequencyArgument) {
         SetCalibratorOutput({state.entry, frequencyArgument, OutputPoints::IsCoil(state.selected)},
                             state.lastRangeCommand);
     if (!output.accepted) {
-        steps << output.refusal;
+        Refuse(output.refusal);
         return output;
     }
     state.outputUnset = false;
-    // A high voltage is set in standby: otherwise it stands on the terminals until the autoset
-    // rule's "S1" one exchange later.
-    if (Autoset::IsHighVoltage(state.selected == OutputPoint::Voltage, state.entry))
+    state.outputValue = output.OutputValue;
+    // A high voltage, or an output the readout cannot show, is set in standby: otherwise it is
+    // live until the autoset rule's "S1" one exchange later.
+    if (Autoset::HeldInStandby(state.selected == OutputPoint::Voltage, state.entry))
         StandbyWhileLive();
     for (const QString &command : output.commands)
         Send(command);
@@ -242,7 +290,8 @@ OutputPlan Builder::SetOutput(const QString &frequencyArgument) {
 }
 
 bool Builder::ChangeFrequency(const QString &frequencyArgument) {
-    const Readout::Amplitude amplitude = Readout::FromDisplay(state.display, state.selected);
+    const Readout::Amplitude amplitude =
+        Readout::PresentAmplitude(state.display, state.outputValue, state.selected);
     SetEntry(amplitude.entry);
     const OutputPlan output = SetOutput(frequencyArgument);
     if (!output.accepted)
@@ -262,7 +311,8 @@ void Builder::ApplyAutoset() {
     const bool highVoltage =
         Autoset::IsHighVoltage(state.selected == OutputPoint::Voltage, state.entry);
     steps << SetAutosetBox{!highVoltage, Autoset::Caption(highVoltage)};
-    if (state.autosetChecked && !highVoltage)
+    if (state.autosetChecked &&
+        !Autoset::HeldInStandby(state.selected == OutputPoint::Voltage, state.entry))
         OutputOn();
     else
         Standby();

@@ -22,18 +22,23 @@ PanelPlan Load(const PanelState &state);
 PanelPlan SelectTerminal(int index, const PanelState &state);
 
 // The "ENTER" key, or Enter in the entry line: sets the entered output, choosing the terminals,
-// dividing a coil current by the turns and refusing one above the coil's limit. A high voltage
-// is set with the output in standby.
+// dividing a coil current by the turns and refusing one above the coil's limit. A typed voltage
+// or current that does not read as written (EntryUnits) is refused before anything is switched.
+// A high voltage, or an output of another family, is set with the output in standby and left
+// there. Any refusal puts back the labels it changed.
 PanelPlan Enter(const PanelState &state);
 
 // A pick from the history list: the entry and frequency label it holds are set again, and a wait
 // for a current path ends.
 PanelPlan PickHistory(QStringView item, const PanelState &state);
 
-// The "Hz" key: the entry is the new frequency for the present output.
+// The "Hz" key: the entry is the new frequency for the present output, which is set again
+// exactly as it was set; HzLab shows the frequency sent. Refused, with OutputUnsetBox, while no
+// output has been set for the point the adapter was switched to.
 PanelPlan Hz(const PanelState &state);
 
-// The "DC" key: the present output returns to DC.
+// The "DC" key: the present output returns to DC, refused like "Hz"; the entry is left for ENTER
+// then.
 PanelPlan Dc(const PanelState &state);
 
 // After the "A" key acted (KeypadEntry::Outcome::Ampere): offers the current paths that carry
@@ -41,7 +46,8 @@ PanelPlan Dc(const PanelState &state);
 // it puts the output in standby and waits for the operator to pick one.
 PanelPlan CurrentEntry(const PanelState &state);
 
-// Shown by OUTPUT ON while no output has been set for the point the adapter was switched to.
+// Shown by OUTPUT ON, "Hz" and "DC" while no output has been set for the point the adapter was
+// switched to.
 inline const InformBox OutputUnsetBox{
     QStringLiteral("Output Not Set"),
     QStringLiteral("The output for the selected terminals is not set yet.\r\r"

@@ -11,6 +11,7 @@ struct PanelState {
     QString entry;                               // KBText
     QString frequency = QStringLiteral("DC");    // HzLab
     QString display = QStringLiteral("0.000mV"); // Display
+    QString calOutput = QStringLiteral("---");   // CalOPLab
     OutputPoint selected = OutputPoint::None;    // the TermBut pair shown selected
     // One of TermBut 0, 1, 2 (a coil) and 10 (TERMINALS (to 30A)) shows selected: a current path
     // is in use. TERMINALS loses that look when the paths are offered again, while LOW or HIGH
@@ -28,5 +29,9 @@ struct PanelState {
     // terminals): the calibrator still holds the previous point's output, which must not reach
     // the point now switched in (a voltage on the current terminals, a current through a coil).
     bool outputUnset = false;
+    // The value the output routine last set, in base units and for a coil per turn. The readout
+    // shows it rounded to its digit mask; "Hz" and "DC" set this value again, never the rounded
+    // readout, which through a coil can be a third larger.
+    double outputValue = 0.0;
     bool operator==(const PanelState &other) const = default;
 };

@@ -24,7 +24,7 @@ QString HistoryEntry(QStringView display, QStringView frequency) {
     return display.toString() + QStringLiteral(" : ") + frequency.toString();
 }
 
-Amplitude FromDisplay(const QString &display, OutputPoint selected) {
+Amplitude PresentAmplitude(const QString &display, double outputValue, OutputPoint selected) {
     const int turns = OutputPoints::CoilTurns(selected);
     const OutputFamily shown = FamilyOfUnit(ConVal(display).unit);
     if (selected == OutputPoint::Voltage && shown == OutputFamily::Current)
@@ -32,10 +32,11 @@ Amplitude FromDisplay(const QString &display, OutputPoint selected) {
     if (selected != OutputPoint::None && selected != OutputPoint::Voltage &&
         shown == OutputFamily::Voltage)
         return {QStringLiteral("0A"), turns, false};
-    if (turns == 1)
-        return {display, 1};
-    // Taken back with its prefix: a "10.0000mA" readout is 5 mA a turn, never 5 A.
-    return {NumberText::General(ConVal(display).value / turns) + u'A', turns};
+    if (shown == OutputFamily::Voltage)
+        return {NumberText::General(outputValue) + u'V', turns};
+    if (shown == OutputFamily::Current)
+        return {NumberText::General(outputValue) + u'A', turns};
+    return {display, turns};
 }
 
 } // namespace Readout

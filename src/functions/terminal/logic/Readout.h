@@ -16,19 +16,20 @@ QString Text(QStringView rangeCommand, double outputValue, int coilTurns);
 // An entry of the history list: "10.0000mA : DC".
 QString HistoryEntry(QStringView display, QStringView frequency);
 
-// The present amplitude taken back from the readout, to set it again at another frequency.
-// A readout in the other quantity than the output point (a voltage still shown after a current
-// path was picked for a current not yet set, or a current left on the voltage terminals by a
-// refused voltage) is not taken as an amplitude of the point: that would set a current nobody
-// asked for. The point then gets zero in its own unit, as a manual selection does. A readout of
-// neither quantity (the "0" an output of another family leaves) is taken as it stands, so that
-// the output routine refuses it with its warning instead of setting anything; through a coil its
-// number is divided by the turns like any readout.
+// The present amplitude, to set it again at another frequency: the value the output routine last
+// set (`outputValue`, per turn through a coil), never the readout, which is rounded to its digit
+// mask ("0.0002A" through 10 turns for 0.015 mA a turn would be set a third larger). The readout
+// tells only its quantity. A readout in the other quantity than the output point (a voltage still
+// shown after a current path was picked for a current not yet set, or a current left on the
+// voltage terminals by a refused voltage) is not taken as an amplitude of the point: that would
+// set a current nobody asked for. The point then gets zero in its own unit, as a manual selection
+// does. A readout of neither quantity (the "0" an output of another family leaves) is taken as it
+// stands, so that the output routine refuses it with its warning instead of setting anything.
 struct Amplitude {
-    QString entry; // the readout itself, or through a coil the current per turn: "25A"
+    QString entry; // the value set, or through a coil the current per turn: "25A"
     int turns = 1;
     bool fromReadout = true; // false when zero is set instead of a readout in the other quantity
 };
-Amplitude FromDisplay(const QString &display, OutputPoint selected);
+Amplitude PresentAmplitude(const QString &display, double outputValue, OutputPoint selected);
 
 } // namespace Readout

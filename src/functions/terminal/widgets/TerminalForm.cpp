@@ -149,6 +149,7 @@ PanelState TerminalForm::ReadState() const {
     state.entry = keypad->Entry();
     state.frequency = readouts->HzLab().text();
     state.display = readouts->Display().text();
+    state.calOutput = readouts->CalOPLab().text();
     state.selected = selector->Selection();
     state.currentPathInUse = selector->CurrentPathInUse();
     state.autosetChecked = autosetAsked;
@@ -157,6 +158,7 @@ PanelState TerminalForm::ReadState() const {
     state.enabledPaths = selector->EnabledPaths();
     state.lastRangeCommand = context.state.LastRangeCommand;
     state.outputUnset = outputUnset;
+    state.outputValue = outputValue;
     return state;
 }
 
@@ -164,6 +166,8 @@ void TerminalForm::Carry(const PanelPlan &plan) {
     // Shared with every later opening of the window: the range the plan sets the calibrator to.
     context.state.LastRangeCommand = plan.after.lastRangeCommand;
     outputUnset = plan.after.outputUnset;
+    outputValue = plan.after.outputValue;
+    entryTaken = keypad->Entry();
     for (const PanelStep &step : plan.steps) {
         // Closed from inside one of its own exchanges: the rest concerns a window that is gone.
         if (IsUnloaded())
@@ -192,7 +196,12 @@ void TerminalForm::ShowOutputOn(bool on) {
 }
 
 void TerminalForm::SetEntry(const QString &text) {
+    // The operator may type into the entry line while the action waits for a reply: the action
+    // replaces only the entry it took, never what was typed meanwhile.
+    if (keypad->Entry() != entryTaken)
+        return;
     keypad->SetEntry(text);
+    entryTaken = text;
 }
 
 void TerminalForm::SetCalOutput(const QString &text) {

@@ -74,8 +74,12 @@ private:
     QPushButton *offBut;
     QCheckBox *autoCheck;
     QCheckBox *autoRange;
-    // The plan's state that no control shows: a picked current path waits for ENTER.
+    // The plan's state that no control shows: a picked current path waits for ENTER, and the
+    // exact value the readout shows rounded.
     bool outputUnset = false;
+    double outputValue = 0.0;
+    // The entry line as the running action last left it.
+    QString entryTaken;
     // The autoset box as the running action was asked for.
     bool autosetAsked = true;
 };

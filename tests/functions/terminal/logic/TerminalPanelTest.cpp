@@ -1,5 +1,7 @@
+#include "CoilRules.h"
 #include "KeypadEntry.h"
 #include "PanelPlanner.h"
+#include "SetCalibratorOutput.h"
 #include "TerminalButtons.h"
 
 #include <QTest>
@@ -75,8 +77,8 @@ private slots:
     void HzOnCoilSendsLabelWithOldReadout();
     void CoilLabelShowsReadoutBeforeKey_data();
     void CoilLabelShowsReadoutBeforeKey();
-    void RefusedFrequencyChangeLeavesEnterBold_data();
-    void RefusedFrequencyChangeLeavesEnterBold();
+    void RefusalRestoresTheLabels();
+    void FrequencyKeysSetTheExactAmplitudeAgain();
     void DcResetsMicroamperes();
     void ReadoutOfOtherQuantityIsNoAmplitude_data();
     void ReadoutOfOtherQuantityIsNoAmplitude();
@@ -451,6 +453,7 @@ void TerminalPanelTest::FrequencyLimits() {
     state.lastRangeCommand = QStringLiteral("R3");
     state.selected = OutputPoint::Voltage;
     state.display = QStringLiteral("5.0000V");
+    state.outputValue = 5;
     const PanelPlan plan = PanelPlanner::Hz(Keyed(state, entry));
     if (title.isEmpty()) {
         QCOMPARE(plan.after.frequency, entry + QStringLiteral("Hz"));
@@ -468,12 +471,19 @@ void TerminalPanelTest::HzResetsPresentOutputAtNewFrequency() {
     state.lastRangeCommand = QStringLiteral("R8");
     state.selected = OutputPoint::LowCurrent;
     state.display = QStringLiteral("10.0000mA");
+    state.outputValue = 0.01;
     const PanelPlan plan = PanelPlanner::Hz(Keyed(state, QStringLiteral("50")));
     QCOMPARE(plan.Commands(), (QStringList{"R19", "F50", "O10", "S0"}));
     QCOMPARE(plan.after.frequency, QStringLiteral("50Hz"));
     QCOMPARE(plan.after.display, QStringLiteral("10.0000mA"));
     QCOMPARE(plan.Of<SetPlusMinusEnabled>(), (QList{SetPlusMinusEnabled{false}}));
     QVERIFY(plan.Of<AddHistory>().isEmpty());
+    // HzLab names the frequency sent, whatever else the entry held.
+    for (const QString &keyed : {QStringLiteral("50m"), QStringLiteral("50A")}) {
+        const PanelPlan odd = PanelPlanner::Hz(Keyed(state, keyed));
+        QCOMPARE(odd.Commands(), plan.Commands());
+        QCOMPARE(odd.Of<SetFrequency>(), QList{SetFrequency{"50Hz"}});
+    }
 }
 
 void TerminalPanelTest::HzOnCoilSendsLabelWithOldReadout() {
@@ -481,6 +491,7 @@ void TerminalPanelTest::HzOnCoilSendsLabelWithOldReadout() {
     state.lastRangeCommand = QStringLiteral("R11");
     state.selected = OutputPoint::Coil2;
     state.display = QStringLiteral("50.0000A");
+    state.outputValue = 25;
     const PanelPlan plan = PanelPlanner::Hz(Keyed(state, QStringLiteral("60")));
     QCOMPARE(plan.Commands(), (QStringList{"R22", "F60", "O25", "S0", "#50.0000A (x2)"}));
     QCOMPARE(plan.after.display, QStringLiteral("50.0000A"));
@@ -489,65 +500,107 @@ void TerminalPanelTest::HzOnCoilSendsLabelWithOldReadout() {
 void TerminalPanelTest::CoilLabelShowsReadoutBeforeKey_data() {
     QTest::addColumn<int>("coil");
     QTest::addColumn<QString>("display");
+    QTest::addColumn<double>("perTurn"); // the current set, per turn
     QTest::addColumn<QStringList>("commands");
     QTest::addColumn<QString>("displayAfter");
-    // The readout's value is taken back per turn with its prefix (10 mA on 2 turns is 5 mA a
-    // turn); the label names the readout the operator saw.
+    // The current set is set again; the label names the readout the operator saw.
     QTest::newRow("milliamperes on 2 turns")
-        << int(OutputPoint::Coil2) << "10.0000mA"
+        << int(OutputPoint::Coil2) << "10.0000mA" << 0.005
         << QStringList{"R11", "O.005", "S0", "#10.0000mA (x2)"} << "0.0100A";
     // Command lines are plain ASCII: the label writes the readout's micro sign as "u".
     QTest::newRow("microamperes on 50 turns")
-        << int(OutputPoint::Coil50) << QStringLiteral("0.000\u00B5A")
+        << int(OutputPoint::Coil50) << QStringLiteral("0.000\u00B5A") << 0.0
         << QStringList{"R11", "O0", "S0", "#0.000uA (x50)"} << "0.0000A";
     QTest::newRow("microamperes on 2 turns")
-        << int(OutputPoint::Coil2) << QStringLiteral("100.000\u00B5A")
+        << int(OutputPoint::Coil2) << QStringLiteral("100.000\u00B5A") << 5e-5
         << QStringList{"R11", "O5E-05", "S0", "#100.000uA (x2)"} << "0.0001A";
     QTest::newRow("readout wider than the new one")
-        << int(OutputPoint::Coil10) << "0.0100A"
+        << int(OutputPoint::Coil10) << "0.0100A" << 0.001
         << QStringList{"R11", "O.001", "S0", "#0.0100A (x10)"} << "0.0100A";
 }
 
 void TerminalPanelTest::CoilLabelShowsReadoutBeforeKey() {
     QFETCH(int, coil);
     QFETCH(QString, display);
+    QFETCH(double, perTurn);
     QFETCH(QStringList, commands);
     QFETCH(QString, displayAfter);
     PanelState state;
     state.lastRangeCommand = QStringLiteral("R8");
     state.selected = static_cast<OutputPoint>(coil);
     state.display = display;
+    state.outputValue = perTurn;
     const PanelPlan plan = PanelPlanner::Dc(state);
     QCOMPARE(plan.Commands(), commands);
     QCOMPARE(plan.after.display, displayAfter);
 }
 
-void TerminalPanelTest::RefusedFrequencyChangeLeavesEnterBold_data() {
-    QTest::addColumn<bool>("hz");
-    QTest::newRow("Hz") << true;
-    QTest::newRow("DC") << false;
+void TerminalPanelTest::RefusalRestoresTheLabels() {
+    const auto showing = [](OutputPoint point, const char *frequency, const char *display,
+                            const char *calOutput, double value) {
+        PanelState state;
+        state.selected = point;
+        state.frequency = frequency;
+        state.display = display;
+        state.calOutput = calOutput;
+        state.outputValue = value;
+        return state;
+    };
+    // 25 A at 60 Hz on HIGH CURRENT; 25 A a turn through the 2-turn coil; a resistance typed as
+    // "5VR" (its readout is "0") after 5 V at 50 Hz.
+    const PanelState high = showing(OutputPoint::HighCurrent, "60Hz", "25.0000A", "25A", 25);
+    const PanelState coil = showing(OutputPoint::Coil2, "60Hz", "50.0000A", "25A x2", 25);
+    const PanelState resistance = showing(OutputPoint::Voltage, "50Hz", "0", "5VR", 5);
+    const QList<std::tuple<PanelPlan, PanelState, QStringList, InformBox>> refusals{
+        {PanelPlanner::PickHistory(u"50.0000A : DC", high), high, {}, OutputRefusal("50.0000A")},
+        {PanelPlanner::Enter(Keyed(high, "31A")), high, {}, OutputRefusal("31A")},
+        {PanelPlanner::Enter(Keyed(coil, "61A")), coil, {"S1"}, CoilRules::LimitBox(2)},
+        {PanelPlanner::Hz(Keyed(resistance, "60")), resistance, {}, OutputRefusal("0")},
+        {PanelPlanner::Dc(resistance), resistance, {}, OutputRefusal("0")},
+    };
+    for (const auto &[plan, before, commands, box] : refusals) {
+        QCOMPARE(plan.Commands(), commands);
+        QCOMPARE(plan.Of<InformBox>(), QList{box});
+        QVERIFY(!plan.Of<SetEnterBold>().contains(SetEnterBold{false}));
+        // Carried out, the steps leave the labels showing what is live, as before the action.
+        QStringList labels{before.frequency, before.calOutput, before.display};
+        for (const PanelStep &step : plan.steps) {
+            if (const auto *set = std::get_if<SetFrequency>(&step))
+                labels[0] = set->text;
+            if (const auto *set = std::get_if<SetCalOutput>(&step))
+                labels[1] = set->text;
+            if (const auto *set = std::get_if<SetDisplay>(&step))
+                labels[2] = set->text;
+        }
+        QCOMPARE(labels, (QStringList{before.frequency, before.calOutput, before.display}));
+    }
 }
 
-void TerminalPanelTest::RefusedFrequencyChangeLeavesEnterBold() {
-    QFETCH(bool, hz);
-    PanelState state;
-    state.lastRangeCommand = QStringLiteral("R5");
-    state.selected = OutputPoint::Voltage;
-    // 1019.999 V was set and reads as 1020 V, which no range takes.
-    state.display = QStringLiteral("1020.00V");
-    const PanelPlan plan =
-        hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50"))) : PanelPlanner::Dc(state);
-    QVERIFY(plan.Commands().isEmpty());
-    QCOMPARE(plan.Of<InformBox>().size(), 1);
-    QCOMPARE(plan.Of<SetEnterBold>(), QList{SetEnterBold{true}});
-    QCOMPARE(plan.after.display, QStringLiteral("1020.00V"));
-    QCOMPARE(plan.after.lastRangeCommand, QStringLiteral("R5"));
-
-    // Set, the same change leaves the key in normal weight.
-    state.display = QStringLiteral("1000.00V");
-    const PanelPlan set =
-        hz ? PanelPlanner::Hz(Keyed(state, QStringLiteral("50"))) : PanelPlanner::Dc(state);
-    QCOMPARE(set.Of<SetEnterBold>(), (QList{SetEnterBold{true}, SetEnterBold{false}}));
+void TerminalPanelTest::FrequencyKeysSetTheExactAmplitudeAgain() {
+    // 0.015 mA a turn reads "0.0002A" through the 10 turns, a third more than was set; 1019.999 V
+    // reads "1020.00V", which no range takes.
+    const QList<std::tuple<OutputPoint, QString, QString, QStringList, QStringList>> outputs{
+        {OutputPoint::Coil10,
+         "0.15mA",
+         "0.0002A",
+         {"O1.5E-05", "S0", "#0.0002A (x10)"},
+         {"R22", "F50", "O1.5E-05", "S0", "#0.0002A (x10)"}},
+        {OutputPoint::Voltage,
+         "1019.999V",
+         "1020.00V",
+         {"O1019.999", "S1"},
+         {"R16", "F50", "O1019.999", "S1"}},
+    };
+    for (const auto &[point, entry, readout, dc, hz] : outputs) {
+        PanelState state;
+        state.selected = point;
+        const PanelState entered = PanelPlanner::Enter(Keyed(state, entry)).after;
+        QCOMPARE(entered.display, readout);
+        QCOMPARE(PanelPlanner::Dc(entered).Commands(), dc);
+        const PanelPlan atFrequency = PanelPlanner::Hz(Keyed(entered, "50"));
+        QCOMPARE(atFrequency.Commands(), hz);
+        QCOMPARE(atFrequency.after.display, readout);
+    }
 }
 
 void TerminalPanelTest::DcResetsMicroamperes() {
@@ -556,6 +609,7 @@ void TerminalPanelTest::DcResetsMicroamperes() {
     state.selected = OutputPoint::LowCurrent;
     state.frequency = QStringLiteral("50Hz");
     state.display = QStringLiteral("100.000\u00B5A");
+    state.outputValue = 1e-4;
     const PanelPlan plan = PanelPlanner::Dc(state);
     QCOMPARE(plan.Commands(), (QStringList{"R6", "O100", "S0"}));
     QCOMPARE(plan.after.frequency, QStringLiteral("DC"));
@@ -566,27 +620,30 @@ void TerminalPanelTest::DcResetsMicroamperes() {
 void TerminalPanelTest::ReadoutOfOtherQuantityIsNoAmplitude_data() {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QString>("display");
+    QTest::addColumn<double>("set"); // the value last set, per turn
     QTest::addColumn<QStringList>("commands");
     QTest::addColumn<QString>("displayAfter");
     // A current path picked for a keyed current leaves the voltage readout: "DC" must not read
     // 20 V as 20 A through the coil.
     QTest::newRow("volts on a coil")
-        << int(OutputPoint::Coil2) << "20.0000V" << QStringList{"R11", "O0", "S0", "#0.0000A (x2)"}
-        << "0.0000A";
+        << int(OutputPoint::Coil2) << "20.0000V" << 20.0
+        << QStringList{"R11", "O0", "S0", "#0.0000A (x2)"} << "0.0000A";
     QTest::newRow("volts on current terminals")
-        << int(OutputPoint::LowCurrent) << "10.0000V" << QStringList{"R6", "O0", "S0"}
+        << int(OutputPoint::LowCurrent) << "10.0000V" << 10.0 << QStringList{"R6", "O0", "S0"}
         << QStringLiteral("0.000\u00B5A");
     // A refused voltage leaves the voltage terminals selected under a current readout.
     QTest::newRow("current on voltage terminals")
-        << int(OutputPoint::Voltage) << "10.0000mA" << QStringList{"R1", "O0", "S0"} << "0.000mV";
+        << int(OutputPoint::Voltage) << "10.0000mA" << 0.01 << QStringList{"R1", "O0", "S0"}
+        << "0.000mV";
     QTest::newRow("current through another coil keeps its amplitude")
-        << int(OutputPoint::Coil10) << "50.0000A"
+        << int(OutputPoint::Coil10) << "50.0000A" << 5.0
         << QStringList{"R11", "O5", "S0", "#50.0000A (x10)"} << "50.0000A";
 }
 
 void TerminalPanelTest::ReadoutOfOtherQuantityIsNoAmplitude() {
     QFETCH(int, selected);
     QFETCH(QString, display);
+    QFETCH(double, set);
     QFETCH(QStringList, commands);
     QFETCH(QString, displayAfter);
     PanelState state;
@@ -594,6 +651,7 @@ void TerminalPanelTest::ReadoutOfOtherQuantityIsNoAmplitude() {
     state.selected = static_cast<OutputPoint>(selected);
     state.frequency = QStringLiteral("50Hz");
     state.display = display;
+    state.outputValue = set;
     const PanelPlan plan = PanelPlanner::Dc(state);
     QCOMPARE(plan.Commands(), commands);
     QCOMPARE(plan.after.display, displayAfter);

@@ -27,6 +27,7 @@ private slots:
     void FlagFileThatCannotBeDeleted();
     void ClicksDuringAnExchangeFollowIt();
     void HistoryPickDuringAnExchangeFollowsIt();
+    void TypingDuringAnExchangeIsKept();
     void WheelAndArrowsOverTheEntryPickNothing();
     void ClosedDuringAnExchangeSendsNothingMore();
 };
@@ -45,37 +46,57 @@ QString FlagPath(const TerminalRig &w, const QString &name) {
 } // namespace
 
 void TerminalFormInputTest::TypedEntries_data() {
+    QTest::addColumn<int>("point"); // TermBut clicked first, or -1
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QStringList>("commands");
     QTest::addColumn<QString>("refused"); // the "Output : " text of the warning, or empty
+    const auto row = [](const char *name, const QString &entry, const QStringList &commands,
+                        const QString &refused = {}, int point = -1) {
+        QTest::newRow(name) << point << entry << commands << refused;
+    };
+    const int fiftyTurns = 2;
     const QString hundredDigits(100, u'7');
-    QTest::newRow("empty") << "" << QStringList{} << "";
-    QTest::newRow("V") << "V" << QStringList{"O0", "S0"} << "";
-    QTest::newRow("A") << "A" << LowCurrent + QStringList{"R6", "O0", "S0"} << "";
-    QTest::newRow("mA") << "mA" << LowCurrent + QStringList{"R6", "O0", "S0"} << "";
+    row("empty", "", {});
+    row("V", "V", {"O0", "S0"});
+    row("A", "A", LowCurrent + QStringList{"R6", "O0", "S0"});
+    row("mA", "mA", LowCurrent + QStringList{"R6", "O0", "S0"});
     // A point left without decimals ends the number: the prefix after it still counts.
-    QTest::newRow("10.mA") << "10.mA" << LowCurrent + QStringList{"R8", "O10", "S0"} << "";
-    QTest::newRow("30.mV") << "30.mV" << QStringList{"O30", "S0"} << "";
+    row("10.mA", "10.mA", LowCurrent + QStringList{"R8", "O10", "S0"});
+    row("30.mV", "30.mV", {"O30", "S0"});
     // A high voltage is set with the output in standby.
-    QTest::newRow("1000V") << "1000V" << QStringList{"S1", "R5", "O1000", "S1"} << "";
-    QTest::newRow("1e999V") << "1e999V" << QStringList{} << "1e999V";
-    QTest::newRow("nanV") << "nanV" << QStringList{"O0", "S0"} << "";
-    QTest::newRow("--5V") << "--5V" << QStringList{"O0", "S0"} << "";
-    QTest::newRow("5VA") << "5VA" << HighCurrent + QStringList{"R11", "O5", "S0"} << "";
-    QTest::newRow("1,5,5V") << "1,5,5V" << QStringList{"R2", "O1.5", "S0"} << "";
-    // No unit letter: ENTER appends "V" on the voltage terminals, and 100 is a high voltage.
-    QTest::newRow("100R4") << "100R4" << QStringList{"S1", "R4", "O100", "S1"} << "";
-    QTest::newRow("99999999999A") << "99999999999A" << HighCurrent << "99999999999A";
-    QTest::newRow("a hundred digits") << hundredDigits << QStringList{} << hundredDigits + u'V';
+    row("1000V", "1000V", {"S1", "R5", "O1000", "S1"});
+    row("1e999V", "1e999V", {}, "1e999V");
+    row("--5V", "--5V", {"O0", "S0"});
+    row("1,5,5V", "1,5,5V", {"R2", "O1.5", "S0"});
+    row("99999999999A", "99999999999A", HighCurrent, "99999999999A");
+    // No unit letter: ENTER appends "V" on the voltage terminals.
+    row("a hundred digits", hundredDigits, {}, hundredDigits + u'V');
+    // Letters the entry does not know are refused before anything is switched or set, never read
+    // as a whole unit; a lower-case unit letter names its unit, the prefix keeps its case.
+    row("unknown prefix", "20UA", {}, "20UA");
+    row("lower-case ampere", "20ua", LowCurrent + QStringList{"R6", "O20", "S0"});
+    row("lower-case milli ampere", "5ma", LowCurrent + QStringList{"R8", "O5", "S0"});
+    row("lower-case kilovolt on a coil", "1kv",
+        {"S1", "p17039360", "#Volts Terminals", "p0", "R5", "O1000", "S1"}, {}, fiftyTurns);
+    row("blank inside the unit on a coil", "500u A", {}, "500u A", fiftyTurns);
+    row("two units", "5VA", {}, "5VA");
+    row("letters only", "nanV", {}, "nanV");
+    row("letters in the number", "100R4", {}, "100R4V");
+    row("a frequency unit", "1kHz", {}, "1kHzV");
 }
 
 void TerminalFormInputTest::TypedEntries() {
+    QFETCH(int, point);
     QFETCH(QString, entry);
     QFETCH(QStringList, commands);
     QFETCH(QString, refused);
     TerminalRig w;
     w.Open();
+    if (point >= 0)
+        w.ClickTerm(point);
     w.Taken();
+    const QString display = w.Display();
+    const QStringList history = w.History();
     w.Type(entry);
     QCOMPARE(w.Taken(), commands);
     QCOMPARE(w.Entry(), QString());
@@ -83,8 +104,8 @@ void TerminalFormInputTest::TypedEntries() {
         QVERIFY(w.rig.boxes.shown.isEmpty());
     } else {
         QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(refused)});
-        QCOMPARE(w.Display(), QStringLiteral("0.000mV"));
-        QCOMPARE(w.History().size(), 1);
+        QCOMPARE(w.Display(), display);
+        QCOMPARE(w.History(), history);
     }
 }
 
@@ -305,6 +326,27 @@ void TerminalFormInputTest::HistoryPickDuringAnExchangeFollowsIt() {
     QCOMPARE(w.HzLab(), QStringLiteral("DC"));
     QVERIFY(w.OutputOn());
     QCOMPARE(w.History(), QStringList(2, QStringLiteral("0.000mV : DC")));
+}
+
+void TerminalFormInputTest::TypingDuringAnExchangeIsKept() {
+    TerminalRig w;
+    w.Open();
+    w.Taken();
+    QLineEdit &line = *w.form->Keypad().KBText().lineEdit();
+    line.setText(QStringLiteral("11V"));
+    // Typed while the range waits for its reply: the setting clears only the entry it took.
+    w.rig.DuringReplyTo(QStringLiteral("R3"), [&line] {
+        line.clear();
+        QTest::keyClicks(&line, QStringLiteral("2.5"));
+    });
+    QTest::keyClick(&line, Qt::Key_Return);
+    QCOMPARE(w.Taken(), (QStringList{"R3", "O11", "S0"}));
+    QCOMPARE(w.Display(), QStringLiteral("11.0000V"));
+    QCOMPARE(w.Entry(), QStringLiteral("2.5"));
+    QCOMPARE(w.OPLab(), QStringLiteral("2.5"));
+    QTest::keyClick(&line, Qt::Key_Return);
+    QCOMPARE(w.Taken(), (QStringList{"O2.5", "S0"}));
+    QCOMPARE(w.Entry(), QString());
 }
 
 void TerminalFormInputTest::WheelAndArrowsOverTheEntryPickNothing() {

@@ -18,11 +18,12 @@ private slots:
     void FrequencyLimits_data();
     void FrequencyLimits();
     void DcAndAcSwitching();
-    void CoilLabelShowsTheReadoutBeforeTheKey_data();
-    void CoilLabelShowsTheReadoutBeforeTheKey();
+    void FrequencyKeysWaitForAnOutputOnTheNewPoint_data();
+    void FrequencyKeysWaitForAnOutputOnTheNewPoint();
     void EnterKeyStaysBoldWhenNothingWasSet();
     void HistoryPickSetsTheOutputAgain();
-    void FrequencyKeysRefuseANoughtReadout();
+    void OtherFamiliesAreLeftInStandby_data();
+    void OtherFamiliesAreLeftInStandby();
     void OnAndStandbyButtons();
 };
 
@@ -386,35 +387,58 @@ void TerminalFormTest::DcAndAcSwitching() {
     QCOMPARE(w.Taken(), (QStringList{"O100", "S0"}));
 }
 
-void TerminalFormTest::CoilLabelShowsTheReadoutBeforeTheKey_data() {
+void TerminalFormTest::FrequencyKeysWaitForAnOutputOnTheNewPoint_data() {
+    QTest::addColumn<int>("point");        // TermBut clicked first, or -1
+    QTest::addColumn<QString>("setFirst"); // the output set there
+    QTest::addColumn<QString>("keyed");    // a current keyed with "A", then its path picked
+    QTest::addColumn<int>("path");
     QTest::addColumn<QString>("frequency"); // keyed before "Hz", or empty for "DC"
-    QTest::addColumn<QStringList>("commands");
-    QTest::newRow("DC") << "" << QStringList{"R11", "O.005", "S0", "#10.0000mA (x2)"};
-    QTest::newRow("Hz") << "50" << QStringList{"R22", "F50", "O.005", "S0", "#10.0000mA (x2)"};
+    QTest::addColumn<QStringList>("enter"); // ENTER after "DC": the keyed current is set
+    // 25 A on HIGH CURRENT, then 1 A keyed for the 0-2 A path: 25 A must not go through it.
+    QTest::newRow("DC on the low-current path")
+        << -1 << "25A"
+        << "1A" << 10 << "" << QStringList{"R10", "O1", "S0"};
+    // 10 mA on the terminals, then 50 A keyed for the 2-turn coil.
+    QTest::newRow("Hz on a coil") << 4 << "10mA"
+                                  << "50A" << 6 << "50" << QStringList{};
 }
 
-void TerminalFormTest::CoilLabelShowsTheReadoutBeforeTheKey() {
+void TerminalFormTest::FrequencyKeysWaitForAnOutputOnTheNewPoint() {
+    QFETCH(int, point);
+    QFETCH(QString, setFirst);
+    QFETCH(QString, keyed);
+    QFETCH(int, path);
     QFETCH(QString, frequency);
-    QFETCH(QStringList, commands);
+    QFETCH(QStringList, enter);
     TerminalRig w;
     w.Open();
-    w.ClickTerm(4);
-    w.Type(QStringLiteral("10mA"));
-    // 50 A is offered the coils; picking one leaves the 10 mA readout standing.
-    w.Keys(QStringLiteral("50A"));
-    w.ClickTerm(6);
-    for (int i = 0; i < 3; ++i)
-        w.Key(QStringLiteral("< Back Space"));
+    if (point >= 0)
+        w.ClickTerm(point);
+    w.Type(setFirst);
+    const QString display = w.Display();
+    w.Keys(keyed);
+    w.ClickTerm(path);
     w.Taken();
+    w.TakeBoxes();
+
+    // The calibrator still holds the output of the previous point: nothing is set again.
     if (frequency.isEmpty()) {
         w.Key(QStringLiteral("DC"));
     } else {
+        for (int i = 0; i < keyed.size(); ++i)
+            w.Key(QStringLiteral("< Back Space"));
         w.Keys(frequency);
         w.Key(QStringLiteral("Hz"));
     }
-    QCOMPARE(w.Taken(), commands);
-    // 10 mA through the coil, as the readout showed before: not 10 A.
-    QCOMPARE(w.Display(), QStringLiteral("0.0100A"));
+    QCOMPARE(w.Taken(), QStringList());
+    QCOMPARE(w.TakeBoxes(), QList{TerminalRig::OutputNotSet()});
+    QCOMPARE(w.Display(), display);
+    QCOMPARE(w.HzLab(), QStringLiteral("DC"));
+    QVERIFY(w.InStandby());
+    // "DC" leaves the keyed current waiting for ENTER; "Hz" took the entry as its frequency.
+    QCOMPARE(w.Entry(), frequency.isEmpty() ? keyed : QString());
+    w.Key(QStringLiteral("ENTER"));
+    QCOMPARE(w.Taken(), enter);
 }
 
 void TerminalFormTest::EnterKeyStaysBoldWhenNothingWasSet() {
@@ -429,16 +453,19 @@ void TerminalFormTest::EnterKeyStaysBoldWhenNothingWasSet() {
         QCOMPARE(w.EnterKey().font().weight(), refused ? QFont::Bold : QFont::Normal);
     }
 
-    // 1019.999 V reads "1020.00V", which cannot be set again at another frequency or at DC.
-    for (const QString &key : {QStringLiteral("DC"), QStringLiteral("Hz")}) {
+    // 1019.999 V reads "1020.00V", which no range takes: DC and Hz set 1019.999 V again.
+    const QList<std::pair<QString, QStringList>> changes{{"DC", {"O1019.999", "S1"}},
+                                                         {"Hz", {"R16", "F50", "O1019.999", "S1"}}};
+    for (const auto &[key, commands] : changes) {
         w.Type(QStringLiteral("1019.999V"));
         QCOMPARE(w.Display(), QStringLiteral("1020.00V"));
-        QVERIFY(!w.EnterKey().font().bold());
+        w.Taken();
         w.rig.boxes.shown.clear();
         w.Keys(QStringLiteral("50"));
         w.Key(key);
-        QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(QStringLiteral("1020.00V"))});
-        QVERIFY2(w.EnterKey().font().bold(), qPrintable(key));
+        QCOMPARE(w.Taken(), commands);
+        QVERIFY(w.rig.boxes.shown.isEmpty());
+        QVERIFY2(!w.EnterKey().font().bold(), qPrintable(key));
         QCOMPARE(w.Display(), QStringLiteral("1020.00V"));
     }
     // A frequency refused before any output is tried leaves the key as it was.
@@ -467,14 +494,27 @@ void TerminalFormTest::HistoryPickSetsTheOutputAgain() {
     QCOMPARE(w.Entry(), QString());
 }
 
-void TerminalFormTest::FrequencyKeysRefuseANoughtReadout() {
+void TerminalFormTest::OtherFamiliesAreLeftInStandby_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("commands");
+    // Reached only by typing: the routine's own lines, with the output put in standby first and
+    // left there, since the readout cannot show such an output.
+    QTest::newRow("resistance") << "5VR" << QStringList{"S1", "I0", "R25", "S1"};
+    QTest::newRow("frequency output") << "10VHz" << QStringList{"S1", "R58", "H1", "S1"};
+}
+
+void TerminalFormTest::OtherFamiliesAreLeftInStandby() {
+    QFETCH(QString, entry);
+    QFETCH(QStringList, commands);
     TerminalRig w;
     w.Open();
     w.Taken();
-    // A resistance, reached only by a typed entry, leaves a readout of neither quantity.
-    w.Type(QStringLiteral("5VR"));
-    QCOMPARE(w.Taken(), (QStringList{"I0", "R25", "S0"}));
+    w.Type(entry);
+    QCOMPARE(w.Taken(), commands);
+    QVERIFY(w.InStandby());
+    QVERIFY(w.form->AutoCheck().isEnabled());
     QCOMPARE(w.Display(), QStringLiteral("0"));
+    // The readout of neither quantity is no amplitude: "Hz" and "DC" set nothing.
     for (const QString &key : {QStringLiteral("Hz"), QStringLiteral("DC")}) {
         w.rig.boxes.shown.clear();
         w.Keys(QStringLiteral("50"));
@@ -483,6 +523,8 @@ void TerminalFormTest::FrequencyKeysRefuseANoughtReadout() {
         QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(QStringLiteral("0"))});
         QVERIFY(w.EnterKey().font().bold());
         QCOMPARE(w.Display(), QStringLiteral("0"));
+        QCOMPARE(w.HzLab(), QStringLiteral("DC"));
+        QVERIFY(w.InStandby());
     }
 }
 

@@ -133,6 +133,13 @@ struct TerminalRig {
         rig.boxes.shown.clear();
         return boxes;
     }
+    // OUTPUT ON, "Hz" and "DC" while no output has been set for the point switched in.
+    static Box OutputNotSet() {
+        return RecordingMessageBoxes::Information(
+            QStringLiteral("Output Not Set"),
+            QStringLiteral("The output for the selected terminals is not set yet.\r\r"
+                           "Set it with ENTER, then switch the output on."));
+    }
     static Box Refusal(const QString &output) {
         return RecordingMessageBoxes::Information(
             QStringLiteral("Corvale : Output Value Cannot Be Set"),

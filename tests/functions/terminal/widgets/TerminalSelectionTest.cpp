@@ -116,10 +116,7 @@ void TerminalSelectionTest::PickedPathKeepsTheKeyedCurrent() {
     QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
     QCOMPARE(w.Taken(), QStringList());
     QVERIFY(w.InStandby());
-    QCOMPARE(w.TakeBoxes(),
-             QList{RecordingMessageBoxes::Information(
-                 "Output Not Set", "The output for the selected terminals is not set yet.\r\r"
-                                   "Set it with ENTER, then switch the output on.")});
+    QCOMPARE(w.TakeBoxes(), QList{TerminalRig::OutputNotSet()});
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"R11", "O5", "S0", "#50.0000A (x10)"}));
     QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
