@@ -9,6 +9,11 @@ const QList<QByteArray> Initialisation{"R0", "O0", "S1", "# Computer Control"};
 const QList<QByteArray> ReleaseEnd{"R1", "O0", "S1", "# PC Control"};
 const std::array<QList<QByteArray>, 3> ExitLines{{{"S1"}, {"R1"}, {"O0"}}};
 
+// Display text alone switches nothing; the insulation window shows its name before its mask.
+bool IsDisplayText(const QList<QByteArray> &commands) {
+    return commands.size() == 1 && commands.first().startsWith('#');
+}
+
 // A window's set-up begins with the mask that switches its circuit in.
 bool IsSetUp(const QList<QByteArray> &commands) {
     if (commands.isEmpty() || !commands.first().startsWith('p'))
@@ -26,7 +31,7 @@ QString SessionWatch::Judge(const QList<QByteArray> &commands) {
         exitLines = 0;
         return {};
     }
-    if (commands == Probe)
+    if (commands == Probe || (phase == Phase::Released && IsDisplayText(commands)))
         return {};
     switch (phase) {
     case Phase::Exited:

@@ -388,7 +388,10 @@ void CalibratorLinkTest::FakePortRefereesTheLinesSent() {
     Rig rig;
     for (const char *line : {"p17039360", "p0", "R1", "S0", "S1"})
         rig.link.SendCommand(QLatin1String(line));
-    QCOMPARE(rig.port.Hazards(), QStringList{QStringLiteral("output on with no value set: S0")});
+    const QStringList hazard{QStringLiteral("output on with no value set: S0")};
+    QCOMPARE(rig.port.Hazards(), hazard);
+    QCOMPARE(rig.port.TakeHazards(), hazard);
+    QVERIFY(rig.port.Hazards().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(CalibratorLinkTest)

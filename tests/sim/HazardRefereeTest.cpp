@@ -43,10 +43,12 @@ void HazardRefereeTest::NamesEachHazardOnce_data() {
         << QStringList{"switching under a live output: p16777216",
                        "switching under a live output: p0"};
 
+    // The insulation window shows its name before its set-up mask.
+    const QByteArrayList afterRelease{"R64", "T", "S1", "R1", "O5", "p16777216"};
+    const QByteArrayList insulationLoad{"#Insulation Res.", "p18874368", "p1064960"};
     QTest::newRow("lines after the release and after the exit")
-        << Initialisation + TachometerLoad + Release +
-               QByteArrayList{"R64", "T", "S1", "R1", "O5", "p16777216", "p17039360", "p0"} +
-               Release + Exit + QByteArrayList{"S1", "T"} + Initialisation
+        << Initialisation + TachometerLoad + Release + afterRelease + insulationLoad + Release +
+               Exit + QByteArrayList{"S1", "T"} + Initialisation
         << QStringList{"line after the release: R64", "line after the release: O5",
                        "line after the release: p16777216", "line after the exit: S1"};
 

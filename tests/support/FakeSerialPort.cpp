@@ -9,8 +9,8 @@ FakeSerialPort::FakeSerialPort(const VirtualClock &clock) : clock(clock) {
 }
 
 FakeSerialPort::~FakeSerialPort() {
-    if (FailOnHazard && !referee.Hazards().isEmpty())
-        qFatal("hazards sent to the calibrator:\n%s", qPrintable(referee.Hazards().join('\n')));
+    if (FailOnHazard && !hazards.isEmpty())
+        qFatal("hazards sent to the calibrator:\n%s", qPrintable(hazards.join('\n')));
 }
 
 void FakeSerialPort::AnswerAll(const QByteArray &reply) {
@@ -65,7 +65,9 @@ bool FakeSerialPort::Write(const QByteArray &data) {
     if (Fault())
         return false;
     const QByteArray text = data.chopped(1);
-    referee.Judge(text);
+    const QString hazard = referee.Judge(text);
+    if (!hazard.isEmpty())
+        hazards.append(hazard);
     const QString line = QString::fromLatin1(text);
     written.append(line);
     for (const Chunk &chunk : responder(line))

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 class VirtualClock;
 
@@ -47,7 +48,10 @@ public:
     // Puts characters in the receive buffer now, as if they had arrived unasked.
     void Inject(const QByteArray &bytes) { pending.append({0, bytes}); }
     // The hazards among the lines written, in order, as "<reason>: <line>".
-    QStringList Hazards() const { return referee.Hazards(); }
+    QStringList Hazards() const { return hazards; }
+    // Hands the hazards over and forgets them: a test that sends hazards on purpose takes them,
+    // so that FailOnHazard spares it.
+    QStringList TakeHazards() { return std::exchange(hazards, {}); }
 
     void SetPortNumber(int value) override { number = value; }
     int PortNumber() const override { return number; }
@@ -72,6 +76,7 @@ private:
 
     const VirtualClock &clock;
     HazardReferee referee;
+    QStringList hazards;
     QList<Arrival> pending;
     int number = 1;
     bool open = false;
