@@ -1,5 +1,7 @@
 #include "AdapterMeasurement.h"
 
+#include "OutputRange.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -43,31 +45,17 @@ struct Delivery {
     double base;  // volts or amperes
 };
 
-// The calibrator's DC ranges: 1 to 5 voltage (range 1 in mV), 6 to 11 current (range 6 in uA,
-// 7 to 9 in mA). AC ranges and the other functions put no DC value on the meter.
+// Only the DC voltage and current ranges put a value on the meter; AC ranges and the other
+// functions put none.
 std::optional<Delivery> CalibratorDelivery(const CalibratorState &state) {
     if (!state.outputOn)
         return std::nullopt;
-    switch (state.range) {
-    case 1:
-        return Delivery{Circuit::MeterVoltage, state.output / 1000};
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-        return Delivery{Circuit::MeterVoltage, state.output};
-    case 6:
-        return Delivery{Circuit::MeterCurrent, state.output / 1e6};
-    case 7:
-    case 8:
-    case 9:
-        return Delivery{Circuit::MeterCurrent, state.output / 1000};
-    case 10:
-    case 11:
-        return Delivery{Circuit::MeterCurrent, state.output};
-    default:
+    const std::optional<OutputRange> range = OutputRange::Find(state.range);
+    if (!range || range->Alternating())
         return std::nullopt;
-    }
+    const Circuit kind = range->Kind() == OutputRange::Quantity::Voltage ? Circuit::MeterVoltage
+                                                                         : Circuit::MeterCurrent;
+    return Delivery{kind, range->InBase(state.output)};
 }
 
 double InputValue(const MeasuringMask &entry, const CalibratorState &state) {

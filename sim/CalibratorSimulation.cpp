@@ -1,33 +1,10 @@
 #include "CalibratorSimulation.h"
 
-#include <QList>
+#include "CommandLine.h"
 
 #include <cmath>
 
 namespace {
-
-// Splits a line into its command elements; a "#" element takes the rest of the line, blanks and
-// "/" included. Blanks around the other elements are dropped, empty elements skipped.
-QList<QByteArray> SplitCommands(const QByteArray &line) {
-    QList<QByteArray> commands;
-    qsizetype position = 0;
-    while (position < line.size()) {
-        while (position < line.size() && line.at(position) == ' ')
-            ++position;
-        if (position < line.size() && line.at(position) == '#') {
-            commands.append(line.mid(position));
-            break;
-        }
-        qsizetype end = line.indexOf('/', position);
-        if (end < 0)
-            end = line.size();
-        const QByteArray command = line.mid(position, end - position).trimmed();
-        if (!command.isEmpty())
-            commands.append(command);
-        position = end + 1;
-    }
-    return commands;
-}
 
 // A malformed number leaves the setting as it was instead of zeroing it.
 template <typename Value, typename Convert>

@@ -25,7 +25,8 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Simulated calibrator and adapter behind a pseudo-terminal. Makes the "
-                       "link COMn in the current folder and answers command lines over it."));
+                       "link COMn in the current folder and answers command lines over it; "
+                       "reports on stderr every hazard among them."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -35,7 +36,8 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("Make the link COM<n> (default 1)."),
          QStringLiteral("n"), QStringLiteral("1")},
-        {QStringLiteral("log"), QStringLiteral("Append each received line with a time stamp."),
+        {QStringLiteral("log"),
+         QStringLiteral("Append each received line, and each hazard, with a time stamp."),
          QStringLiteral("file")},
         {QStringLiteral("silent"), QStringLiteral("Never answer.")},
         {QStringLiteral("short-id"), QStringLiteral("Answer \"T\" with 50 characters or fewer.")},

@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 
 CalsimServer::CalsimServer(PseudoTerminal &terminal, const SimulationFaults &faults,
@@ -59,6 +60,9 @@ void CalsimServer::ReadMaster() {
 
 void CalsimServer::HandleLine(const QByteArray &line) {
     Log(line);
+    const QString hazard = referee.Judge(line);
+    if (!hazard.isEmpty())
+        ReportHazard(hazard);
     ++linesReceived;
     if (schedule.HangsUpAt(linesReceived)) {
         End();
@@ -75,12 +79,20 @@ void CalsimServer::HandleLine(const QByteArray &line) {
         WriteNextChunk();
 }
 
-void CalsimServer::Log(const QByteArray &line) {
+// One log entry: a time stamp, a blank, then the received line or a labelled hazard.
+void CalsimServer::Log(const QByteArray &entry) {
     if (!log.isOpen())
         return;
     const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toLatin1();
-    log.write(stamp + ' ' + line + '\n');
+    log.write(stamp + ' ' + entry + '\n');
     log.flush();
+}
+
+void CalsimServer::ReportHazard(const QString &hazard) {
+    const QByteArray entry = QByteArray(HazardReferee::Label) + ": " + hazard.toLatin1();
+    Log(entry);
+    std::fprintf(stderr, "calsim: %s\n", entry.constData());
+    std::fflush(stderr);
 }
 
 // Writes the chunks whose pause has passed; the timer brings the next one after its pause.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalibratorSimulation.h"
+#include "HazardReferee.h"
 #include "ReplySchedule.h"
 
 #include <QFile>
@@ -12,7 +13,8 @@ class PseudoTerminal;
 class QSocketNotifier;
 
 // Serves the simulation over the master side of the pseudo-terminal: collects command lines
-// ended by a carriage return, logs them, and writes each reply as the fault schedule shapes it.
+// ended by a carriage return, logs them, has the referee judge them (reporting each hazard in
+// the log and on stderr), and writes each reply as the fault schedule shapes it.
 class CalsimServer : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +36,8 @@ signals:
 private:
     void ReadMaster();
     void HandleLine(const QByteArray &line);
-    void Log(const QByteArray &line);
+    void Log(const QByteArray &entry);
+    void ReportHazard(const QString &hazard);
     void WriteNextChunk();
     void WriteStream();
     void Write(const QByteArray &bytes);
@@ -42,6 +45,7 @@ private:
 
     PseudoTerminal &terminal;
     CalibratorSimulation simulation;
+    HazardReferee referee;
     ReplySchedule schedule;
     QFile log;
     QSocketNotifier *notifier = nullptr;

@@ -20,23 +20,6 @@ private slots:
     void StartExchangeAndExitAgainstCalsim();
 };
 
-namespace {
-
-// The command lines calsim received, without their time stamps.
-QStringList Received(const QString &log) {
-    QFile file(log);
-    QStringList lines;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return lines;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (!line.isEmpty())
-            lines.append(QString::fromLatin1(line.mid(line.indexOf(' ') + 1)));
-    }
-    return lines;
-}
-
-} // namespace
-
 void IntegrationTest::StartExchangeAndExitAgainstCalsim() {
     QTemporaryDir folder;
     const QString previous = QDir::currentPath();
@@ -74,7 +57,7 @@ void IntegrationTest::StartExchangeAndExitAgainstCalsim() {
         main.close();
     }
     QVERIFY(boxes.shown.isEmpty());
-    QTRY_COMPARE(Received(log),
+    QTRY_COMPARE(CalsimProcess::LoggedLines(log),
                  (QStringList{QStringLiteral("T"), QStringLiteral("R0/O0/S1/# Computer Control"),
                               QStringLiteral("p17317888"), QStringLiteral("v"),
                               QStringLiteral("S1"), QStringLiteral("R1"), QStringLiteral("O0")}));

@@ -48,6 +48,7 @@ private slots:
     void LateReplyIsNeverReadAsTheNextOne();
     void NestedExchangeNeverSharesAReply();
     void ErrorsWhileTheBoxIsOpenAreNotStacked();
+    void FakePortRefereesTheLinesSent();
 };
 
 void CalibratorLinkTest::PromptReplyIsReturnedWholeWithinTwoPolls() {
@@ -350,6 +351,16 @@ void CalibratorLinkTest::ErrorsWhileTheBoxIsOpenAreNotStacked() {
     // Once the box is gone, the next fault is reported again.
     rig.link.SendCommand(QStringLiteral("v"));
     QCOMPARE(rig.observer.errors.size(), 2);
+}
+
+void CalibratorLinkTest::FakePortRefereesTheLinesSent() {
+    Rig rig;
+    for (const char *line : {"p17039360", "p0", "R1", "S0", "S1"})
+        rig.link.SendCommand(QLatin1String(line));
+    const QStringList hazard{QStringLiteral("output on with no value set: S0")};
+    QCOMPARE(rig.port.Hazards(), hazard);
+    QCOMPARE(rig.port.TakeHazards(), hazard);
+    QVERIFY(rig.port.Hazards().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(CalibratorLinkTest)

@@ -1,3 +1,5 @@
+#include "CalsimProcess.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +79,7 @@ private slots:
     void AnswersAndSurvivesReopening();
     void TricklesReplies();
     void HangsUpAfterTheGivenLines();
+    void ReportsHazardsInTheLogAndOnStderr();
 
 private:
     bool Start(const QStringList &arguments, const QString &linkName);
@@ -185,6 +188,24 @@ void CalsimProgramTest::HangsUpAfterTheGivenLines() {
     QVERIFY(calsim->waitForFinished(LimitMs));
     QCOMPARE(calsim->exitCode(), 0);
     QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+void CalsimProgramTest::ReportsHazardsInTheLogAndOnStderr() {
+    QVERIFY(Start({"--port", "3", "--log", "calsim.log"}, QStringLiteral("COM3")));
+    const int port = OpenPort(folder->filePath(QStringLiteral("COM3")));
+    QVERIFY(port >= 0);
+    QCOMPARE(Exchange(port, "R2").text, Marker);
+    QCOMPARE(Exchange(port, "O5").text, Marker);
+    close(port);
+
+    const QString log = folder->filePath(QStringLiteral("calsim.log"));
+    const QString hazard = QStringLiteral("value beyond range R2 (below 2.03 V): O5");
+    QCOMPARE(CalsimProcess::LoggedLines(log), (QStringList{"R2", "O5"}));
+    QCOMPARE(CalsimProcess::LoggedHazards(log), QStringList{hazard});
+    calsim->terminate();
+    QVERIFY(calsim->waitForFinished(LimitMs));
+    QCOMPARE(QString::fromLocal8Bit(calsim->readAllStandardError()),
+             QStringLiteral("calsim: hazard: ") + hazard + '\n');
 }
 
 QTEST_GUILESS_MAIN(CalsimProgramTest)

@@ -1,5 +1,7 @@
 #include "CalsimProcess.h"
 
+#include "HazardReferee.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,14 +30,35 @@ void CalsimProcess::Stop() {
     process.waitForFinished(5000);
 }
 
-QStringList CalsimProcess::LoggedLines(const QString &logFile) {
+namespace {
+
+const QString HazardTag = QLatin1String(HazardReferee::Label) + QStringLiteral(": ");
+
+} // namespace
+
+QStringList CalsimProcess::LoggedEntries(const QString &logFile) {
     QFile file(logFile);
-    QStringList lines;
+    QStringList entries;
     if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (!line.isEmpty())
-            lines.append(QString::fromLatin1(line.mid(line.indexOf(' ') + 1)));
+        return entries;
+    for (const QByteArray &entry : file.readAll().split('\n')) {
+        if (!entry.isEmpty())
+            entries.append(QString::fromLatin1(entry.mid(entry.indexOf(' ') + 1)));
     }
+    return entries;
+}
+
+QStringList CalsimProcess::LoggedLines(const QString &logFile) {
+    QStringList lines = LoggedEntries(logFile);
+    lines.removeIf([](const QString &entry) { return entry.startsWith(HazardTag); });
     return lines;
+}
+
+QStringList CalsimProcess::LoggedHazards(const QString &logFile) {
+    QStringList hazards;
+    for (const QString &entry : LoggedEntries(logFile)) {
+        if (entry.startsWith(HazardTag))
+            hazards.append(entry.mid(HazardTag.size()));
+    }
+    return hazards;
 }

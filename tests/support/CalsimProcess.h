@@ -18,8 +18,13 @@ public:
 
     // The command lines a calsim log holds, in order, without their time stamps.
     static QStringList LoggedLines(const QString &logFile);
+    // The hazards a calsim log holds, in order, as "<reason>: <line>".
+    static QStringList LoggedHazards(const QString &logFile);
 
 private:
+    // Each entry of the log without its time stamp.
+    static QStringList LoggedEntries(const QString &logFile);
+
     QProcess process;
     bool ready = false;
 };

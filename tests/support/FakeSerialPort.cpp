@@ -8,6 +8,11 @@ FakeSerialPort::FakeSerialPort(const VirtualClock &clock) : clock(clock) {
     };
 }
 
+FakeSerialPort::~FakeSerialPort() {
+    if (FailOnHazard && !hazards.isEmpty())
+        qFatal("hazards sent to the calibrator:\n%s", qPrintable(hazards.join('\n')));
+}
+
 void FakeSerialPort::AnswerAll(const QByteArray &reply) {
     responder = [reply](const QString &) {
         return QList<Chunk>{{0.05, reply + Marker}};
@@ -59,7 +64,11 @@ bool FakeSerialPort::Fault() {
 bool FakeSerialPort::Write(const QByteArray &data) {
     if (Fault())
         return false;
-    const QString line = QString::fromLatin1(data.chopped(1));
+    const QByteArray text = data.chopped(1);
+    const QString hazard = referee.Judge(text);
+    if (!hazard.isEmpty())
+        hazards.append(hazard);
+    const QString line = QString::fromLatin1(text);
     written.append(line);
     for (const Chunk &chunk : responder(line))
         pending.append({clock.Now() + chunk.delay, chunk.bytes});

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "HazardReferee.h"
 #include "SerialPort.h"
 
 #include <QList>
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 class VirtualClock;
 
 // A serial port that records every line written and answers from a script, on the virtual clock.
-// By default every line is answered at once with the completion marker.
+// By default every line is answered at once with the completion marker. Every line written is
+// also judged by the referee calsim uses, so a test can see the hazards it sent.
 class FakeSerialPort final : public SerialPort {
 public:
     // A piece of a reply and when it arrives, in seconds after the line was written.
@@ -22,7 +25,12 @@ public:
 
     static inline const QByteArray Marker = QByteArrayLiteral("*0\r\n");
 
+    // When set, a port that received a hazard ends the test program with the list of hazards
+    // as it is destroyed, so that no test can send one unnoticed.
+    static inline bool FailOnHazard = false;
+
     explicit FakeSerialPort(const VirtualClock &clock);
+    ~FakeSerialPort() override;
 
     // Lines written, without their carriage return, in order.
     QStringList written;
@@ -39,6 +47,11 @@ public:
     void AnswerReading(const QByteArray &counts);
     // Puts characters in the receive buffer now, as if they had arrived unasked.
     void Inject(const QByteArray &bytes) { pending.append({0, bytes}); }
+    // The hazards among the lines written, in order, as "<reason>: <line>".
+    QStringList Hazards() const { return hazards; }
+    // Hands the hazards over and forgets them: a test that sends hazards on purpose takes them,
+    // so that FailOnHazard spares it.
+    QStringList TakeHazards() { return std::exchange(hazards, {}); }
 
     void SetPortNumber(int value) override { number = value; }
     int PortNumber() const override { return number; }
@@ -62,6 +75,8 @@ private:
     bool Fault();
 
     const VirtualClock &clock;
+    HazardReferee referee;
+    QStringList hazards;
     QList<Arrival> pending;
     int number = 1;
     bool open = false;
