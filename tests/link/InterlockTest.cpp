@@ -102,8 +102,8 @@ void InterlockTest::NoLiveOutputWithoutAValueForItsRangeAndMask() {
     Rig rig;
     const Interlock::SenderId window = rig.interlock.OpenSender();
     // A new range, then a new mask, each want a value of their own before "S0".
-    QCOMPARE(rig.Send(window, {"R3", "S0", "O5", "p16908288", "p0", "S0", "F50", "S0"}),
-             (QStringList{"R3", "O5", "p16908288", "p0", "F50", "S0"}));
+    QCOMPARE(rig.Send(window, {"R3", "S0", "O5", "p17039360", "p0", "S0", "F50", "S0"}),
+             (QStringList{"R3", "O5", "p17039360", "p0", "F50", "S0"}));
     QCOMPARE(rig.Notes().size(), 2);
     QCOMPARE(rig.Notes().first(), QStringLiteral("Interlock: \"S0\" not sent: no output value is "
                                                  "set for this range and output"));

@@ -12,6 +12,9 @@ CalsimProcess::CalsimProcess(const QString &folder, int port, const QStringList 
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral(CALSIM_PATH),
                   QStringList{QStringLiteral("--port"), QString::number(port)} + arguments);
+    const qsizetype logAt = arguments.indexOf(QStringLiteral("--log"));
+    if (logAt >= 0 && logAt + 1 < arguments.size())
+        log = QDir(folder).absoluteFilePath(arguments.at(logAt + 1));
     const QString link = QDir(folder).filePath(QStringLiteral("COM%1").arg(port));
     ready = process.waitForStarted(10000) &&
             QTest::qWaitFor([&] { return QFileInfo(link).isSymLink(); }, 10000);
@@ -19,6 +22,9 @@ CalsimProcess::CalsimProcess(const QString &folder, int port, const QStringList 
 
 CalsimProcess::~CalsimProcess() {
     Stop();
+    const QStringList hazards = log.isEmpty() ? QStringList() : LoggedHazards(log);
+    if (!hazards.isEmpty())
+        qFatal("calsim received hazards:\n%s", qPrintable(hazards.join('\n')));
 }
 
 void CalsimProcess::Stop() {

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 // The simulated calibrator running as its own program in a folder, reachable there as COM<n>.
+// Started with a log ("--log FILE"), it is the referee: should the log hold a hazard when it is
+// destroyed, the test program ends with the list, so no test can send one unnoticed.
 class CalsimProcess {
 public:
     // Starts calsim in `folder` with `arguments` and waits until its COM<port> link stands.
@@ -26,5 +28,6 @@ private:
     static QStringList LoggedEntries(const QString &logFile);
 
     QProcess process;
+    QString log;
     bool ready = false;
 };

@@ -13,7 +13,8 @@ class VirtualClock;
 
 // A serial port that records every line written and answers from a script, on the virtual clock.
 // By default every line is answered at once with the completion marker. Every line written is
-// also judged by the referee calsim uses, so a test can see the hazards it sent.
+// also judged by the referee calsim uses: a port that received a hazard ends the test program
+// with the list as it is destroyed, so that no test can send one unnoticed.
 class FakeSerialPort final : public SerialPort {
 public:
     // A piece of a reply and when it arrives, in seconds after the line was written.
@@ -24,10 +25,6 @@ public:
     using Responder = std::function<QList<Chunk>(const QString &line)>;
 
     static inline const QByteArray Marker = QByteArrayLiteral("*0\r\n");
-
-    // When set, a port that received a hazard ends the test program with the list of hazards
-    // as it is destroyed, so that no test can send one unnoticed.
-    static inline bool FailOnHazard = false;
 
     explicit FakeSerialPort(const VirtualClock &clock);
     ~FakeSerialPort() override;
@@ -49,8 +46,7 @@ public:
     void Inject(const QByteArray &bytes) { pending.append({0, bytes}); }
     // The hazards among the lines written, in order, as "<reason>: <line>".
     QStringList Hazards() const { return hazards; }
-    // Hands the hazards over and forgets them: a test that sends hazards on purpose takes them,
-    // so that FailOnHazard spares it.
+    // Hands the hazards over and forgets them: a test that sends hazards on purpose takes them.
     QStringList TakeHazards() { return std::exchange(hazards, {}); }
 
     void SetPortNumber(int value) override { number = value; }
