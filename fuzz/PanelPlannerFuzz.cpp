@@ -1,24 +1,30 @@
-// The terminal window's planner driven by random operator actions. A small model of the window
-// carries out each plan's steps as the window does, and a model of the calibrator takes its
-// command lines. Invariants: every line is plain ASCII; the adapter never switches (a mask other
-// than "p0") while the output is on; a refused output sends nothing; what is set is the entry
-// handed to the output routine, and the readout shows it; "Hz" and "DC" set nothing while no
-// output is set for the point, and otherwise set again exactly the value last set; HzLab names the
-// frequency as sent; an action that shows a box leaves HzLab, CalOPLab and the readout as they
-// were; the window shows the output on exactly when the calibrator was last told so, and the
-// output point the adapter was last switched to.
+// The terminal window's planner driven by random operator actions, STAND BY pressed while an
+// action waits, closes and the exit. A small model of the window carries out each plan's steps as
+// the window does; its lines leave through the real interlock and link to a port whose referee
+// reports any hazard, and a model of the calibrator takes the lines written. Invariants: no
+// hazard ever reaches the calibrator, and nothing at all after the exit; every line is plain
+// ASCII; the planner never switches the adapter (a mask other than "p0") while the output is on; a
+// refused output sends nothing; what is set is the entry handed to the output routine, and the
+// readout shows it; "Hz" and "DC" set nothing while no output is set for the point, and otherwise
+// set again exactly the value last set; HzLab names the frequency as sent; an action that shows a
+// box leaves HzLab, CalOPLab and the readout as they were; the window shows the output on exactly
+// when the calibrator was last told so, and the output point the adapter was last switched to.
 #include "AmplitudeRanges.h"
+#include "CalibratorLink.h"
 #include "CoilRules.h"
 #include "ConVal.h"
 #include "CurrentPaths.h"
+#include "FakeSerialPort.h"
 #include "FrequencyLimits.h"
 #include "FuzzCheck.h"
+#include "Interlock.h"
 #include "KeypadEntry.h"
 #include "NumberText.h"
 #include "PanelPlanner.h"
 #include "PanelView.h"
 #include "SetCalibratorOutput.h"
 #include "TerminalButtons.h"
+#include "VirtualClock.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -74,19 +80,35 @@ public:
         lastRange = QString::fromLatin1(ranges.at(input.ConsumeIntegralInRange<size_t>(0, 5)));
         window.autosetChecked = input.ConsumeBool();
         window.coilSelectPending = input.ConsumeBool();
+        port.Open();
     }
 
-    void Load() { Carry(PanelPlanner::Load(ReadState())); }
+    // Opens the window: a new window with a sender of its own; the autoset preference (its flag
+    // file) and the shared wait for a current path outlive the window before it.
+    void Load();
     void Act();
 
 private:
+    // An operator action, possibly overtaken by a STAND BY pressed while it waits, which then
+    // runs next.
+    void Request(const std::function<void()> &action);
+    void Close();
+    void Exit();
+    // The shell's lines of the release and the exit.
+    void Release(const QString &line);
+    // A command the interlock let through, as the calibrator takes it.
+    void Deliver(const QString &line);
+
     PanelState ReadState() const;
     OutputPoint Selection() const;
     void Carry(const PanelPlan &plan);
     void SendLine(const QString &line) override;
     void ShowBox(const InformBox &box) override;
     void ShowSelection(OutputPoint point, bool stopFlashing) override;
-    void ShowOutputOn(bool on) override { window.outputOn = on; }
+    // As the window does: an "S0" the interlock refused leaves the output shown in standby.
+    void ShowOutputOn(bool on) override {
+        window.outputOn = on && interlock.Model().OutputState() == CalibratorModel::Output::On;
+    }
     void SetEntry(const QString &text) override { window.entry = text; }
     void SetCalOutput(const QString &text) override { window.calOutput = text; }
     void SetDisplay(const QString &text) override;
@@ -105,6 +127,14 @@ private:
     QString TypedText();
 
     FuzzedDataProvider &input;
+    VirtualClock clock;
+    FakeSerialPort port{clock};
+    CalibratorLink link{port, clock};
+    Interlock interlock{link};
+    Interlock::SenderId sender = Interlock::Shell;
+    // The interlock stamp of the action running.
+    int stamp = 0;
+    bool exited = false;
     QString lastRange;
     bool outputUnset = false;
     double outputValue = 0;
@@ -148,20 +178,77 @@ PanelState Rig::ReadState() const {
     return state;
 }
 
+void Rig::Load() {
+    const Window before = window;
+    window = Window{};
+    window.autosetChecked = before.autosetChecked;
+    window.coilSelectPending = before.coilSelectPending;
+    outputUnset = false;
+    outputValue = 0;
+    setPoint = OutputPoint::None;
+    sender = interlock.OpenSender();
+    Request([this] { Carry(PanelPlanner::Load(ReadState())); });
+}
+
+void Rig::Request(const std::function<void()> &action) {
+    stamp = interlock.Standbys();
+    const bool overtaken = input.ConsumeBool();
+    if (overtaken)
+        interlock.OperatorStandby();
+    action();
+    if (overtaken) {
+        stamp = interlock.Standbys();
+        Carry(PanelPlanner::Standby(ReadState()));
+    }
+    FUZZ_CHECK(port.Hazards().isEmpty());
+}
+
+void Rig::Exit() {
+    Close();
+    for (const char *line : {"S1", "R1", "O0"})
+        Release(QString::fromLatin1(line));
+    interlock.Shutdown();
+    exited = true;
+}
+
 void Rig::SendLine(const QString &line) {
     FUZZ_CHECK(!line.isEmpty());
     for (const QChar c : line)
         FUZZ_CHECK(c.unicode() >= 0x20 && c.unicode() < 0x7f);
+    if (line.startsWith(u'p') && line != QStringLiteral("p0"))
+        FUZZ_CHECK(!calibrator.outputOn);
+    const qsizetype before = port.written.size();
+    interlock.Send(sender, line, stamp);
+    for (qsizetype i = before; i < port.written.size(); ++i)
+        Deliver(port.written.at(i));
+}
+
+void Rig::Close() {
+    interlock.Revoke(sender);
+    for (const char *line : {"p16777216", "p0", "R1/O0/S1/# PC Control"})
+        Release(QString::fromLatin1(line));
+}
+
+void Rig::Release(const QString &line) {
+    const qsizetype before = port.written.size();
+    interlock.Send(Interlock::Shell, line);
+    for (qsizetype i = before; i < port.written.size(); ++i) {
+        for (const QString &command : port.written.at(i).split(u'/')) {
+            if (!command.startsWith(u'#'))
+                Deliver(command);
+        }
+    }
+}
+
+void Rig::Deliver(const QString &line) {
     const QStringView argument = QStringView(line).sliced(1);
     switch (line.front().unicode()) {
     case u'S':
         calibrator.outputOn = argument == u"0";
         break;
     case u'p':
-        if (argument != u"0") {
-            FUZZ_CHECK(!calibrator.outputOn);
+        if (argument != u"0")
             calibrator.mask = argument.toInt();
-        }
         break;
     case u'R':
         calibrator.range = line;
@@ -332,26 +419,35 @@ QString Rig::TypedText() {
 }
 
 void Rig::Act() {
-    switch (input.ConsumeIntegralInRange(0, 7)) {
+    if (exited) {
+        // A window's action still under way after the exit: none of its lines goes out.
+        const qsizetype before = port.written.size();
+        for (const QString &line : PanelPlanner::Enter(ReadState()).Commands())
+            interlock.Send(input.ConsumeBool() ? sender : Interlock::Shell, line, stamp);
+        FUZZ_CHECK(port.written.size() == before);
+        window.entry = TypedText();
+        return;
+    }
+    switch (input.ConsumeIntegralInRange(0, 9)) {
     case 0: {
         const int key = input.ConsumeIntegralInRange(0, KeypadKey::Count - 1);
         if ((key == KeypadKey::PlusMinus && !window.plusMinusEnabled) ||
             (key == KeypadKey::Enter && !window.enterEnabled))
             return;
-        PressKey(key);
+        Request([this, key] { PressKey(key); });
         return;
     }
     case 1:
         window.entry = TypedText();
         return;
     case 2: // Enter in the entry line, also while the ENTER key is disabled
-        Carry(PanelPlanner::Enter(ReadState()));
+        Request([this] { Carry(PanelPlanner::Enter(ReadState())); });
         return;
     case 3:
         if (!window.history.isEmpty()) {
             const QString item = window.history.at(
                 input.ConsumeIntegralInRange<qsizetype>(0, window.history.size() - 1));
-            Carry(PanelPlanner::PickHistory(item, ReadState()));
+            Request([this, &item] { Carry(PanelPlanner::PickHistory(item, ReadState())); });
         }
         return;
     case 4: {
@@ -359,20 +455,30 @@ void Rig::Act() {
         if (CurrentPaths::IsCurrentPath(index) &&
             !(window.pathsShown && window.enabled.at(static_cast<size_t>(index))))
             return;
-        Carry(PanelPlanner::SelectTerminal(index, ReadState()));
+        Request([this, index] { Carry(PanelPlanner::SelectTerminal(index, ReadState())); });
         return;
     }
     case 5:
-        Carry(PanelPlanner::OutputOn(ReadState()));
+        Request([this] { Carry(PanelPlanner::OutputOn(ReadState())); });
         return;
     case 6:
-        Carry(PanelPlanner::Standby(ReadState()));
+        interlock.OperatorStandby();
+        Request([this] { Carry(PanelPlanner::Standby(ReadState())); });
         return;
-    default:
+    case 7:
         if (window.autosetEnabled) {
             window.autosetChecked = !window.autosetChecked;
-            Carry(PanelPlanner::AutosetChanged(window.autosetChecked, ReadState()));
+            Request([this] {
+                Carry(PanelPlanner::AutosetChanged(window.autosetChecked, ReadState()));
+            });
         }
+        return;
+    case 8:
+        Close();
+        Load();
+        return;
+    default:
+        Exit();
         return;
     }
 }
