@@ -8,7 +8,8 @@
 // readout shows it; "Hz" and "DC" set nothing while no output is set for the point, and otherwise
 // set again exactly the value last set; HzLab names the frequency as sent; an action that shows a
 // box leaves HzLab, CalOPLab and the readout as they were; the window shows the output on exactly
-// when the calibrator was last told so, and the output point the adapter was last switched to.
+// when the calibrator was last told so, and the output point the adapter was last switched to; a
+// history item names that point and reads back as the readout and frequency it was made of.
 #include "AmplitudeRanges.h"
 #include "CalibratorLink.h"
 #include "CoilRules.h"
@@ -17,6 +18,7 @@
 #include "FakeSerialPort.h"
 #include "FrequencyLimits.h"
 #include "FuzzCheck.h"
+#include "HistoryPick.h"
 #include "Interlock.h"
 #include "KeypadEntry.h"
 #include "NumberText.h"
@@ -113,7 +115,7 @@ private:
     void SetCalOutput(const QString &text) override { window.calOutput = text; }
     void SetDisplay(const QString &text) override;
     void SetFrequency(const QString &text) override;
-    void AddHistory(const QString &text) override { window.history << text; }
+    void AddHistory(const QString &text) override;
     void SetAutosetBox(bool enabled, const QString &) override { window.autosetEnabled = enabled; }
     void SetPlusMinusEnabled(bool enabled) override { window.plusMinusEnabled = enabled; }
     void SetEnterBold(bool bold) override;
@@ -319,6 +321,15 @@ void Rig::SetEnterBold(bool bold) {
     FUZZ_CHECK(ac == (f != 0));
     FUZZ_CHECK(!ac || calibrator.frequency == f);
     FUZZ_CHECK(Near(BaseValue(calibrator, *range), ConVal(handedEntry).value, 0));
+}
+
+// A history item names the output point, and a pick reads back the readout and the frequency.
+void Rig::AddHistory(const QString &text) {
+    FUZZ_CHECK(
+        text.endsWith(QStringLiteral(" (") + TerminalButtons::PointName(Selection()) + u')'));
+    const HistoryPick pick = ParseHistoryPick(text);
+    FUZZ_CHECK(pick.entry == window.display && pick.frequency == window.frequency);
+    window.history << text;
 }
 
 void Rig::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {

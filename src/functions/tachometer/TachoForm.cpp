@@ -4,6 +4,7 @@
 #include "EntryRow.h"
 #include "FontSizes.h"
 #include "MessageBoxes.h"
+#include "ProgramState.h"
 #include "SpeedSetting.h"
 
 #include <QFrame>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,15 +23,37 @@ constexpr int HeightTwips = 3600;
 // The adapter's switching mask for the tachometer output: bits 7 and 24.
 const QString SwitchingMask = QStringLiteral("p16777344");
 const QString OpeningSpeed = QStringLiteral("600");
+// The longest speed the operator types: "60000.5", one character more than the largest accepted.
+constexpr int EntryCharacters = 8;
+
+// The width `edit` needs to show `characters` digits whole, in its own font and style: the digits
+// (as wide as any character of a speed), the line edit's two-pixel inner margin on either side,
+// its text margins and its frame.
+int WidthFor(const QLineEdit &edit, int characters) {
+    constexpr int innerMargins = 2 * 2;
+    const QFontMetrics metrics = edit.fontMetrics();
+    const QMargins text = edit.textMargins();
+    const QSize contents(metrics.horizontalAdvance(QString(characters, u'0')) + innerMargins +
+                             text.left() + text.right(),
+                         metrics.height());
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit);
+    return edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &edit).width();
+}
 
 } // namespace
 
 TachoForm::TachoForm(FunctionContext &context)
     : FunctionWindow(context, Title, WidthTwips, HeightTwips),
       entryRow(new EntryRow(QStringLiteral("RPMText"), QStringLiteral("RPM"))),
-      rpmText(&entryRow->Entry()), rpmLab(Controls::BoldLabel(QString(), FontSizes::Setting)) {
+      rpmText(&entryRow->Entry()), rpmLab(Controls::BoldLabel(QString(), FontSizes::Setting)),
+      outputOnLab(Controls::BoldLabel(QStringLiteral("Output on"), FontSizes::Flag,
+                                      QStringLiteral("OutputOnLab"))) {
     setFocusProxy(rpmText);
+    rpmText->setMinimumWidth(WidthFor(*rpmText, EntryCharacters));
     Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
+    ShowOutputOn();
     connect(&entryRow->SetBut(), &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
 
     auto *entry = new QVBoxLayout;
@@ -41,6 +66,7 @@ TachoForm::TachoForm(FunctionContext &context)
     auto *displayLayout = new QVBoxLayout(display);
     displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("RPM"), FontSizes::Caption));
     displayLayout->addWidget(rpmLab, 1);
+    displayLayout->addWidget(outputOnLab);
 
     auto *body = new QHBoxLayout;
     body->addLayout(entry, 1);
@@ -59,6 +85,7 @@ void TachoForm::OnLoad() {
     Set();
     rpmText->clear();
     Send(QStringLiteral("S0"));
+    ShowOutputOn();
 }
 
 bool TachoForm::OnEnterKey() {
@@ -79,4 +106,10 @@ void TachoForm::Set() {
     rpmLab->setText(SpeedSetting::Caption(*speed));
     for (const QString &line : SpeedSetting::Commands(*speed))
         Send(line);
+    ShowOutputOn();
+}
+
+void TachoForm::ShowOutputOn() {
+    outputOnLab->setVisible(context.state.interlock.Model().OutputState() ==
+                            CalibratorModel::Output::On);
 }

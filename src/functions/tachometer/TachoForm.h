@@ -22,8 +22,11 @@ protected:
 private:
     // Reads RPMText and, when the speed is within the limits, sets it and shows it.
     void Set();
+    // OutputOnLab is shown while the calibrator was last told to switch the output on.
+    void ShowOutputOn();
 
     EntryRow *entryRow;
     QLineEdit *rpmText;
     QLabel *rpmLab;
+    QLabel *outputOnLab;
 };

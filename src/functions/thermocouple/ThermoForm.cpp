@@ -4,6 +4,7 @@
 #include "EntryRow.h"
 #include "FontSizes.h"
 #include "MessageBoxes.h"
+#include "ProgramState.h"
 #include "TemperatureSetting.h"
 #include "ThermocoupleTypes.h"
 #include "UserToggle.h"
@@ -39,11 +40,14 @@ ThermoForm::ThermoForm(FunctionContext &context)
       entryRow(new EntryRow(QStringLiteral("TempManText"), QString())),
       tempManText(&entryRow->Entry()), cjOpt(new QButtonGroup(this)),
       tempLab(Controls::BoldLabel(QStringLiteral("0\u00B0C"), FontSizes::Setting)),
-      thermoTypeLab(Controls::BoldLabel(QStringLiteral("TYPE K"), FontSizes::Title)) {
+      thermoTypeLab(Controls::BoldLabel(QStringLiteral("TYPE K"), FontSizes::Title)),
+      outputOnLab(Controls::BoldLabel(QStringLiteral("Output on"), FontSizes::Flag,
+                                      QStringLiteral("OutputOnLab"))) {
     Controls::Name(*thermoCombo, QStringLiteral("ThermoCombo"));
     setFocusProxy(tempManText);
     Controls::Name(*tempLab, QStringLiteral("TempLab"));
     Controls::Name(*thermoTypeLab, QStringLiteral("ThermoTypeLab"));
+    ShowOutputOn();
 
     auto *cjFrame = new QGroupBox(QStringLiteral("Cold Junction Compensation"));
     auto *cjLayout = new QHBoxLayout(cjFrame);
@@ -83,6 +87,7 @@ ThermoForm::ThermoForm(FunctionContext &context)
     displayLayout->addWidget(thermoTypeLab);
     displayLayout->addWidget(tempLab);
     displayLayout->addStretch(1);
+    displayLayout->addWidget(outputOnLab);
 
     auto *body = new QHBoxLayout;
     body->addLayout(controls, 3);
@@ -102,6 +107,7 @@ void ThermoForm::OnLoad() {
     thermoCombo->setCurrentIndex(0);
     SendMask(SwitchingMask);
     Send(QStringLiteral("R60/S0"));
+    ShowOutputOn();
 }
 
 bool ThermoForm::OnEnterKey() {
@@ -132,4 +138,10 @@ void ThermoForm::SetTemp(double tempVal, bool autoCjc) {
     Send(TemperatureSetting::Command(typeIndex, tempVal, autoCjc));
     tempLab->setText(TemperatureSetting::TemperatureCaption(tempVal));
     thermoTypeLab->setText(TemperatureSetting::TypeCaption(typeText));
+    ShowOutputOn();
+}
+
+void ThermoForm::ShowOutputOn() {
+    outputOnLab->setVisible(context.state.interlock.Model().OutputState() ==
+                            CalibratorModel::Output::On);
 }

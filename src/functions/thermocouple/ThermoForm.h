@@ -30,6 +30,8 @@ private:
     void Set();
     // Set, unless the entry is empty (Enter and the cold-junction options).
     bool SetTyped();
+    // OutputOnLab is shown while the calibrator was last told to switch the output on.
+    void ShowOutputOn();
 
     QComboBox *thermoCombo;
     EntryRow *entryRow;
@@ -37,4 +39,5 @@ private:
     QButtonGroup *cjOpt;
     QLabel *tempLab;
     QLabel *thermoTypeLab;
+    QLabel *outputOnLab;
 };

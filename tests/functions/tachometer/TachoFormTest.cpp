@@ -31,11 +31,14 @@ private slots:
     void CloseReleasesTheAdapter();
     void CloseDuringASettingWaitsForIt();
     void SetDuringASettingFollowsIt();
+    void EntryShowsTheLongestSpeedWhole();
+    void OutputOnLabelFollowsTheCalibrator();
 
 private:
     QLineEdit &RPMText() const { return *window->findChild<QLineEdit *>("RPMText"); }
     QLabel &RPMLab() const { return *window->findChild<QLabel *>("RPMLab"); }
     QPushButton &SetBut() const { return *window->findChild<QPushButton *>("SetBut"); }
+    QLabel &OutputOnLab() const { return *window->findChild<QLabel *>("OutputOnLab"); }
 
     std::unique_ptr<LoadedWindow<TachoForm>> loaded;
     FunctionRig *rig = nullptr;
@@ -199,6 +202,31 @@ void TachoFormTest::SetDuringASettingFollowsIt() {
     // The second setting waits for the first: the calibrator ends on the speed shown.
     QCOMPARE(rig->TakeWritten(), (QStringList{"R64", "F1230", "R64", "F1998"}));
     QCOMPARE(RPMLab().text(), QStringLiteral("1998RPM"));
+}
+
+void TachoFormTest::EntryShowsTheLongestSpeedWhole() {
+    // "60000.5", the speed just above the limit, shows from its first digit with the cursor
+    // after it: the line edit has not scrolled it.
+    QTest::keyClicks(&RPMText(), QStringLiteral("60000.5"));
+    const int text = RPMText().fontMetrics().horizontalAdvance(QStringLiteral("60000.5"));
+    const QRect cursor = RPMText().inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QVERIFY(cursor.center().x() >= text);
+    QVERIFY(cursor.right() < RPMText().width());
+}
+
+void TachoFormTest::OutputOnLabelFollowsTheCalibrator() {
+    // The opening switched the output on.
+    QCOMPARE(OutputOnLab().text(), QStringLiteral("Output on"));
+    QVERIFY(!OutputOnLab().isHidden());
+    RPMText().setText("1234");
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    QVERIFY(!OutputOnLab().isHidden());
+
+    // With the port lost on the way, whether the output is on is no longer known.
+    rig->port.ioError = QStringLiteral("Device unplugged");
+    RPMText().setText("2000");
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    QVERIFY(OutputOnLab().isHidden());
 }
 
 QTEST_MAIN(TachoFormTest)

@@ -48,6 +48,7 @@ private slots:
     void NoTypeSelectedIsRefused();
     void CloseReleasesTheAdapter();
     void ChoicesDuringASettingFollowIt();
+    void OutputOnLabelFollowsTheCalibrator();
 
 private:
     QComboBox &ThermoCombo() const { return *window->findChild<QComboBox *>("ThermoCombo"); }
@@ -58,6 +59,7 @@ private:
     }
     QLabel &TempLab() const { return *window->findChild<QLabel *>("TempLab"); }
     QLabel &ThermoTypeLab() const { return *window->findChild<QLabel *>("ThermoTypeLab"); }
+    QLabel &OutputOnLab() const { return *window->findChild<QLabel *>("OutputOnLab"); }
     // Chooses the next type down the list with the keyboard, as the operator can.
     void ChooseNextType() { QTest::keyClick(&ThermoCombo(), Qt::Key_Down); }
     // Clicks an option on its indicator: the button takes clicks on its indicator and caption.
@@ -349,6 +351,21 @@ void ThermoFormTest::ChoicesDuringASettingFollowIt() {
     QCOMPARE(rig->TakeWritten(), (QStringList{"K1/L2/O200", "K1/L2/O300"}));
     QCOMPARE(ThermoTypeLab().text(), QStringLiteral("TYPE J"));
     QCOMPARE(TempLab().text(), QStringLiteral("300.0°C"));
+}
+
+void ThermoFormTest::OutputOnLabelFollowsTheCalibrator() {
+    // The opening switched the output on ("R60/S0").
+    QCOMPARE(OutputOnLab().text(), QStringLiteral("Output on"));
+    QVERIFY(!OutputOnLab().isHidden());
+    TempManText().setText("100");
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    QVERIFY(!OutputOnLab().isHidden());
+
+    // With the port lost on the way, whether the output is on is no longer known.
+    rig->port.ioError = QStringLiteral("Device unplugged");
+    TempManText().setText("200");
+    QTest::mouseClick(&SetBut(), Qt::LeftButton);
+    QVERIFY(OutputOnLab().isHidden());
 }
 
 QTEST_MAIN(ThermoFormTest)

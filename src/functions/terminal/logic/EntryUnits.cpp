@@ -23,6 +23,13 @@ QString WithUnitLetterCase(const QString &entry) {
     return cased;
 }
 
+QString AsEntered(const QString &entry, bool voltageSelected) {
+    QString entered = WithUnitLetterCase(entry);
+    if (!entered.contains(u'A') && !entered.contains(u'V'))
+        entered += voltageSelected ? u'V' : u'A';
+    return entered;
+}
+
 bool ReadsAsWritten(QStringView valueText) {
     if (!valueText.endsWith(u'A') && !valueText.endsWith(u'V'))
         return true;

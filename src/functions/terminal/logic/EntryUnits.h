@@ -13,6 +13,11 @@ namespace EntryUnits {
 // letter changes case; a prefix keeps its own, so "5ma" is 5 mA and "5Ma" 5 MA.
 QString WithUnitLetterCase(const QString &entry);
 
+// The entry as ENTER takes it: the unit letter's case as above, and an entry with neither "A" nor
+// "V" given the unit of the terminals in use ("15" is "15V" on the voltage terminals, "15A"
+// elsewhere).
+QString AsEntered(const QString &entry, bool voltageSelected);
+
 // Whether a value text ending in "A" or "V" reads as written: a number (whose letters can only be
 // its exponent marker e, E, d or D), optional blanks, at most one SI prefix that ConVal knows,
 // then the unit letter. A text ending otherwise is left to the output routine, which judges the

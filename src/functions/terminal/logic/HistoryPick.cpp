@@ -9,5 +9,10 @@ HistoryPick ParseHistoryPick(QStringView item) {
     // The readout and the frequency stand on either side of " : ".
     const qsizetype entryEnd = std::max<qsizetype>(colon - 1, 0);
     const qsizetype frequencyStart = std::min(colon + 2, item.size());
-    return {item.first(entryEnd).toString(), item.sliced(frequencyStart).toString()};
+    QStringView frequency = item.sliced(frequencyStart);
+    // The output point follows the frequency, which never holds a bracket.
+    const qsizetype point = frequency.lastIndexOf(QStringLiteral(" ("));
+    if (point >= 0 && frequency.endsWith(u')'))
+        frequency = frequency.first(point);
+    return {item.first(entryEnd).toString(), frequency.toString()};
 }

@@ -6,7 +6,10 @@
 #include <optional>
 
 // An entry picked from the history list, split back into the entry line and the frequency label:
-// "1.00000V : 50Hz" gives "1.00000V" and "50Hz"; a text without ":" is only an entry.
+// "1.00000V : 50Hz (VOLTAGE)" gives "1.00000V" and "50Hz"; a text without ":" is only an entry.
+// The output point named in brackets after the frequency tells where the output went when it was
+// set; it is not read back: a pick sets the value and frequency again on the point in use now,
+// as ENTER does with a keyed value.
 struct HistoryPick {
     QString entry;
     std::optional<QString> frequency;

@@ -165,9 +165,8 @@ bool Builder::Enter() {
     if (state.entry.trimmed().isEmpty())
         return true;
     SetCalOutput(QStringLiteral("---"));
-    QString entry = EntryUnits::WithUnitLetterCase(state.entry);
-    if (!entry.contains(u'A') && !entry.contains(u'V'))
-        entry += state.selected == OutputPoint::Voltage ? u'V' : u'A';
+    const QString entry =
+        EntryUnits::AsEntered(state.entry, state.selected == OutputPoint::Voltage);
     if (entry != state.entry)
         SetEntry(entry);
     // Refused before the adapter switches: a typed letter or blank the entry does not know.
@@ -208,7 +207,7 @@ bool Builder::Enter() {
     }
     ApplyAutoset();
     SetDisplay(Readout::Text(output.RangeCommand, output.OutputValue, turns));
-    steps << AddHistory{Readout::HistoryEntry(state.display, state.frequency)};
+    steps << AddHistory{Readout::HistoryEntry(state.display, state.frequency, state.selected)};
     SetEntry(QString());
     if (turns > 1)
         Send(CoilRules::DisplayLabel(state.display, turns));

@@ -5,6 +5,7 @@
 #include "FormatNumberText.h"
 #include "NumberText.h"
 #include "OutputFamily.h"
+#include "TerminalButtons.h"
 
 #include <cmath>
 
@@ -20,8 +21,11 @@ QString Text(QStringView rangeCommand, double outputValue, int coilTurns) {
     return sign + FormatNumberText(number, mask) + unit.toString();
 }
 
-QString HistoryEntry(QStringView display, QStringView frequency) {
-    return display.toString() + QStringLiteral(" : ") + frequency.toString();
+QString HistoryEntry(QStringView display, QStringView frequency, OutputPoint point) {
+    QString entry = display.toString() + QStringLiteral(" : ") + frequency.toString();
+    if (point != OutputPoint::None)
+        entry += QStringLiteral(" (") + TerminalButtons::PointName(point) + u')';
+    return entry;
 }
 
 Amplitude PresentAmplitude(const QString &display, double outputValue, OutputPoint selected) {

@@ -13,8 +13,10 @@ namespace Readout {
 // "50.0000A". A range outside the voltage and current table shows "0".
 QString Text(QStringView rangeCommand, double outputValue, int coilTurns);
 
-// An entry of the history list: "10.0000mA : DC".
-QString HistoryEntry(QStringView display, QStringView frequency);
+// An entry of the history list: the readout, the frequency and where the output went,
+// "10.0000mA : DC (LOW CURRENT)" or "50.0000A : DC (2 TURN COIL)". A pick reads the readout and
+// the frequency back (ParseHistoryPick).
+QString HistoryEntry(QStringView display, QStringView frequency, OutputPoint point);
 
 // The present amplitude, to set it again at another frequency: the value the output routine last
 // set (`outputValue`, per turn through a coil), never the readout, which is rounded to its digit

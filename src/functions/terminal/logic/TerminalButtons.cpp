@@ -35,6 +35,14 @@ OutputPoint PointOf(int index) {
                                        : OutputPoint::None;
 }
 
+QString PointName(OutputPoint point) {
+    if (point == OutputPoint::None)
+        return {};
+    const QStringView caption = buttons[static_cast<size_t>(point)].caption;
+    const qsizetype range = caption.indexOf(QStringLiteral(" ("));
+    return (range < 0 ? caption : caption.first(range)).toString();
+}
+
 QStringList SelectionCommands(int index) {
     QStringList commands;
     if (index >= 0 && index < Count) {

@@ -28,6 +28,10 @@ std::span<const TerminalButton> All();
 // The point that a click on TermBut `index` selects; None outside 0 to 10.
 OutputPoint PointOf(int index);
 
+// The name of a point, the caption of its button in the coil row or the terminal column without
+// its bracketed range: "LOW CURRENT", "2 TURN COIL", "VOLTAGE"; empty for None.
+QString PointName(OutputPoint point);
+
 // The command lines of a click on TermBut `index`: its switching mask, its display label, then
 // "p0"; only "p0" for an index outside 0 to 10.
 QStringList SelectionCommands(int index);

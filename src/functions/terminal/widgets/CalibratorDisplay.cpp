@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "FontSizes.h"
+#include "OutputMarker.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,6 +31,10 @@ QLabel *Legend(const QString &caption) {
     return label;
 }
 
+void SetColour(QLabel &label, const QColor &colour) {
+    label.setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+}
+
 } // namespace
 
 CalibratorDisplay::CalibratorDisplay(QWidget *parent)
@@ -40,15 +45,27 @@ CalibratorDisplay::CalibratorDisplay(QWidget *parent)
       hzLab(
           Readout(QStringLiteral("HzLab"), QStringLiteral("DC"), FontSizes::Title, Qt::AlignLeft)),
       calOpLab(Readout(QStringLiteral("CalOPLab"), QStringLiteral("---"), FontSizes::Caption,
-                       Qt::AlignRight)) {
+                       Qt::AlignRight)),
+      stateLab(Readout(QStringLiteral("StateLab"), QString(), FontSizes::Caption, Qt::AlignLeft)),
+      hvLab(Readout(QStringLiteral("HVLab"), QStringLiteral("\u26A1 HV"), FontSizes::Caption,
+                    Qt::AlignLeft)) {
+    SetColour(*hvLab, WarningColour);
+    hvLab->setToolTip(
+        QStringLiteral("A voltage above %1 V is live").arg(OutputMarker::WarningVolts));
     // A lit display window, like the calibrator's own.
     auto *screen = new QFrame;
     screen->setObjectName(QStringLiteral("Screen"));
     screen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     screen->setStyleSheet(QStringLiteral("QFrame#Screen { background: rgb(24, 40, 32); }"
-                                         "QLabel { color: rgb(150, 255, 170); }"));
+                                         "QLabel { color: %1; }")
+                              .arg(LitColour.name()));
     auto *screenLayout = new QGridLayout(screen);
+    auto *annunciators = new QHBoxLayout;
+    annunciators->addWidget(stateLab);
+    annunciators->addWidget(hvLab);
+    annunciators->addStretch(1);
     screenLayout->addWidget(Legend(QStringLiteral("OUTPUT")), 0, 0);
+    screenLayout->addLayout(annunciators, 0, 1);
     screenLayout->addWidget(display, 1, 0);
     screenLayout->addWidget(hzLab, 1, 1);
     screenLayout->addWidget(Legend(QStringLiteral("CALIBRATOR DELIVERS")), 2, 0);
@@ -65,4 +82,13 @@ CalibratorDisplay::CalibratorDisplay(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(outputValue, 1);
     layout->addWidget(screen, 3);
+    ShowOutput(OutputMarker::For(CalibratorModel::Output::Standby, display->text()));
+}
+
+void CalibratorDisplay::ShowOutput(const OutputMarker &marker) {
+    stateLab->setText(marker.text);
+    const QColor value = marker.dimmed ? DimColour : LitColour;
+    SetColour(*display, value);
+    SetColour(*hzLab, value);
+    hvLab->setVisible(marker.highVoltage);
 }

@@ -6,6 +6,7 @@
 #include "FontSizes.h"
 #include "KeypadEntry.h"
 #include "MessageBoxes.h"
+#include "OutputMarker.h"
 #include "PanelPlanner.h"
 #include "ProgramState.h"
 #include "TabOrder.h"
@@ -68,6 +69,7 @@ TerminalForm::TerminalForm(FunctionContext &context)
 
     // OPLab mirrors the entry line on every change, however it is made.
     connect(&keypad->KBText(), &QComboBox::editTextChanged, &readouts->OPLab(), &QLabel::setText);
+    connect(&keypad->KBText(), &QComboBox::editTextChanged, this, [this] { ShowGuidance(); });
     connect(keypad, &TerminalKeypad::KeyPressed, this,
             [this](int index) { Act(AsAsked([this, index] { PressKey(index); })); });
     connect(keypad, &TerminalKeypad::EntryReturned, this,
@@ -76,7 +78,10 @@ TerminalForm::TerminalForm(FunctionContext &context)
         Act(AsAsked([this, item] { Carry(PanelPlanner::PickHistory(item, ReadState())); }));
     });
     connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
-        Act(AsAsked([this, index] { Carry(PanelPlanner::SelectTerminal(index, ReadState())); }));
+        Act(AsAsked([this, index] {
+            Carry(PanelPlanner::SelectTerminal(index, ReadState()));
+            note = Guidance::AfterClick(index, selector->Selection());
+        }));
     });
     // STAND BY goes ahead of whatever else waits, and an OUTPUT ON still waiting is dropped: the
     // output must not stay on any longer, nor come on again after it (the interlock refuses the
@@ -138,6 +143,8 @@ void TerminalForm::OnLoad() {
     autosetAsked = autoCheck->isChecked();
     Carry(PanelPlanner::Load(ReadState()));
     keypad->EnterKey().show();
+    ShowOutputState();
+    ShowGuidance();
 }
 
 void TerminalForm::OnUnload() {
@@ -193,6 +200,7 @@ void TerminalForm::ShowOutputOn(bool on) {
     on = on && context.state.interlock.Model().OutputState() == CalibratorModel::Output::On;
     Controls::SetSelected(*onBut, on);
     Controls::SetBackColour(*offBut, on ? QColor() : Controls::StandbyColour);
+    ShowOutputState();
 }
 
 void TerminalForm::SetEntry(const QString &text) {
@@ -210,6 +218,7 @@ void TerminalForm::SetCalOutput(const QString &text) {
 
 void TerminalForm::SetDisplay(const QString &text) {
     readouts->Display().setText(text);
+    ShowOutputState();
 }
 
 void TerminalForm::SetFrequency(const QString &text) {
@@ -291,8 +300,21 @@ void TerminalForm::AutoCheckClicked(bool checked) {
 ActionQueue::Action TerminalForm::AsAsked(ActionQueue::Action action) {
     return [this, action = std::move(action), autoset = autoCheck->isChecked()] {
         autosetAsked = autoset;
+        note = Guidance::Note::None;
         action();
+        ShowOutputState();
+        ShowGuidance();
     };
+}
+
+void TerminalForm::ShowOutputState() {
+    readouts->ShowOutput(OutputMarker::For(context.state.interlock.Model().OutputState(),
+                                           readouts->Display().text()));
+}
+
+void TerminalForm::ShowGuidance() {
+    const bool waitingForPath = selector->CFlash().isActive() && !keypad->EnterKey().isEnabled();
+    keypad->GuideLab().setText(Guidance::Text(ReadState(), waitingForPath, note));
 }
 
 void TerminalForm::AutoRangeClicked(bool checked) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FunctionWindow.h"
+#include "Guidance.h"
 #include "PanelView.h"
 #include "ProgramState.h"
 
@@ -64,8 +65,13 @@ private:
     void AutoCheckClicked(bool checked);
     void AutoRangeClicked(bool checked);
     // The action, run with the autoset box as it stood when the operator asked for it: an ENTER
-    // waiting while the box is ticked sets the output as the operator saw the box.
+    // waiting while the box is ticked sets the output as the operator saw the box. The guidance
+    // line and the output marker then show what the action left.
     ActionQueue::Action AsAsked(ActionQueue::Action action);
+    // The output marker beside the readout, from what the calibrator was last told.
+    void ShowOutputState();
+    // The guidance line under the entry, from the panel as it stands.
+    void ShowGuidance();
 
     TerminalKeypad *keypad;
     TerminalSelector *selector;
@@ -82,4 +88,6 @@ private:
     QString entryTaken;
     // The autoset box as the running action was asked for.
     bool autosetAsked = true;
+    // What the last action did that the guidance line explains.
+    Guidance::Note note = Guidance::Note::None;
 };

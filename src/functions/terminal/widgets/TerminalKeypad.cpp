@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,13 +38,16 @@ constexpr int KeyHeight = 34;
 } // namespace
 
 TerminalKeypad::TerminalKeypad(QWidget *parent)
-    : QWidget(parent), kbText(new QComboBox(this)),
+    : QWidget(parent), kbText(new QComboBox(this)), guideLab(new QLabel(this)),
       command1(new ButtonArray(QStringLiteral("Command1"), Captions, this)) {
     kbText->setEditable(true);
     // The list is the history of set outputs: typing neither adds to it nor completes from it.
     kbText->setInsertPolicy(QComboBox::NoInsert);
     kbText->setCompleter(nullptr);
     Controls::Name(*kbText, QStringLiteral("KBText"));
+    Controls::Name(*guideLab, QStringLiteral("GuideLab"));
+    // One line high even while empty, so that the keys do not move as it comes and goes.
+    guideLab->setMinimumHeight(guideLab->fontMetrics().height());
     kbText->installEventFilter(this);
     kbText->lineEdit()->installEventFilter(this);
     // Outside a pick the list has no current item, so that every pick makes one current.
@@ -67,6 +71,7 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(kbText);
+    layout->addWidget(guideLab);
     layout->addLayout(keys, 1);
 }
 

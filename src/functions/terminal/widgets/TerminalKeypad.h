@@ -5,11 +5,13 @@
 
 class ButtonArray;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 // The calibrator's keypad as the terminal window draws it: the entry line `KBText`, whose list
-// holds the outputs set so far, and the twenty keys of `Command1`. It only reports what the
-// operator does; the window decides what each key means.
+// holds the outputs set so far, the guidance line `GuideLab` under it, and the twenty keys of
+// `Command1`. It only reports what the operator does; the window decides what each key means and
+// what the guidance line says.
 class TerminalKeypad final : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ public:
     explicit TerminalKeypad(QWidget *parent = nullptr);
 
     QComboBox &KBText() const { return *kbText; }
+    QLabel &GuideLab() const { return *guideLab; }
     ButtonArray &Command1() const { return *command1; }
     QPushButton &EnterKey() const;
     // The entry line, then the keys row by row as they stand.
@@ -51,5 +54,6 @@ private:
     void ForgetCurrentItem(const QString &entry);
 
     QComboBox *kbText;
+    QLabel *guideLab;
     ButtonArray *command1;
 };

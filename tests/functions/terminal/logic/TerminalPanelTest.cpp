@@ -169,7 +169,7 @@ void TerminalPanelTest::TenMilliamperesOnTerminals() {
     QCOMPARE(entered.Commands(), (QStringList{"R8", "O10", "S0"}));
     QCOMPARE(entered.Of<SetEnterBold>(), (QList{SetEnterBold{true}, SetEnterBold{false}}));
     QCOMPARE(entered.after.display, QStringLiteral("10.0000mA"));
-    QCOMPARE(entered.Of<AddHistory>(), (QList{AddHistory{"10.0000mA : DC"}}));
+    QCOMPARE(entered.Of<AddHistory>(), (QList{AddHistory{"10.0000mA : DC (LOW CURRENT)"}}));
     QCOMPARE(entered.after.entry, QString());
 }
 
@@ -706,7 +706,7 @@ void TerminalPanelTest::HistoryPickSetsOutputAgain() {
     QCOMPARE(plan.Of<PanelSteps::SetEntry>().first(), PanelSteps::SetEntry{"1.00000V"});
     QCOMPARE(plan.Of<SetFrequency>(), (QList{SetFrequency{"50Hz"}}));
     QCOMPARE(plan.Commands(), (QStringList{"R13", "F50", "O1", "S0"}));
-    QCOMPARE(plan.Of<AddHistory>(), (QList{AddHistory{"1.00000V : 50Hz"}}));
+    QCOMPARE(plan.Of<AddHistory>(), (QList{AddHistory{"1.00000V : 50Hz (VOLTAGE)"}}));
 }
 
 void TerminalPanelTest::EmptyEnterOnlyEndsWait() {

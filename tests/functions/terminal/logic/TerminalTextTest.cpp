@@ -1,6 +1,9 @@
 #include "ConVal.h"
 #include "FormatNumberText.h"
+#include "Guidance.h"
 #include "HistoryPick.h"
+#include "OutputMarker.h"
+#include "Readout.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -18,6 +21,12 @@ private slots:
     void FormatNumberTextRoundsToMask();
     void HistoryPickSplitsEntry_data();
     void HistoryPickSplitsEntry();
+    void HistoryEntryNamesThePoint_data();
+    void HistoryEntryNamesThePoint();
+    void OutputMarkerTellsWhatIsLive_data();
+    void OutputMarkerTellsWhatIsLive();
+    void GuidanceSaysWhatToDoNext_data();
+    void GuidanceSaysWhatToDoNext();
 };
 
 void TerminalTextTest::ConValSplitsNumberAndUnit_data() {
@@ -178,6 +187,11 @@ void TerminalTextTest::HistoryPickSplitsEntry_data() {
                                 << "5V" << true << "";
     QTest::newRow("colon alone") << ":"
                                  << "" << true << "";
+    // The output point after the frequency is not read back.
+    QTest::newRow("voltage point") << "1.00000V : 50Hz (VOLTAGE)"
+                                   << "1.00000V" << true << "50Hz";
+    QTest::newRow("coil point") << "50.0000A : DC (2 TURN COIL)"
+                                << "50.0000A" << true << "DC";
 }
 
 void TerminalTextTest::HistoryPickSplitsEntry() {
@@ -190,6 +204,103 @@ void TerminalTextTest::HistoryPickSplitsEntry() {
     QCOMPARE(pick.frequency.has_value(), hasFrequency);
     if (hasFrequency)
         QCOMPARE(*pick.frequency, frequency);
+}
+
+void TerminalTextTest::HistoryEntryNamesThePoint_data() {
+    QTest::addColumn<OutputPoint>("point");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("voltage") << OutputPoint::Voltage << "1.00000V : 50Hz (VOLTAGE)";
+    QTest::newRow("low current") << OutputPoint::LowCurrent << "1.00000V : 50Hz (LOW CURRENT)";
+    QTest::newRow("high current") << OutputPoint::HighCurrent << "1.00000V : 50Hz (HIGH CURRENT)";
+    QTest::newRow("2 turns") << OutputPoint::Coil2 << "1.00000V : 50Hz (2 TURN COIL)";
+    QTest::newRow("10 turns") << OutputPoint::Coil10 << "1.00000V : 50Hz (10 TURN COIL)";
+    QTest::newRow("50 turns") << OutputPoint::Coil50 << "1.00000V : 50Hz (50 TURN COIL)";
+    QTest::newRow("no point") << OutputPoint::None << "1.00000V : 50Hz";
+}
+
+void TerminalTextTest::HistoryEntryNamesThePoint() {
+    QFETCH(OutputPoint, point);
+    QFETCH(QString, item);
+    QCOMPARE(Readout::HistoryEntry(u"1.00000V", u"50Hz", point), item);
+    const HistoryPick pick = ParseHistoryPick(item);
+    QCOMPARE(pick.entry, QStringLiteral("1.00000V"));
+    QCOMPARE(pick.frequency, std::optional(QStringLiteral("50Hz")));
+}
+
+void TerminalTextTest::OutputMarkerTellsWhatIsLive_data() {
+    using Output = CalibratorModel::Output;
+    QTest::addColumn<Output>("output");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("dimmed");
+    QTest::addColumn<bool>("highVoltage");
+    QTest::newRow("10 V live") << Output::On << "10.0000V"
+                               << "OPR" << false << false;
+    QTest::newRow("50 V live") << Output::On << "50.000V"
+                               << "OPR" << false << true;
+    QTest::newRow("-50 V live") << Output::On << "-50.000V"
+                                << "OPR" << false << true;
+    QTest::newRow("30 V live") << Output::On << "30.000V"
+                               << "OPR" << false << false;
+    QTest::newRow("30.001 V live") << Output::On << "30.001V"
+                                   << "OPR" << false << true;
+    QTest::newRow("50 V in standby") << Output::Standby << "50.000V"
+                                     << "STBY" << true << false;
+    QTest::newRow("50 A live") << Output::On << "50.0000A"
+                               << "OPR" << false << false;
+    QTest::newRow("another family") << Output::On << "0"
+                                    << "OPR" << false << false;
+    // After a lost port the output may still be on.
+    QTest::newRow("50 V unknown") << Output::Unknown << "50.000V"
+                                  << "OPR?" << false << true;
+}
+
+void TerminalTextTest::OutputMarkerTellsWhatIsLive() {
+    QFETCH(CalibratorModel::Output, output);
+    QFETCH(QString, display);
+    QFETCH(QString, text);
+    QFETCH(bool, dimmed);
+    QFETCH(bool, highVoltage);
+    QCOMPARE(OutputMarker::For(output, display), (OutputMarker{text, dimmed, highVoltage}));
+}
+
+void TerminalTextTest::GuidanceSaysWhatToDoNext_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<OutputPoint>("selected");
+    QTest::addColumn<bool>("waitingForPath");
+    // The TermBut clicked last; -1 when the last action was no click.
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("paths flash") << "1A" << OutputPoint::Coil10 << true << -1
+                                 << "Pick a current path for 1A";
+    QTest::newRow("paths flash, entry cleared")
+        << "" << OutputPoint::Voltage << true << -1 << "Pick a current path";
+    QTest::newRow("voltage waits")
+        << " 5 " << OutputPoint::Voltage << false << -1 << "Press ENTER to set 5V";
+    QTest::newRow("current waits")
+        << "5" << OutputPoint::LowCurrent << false << -1 << "Press ENTER to set 5A";
+    QTest::newRow("unit letter as ENTER reads it")
+        << "5mv" << OutputPoint::LowCurrent << false << -1 << "Press ENTER to set 5mV";
+    QTest::newRow("HIGH CURRENT ended on LOW CURRENT")
+        << "" << OutputPoint::LowCurrent << false << 5
+        << "HIGH CURRENT is chosen automatically above 2 A";
+    QTest::newRow("entry after the click")
+        << "3" << OutputPoint::LowCurrent << false << 5 << "Press ENTER to set 3A";
+    QTest::newRow("HIGH CURRENT kept") << "" << OutputPoint::HighCurrent << false << 5 << "";
+    QTest::newRow("LOW CURRENT clicked") << "" << OutputPoint::LowCurrent << false << 4 << "";
+    QTest::newRow("nothing to do") << "" << OutputPoint::Voltage << false << -1 << "";
+}
+
+void TerminalTextTest::GuidanceSaysWhatToDoNext() {
+    QFETCH(QString, entry);
+    QFETCH(OutputPoint, selected);
+    QFETCH(bool, waitingForPath);
+    QFETCH(int, clicked);
+    QFETCH(QString, text);
+    PanelState state;
+    state.entry = entry;
+    state.selected = selected;
+    QCOMPARE(Guidance::Text(state, waitingForPath, Guidance::AfterClick(clicked, selected)), text);
 }
 
 QTEST_GUILESS_MAIN(TerminalTextTest)

@@ -325,7 +325,7 @@ void TerminalFormInputTest::HistoryPickDuringAnExchangeFollowsIt() {
     QCOMPARE(w.OPLab(), QString());
     QCOMPARE(w.HzLab(), QStringLiteral("DC"));
     QVERIFY(w.OutputOn());
-    QCOMPARE(w.History(), QStringList(2, QStringLiteral("0.000mV : DC")));
+    QCOMPARE(w.History(), QStringList(2, QStringLiteral("0.000mV : DC (VOLTAGE)")));
 }
 
 void TerminalFormInputTest::TypingDuringAnExchangeIsKept() {

@@ -40,7 +40,7 @@ void TerminalFormTest::OpeningSelectsVoltageAtZero() {
     QCOMPARE(w.Display(), QStringLiteral("0.000mV"));
     QCOMPARE(w.HzLab(), QStringLiteral("DC"));
     QCOMPARE(w.CalOPLab(), QStringLiteral("0V"));
-    QCOMPARE(w.History(), QStringList{"0.000mV : DC"});
+    QCOMPARE(w.History(), QStringList{"0.000mV : DC (VOLTAGE)"});
     QCOMPARE(w.Entry(), QString());
     QVERIFY(w.OutputOn());
     QVERIFY(!w.EnterKey().isHidden());
@@ -130,7 +130,7 @@ void TerminalFormTest::TenMilliamperesOnTheTerminals() {
     QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
     QCOMPARE(w.Display(), QStringLiteral("10.0000mA"));
     QCOMPARE(w.CalOPLab(), entry);
-    QCOMPARE(w.History().last(), QStringLiteral("10.0000mA : DC"));
+    QCOMPARE(w.History().last(), QStringLiteral("10.0000mA : DC (LOW CURRENT)"));
     QCOMPARE(w.Entry(), QString());
     QVERIFY(w.OutputOn());
     QVERIFY(w.rig.boxes.shown.isEmpty());
@@ -153,7 +153,7 @@ void TerminalFormTest::FiftyAmperesOnTheTwoTurnCoil() {
     QCOMPARE(w.Taken(), (QStringList{"R11", "O25", "S0", "#50.0000A (x2)"}));
     QCOMPARE(w.CalOPLab(), QStringLiteral("25A x2"));
     QCOMPARE(w.Display(), QStringLiteral("50.0000A"));
-    QCOMPARE(w.History().last(), QStringLiteral("50.0000A : DC"));
+    QCOMPARE(w.History().last(), QStringLiteral("50.0000A : DC (2 TURN COIL)"));
     QCOMPARE(w.Selected(), (QList<int>{0, 6}));
 }
 
@@ -482,7 +482,8 @@ void TerminalFormTest::HistoryPickSetsTheOutputAgain() {
     w.Keys(QStringLiteral("50"));
     w.Key(QStringLiteral("Hz"));
     w.Type(QStringLiteral("2V"));
-    QCOMPARE(w.History(), (QStringList{"0.000mV : DC", "1.00000V : DC", "2.00000V : 50Hz"}));
+    QCOMPARE(w.History(), (QStringList{"0.000mV : DC (VOLTAGE)", "1.00000V : DC (VOLTAGE)",
+                                       "2.00000V : 50Hz (VOLTAGE)"}));
     w.Key(QStringLiteral("DC"));
     w.Taken();
 
@@ -490,7 +491,7 @@ void TerminalFormTest::HistoryPickSetsTheOutputAgain() {
     QCOMPARE(w.HzLab(), QStringLiteral("50Hz"));
     QCOMPARE(w.Taken(), (QStringList{"R13", "F50", "O2", "S0"}));
     QCOMPARE(w.Display(), QStringLiteral("2.00000V"));
-    QCOMPARE(w.History().last(), QStringLiteral("2.00000V : 50Hz"));
+    QCOMPARE(w.History().last(), QStringLiteral("2.00000V : 50Hz (VOLTAGE)"));
     QCOMPARE(w.Entry(), QString());
 }
 

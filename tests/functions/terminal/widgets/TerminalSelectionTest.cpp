@@ -210,7 +210,7 @@ void TerminalSelectionTest::EnterInTheEntryLineWhileEnterIsDisabled() {
     QVERIFY(!w.rig.state.CoilSelectPending);
     QCOMPARE(w.Display(), QStringLiteral("10.0000A"));
     // Enter is taken by the window: the typed text never lands in the history by itself.
-    QCOMPARE(w.History(), (QStringList{"0.000mV : DC", "10.0000A : DC"}));
+    QCOMPARE(w.History(), (QStringList{"0.000mV : DC (VOLTAGE)", "10.0000A : DC (HIGH CURRENT)"}));
 }
 
 void TerminalSelectionTest::CoilLimitBox() {

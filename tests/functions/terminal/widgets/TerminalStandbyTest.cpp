@@ -20,7 +20,8 @@ void TerminalStandbyTest::StandbyOvertakesWhatWasAskedBeforeIt() {
     w.Taken();
     // A history pick, then STAND BY, while ENTER's "S0" waits for its reply: STAND BY runs
     // first, and the pick sets 30 V without switching it on.
-    const int thirty = static_cast<int>(w.History().indexOf(QStringLiteral("30.000V : DC")));
+    const int thirty =
+        static_cast<int>(w.History().indexOf(QStringLiteral("30.000V : DC (VOLTAGE)")));
     w.rig.DuringReplyTo(QStringLiteral("S0"), [&w, thirty] {
         w.PickHistory(thirty);
         QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
