@@ -1,5 +1,7 @@
 #include "CalibratorLink.h"
+#include "ExchangeReport.h"
 #include "FakeSerialPort.h"
+#include "Interlock.h"
 #include "RecordingObserver.h"
 #include "VirtualClock.h"
 
@@ -48,6 +50,7 @@ private slots:
     void LateReplyIsNeverReadAsTheNextOne();
     void NestedExchangeNeverSharesAReply();
     void ErrorsWhileTheBoxIsOpenAreNotStacked();
+    void ObserverHearsEachLineAndHowEachExchangeEnded();
 };
 
 void CalibratorLinkTest::PromptReplyIsReturnedWholeWithinTwoPolls() {
@@ -350,6 +353,76 @@ void CalibratorLinkTest::ErrorsWhileTheBoxIsOpenAreNotStacked() {
     // Once the box is gone, the next fault is reported again.
     rig.link.SendCommand(QStringLiteral("v"));
     QCOMPARE(rig.observer.errors.size(), 2);
+}
+
+void CalibratorLinkTest::ObserverHearsEachLineAndHowEachExchangeEnded() {
+    using End = ExchangeReport::End;
+    Rig rig;
+    Interlock interlock(rig.link);
+    const auto answerAfter = [&rig](double seconds) {
+        rig.port.responder = [seconds](const QString &) {
+            return seconds < 0 ? QList<Chunk>{} : QList<Chunk>{{seconds, "OK*0\r\n"}};
+        };
+    };
+    const auto send = [&rig](const char *line) {
+        rig.link.SendCommand(QString::fromLatin1(line));
+        return rig.observer.reports.last();
+    };
+
+    // Prompt, slow and silent devices; a line is heard as it is written, before its reply.
+    answerAfter(0.05);
+    rig.observer.duringWait = [&rig] {
+        QCOMPARE(rig.observer.linesWritten, QStringList{QStringLiteral("R3/O10")});
+        QVERIFY(rig.observer.reports.isEmpty());
+    };
+    const ExchangeReport prompt = send("R3/O10");
+    QCOMPARE(prompt.end, End::Replied);
+    QVERIFY(prompt.seconds >= 0.1 && prompt.seconds <= 0.21);
+    answerAfter(0.6);
+    const ExchangeReport slow = send("v");
+    QCOMPARE(slow.end, End::Replied);
+    QVERIFY(slow.seconds > 0.6 && slow.seconds < 0.75);
+    answerAfter(-1);
+    const ExchangeReport silent = send("v");
+    QCOMPARE(silent.end, End::Silence);
+    QVERIFY(silent.seconds > 2.0 && silent.seconds < 2.25);
+
+    // A line the interlock refuses is not written; a fault ends the exchange; a lost port takes
+    // no line; offline mode logs the line only.
+    interlock.Shutdown();
+    QCOMPARE(send("S0").end, End::NotSent);
+    QCOMPARE(rig.observer.linesWritten.size(), 3);
+    Rig faulty;
+    faulty.port.ioError = QStringLiteral("Device vanished");
+    faulty.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(faulty.observer.reports.size(), 1);
+    QCOMPARE(faulty.observer.reports.last().end, End::Failed);
+    faulty.port.openError = QStringLiteral("No such file or directory");
+    faulty.link.SendCommand(QStringLiteral("v"));
+    QVERIFY(faulty.link.PortLost());
+    QCOMPARE(faulty.observer.reports.last().end, End::NotSent);
+    QCOMPARE(faulty.observer.linesWritten, (QStringList{QStringLiteral("v")}));
+    faulty.link.SetOfflineMode(true);
+    faulty.link.SendCommand(QStringLiteral("p0"));
+    QCOMPARE(faulty.observer.reports.last().end, End::Offline);
+    QCOMPARE(faulty.observer.linesWritten.last(), QStringLiteral("p0"));
+
+    // A nested exchange collects the running one's reply: each is reported with its own time.
+    Rig nested;
+    nested.port.responder = [](const QString &line) {
+        return QList<Chunk>{{line == QLatin1String("v") ? 0.6 : 0.05, "1*0\r\n"}};
+    };
+    nested.observer.duringWait = [&nested] {
+        nested.link.SendCommand(QStringLiteral("p0"));
+    };
+    nested.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(nested.observer.reports.size(), 2);
+    const ExchangeReport inner = nested.observer.reports.first();
+    const ExchangeReport outer = nested.observer.reports.last();
+    QCOMPARE(inner.end, End::Replied);
+    QVERIFY(inner.seconds < 0.21);
+    QCOMPARE(outer.end, End::Replied);
+    QVERIFY(outer.seconds > 0.6 && outer.seconds < 0.75);
 }
 
 QTEST_GUILESS_MAIN(CalibratorLinkTest)

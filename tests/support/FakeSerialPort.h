@@ -40,8 +40,15 @@ public:
     // Puts characters in the receive buffer now, as if they had arrived unasked.
     void Inject(const QByteArray &bytes) { pending.append({0, bytes}); }
 
-    void SetPortNumber(int value) override { number = value; }
+    void SetPortNumber(int value) override {
+        if (value != number)
+            device.clear();
+        number = value;
+    }
     int PortNumber() const override { return number; }
+    // As the real port: the device of the last successful open, else the one the number stands
+    // for now.
+    QString Device() const override;
     bool Open() override;
     void Close() override { open = lost = false; }
     bool IsOpen() const override { return open; }
@@ -64,6 +71,7 @@ private:
     const VirtualClock &clock;
     QList<Arrival> pending;
     int number = 1;
+    QString device;
     bool open = false;
     bool lost = false;
     QString error;
