@@ -1,7 +1,8 @@
 #!/bin/sh
 # Takes screenshots of the real program against calsim on a virtual display (Xvfb), driving it
 # with xdotool. Usage: scripts/screenshot.sh <build folder> <output.png> [xdotool steps...]
-# Each step is "click X Y", "dclick X Y", "type TEXT", "key NAME" or "wait SECONDS"; the
+# Each step is "click X Y", "dclick X Y", "type TEXT", "key NAME", "wait SECONDS" or "stopsim"
+# (calsim ends, as a calibrator that vanishes: its link COM3 goes with it); the
 # coordinates are relative to the main window, whose top left is placed at 0,0. SCREEN sets the
 # virtual display's size (default 1280x860x24): larger for QT_SCALE_FACTOR=2, which the program
 # inherits from the environment.
@@ -49,6 +50,7 @@ while [ $# -gt 0 ]; do
         type) xdotool type --delay 60 "$2"; shift 2 ;;
         key) xdotool key "$2"; shift 2 ;;
         wait) sleep "$2"; shift 2 ;;
+        stopsim) kill "$calsim"; wait "$calsim" 2>/dev/null || true; calsim=""; shift ;;
         *) echo "unknown step $1" >&2; exit 2 ;;
     esac
     sleep 0.4

@@ -5,13 +5,16 @@
 #include "DetectCalibrator.h"
 #include "FunctionArea.h"
 #include "FunctionWindow.h"
+#include "MainStatusBar.h"
 #include "MessageBoxes.h"
 #include "ProgramState.h"
 
 #include <QCoreApplication>
 
-ConsoleSide::ConsoleSide(ProgramState &state, MessageBoxes &boxes, FunctionArea &functions)
-    : state(state), boxes(boxes), functions(functions), panel(new ConsolePanel(boxes)) {
+ConsoleSide::ConsoleSide(ProgramState &state, MessageBoxes &boxes, FunctionArea &functions,
+                         MainStatusBar &status)
+    : state(state), boxes(boxes), functions(functions), status(status),
+      panel(new ConsolePanel(boxes)) {
     state.link.SetObserver(this);
 }
 
@@ -39,6 +42,8 @@ void ConsoleSide::ConsoleSelectLast() {
 }
 
 void ConsoleSide::ShowSerialError(const QString &description) {
+    // The status bar says what the box is about while it is open.
+    status.Refresh();
     boxes.Warn(QStringLiteral("Serial Communication Error"),
                QStringLiteral("Serial communication error :\r\r") + description);
 }
@@ -62,4 +67,12 @@ bool ConsoleSide::PortRestored() {
                                 "missed its settings while the port was lost: open it again.")
                      .arg(state.link.PortName(), title));
     return false;
+}
+
+void ConsoleSide::LineWritten(const QString &line) {
+    status.LineWritten(line);
+}
+
+void ConsoleSide::ExchangeEnded(const ExchangeReport &report) {
+    status.ExchangeEnded(report);
 }

@@ -4,17 +4,20 @@
 
 class ConsolePanel;
 class FunctionArea;
+class MainStatusBar;
 class MessageBoxes;
 struct ProgramState;
 
 // The main window's side that faces the link: the console panel with the command traffic, the
-// serial error box, the event step of a reply wait, and the return of a lost port.
+// serial error box, the event step of a reply wait, the return of a lost port, and the traffic
+// passed on to the status bar.
 class ConsoleSide final : public LinkObserver {
 public:
     static inline const QString ReconnectedTitle = QStringLiteral("Calibrator Reconnected");
 
     // The panel is created here and belongs to the widget it is put in.
-    ConsoleSide(ProgramState &state, MessageBoxes &boxes, FunctionArea &functions);
+    ConsoleSide(ProgramState &state, MessageBoxes &boxes, FunctionArea &functions,
+                MainStatusBar &status);
     ~ConsoleSide() override;
     ConsoleSide(const ConsoleSide &) = delete;
     ConsoleSide &operator=(const ConsoleSide &) = delete;
@@ -31,10 +34,13 @@ public:
     // Puts the calibrator under computer control again; a function window that missed its
     // settings while the port was lost is abandoned, and the operator is told why.
     bool PortRestored() override;
+    void LineWritten(const QString &line) override;
+    void ExchangeEnded(const ExchangeReport &report) override;
 
 private:
     ProgramState &state;
     MessageBoxes &boxes;
     FunctionArea &functions;
+    MainStatusBar &status;
     ConsolePanel *panel;
 };

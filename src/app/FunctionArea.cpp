@@ -9,6 +9,7 @@
 #include "PictureSearch.h"
 #include "ProgForm.h"
 #include "ProgramState.h"
+#include "StatusNotices.h"
 
 #include <QDeadlineTimer>
 #include <QEvent>
@@ -32,21 +33,28 @@ constexpr int DeleteRetryMs = 20;
 
 } // namespace
 
-FunctionArea::FunctionArea(ProgramState &state, MessageBoxes &boxes,
+FunctionArea::FunctionArea(ProgramState &state, MessageBoxes &boxes, StatusNotices &notices,
                            std::function<void(bool)> enableChoice)
-    : state(state), boxes(boxes), context{state, *this, boxes},
+    : state(state), boxes(boxes), notices(notices), context{state, *this, boxes},
       enableChoice(std::move(enableChoice)) {
     Controls::Name(*this, QStringLiteral("WorkArea"));
 }
 
+QString FunctionArea::StillOpening(const QString &title) {
+    return QStringLiteral("Still opening %1: wait for it to finish").arg(title);
+}
+
 void FunctionArea::Open(const FunctionEntry &entry) {
-    opening.RunIfIdle([this, &entry] { Load(entry); });
+    if (!opening.RunIfIdle([this, &entry] { Load(entry); }))
+        notices.ShowRefused(StillOpening(loadingTitle));
 }
 
 void FunctionArea::Load(const FunctionEntry &entry) {
+    loadingTitle = entry.title;
     window()->setCursor(Qt::WaitCursor);
     CloseCurrentFunction();
     AwaitDeferredClose();
+    openTitle = entry.title;
     QWidget *created = entry.create(context);
     QMdiSubWindow *frame = addSubWindow(created);
     if (auto *diagram = qobject_cast<DiagForm *>(created)) {
@@ -196,6 +204,8 @@ void FunctionArea::WarnIfNotReleased() {
 }
 
 void FunctionArea::SetFunctionControlsEnabled(bool enabled) {
+    if (enabled)
+        openTitle.clear();
     enableChoice(enabled);
 }
 

@@ -16,6 +16,7 @@ class FunctionWindow;
 class MessageBoxes;
 class ProgForm;
 struct ProgramState;
+class StatusNotices;
 
 // The main window's work area: it hosts one function window at a time (or the diagram, or the
 // progress window) and gives the function windows their services: placing, the release of the
@@ -25,11 +26,17 @@ class FunctionArea final : public QMdiArea, public FunctionHost {
 public:
     static inline const QString NotReleasedTitle = QStringLiteral("Calibrator Not In Standby");
 
-    // `enableChoice` enables or disables the frame's function buttons and menu items.
-    FunctionArea(ProgramState &state, MessageBoxes &boxes, std::function<void(bool)> enableChoice);
+    // What the status bar shows for a choice made while a window is still loading.
+    static QString StillOpening(const QString &title);
+
+    // `notices` shows the function windows' queued work and the clicks not taken; `enableChoice`
+    // enables or disables the frame's function buttons and menu items.
+    FunctionArea(ProgramState &state, MessageBoxes &boxes, StatusNotices &notices,
+                 std::function<void(bool)> enableChoice);
 
     // Closes the current function, waits for its deferred close, then opens the row's window.
-    // A choice made while another window is still loading is not taken.
+    // A choice made while another window is still loading is not taken, and the operator is told
+    // so (StillOpening).
     void Open(const FunctionEntry &entry);
     // Shows the progress window; the code that shows it closes it when its work is done.
     ProgForm *ShowProgress(const QString &title);
@@ -41,12 +48,16 @@ public:
     FunctionWindow *FindFunctionWindow(const QString &title) const;
     // The function window that has not unloaded, or null.
     FunctionWindow *OpenFunctionWindow() const;
+    // The title of the window that holds the function choice (a function window or the
+    // diagram), from its creation until it gives the choice back; empty when none does.
+    const QString &OpenTitle() const { return openTitle; }
 
     void PlaceFunctionWindow(QWidget &window) override;
     void ReleaseAdapter() override;
     void SetFunctionControlsEnabled(bool enabled) override;
     bool IsWindowOpen(const QString &title) const override;
     void CloseCurrentFunction() override;
+    StatusNotices &Notices() override { return notices; }
 
 protected:
     // The work area narrows when the console shows: the windows in it stay in view.
@@ -69,10 +80,14 @@ private:
 
     ProgramState &state;
     MessageBoxes &boxes;
+    StatusNotices &notices;
     FunctionContext context;
     std::function<void(bool)> enableChoice;
     // Opening a function is an action of the work area: a choice made while another window is
     // still loading (its set-up exchanges service clicks) is not taken.
     ActionQueue opening;
+    // The title of the window being opened, and of the one that holds the choice.
+    QString loadingTitle;
+    QString openTitle;
     int warnedLosses = 0;
 };

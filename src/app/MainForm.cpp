@@ -32,11 +32,14 @@ QString Literal(QString caption) {
 } // namespace
 
 MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
-    : workArea(new FunctionArea(state, boxes, [this](bool enabled) { EnableChoice(enabled); })),
-      console(state, boxes, *workArea) {
+    : status(new MainStatusBar(state, [this] { return workArea->OpenTitle(); })),
+      workArea(
+          new FunctionArea(state, boxes, *status, [this](bool enabled) { EnableChoice(enabled); })),
+      console(state, boxes, *workArea, *status) {
     setWindowTitle(Title);
     Controls::Name(*this, QStringLiteral("MainForm"));
     setCentralWidget(workArea);
+    setStatusBar(status);
     workArea->viewport()->installEventFilter(this);
 
     BuildBackPanel();
@@ -49,6 +52,7 @@ MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
 
     resize(1180, 760);
     LoadBackground();
+    status->Refresh();
 }
 
 void MainForm::BuildBackPanel() {
@@ -162,14 +166,19 @@ void MainForm::OpenFunction(int index) {
 }
 
 void MainForm::EnableChoice(bool enabled) {
+    const QString open = workArea->OpenTitle();
+    const QString hint =
+        enabled || open.isEmpty() ? QString() : QStringLiteral("Close %1 first").arg(open);
     const auto &entries = FunctionTable::Entries();
     for (int i = 0; i < FunctionTable::Count; ++i) {
         if (entries[static_cast<size_t>(i)].hidden)
             continue;
         funcBut->At(i)->setEnabled(enabled);
+        funcBut->At(i)->setToolTip(hint);
         funcBut->At(i)->repaint();
         functionMenuItem[i]->setEnabled(enabled);
     }
+    status->Refresh();
 }
 
 ProgForm *MainForm::ShowProgress(const QString &title) {

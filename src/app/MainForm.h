@@ -3,6 +3,7 @@
 #include "ConsoleSide.h"
 #include "DetectCalibrator.h"
 #include "FunctionArea.h"
+#include "MainStatusBar.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -18,7 +19,8 @@ class QMenu;
 struct ProgramState;
 
 // The program's frame: the function buttons on the left, the Function and About menus, the work
-// area in the middle (FunctionArea) and the console on the right (ConsoleSide).
+// area in the middle (FunctionArea), the console on the right (ConsoleSide) and the status bar
+// below (MainStatusBar).
 class MainForm final : public QMainWindow, public StartUpWindow {
     Q_OBJECT
 public:
@@ -39,6 +41,7 @@ public:
     ButtonArray &FuncBut() const { return *funcBut; }
     const QList<QAction *> &FunctionMenuItem() const { return functionMenuItem; }
     FunctionArea &WorkArea() const { return *workArea; }
+    MainStatusBar &Status() const { return *status; }
     ConsoleSide &Console() { return console; }
     ConsolePanel &DebugPanel() const { return console.Panel(); }
 
@@ -57,9 +60,12 @@ private:
     // Keys for what the mouse does on the main window itself.
     void AddKeys();
     void LoadBackground();
-    // Enables or disables every available function button and menu item.
+    // Enables or disables every available function button and menu item; a disabled button's
+    // tooltip names the window to close first.
     void EnableChoice(bool enabled);
 
+    // Made first: the work area and the console report to it.
+    MainStatusBar *status;
     FunctionArea *workArea;
     ConsoleSide console;
     QWidget *backPanel;

@@ -1,9 +1,9 @@
 #include "CalibratorLink.h"
 
 #include "Clock.h"
+#include "ExchangeReport.h"
 #include "LineGate.h"
 #include "LinkObserver.h"
-#include "PortDevice.h"
 #include "SerialPort.h"
 
 #include <QScopeGuard>
@@ -19,16 +19,22 @@ void CalibratorLink::WaitSeconds(double seconds) {
 }
 
 QString CalibratorLink::PortName() const {
-    const int number = port.PortNumber();
-    return QStringLiteral("COM%1 (%2)").arg(number).arg(PortDevice(number));
+    return QStringLiteral("COM%1 (%2)").arg(port.PortNumber()).arg(port.Device());
 }
 
 QString CalibratorLink::SendCommand(const QString &command) {
     ++depth;
-    const auto leave = qScopeGuard([this] { --depth; });
+    ExchangeReport report;
+    const auto leave = qScopeGuard([this, &report] {
+        --depth;
+        if (observer)
+            observer->ExchangeEnded(report);
+    });
     if (offline) {
-        if (ReadyToWrite(command))
+        if (ReadyToWrite(command)) {
             Log(command, QString());
+            report.end = ExchangeReport::End::Offline;
+        }
         return QString();
     }
     if (running && !running->finished) {
@@ -44,13 +50,15 @@ QString CalibratorLink::SendCommand(const QString &command) {
     if (!ReadyToWrite(command))
         return QString();
 
-    Exchange exchange{command, {}, 0, false};
+    Exchange exchange;
+    exchange.command = command;
     Exchange *outer = running;
     running = &exchange;
     QByteArray stale;
     Outcome outcome = Outcome::Fault;
     if ((!port.IsOpen() || port.ReadAll(stale)) && port.Write(command.toLatin1() + '\r')) {
         exchange.started = clock.Now();
+        exchange.sent = true;
         WaitSeconds(PollSeconds);
         outcome = Collect(exchange, true);
     }
@@ -59,6 +67,7 @@ QString CalibratorLink::SendCommand(const QString &command) {
         Complete(exchange, outcome);
     if (outcome == Outcome::Fault)
         NoteLoss();
+    report = Report(exchange);
     return QString::fromLatin1(exchange.reply);
 }
 
@@ -82,6 +91,8 @@ bool CalibratorLink::ReadyToWrite(const QString &command) {
         case LineGate::Verdict::Pass:
             if (gate)
                 gate->Written(command);
+            if (observer)
+                observer->LineWritten(command);
             return true;
         case LineGate::Verdict::Refuse:
             return false;
@@ -160,6 +171,7 @@ CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool service
         const double elapsed = clock.Now() - exchange.started;
         if (elapsed > limits.silenceSeconds && waiting == 0) {
             lateReplyPossible = exchange.reply.isEmpty() && !deviceSilent;
+            exchange.silent = true;
             break;
         }
         if (elapsed > limits.exchangeSeconds || exchange.reply.size() > limits.exchangeBytes)
@@ -175,6 +187,8 @@ CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool service
 
 void CalibratorLink::Complete(Exchange &exchange, Outcome outcome) {
     exchange.finished = true;
+    exchange.outcome = outcome;
+    exchange.seconds = exchange.sent ? clock.Now() - exchange.started : 0;
     switch (outcome) {
     case Outcome::Complete:
         Log(exchange.command, QString::fromLatin1(exchange.reply));
@@ -188,6 +202,18 @@ void CalibratorLink::Complete(Exchange &exchange, Outcome outcome) {
                         .arg(PortName()));
         break;
     }
+}
+
+ExchangeReport CalibratorLink::Report(const Exchange &exchange) {
+    using enum ExchangeReport::End;
+    switch (exchange.outcome) {
+    case Outcome::Complete:
+        return {exchange.silent ? Silence : Replied, exchange.seconds};
+    case Outcome::Fault:
+    case Outcome::Endless:
+        break;
+    }
+    return {Failed, exchange.seconds};
 }
 
 void CalibratorLink::ReportError(const QString &description) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Clock;
+struct ExchangeReport;
 class LineGate;
 class LinkObserver;
 class SerialPort;
@@ -88,7 +89,12 @@ private:
         QString command;
         QByteArray reply;
         double started = 0;
+        bool sent = false;
         bool finished = false;
+        // How it ended, set when it is completed (by itself or by a nested exchange).
+        Outcome outcome = Outcome::Fault;
+        bool silent = false;
+        double seconds = 0;
     };
 
     // Collects until the marker, silence or the bound. Events are serviced only when
@@ -105,6 +111,7 @@ private:
     bool ReadyToWrite(const QString &command);
     // Discards a reply still on its way to an exchange that ended by silence.
     void DrainLateReply();
+    static ExchangeReport Report(const Exchange &exchange);
     void ReportError(const QString &description);
     void Log(const QString &command, const QString &reply);
 

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+struct ExchangeReport;
+
 // What the link needs of the windows, wired up by the application: the console, the serial
-// error box and the single event-processing step of a reply wait.
+// error box, the single event-processing step of a reply wait, and what the main window shows of
+// the traffic.
 class LinkObserver {
 public:
     virtual ~LinkObserver() = default;
@@ -17,4 +20,9 @@ public:
     // A lost port has opened again, before the command that found it back is sent. Returns
     // whether that command may go: false when it belongs to settings the calibrator missed.
     virtual bool PortRestored() = 0;
+    // A line is being written (or logged, in offline mode); the interlock's model already holds
+    // what it sets.
+    virtual void LineWritten(const QString &line) = 0;
+    // A call of SendCommand has ended, however it ended.
+    virtual void ExchangeEnded(const ExchangeReport &report) = 0;
 };

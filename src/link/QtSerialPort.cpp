@@ -52,7 +52,13 @@ void QtSerialPort::DropIfFaulty() {
 void QtSerialPort::SetPortNumber(int value) {
     if (port.isOpen())
         return;
+    if (value != number)
+        openedDevice.clear(); // the device of another number
     number = value;
+}
+
+QString QtSerialPort::Device() const {
+    return openedDevice.isEmpty() ? PortDevice(number) : openedDevice;
 }
 
 bool QtSerialPort::Open() {
@@ -72,6 +78,7 @@ bool QtSerialPort::Open() {
         return false;
     }
     openFailure.clear();
+    openedDevice = device;
     lost = false;
     port.clear(QSerialPort::AllDirections);
     return true;

@@ -11,6 +11,7 @@ public:
 
     void SetPortNumber(int number) override;
     int PortNumber() const override { return number; }
+    QString Device() const override;
     bool Open() override;
     void Close() override;
     bool IsOpen() const override { return port.isOpen(); }
@@ -32,6 +33,8 @@ private:
 
     QSerialPort port;
     int number = 1;
+    // The device of the last successful open of this number.
+    QString openedDevice;
     QString error;
     bool lost = false;
     // The description of the last failed open, until an open succeeds.

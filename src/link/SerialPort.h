@@ -12,6 +12,10 @@ public:
     // Applied only while the port is closed.
     virtual void SetPortNumber(int number) = 0;
     virtual int PortNumber() const = 0;
+    // The device the port last opened for its number; before that, the one the number stands for
+    // now. A link "COMn" that has gone since (and the failed reopening that finds "COMn" gone)
+    // does not change it.
+    virtual QString Device() const = 0;
 
     virtual bool Open() = 0;
     virtual void Close() = 0;

@@ -4,7 +4,7 @@
 
 void ActionQueue::Run(Action action, const QString &key) {
     if (!running) {
-        RunAll(action);
+        RunAll(action, false);
         return;
     }
     if (!key.isEmpty()) {
@@ -18,11 +18,12 @@ void ActionQueue::Run(Action action, const QString &key) {
         }
     }
     waiting.append({std::move(action), key, false});
+    Changed();
 }
 
 void ActionQueue::RunNext(Action action, const QString &key) {
     if (!running) {
-        RunAll(action);
+        RunAll(action, false);
         return;
     }
     if (!key.isEmpty())
@@ -30,23 +31,47 @@ void ActionQueue::RunNext(Action action, const QString &key) {
     const auto after = std::find_if(waiting.begin(), waiting.end(),
                                     [](const Waiting &entry) { return !entry.next; });
     waiting.insert(after, {std::move(action), key, true});
+    Changed();
 }
 
 bool ActionQueue::RunIfIdle(Action action) {
     if (running)
         return false;
-    RunAll(action);
+    RunAll(action, true);
     return true;
 }
 
-void ActionQueue::RunAll(const Action &first) {
+int ActionQueue::Pending() const {
+    const bool countRunning = running && !(ticking && waiting.isEmpty());
+    return static_cast<int>(waiting.size()) + (countRunning ? 1 : 0);
+}
+
+int ActionQueue::Clear() {
+    const int dropped = static_cast<int>(waiting.size());
+    waiting.clear();
+    if (dropped > 0)
+        Changed();
+    return dropped;
+}
+
+void ActionQueue::RunAll(const Action &first, bool tick) {
     running = true;
+    ticking = tick;
+    Changed();
     first();
+    ticking = false;
     while (!waiting.isEmpty()) {
         const Action next = waiting.takeFirst().action;
+        Changed();
         next();
     }
     running = false;
+    Changed();
     if (drained)
         drained();
+}
+
+void ActionQueue::Changed() const {
+    if (changed)
+        changed();
 }

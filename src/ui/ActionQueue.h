@@ -28,10 +28,15 @@ public:
     bool RunIfIdle(Action action);
 
     bool Busy() const { return running; }
-    // Forgets the waiting actions.
-    void Clear() { waiting.clear(); }
+    // The actions asked for that have not ended: those waiting and the one running. A timer tick
+    // running with nothing waiting behind it is nobody's request and is not counted.
+    int Pending() const;
+    // Forgets the waiting actions; returns how many there were.
+    int Clear();
     // Runs each time the running action and every action waiting behind it have ended.
     void SetDrained(Action action) { drained = std::move(action); }
+    // Runs each time Pending() may have changed.
+    void SetChanged(Action action) { changed = std::move(action); }
 
 private:
     struct Waiting {
@@ -40,9 +45,13 @@ private:
         bool next = false;
     };
 
-    void RunAll(const Action &first);
+    void RunAll(const Action &first, bool tick);
+    void Changed() const;
 
     QList<Waiting> waiting;
     Action drained;
+    Action changed;
     bool running = false;
+    // The running action is a tick given to RunIfIdle.
+    bool ticking = false;
 };

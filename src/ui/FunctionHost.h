@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QWidget;
+class StatusNotices;
 
 // The window services of the main window that every function window uses when it opens and
 // closes.
@@ -21,4 +22,6 @@ public:
     virtual void SetFunctionControlsEnabled(bool enabled) = 0;
     virtual bool IsWindowOpen(const QString &title) const = 0;
     virtual void CloseCurrentFunction() = 0;
+    // Where the work still queued and the clicks not taken are shown.
+    virtual StatusNotices &Notices() = 0;
 };

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "FunctionHost.h"
 #include "ProgramState.h"
+#include "StatusNotices.h"
 #include "TabOrder.h"
 
 #include "CalibratorLink.h"
@@ -23,6 +24,12 @@ FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, i
     Controls::Name(*closeBut, QStringLiteral("CloseBut"));
     connect(closeBut, &QPushButton::clicked, this, [this] { CloseOnRequest(); });
     actions.SetDrained([this] { HonourPendingClose(); });
+    actions.SetChanged([this] { this->context.host.Notices().ShowPending(actions.Pending()); });
+}
+
+QString FunctionWindow::DroppedRefusal(int clicks) {
+    return clicks == 1 ? QStringLiteral("Closing: 1 waiting click was not taken")
+                       : QStringLiteral("Closing: %1 waiting clicks were not taken").arg(clicks);
 }
 
 void FunctionWindow::Load() {
@@ -54,7 +61,8 @@ void FunctionWindow::CloseOnRequest() {
 
 void FunctionWindow::RequestDeferredClose() {
     closeBut->setText(ClosingCaption);
-    actions.Clear();
+    if (const int dropped = actions.Clear())
+        context.host.Notices().ShowRefused(DroppedRefusal(dropped));
 }
 
 void FunctionWindow::HonourPendingClose() {
@@ -86,6 +94,8 @@ ActionQueue::Action FunctionWindow::Stamped(ActionQueue::Action action) {
 void FunctionWindow::Act(ActionQueue::Action action, const QString &key) {
     if (TakesActions())
         actions.Run(Stamped(std::move(action)), key);
+    else
+        context.host.Notices().ShowRefused(ClosingRefusal);
 }
 
 void FunctionWindow::ActStandby(ActionQueue::Action action, const QString &key) {

@@ -20,7 +20,8 @@ class QPushButton;
 // Close asked for while an action runs, or while the window polls, is deferred: the Close button
 // reads "Closing..." and the window unloads once the running action has ended (a polling window
 // at the end of its next reading); actions still waiting are dropped, and so are the operator's
-// clicks from then on, but STAND BY. Only a close during the window's set-up unloads it at once.
+// clicks from then on, but STAND BY; the main window says so (StatusNotices), as it shows how
+// many actions are still to run. Only a close during the window's set-up unloads it at once.
 // The main window's exit unloads a window at once, even from inside one of its exchanges.
 //
 // Every line the window sends goes through the interlock under the window's own sender, which is
@@ -32,6 +33,10 @@ class FunctionWindow : public QWidget {
     Q_OBJECT
 public:
     static inline const QString ClosingCaption = QStringLiteral("Closing...");
+    // Shown in the main window for a click that a closing window does not take.
+    static inline const QString ClosingRefusal = QStringLiteral("Closing: the click was not taken");
+    // Shown in the main window for the clicks still waiting when a close drops them.
+    static QString DroppedRefusal(int clicks);
 
     // `widthTwips` and `heightTwips` are the window's outer design size.
     FunctionWindow(FunctionContext &context, const QString &title, int widthTwips, int heightTwips);

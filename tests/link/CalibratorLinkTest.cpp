@@ -1,5 +1,7 @@
 #include "CalibratorLink.h"
+#include "ExchangeReport.h"
 #include "FakeSerialPort.h"
+#include "Interlock.h"
 #include "RecordingObserver.h"
 #include "VirtualClock.h"
 
@@ -49,6 +51,7 @@ private slots:
     void NestedExchangeNeverSharesAReply();
     void ErrorsWhileTheBoxIsOpenAreNotStacked();
     void FakePortRefereesTheLinesSent();
+    void ObserverHearsEachLineAndHowEachExchangeEnded();
 };
 
 void CalibratorLinkTest::PromptReplyIsReturnedWholeWithinTwoPolls() {
@@ -361,6 +364,61 @@ void CalibratorLinkTest::FakePortRefereesTheLinesSent() {
     QCOMPARE(rig.port.Hazards(), hazard);
     QCOMPARE(rig.port.TakeHazards(), hazard);
     QVERIFY(rig.port.Hazards().isEmpty());
+}
+
+void CalibratorLinkTest::ObserverHearsEachLineAndHowEachExchangeEnded() {
+    using End = ExchangeReport::End;
+    Rig rig;
+    Interlock interlock(rig.link);
+    // Prompt, slow and silent devices; a line is heard as it is written, before its reply.
+    rig.observer.duringWait = [&rig] {
+        QCOMPARE(rig.observer.linesWritten, QStringList{QStringLiteral("v")});
+        QVERIFY(rig.observer.reports.isEmpty());
+    };
+    for (const auto &[delay, end, from, to] : {std::tuple(0.05, End::Replied, 0.1, 0.21),
+                                               {0.6, End::Replied, 0.6, 0.75},
+                                               {-1.0, End::Silence, 2.0, 2.25}}) {
+        rig.port.responder = [delay](const QString &) {
+            return delay < 0 ? QList<Chunk>{} : QList<Chunk>{{delay, "OK*0\r\n"}};
+        };
+        rig.link.SendCommand(QStringLiteral("v"));
+        const ExchangeReport report = rig.observer.reports.last();
+        QCOMPARE(report.end, end);
+        QVERIFY(report.seconds > from && report.seconds < to);
+    }
+    // A line the interlock refuses is neither written nor sent.
+    interlock.Shutdown();
+    rig.link.SendCommand(QStringLiteral("S0"));
+    QCOMPARE(rig.observer.reports.last().end, End::NotSent);
+    QCOMPARE(rig.observer.linesWritten.size(), 3);
+
+    // A fault ends the exchange; a lost port takes no line; offline mode logs the line only.
+    Rig faulty;
+    faulty.port.ioError = QStringLiteral("Device vanished");
+    faulty.link.SendCommand(QStringLiteral("v"));
+    faulty.port.openError = QStringLiteral("No such file or directory");
+    faulty.link.SendCommand(QStringLiteral("v"));
+    faulty.link.SetOfflineMode(true);
+    faulty.link.SendCommand(QStringLiteral("p0"));
+    QCOMPARE(faulty.observer.linesWritten,
+             (QStringList{QStringLiteral("v"), QStringLiteral("p0")}));
+    QList<End> ends;
+    for (const ExchangeReport &report : faulty.observer.reports)
+        ends.append(report.end);
+    QCOMPARE(ends, (QList<End>{End::Failed, End::NotSent, End::Offline}));
+
+    // A nested exchange collects the running one's reply: each is reported with its own time.
+    Rig nested;
+    nested.port.responder = [](const QString &line) {
+        return QList<Chunk>{{line == QLatin1String("v") ? 0.6 : 0.05, "1*0\r\n"}};
+    };
+    nested.observer.duringWait = [&nested] {
+        nested.link.SendCommand(QStringLiteral("p0"));
+    };
+    nested.link.SendCommand(QStringLiteral("v"));
+    QCOMPARE(nested.observer.reports.size(), 2);
+    QVERIFY(nested.observer.reports.first().seconds < 0.21);
+    QVERIFY(nested.observer.reports.last().seconds > 0.6);
 }
 
 QTEST_GUILESS_MAIN(CalibratorLinkTest)

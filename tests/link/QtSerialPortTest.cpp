@@ -1,5 +1,7 @@
 #include "QtSerialPort.h"
+#include "CalibratorLink.h"
 #include "PortDevice.h"
+#include "SteadyClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,6 +81,7 @@ private slots:
     void BusyPortSaysSo();
     void RefusedPortNamesTheGroup();
     void HangUpEndsWithOneErrorAndClosesThePort();
+    void PortNameKeepsTheDeviceOpened();
 };
 
 void QtSerialPortTest::PortNumbersMapToDevices() {
@@ -172,6 +175,36 @@ void QtSerialPortTest::HangUpEndsWithOneErrorAndClosesThePort() {
     QTRY_VERIFY_WITH_TIMEOUT(!port.ReadAll(data), 5000);
     QVERIFY(!port.ErrorString().isEmpty());
     QVERIFY(!port.IsOpen());
+}
+
+void QtSerialPortTest::PortNameKeepsTheDeviceOpened() {
+    PseudoPort line(3);
+    const QString device = PortDevice(3);
+    QtSerialPort port;
+    SteadyClock clock;
+    CalibratorLink link(port, clock);
+    port.SetPortNumber(3);
+    QCOMPARE(link.PortName(), QStringLiteral("COM3 (%1)").arg(device));
+    QVERIFY2(port.Open(), qPrintable(port.ErrorString()));
+    // The link "COM3" goes (as calsim removes it when it ends), then the line hangs up: the port
+    // is still named by the device it opened, not by what "COM3" would stand for now.
+    QVERIFY(QFile::remove(QStringLiteral("COM3")));
+    QCOMPARE(PortDevice(3), QStringLiteral("/dev/ttyS2"));
+    line.HangUpCompletely();
+    QByteArray data;
+    QTRY_VERIFY_WITH_TIMEOUT(!port.ReadAll(data), 5000);
+    QVERIFY(port.Lost());
+    QCOMPARE(port.Device(), device);
+    QCOMPARE(link.PortName(), QStringLiteral("COM3 (%1)").arg(device));
+    // Reopening finds "COM3" gone and tries "/dev/ttyS2": until that opens, the port is still
+    // named by the device that was opened.
+    const bool reopened = port.Open();
+    QCOMPARE(link.PortName(),
+             QStringLiteral("COM3 (%1)").arg(reopened ? QStringLiteral("/dev/ttyS2") : device));
+    // Another number stands for its own device until it is opened.
+    port.Close();
+    port.SetPortNumber(5);
+    QCOMPARE(link.PortName(), QStringLiteral("COM5 (/dev/ttyS4)"));
 }
 
 QTEST_GUILESS_MAIN(QtSerialPortTest)

@@ -1,5 +1,6 @@
 #include "FakeSerialPort.h"
 
+#include "PortDevice.h"
 #include "VirtualClock.h"
 
 FakeSerialPort::FakeSerialPort(const VirtualClock &clock) : clock(clock) {
@@ -25,6 +26,10 @@ void FakeSerialPort::AnswerReading(const QByteArray &counts) {
     };
 }
 
+QString FakeSerialPort::Device() const {
+    return device.isEmpty() ? PortDevice(number) : device;
+}
+
 bool FakeSerialPort::Open() {
     ++opens;
     if (!openError.isEmpty()) {
@@ -37,6 +42,7 @@ bool FakeSerialPort::Open() {
     }
     open = true;
     lost = false;
+    device = PortDevice(number);
     return true;
 }
 

@@ -49,8 +49,15 @@ public:
     // Hands the hazards over and forgets them: a test that sends hazards on purpose takes them.
     QStringList TakeHazards() { return std::exchange(hazards, {}); }
 
-    void SetPortNumber(int value) override { number = value; }
+    void SetPortNumber(int value) override {
+        if (value != number)
+            device.clear();
+        number = value;
+    }
     int PortNumber() const override { return number; }
+    // As the real port: the device of the last successful open, else the one the number stands
+    // for now.
+    QString Device() const override;
     bool Open() override;
     void Close() override { open = lost = false; }
     bool IsOpen() const override { return open; }
@@ -75,6 +82,7 @@ private:
     QStringList hazards;
     QList<Arrival> pending;
     int number = 1;
+    QString device;
     bool open = false;
     bool lost = false;
     QString error;

@@ -7,11 +7,26 @@
 #include "LinkObserver.h"
 #include "ProgramState.h"
 #include "RecordingMessageBoxes.h"
+#include "StatusNotices.h"
 #include "VirtualClock.h"
 
 #include <QStringList>
 
 #include <functional>
+
+// Records what the main window's status bar is told: each change of the count of actions still
+// to run, and the clicks not taken.
+class RecordingNotices final : public StatusNotices {
+public:
+    QList<int> pending;
+    QStringList refused;
+
+    void ShowPending(int actions) override {
+        if (pending.isEmpty() || pending.last() != actions)
+            pending.append(actions);
+    }
+    void ShowRefused(const QString &message) override { refused.append(message); }
+};
 
 // Stands in for the main window: records what a function window asks of it, and sends the real
 // release sequence through the link so that tests see every line in order.
@@ -21,6 +36,7 @@ public:
 
     int placed = 0;
     QList<bool> enabledCalls;
+    RecordingNotices notices;
 
     void PlaceFunctionWindow(QWidget &) override { ++placed; }
     void ReleaseAdapter() override {
@@ -30,6 +46,7 @@ public:
     void SetFunctionControlsEnabled(bool enabled) override { enabledCalls.append(enabled); }
     bool IsWindowOpen(const QString &) const override { return false; }
     void CloseCurrentFunction() override {}
+    StatusNotices &Notices() override { return notices; }
 
 private:
     Interlock &interlock;
@@ -45,6 +62,8 @@ public:
     void ShowSerialError(const QString &description) override { errors.append(description); }
     void ProcessEvents() override;
     bool PortRestored() override { return true; }
+    void LineWritten(const QString &) override {}
+    void ExchangeEnded(const ExchangeReport &) override {}
 };
 
 // A function window's whole world: link on a fake port and a virtual clock, program state,

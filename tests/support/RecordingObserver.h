@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExchangeReport.h"
 #include "LinkObserver.h"
 
 #include <QStringList>
@@ -33,6 +34,11 @@ public:
         return passAfterRestore;
     }
 
+    void LineWritten(const QString &line) override { linesWritten.append(line); }
+    void ExchangeEnded(const ExchangeReport &report) override { reports.append(report); }
+
     int restored = 0;
     bool passAfterRestore = true;
+    QStringList linesWritten;
+    QList<ExchangeReport> reports;
 };

@@ -65,6 +65,7 @@ private slots:
     void EnterAnywhereInTheWindow();
     void ButtonArraySelectsOneAndReadsItBack();
     void ActionsArrivingDuringAnActionWaitForIt();
+    void QueuedAndRefusedClicksAreTold();
     void FixedReadings_data();
     void FixedReadings();
 };
@@ -259,6 +260,12 @@ void FunctionWindowTest::ActionsArrivingDuringAnActionWaitForIt() {
     QStringList ran;
     int drained = 0;
     queue.SetDrained([&] { ++drained; });
+    // Each change of the count of actions still to run, the running one included.
+    QList<int> pending;
+    queue.SetChanged([&] {
+        if (pending.isEmpty() || pending.last() != queue.Pending())
+            pending.append(queue.Pending());
+    });
     const auto record = [&ran](const char *name) {
         return [&ran, name] {
             ran.append(name);
@@ -279,10 +286,56 @@ void FunctionWindowTest::ActionsArrivingDuringAnActionWaitForIt() {
     // takes the first one's place.
     QCOMPARE(ran, (QStringList{"first", "stand by", "range 2", "null"}));
     QCOMPARE(drained, 1);
+    QCOMPARE(pending, (QList<int>{1, 2, 3, 4, 3, 2, 1, 0}));
     QVERIFY(!queue.Busy());
     QVERIFY(queue.RunIfIdle(record("tick")));
     QCOMPARE(ran.last(), QStringLiteral("tick"));
     QCOMPARE(drained, 2);
+    // A tick alone is nobody's request; a click waiting behind it counts both.
+    QCOMPARE(pending.last(), 0);
+    QVERIFY(queue.RunIfIdle([&] {
+        QCOMPARE(queue.Pending(), 0);
+        queue.Run(record("click"));
+    }));
+    QCOMPARE(pending, (QList<int>{1, 2, 3, 4, 3, 2, 1, 0, 2, 1, 0}));
+}
+
+void FunctionWindowTest::QueuedAndRefusedClicksAreTold() {
+    FunctionRig rig;
+    PollingWindow window(rig.context);
+    window.Load();
+    const RecordingNotices &notices = rig.host.notices;
+    QCOMPARE(notices.pending, (QList<int>{1, 0}));
+    const auto sending = [&window](const char *line) {
+        return [&window, line] {
+            window.Send(QString::fromLatin1(line));
+        };
+    };
+    rig.DuringReplyTo(QStringLiteral("p2"), [&] {
+        window.Act(sending("p3"));
+        window.Act(sending("p4"));
+    });
+    window.Act(sending("p2"));
+    QCOMPARE(notices.pending, (QList<int>{1, 0, 1, 2, 3, 2, 1, 0}));
+    window.timer.Tick();
+    QCOMPARE(notices.pending.size(), 8);
+    QVERIFY(notices.refused.isEmpty());
+
+    // Close asked for during an action: the clicks waiting are dropped, later ones not taken.
+    rig.DuringReplyTo(QStringLiteral("p5"), [&] {
+        window.Act(sending("p6"));
+        window.Act(sending("p7"));
+        window.CloseButton().click();
+        window.Act(sending("p8"));
+    });
+    window.Act(sending("p5"));
+    QCOMPARE(notices.refused,
+             (QStringList{QStringLiteral("Closing: 2 waiting clicks were not taken"),
+                          QStringLiteral("Closing: the click was not taken")}));
+    QCOMPARE(FunctionWindow::DroppedRefusal(2), notices.refused.first());
+    QCOMPARE(FunctionWindow::ClosingRefusal, notices.refused.last());
+    QCOMPARE(notices.pending.last(), 0);
+    QVERIFY(!rig.TakeWritten().contains(QStringLiteral("p6")));
 }
 
 QTEST_MAIN(FunctionWindowTest)
