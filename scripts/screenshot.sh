@@ -1,8 +1,9 @@
 #!/bin/sh
 # Takes screenshots of the real program against calsim on a virtual display (Xvfb), driving it
 # with xdotool. Usage: scripts/screenshot.sh <build folder> <output.png> [xdotool steps...]
-# Each step is "click X Y", "dclick X Y", "type TEXT", "key NAME", "wait SECONDS" or "stopsim"
-# (calsim ends, as a calibrator that vanishes: its link COM3 goes with it); the
+# Each step is "click X Y", "dclick X Y", "type TEXT", "key NAME", "wait SECONDS", "stopsim"
+# (calsim ends, as a calibrator that vanishes: its link COM3 goes with it) or "silence" (calsim
+# stops answering, as a calibrator switched off would, without hanging the line up); the
 # coordinates are relative to the main window, whose top left is placed at 0,0. SCREEN sets the
 # virtual display's size (default 1280x860x24): larger for QT_SCALE_FACTOR=2, which the program
 # inherits from the environment.
@@ -17,7 +18,7 @@ cd "$work"
 printf '3\r\n' > Settings.txt
 cp "$top/resources/MainBG.jpg" "$top/resources/FunctionBG.jpg" .
 calsim="" xvfb="" panel=""
-trap 'kill $panel $calsim $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill -CONT $calsim 2>/dev/null; kill $panel $calsim $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 "$build/sim/calsim" --port 3 > /dev/null &
 calsim=$!
 tries=0
@@ -51,6 +52,7 @@ while [ $# -gt 0 ]; do
         key) xdotool key "$2"; shift 2 ;;
         wait) sleep "$2"; shift 2 ;;
         stopsim) kill "$calsim"; wait "$calsim" 2>/dev/null || true; calsim=""; shift ;;
+        silence) kill -STOP $calsim; shift ;;
         *) echo "unknown step $1" >&2; exit 2 ;;
     esac
     sleep 0.4

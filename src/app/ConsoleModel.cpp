@@ -1,5 +1,8 @@
 #include "ConsoleModel.h"
 
+#include <QColor>
+#include <QFont>
+
 int ConsoleModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : Count();
 }
@@ -13,19 +16,45 @@ QModelIndex ConsoleModel::index(int row, int column, const QModelIndex &parent) 
 QVariant ConsoleModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= Count())
         return {};
-    if (role != Qt::DisplayRole)
+    const Kind kind = KindOf(index.row());
+    switch (role) {
+    case Qt::DisplayRole: {
+        QString shown = Entry(index.row());
+        shown.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+        shown.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        return shown;
+    }
+    case KindRole:
+        return static_cast<int>(kind);
+    case Qt::ForegroundRole:
+        if (kind == Kind::Reply)
+            return ReplyColour;
+        if (kind == Kind::Note)
+            return NoteColour;
         return {};
-    QString shown = Entry(index.row());
-    shown.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    shown.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return shown;
+    case Qt::FontRole:
+        if (kind == Kind::Note) {
+            QFont italic;
+            italic.setItalic(true);
+            return italic;
+        }
+        return {};
+    default:
+        return {};
+    }
 }
 
 void ConsoleModel::Append(const QString &entry) {
     const int row = Count();
+    Kind kind = Kind::Command;
+    if (row > 0 && KindOf(row - 1) == Kind::Command)
+        kind = Kind::Reply;
+    else if (entry.startsWith(NotePrefix))
+        kind = Kind::Note;
     beginInsertRows({}, row, row);
     text += entry.toLatin1();
-    ends.push_back(text.size());
+    const std::uint64_t kindBits = static_cast<std::uint64_t>(kind) << KindShift;
+    ends.push_back(static_cast<std::uint64_t>(text.size()) | kindBits);
     endInsertRows();
 }
 
@@ -39,7 +68,14 @@ void ConsoleModel::Clear() {
 }
 
 QString ConsoleModel::Entry(int row) const {
-    const qsizetype begin = row == 0 ? 0 : ends[static_cast<size_t>(row - 1)];
-    const qsizetype end = ends[static_cast<size_t>(row)];
-    return QString::fromLatin1(text.constData() + begin, end - begin);
+    const qsizetype begin = row == 0 ? 0 : EndOf(row - 1);
+    return QString::fromLatin1(text.constData() + begin, EndOf(row) - begin);
+}
+
+ConsoleModel::Kind ConsoleModel::KindOf(int row) const {
+    return static_cast<Kind>(ends[static_cast<size_t>(row)] >> KindShift);
+}
+
+qsizetype ConsoleModel::EndOf(int row) const {
+    return static_cast<qsizetype>(ends[static_cast<size_t>(row)] & OffsetMask);
 }

@@ -1,5 +1,6 @@
 #include "ConsolePanel.h"
 
+#include "ConsoleDelegate.h"
 #include "ConsoleModel.h"
 #include "Controls.h"
 #include "MessageBoxes.h"
@@ -10,6 +11,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
@@ -23,6 +25,7 @@ ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
     Controls::Name(*clearBut, QStringLiteral("ClearBut"));
     Controls::Name(*saveBut, QStringLiteral("SaveBut"));
     list->setModel(model);
+    list->setItemDelegate(new ConsoleDelegate(list));
     // Uniform rows keep the layout cheap however long the list grows: no entry is asked its size.
     // One pass lays out every row, so that the newest has its place when it is scrolled to; in
     // batches, rows past the first batch had none and the view stopped following the newest.
@@ -38,6 +41,11 @@ ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
     layout->addWidget(clearBut);
     layout->addWidget(saveBut);
 
+    // The list follows the newest entry while it shows the end: scrolled back, it stays where
+    // the operator looks until they scroll to the end again. Only a move of the list itself
+    // decides; the end moving away as entries arrive does not.
+    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { following = value >= list->verticalScrollBar()->maximum(); });
     connect(list, &QListView::clicked, this, &ConsolePanel::CopySelected);
     connect(clipBut, &QPushButton::clicked, this, &ConsolePanel::CopySelected);
     connect(clearBut, &QPushButton::clicked, this, &ConsolePanel::AskClear);
@@ -54,8 +62,16 @@ void ConsolePanel::Append(const QString &entry) {
 
 void ConsolePanel::SelectLast() {
     const QModelIndex last = model->index(model->Count() - 1);
+    if (following) {
+        list->setCurrentIndex(last);
+        list->scrollTo(last);
+        return;
+    }
+    // Selected all the same, so that "Copy To Clipboard" takes the newest reply, but not shown:
+    // the view would scroll to a new current entry by itself.
+    list->setAutoScroll(false);
     list->setCurrentIndex(last);
-    list->scrollTo(last);
+    list->setAutoScroll(true);
 }
 
 void ConsolePanel::CopySelected() {
@@ -67,8 +83,10 @@ void ConsolePanel::CopySelected() {
 }
 
 void ConsolePanel::AskClear() {
-    if (boxes.Ask(QStringLiteral("Clear Console"), QStringLiteral("Clear console window?")))
+    if (boxes.Ask(QStringLiteral("Clear Console"), QStringLiteral("Clear console window?"))) {
         model->Clear();
+        following = true;
+    }
 }
 
 void ConsolePanel::Save() {

@@ -10,14 +10,19 @@ class QListView;
 class QPushButton;
 
 // The console panel of the main window: every command line and reply of the link, two entries
-// an exchange, written only while the panel is shown.
+// an exchange, written only while the panel is shown. Replies are grey and indented under their
+// command lines, the interlock's notes brown (ConsoleModel, ConsoleDelegate). The list follows
+// the newest entry unless the operator has scrolled back.
 class ConsolePanel final : public QWidget {
     Q_OBJECT
 public:
     ConsolePanel(MessageBoxes &boxes, QWidget *parent = nullptr);
 
     void Append(const QString &entry);
+    // Selects the newest entry, and shows it unless the operator has scrolled back.
     void SelectLast();
+    // Whether the list follows the newest entry: it shows the end.
+    bool Following() const { return following; }
     // Empties the clipboard, then puts the selected entry on it.
     void CopySelected();
     // Asks first; Yes empties the list.
@@ -46,4 +51,5 @@ private:
     QPushButton *clipBut;
     QPushButton *clearBut;
     QPushButton *saveBut;
+    bool following = true;
 };

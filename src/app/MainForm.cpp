@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -129,6 +130,15 @@ void MainForm::AddKeys() {
     // The double click on the empty work area, from the keyboard.
     auto *consoleKey = new QShortcut(ConsoleKey, this);
     connect(consoleKey, &QShortcut::activated, this, &MainForm::ToggleConsole);
+    // Ctrl+1 to Ctrl+7 open the functions in the order of the table.
+    const auto &entries = FunctionTable::Entries();
+    for (int i = 0, number = 0; i < FunctionTable::Count; ++i) {
+        if (!entries[static_cast<size_t>(i)].hidden)
+            functionMenuItem[i]->setShortcut(Qt::CTRL | Qt::Key(Qt::Key_1 + number++));
+    }
+    // Enter and Return click a function button that has the focus, as Space does.
+    for (QPushButton *button : funcBut->All())
+        button->installEventFilter(this);
 }
 
 void MainForm::LoadBackground() {
@@ -151,6 +161,15 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event) {
     if (watched == workArea->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         ToggleConsole();
         return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button &&
+            funcBut->All().contains(button)) {
+            button->click();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "FocusBorder.h"
+
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPalette>
@@ -29,6 +31,7 @@ void SetBackColour(QWidget &control, const QColor &colour) {
         control.setAutoFillBackground(false);
         return;
     }
+    FocusBorder::Watch(control);
     QPalette palette = control.palette();
     palette.setColor(QPalette::Button, colour);
     palette.setColor(QPalette::Window, colour);

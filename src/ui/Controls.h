@@ -21,7 +21,8 @@ void Name(QWidget &control, const QString &name);
 // The name of element `index` of the control array `array`: "FuncBut_3".
 QString ArrayName(const QString &array, int index);
 
-// Sets a control's back colour; an invalid colour gives back the style's own.
+// Sets a control's back colour; an invalid colour gives back the style's own. A coloured control
+// shows its keyboard focus with a dark border (FocusBorder).
 void SetBackColour(QWidget &control, const QColor &colour);
 QColor BackColour(const QWidget &control);
 // True when the control's back colour is `colour` (set with SetBackColour).

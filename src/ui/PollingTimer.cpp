@@ -2,10 +2,13 @@
 
 #include "FunctionWindow.h"
 #include "NumberText.h"
+#include "ReadingMarks.h"
 
-PollingTimer::PollingTimer(const QString &name, FunctionWindow &window, QWidget &sampleIndicator,
+#include <QLabel>
+
+PollingTimer::PollingTimer(const QString &name, FunctionWindow &window, ReadingMarks &marks,
                            Cycle cycle)
-    : QObject(&window), window(window), sampleIndicator(sampleIndicator), cycle(std::move(cycle)) {
+    : QObject(&window), window(window), marks(marks), cycle(std::move(cycle)) {
     setObjectName(name);
     timer.setInterval(IntervalMs);
     connect(&timer, &QTimer::timeout, this, &PollingTimer::Tick);
@@ -25,6 +28,7 @@ void PollingTimer::Tick() {
 }
 
 void PollingTimer::Read() {
+    QLabel &sampleIndicator = marks.SampleLab();
     sampleIndicator.show();
     sampleIndicator.repaint();
     const QString reply = window.ReadMeasurement();
@@ -34,6 +38,7 @@ void PollingTimer::Read() {
     if (window.IsUnloaded())
         return;
     cycle(counts);
+    marks.ShowAnswered(answered);
     sampleIndicator.hide();
     sampleIndicator.repaint();
     if (window.ClosePending())

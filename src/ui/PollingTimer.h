@@ -6,14 +6,15 @@
 #include <functional>
 
 class FunctionWindow;
-class QWidget;
+class ReadingMarks;
 
 // The 500 ms reading cycle of the measuring windows. Each tick shows the sample indicator, asks
-// the calibrator for its reading ("v"), hands the counts to the window, hides the indicator
-// again and then honours the deferred-close marker, so a window waiting for its reading is
-// closed only after that exchange. A tick is one of the window's actions: one that falls due
-// while another action (or the previous reading) still waits for its reply is skipped, and an
-// operator's range change waits until the reading under way has been shown.
+// the calibrator for its reading ("v"), hands the counts to the window, marks the reading "NO
+// REPLY" when none came (or clears the mark), hides the indicator again and then honours the
+// deferred-close marker, so a window waiting for its reading is closed only after that exchange.
+// A tick is one of the window's actions: one that falls due while another action (or the
+// previous reading) still waits for its reply is skipped, and an operator's range change waits
+// until the reading under way has been shown.
 class PollingTimer : public QObject {
     Q_OBJECT
 public:
@@ -21,8 +22,7 @@ public:
 
     static constexpr int IntervalMs = 500;
 
-    PollingTimer(const QString &name, FunctionWindow &window, QWidget &sampleIndicator,
-                 Cycle cycle);
+    PollingTimer(const QString &name, FunctionWindow &window, ReadingMarks &marks, Cycle cycle);
 
     // Not once the window has unloaded: a set-up cut short by the close ends without reading.
     void Start();
@@ -41,7 +41,7 @@ private:
 
     QTimer timer;
     FunctionWindow &window;
-    QWidget &sampleIndicator;
+    ReadingMarks &marks;
     Cycle cycle;
     bool answered = false;
 };

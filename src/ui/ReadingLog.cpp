@@ -22,6 +22,7 @@ QString Field(const QString &text) {
 
 bool ReadingLog::Start(const QString &path) {
     Stop();
+    written = 0;
     file.setFileName(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         Fail();
@@ -36,8 +37,8 @@ void ReadingLog::Stop() {
 
 void ReadingLog::Write(const QDateTime &time, const QString &window,
                        const ReadingHistory::Range &range, const ReadingHistory::Sample &sample) {
-    if (Active())
-        Append(Line(time, window, range, sample));
+    if (Active() && Append(Line(time, window, range, sample)))
+        ++written;
 }
 
 QByteArray ReadingLog::Line(const QDateTime &time, const QString &window,

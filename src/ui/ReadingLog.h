@@ -23,6 +23,8 @@ public:
     void Stop();
     bool Active() const { return file.isOpen(); }
     QString Path() const { return file.fileName(); }
+    // The readings written since the log started.
+    int Written() const { return written; }
 
     // Appends one reading, `sample` of `range`, shown in `window` at `time`.
     void Write(const QDateTime &time, const QString &window, const ReadingHistory::Range &range,
@@ -41,4 +43,5 @@ private:
 
     MessageBoxes &boxes;
     QFile file;
+    int written = 0;
 };

@@ -1,10 +1,15 @@
 #include "ReadingTools.h"
 
 #include "Controls.h"
+#include "FunctionWindow.h"
+#include "MessageBoxes.h"
 #include "TrendWindow.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +20,8 @@ namespace {
 
 const QString LogCaption = QStringLiteral("Log...");
 const QString StopLogCaption = QStringLiteral("Stop Log");
+const QString LogSuffix = QStringLiteral("csv");
+const QColor LogMarkColour(192, 0, 0);
 
 // The top left corner of a main window's central widget, below its menus.
 QPoint BelowMenus(const QWidget &top) {
@@ -56,19 +63,33 @@ void PlaceBeside(QWidget &trend, const QWidget &owner) {
 
 } // namespace
 
-ReadingTools::ReadingTools(const QString &window, const QString &title, MessageBoxes &boxes,
-                           QWidget *parent)
-    : QWidget(parent), windowName(window), title(title), log(boxes),
+ReadingTools::ReadingTools(FunctionWindow &window, const QString &name, const QString &title,
+                           MessageBoxes &boxes, QWidget *parent)
+    : QWidget(parent), windowName(name), title(title), boxes(boxes), log(boxes),
       trendBut(new QPushButton(QStringLiteral("Trend"), this)),
-      logBut(new QPushButton(LogCaption, this)) {
+      logBut(new QPushButton(LogCaption, this)),
+      logLab(new QLabel(QStringLiteral("\u25CF LOG"), this)) {
     Controls::Name(*this, QStringLiteral("ReadingTools"));
     Controls::Name(*trendBut, QStringLiteral("TrendBut"));
     Controls::Name(*logBut, QStringLiteral("LogBut"));
+    Controls::Name(*logLab, QStringLiteral("LogLab"));
     trendBut->setCheckable(true);
+    QFont bold = logLab->font();
+    bold.setBold(true);
+    logLab->setFont(bold);
+    QPalette palette = logLab->palette();
+    palette.setColor(QPalette::WindowText, LogMarkColour);
+    logLab->setPalette(palette);
+    // Its place stays taken, so the buttons do not move when a log starts or ends.
+    QSizePolicy policy = logLab->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    logLab->setSizePolicy(policy);
+    logLab->hide();
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(trendBut);
     row->addWidget(logBut);
+    row->addWidget(logLab);
 
     uptime.start();
     monotonicSeconds = [this] {
@@ -77,13 +98,18 @@ ReadingTools::ReadingTools(const QString &window, const QString &title, MessageB
     timeOfDay = [] {
         return QDateTime::currentDateTime();
     };
-    chooseLogFile = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Log Readings"), QString(),
-                                            QStringLiteral("CSV files (*.csv)"));
+    chooseLogFile = [this](const QString &proposed) {
+        QFileDialog dialog(this, QStringLiteral("Log Readings"), QFileInfo(proposed).path(),
+                           QStringLiteral("CSV files (*.csv)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(LogSuffix);
+        dialog.selectFile(QFileInfo(proposed).fileName());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 
     connect(trendBut, &QPushButton::toggled, this, &ReadingTools::ShowTrend);
     connect(logBut, &QPushButton::clicked, this, &ReadingTools::StartOrStopLog);
+    connect(&window, &FunctionWindow::Unloaded, this, &ReadingTools::EndLogWithWindow);
 }
 
 ReadingTools::~ReadingTools() {
@@ -123,13 +149,42 @@ void ReadingTools::StartOrStopLog() {
     if (log.Active()) {
         log.Stop();
     } else {
-        const QString path = chooseLogFile();
-        if (!path.isEmpty())
+        QString path = chooseLogFile(ProposedLogFile());
+        if (!path.isEmpty()) {
+            // The dialog adds the suffix itself before it asks whether to replace a file; a
+            // native dialog may not.
+            if (QFileInfo(path).suffix().isEmpty())
+                path += QLatin1Char('.') + LogSuffix;
             log.Start(path);
+        }
     }
     ShowLogState();
 }
 
+QString ReadingTools::ProposedLogFile() const {
+    const QString stamp = timeOfDay().toString(QStringLiteral("yyyy-MM-dd-HHmm"));
+    return QDir::current().absoluteFilePath(
+        QStringLiteral("%1-%2.%3").arg(windowName, stamp, LogSuffix));
+}
+
+void ReadingTools::EndLogWithWindow() {
+    if (!log.Active())
+        return;
+    const QString path = QDir::toNativeSeparators(log.Path());
+    const int written = log.Written();
+    log.Stop();
+    ShowLogState();
+    const QString readings = written == 1 ? QStringLiteral("1 reading was")
+                                          : QStringLiteral("%1 readings were").arg(written);
+    boxes.Inform(ReadingLog::BoxTitle,
+                 QStringLiteral("The window has closed and its log has ended: %1 written to "
+                                "%2.")
+                     .arg(readings, path));
+}
+
 void ReadingTools::ShowLogState() {
-    logBut->setText(log.Active() ? StopLogCaption : LogCaption);
+    const bool active = log.Active();
+    logBut->setText(active ? StopLogCaption : LogCaption);
+    logLab->setVisible(active);
+    logLab->setToolTip(active ? QDir::toNativeSeparators(log.Path()) : QString());
 }

@@ -10,5 +10,10 @@ SampleIndicator::SampleIndicator(QWidget *parent) : QLabel(QStringLiteral("SMPL"
     bold.setBold(true);
     setFont(bold);
     setAlignment(Qt::AlignCenter);
+    // Shown and hidden twice a second: its place stays taken, so the reading beside it never
+    // moves.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     hide();
 }

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 // The "SMPL" indicator of a polling window, named `SampleLab`: hidden until the reading cycle
-// shows it while a reading is under way.
+// shows it while a reading is under way. Hidden, it keeps its place in the layout.
 class SampleIndicator final : public QLabel {
     Q_OBJECT
 public:

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,13 +27,15 @@ QString LabelName(const QString &caption) {
 
 TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget *owner)
     : QWidget(owner, Qt::Tool), history(history), trendChart(new TrendChart(this)),
-      lastBox(new QComboBox(this)), resetBut(new QPushButton(QStringLiteral("Reset"), this)) {
+      lastBox(new QComboBox(this)), resetBut(new QPushButton(QStringLiteral("Reset"), this)),
+      closeBut(new QPushButton(QStringLiteral("Close"), this)) {
     Controls::Name(*this, QStringLiteral("TrendWindow"));
     Controls::Name(*trendChart, QStringLiteral("TrendChart"));
     trendChart->setAccessibleName(QStringLiteral("Readings against time"));
     Controls::Name(*lastBox, QStringLiteral("LastBox"));
     lastBox->setAccessibleName(QStringLiteral("Statistics over"));
     Controls::Name(*resetBut, QStringLiteral("ResetBut"));
+    Controls::Name(*closeBut, QStringLiteral("CloseBut"));
     setWindowTitle(title + QStringLiteral(" - Trend"));
     for (const int last : ReadingStatistics::Windows)
         lastBox->addItem(last ? QStringLiteral("Last %1").arg(last) : QStringLiteral("All"), last);
@@ -51,17 +54,22 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
     controls->addWidget(lastBox);
     controls->addStretch(1);
     controls->addWidget(resetBut);
+    controls->addWidget(closeBut);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(trendChart, 1);
     layout->addLayout(figures);
     layout->addLayout(controls);
-    resize(440, 320);
+    // Room for the axes' numbers in full: smaller, the chart cuts them to "...".
+    resize(640, 420);
 
     connect(lastBox, &QComboBox::currentIndexChanged, this, &TrendWindow::Refresh);
     connect(resetBut, &QPushButton::clicked, this, [this] {
         this->history.Reset();
         Refresh();
     });
+    connect(closeBut, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 QLabel *TrendWindow::AddFigure(QGridLayout &grid, const QString &name, int row, int column) {

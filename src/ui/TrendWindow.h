@@ -12,7 +12,7 @@ class TrendChart;
 // The trend of a polling window, in a small window of its own beside it: the readings of the
 // series under way against time, and below them count, mean, standard deviation, minimum,
 // maximum and peak-to-peak over the last 10, 50 or 200 readings or all of them. "Reset" forgets
-// the readings and starts again.
+// the readings and starts again; "Close" and Esc close the window.
 class TrendWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +24,7 @@ public:
     TrendChart &Chart() const { return *trendChart; }
     QComboBox &LastBox() const { return *lastBox; }
     QPushButton &ResetBut() const { return *resetBut; }
+    QPushButton &CloseBut() const { return *closeBut; }
     // The figure named "Count", "Mean", "Std Dev", "Min", "Max", "Peak-Peak" or "Over Range".
     QString Figure(const QString &name) const;
 
@@ -40,6 +41,7 @@ private:
     TrendChart *trendChart;
     QComboBox *lastBox;
     QPushButton *resetBut;
+    QPushButton *closeBut;
     QLabel *countLab;
     QLabel *meanLab;
     QLabel *stdDevLab;

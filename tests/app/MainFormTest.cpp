@@ -2,9 +2,13 @@
 
 #include "ButtonArray.h"
 #include "ConnectionPicture.h"
+#include "ConsoleDelegate.h"
 #include "ConsoleModel.h"
 #include "ConsolePanel.h"
+#include "Controls.h"
+#include "DMMForm.h"
 #include "DiagForm.h"
+#include "FocusBorder.h"
 #include "FunctionChoice.h"
 #include "FunctionTable.h"
 #include "FunctionWindow.h"
@@ -25,6 +29,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTest>
 #include <QTimer>
 
@@ -76,6 +82,7 @@ private slots:
     void ConsoleShowsOnlyExchangesMadeWhileShown();
     void ConsoleKeepsItsNewestEntryInView();
     void ConsoleCopiesTheSelectedEntry();
+    void ConsoleDrawsKindsApartAndStaysWhereTheOperatorLooks();
     void ClearingTheConsoleAsksFirst();
     void SerialErrorBox();
     void DiagramDisablesTheChoiceUntilClosed();
@@ -95,6 +102,7 @@ private slots:
     void RightClickOnTheMenuBarOffersTheConsole();
     void TabGoesThroughEachWindowAndEndsOnClose();
     void KeysOpenTheMenusAndToggleTheConsole();
+    void KeysOpenTheFunctionsAndShowTheFocus();
 };
 
 void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
@@ -184,6 +192,70 @@ void MainFormTest::ConsoleCopiesTheSelectedEntry() {
     list.clearSelection();
     QTest::mouseClick(&main.DebugPanel().ClipBut(), Qt::LeftButton);
     QCOMPARE(clipboard->text(), QString());
+}
+
+void MainFormTest::ConsoleDrawsKindsApartAndStaysWhereTheOperatorLooks() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    main.ToggleConsole();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    rig.port.AnswerAll("1.2345");
+    ConsolePanel &panel = main.DebugPanel();
+    QListView &list = panel.DebugList();
+    const ConsoleModel &model = panel.Model();
+    rig.link.SendCommand(QStringLiteral("v"));
+    rig.link.Note(QStringLiteral("Interlock: \"S0\" not sent: no value"));
+    rig.link.SendCommand(QStringLiteral("p0"));
+    QList<ConsoleModel::Kind> kinds;
+    for (int row = 0; row < model.Count(); ++row)
+        kinds.append(
+            static_cast<ConsoleModel::Kind>(model.index(row).data(ConsoleModel::KindRole).toInt()));
+    using Kind = ConsoleModel::Kind;
+    QCOMPARE(kinds,
+             QList<Kind>({Kind::Command, Kind::Reply, Kind::Note, Kind::Command, Kind::Reply}));
+    QVERIFY(!model.index(0).data(Qt::ForegroundRole).isValid());
+    QCOMPARE(model.index(1).data(Qt::ForegroundRole).value<QColor>(), ConsoleModel::ReplyColour);
+    QCOMPARE(model.index(2).data(Qt::ForegroundRole).value<QColor>(), ConsoleModel::NoteColour);
+    QVERIFY(model.index(2).data(Qt::FontRole).value<QFont>().italic());
+    // The reply is drawn indented under its command line.
+    QCoreApplication::processEvents();
+    const QImage shot = list.viewport()->grab().toImage();
+    const auto firstInk = [&](int row) {
+        const QRect rect = list.visualRect(model.index(row));
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                if (qGray(shot.pixel(x, y)) < 200)
+                    return x;
+        return -1;
+    };
+    const int indent =
+        ConsoleDelegate::ReplyIndent * list.fontMetrics().horizontalAdvance(QLatin1Char('n'));
+    QVERIFY(firstInk(0) >= 0);
+    QVERIFY2(firstInk(1) >= firstInk(0) + indent - 2,
+             qPrintable(QStringLiteral("%1 %2").arg(firstInk(0)).arg(firstInk(1))));
+
+    // Scrolled back, the list stays where the operator looks; at the end it follows again.
+    for (int i = 0; i < 300; ++i) {
+        rig.link.SendCommand(QStringLiteral("v"));
+        QCoreApplication::processEvents();
+    }
+    QScrollBar &bar = *list.verticalScrollBar();
+    QVERIFY(bar.maximum() > 0);
+    QCOMPARE(bar.value(), bar.maximum());
+    bar.triggerAction(QAbstractSlider::SliderToMinimum);
+    QVERIFY(!panel.Following());
+    rig.link.SendCommand(QStringLiteral("v"));
+    QCoreApplication::processEvents();
+    QCOMPARE(bar.value(), 0);
+    // The newest reply is still the one "Copy To Clipboard" takes.
+    QCOMPARE(list.currentIndex().row(), model.Count() - 1);
+    bar.triggerAction(QAbstractSlider::SliderToMaximum);
+    QVERIFY(panel.Following());
+    rig.link.SendCommand(QStringLiteral("v"));
+    QCoreApplication::processEvents();
+    QCOMPARE(bar.value(), bar.maximum());
+    QVERIFY(list.visualRect(model.index(model.Count() - 1)).intersects(list.viewport()->rect()));
 }
 
 void MainFormTest::ClearingTheConsoleAsksFirst() {
@@ -561,6 +633,61 @@ void MainFormTest::KeysOpenTheMenusAndToggleTheConsole() {
     QMenu *functionMenu = main.findChild<QMenu *>(QStringLiteral("FunctionMenu"));
     QTRY_VERIFY(functionMenu->isVisible());
     functionMenu->close();
+}
+
+void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
+    AppRig rig;
+    MainForm &main = rig.Main();
+    main.show();
+    QApplication::setActiveWindow(&main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    // Ctrl+1 to Ctrl+7 in the order of the table, and nothing else on those keys.
+    QList<QKeySequence> taken;
+    for (const QAction *action : main.findChildren<QAction *>())
+        taken += action->shortcuts();
+    for (const QShortcut *shortcut : main.findChildren<QShortcut *>())
+        taken += shortcut->keys();
+    for (int i = 0; i < 7; ++i) {
+        const QKeySequence key(Qt::CTRL | Qt::Key(Qt::Key_1 + i));
+        QCOMPARE(main.FunctionMenuItem()[i]->shortcut(), key);
+        QCOMPARE(taken.count(key), 1);
+    }
+    QVERIFY(main.FunctionMenuItem()[7]->shortcut().isEmpty());
+    const auto closeDiagram = [&main] {
+        QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
+        QWidget *diagram = main.WorkArea().subWindowList().first()->widget();
+        QTest::mouseClick(diagram->findChild<QPushButton *>(QStringLiteral("CloseBut")),
+                          Qt::LeftButton);
+        QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
+    };
+    QTest::keyClick(&main, Qt::Key_7, Qt::ControlModifier);
+    closeDiagram();
+    // Enter and Return click the focused function button, as Space does.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QPushButton *button = main.FuncBut().At(6);
+        button->setFocus();
+        QTest::keyClick(button, key);
+        closeDiagram();
+    }
+    QVERIFY(rig.port.written.isEmpty());
+
+    // A selected button reached with Tab shows a dark border, which goes with the focus.
+    QTest::keyClick(&main, Qt::Key_5, Qt::ControlModifier);
+    FunctionWindow *window = main.WorkArea().FindFunctionWindow(DMMForm::Title);
+    QVERIFY(window);
+    auto *selected = window->findChild<QPushButton *>(QStringLiteral("DMMBut_2"));
+    QVERIFY(Controls::IsSelected(*selected));
+    const auto bordered = [selected] {
+        const QImage image = selected->grab().toImage();
+        return image.pixelColor(2, image.height() / 2) == FocusBorder::Colour;
+    };
+    QVERIFY(!bordered());
+    window->findChild<QPushButton *>(QStringLiteral("DMMBut_1"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), selected);
+    QVERIFY(bordered());
+    QTest::keyClick(selected, Qt::Key_Tab);
+    QVERIFY(!bordered());
 }
 
 QTEST_MAIN(MainFormTest)

@@ -5,6 +5,7 @@
 #include "FunctionRig.h"
 #include "PollingTimer.h"
 #include "Reading.h"
+#include "ReadingMarks.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,15 +19,16 @@ namespace {
 class PollingWindow final : public FunctionWindow {
 public:
     explicit PollingWindow(FunctionContext &context)
-        : FunctionWindow(context, QStringLiteral("POLLING"), 3000, 3000),
-          sample(new QLabel(QStringLiteral("SMPL"), this)), entry(new QLineEdit(this)),
-          timer(QStringLiteral("ReadTimer"), *this, *sample, [this](double counts) {
+        : FunctionWindow(context, QStringLiteral("POLLING"), 3000, 3000), reading(new QLabel(this)),
+          marks(new ReadingMarks(*reading, this)), sample(&marks->SampleLab()),
+          entry(new QLineEdit(this)),
+          timer(QStringLiteral("ReadTimer"), *this, *marks, [this](double counts) {
               sampleShownDuringCycle = !sample->isHidden();
               readings.append(counts);
-          }) {
-        sample->hide();
-    }
+          }) {}
 
+    QLabel *reading;
+    ReadingMarks *marks;
     QLabel *sample;
     QLineEdit *entry;
     PollingTimer timer;

@@ -8,8 +8,8 @@
 #include "FontSizes.h"
 #include "PollingTimer.h"
 #include "Reading.h"
+#include "ReadingMarks.h"
 #include "ReadingTools.h"
-#include "SampleIndicator.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -50,10 +50,10 @@ ContForm::ContForm(FunctionContext &context)
       contCurLab2(Controls::BoldLabel(QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"),
                                       FontSizes::Caption, QStringLiteral("ContCurLab2"), this)),
       curLine1(Line(QStringLiteral("CurLine1"), this)),
-      curLine2(Line(QStringLiteral("CurLine2"), this)), sampleLab(new SampleIndicator(this)),
-      contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *sampleLab,
+      curLine2(Line(QStringLiteral("CurLine2"), this)), marks(new ReadingMarks(*contCurLab, this)),
+      contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *marks,
                                  [this](double counts) { ShowReading(counts); })),
-      readings(new ReadingTools(QStringLiteral("CONT"), Title, context.boxes, this)) {
+      readings(new ReadingTools(*this, QStringLiteral("CONT"), Title, context.boxes, this)) {
     BuildLayout();
     connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectResistance(index); }, contBut->objectName());
@@ -81,7 +81,7 @@ void ContForm::BuildLayout() {
     auto *current = new QHBoxLayout;
     current->addStretch(1);
     current->addWidget(contCurLab);
-    current->addWidget(sampleLab, 0, Qt::AlignTop);
+    current->addWidget(marks);
     current->addStretch(1);
     layout->addLayout(current);
     layout->addWidget(curLine2);
@@ -102,7 +102,8 @@ void ContForm::OnUnload() {
 }
 
 void ContForm::SetCurrentDisplayVisible(bool visible) {
-    const std::initializer_list<QWidget *> display{curLine1, curLine2, contCurLab, contCurLab2};
+    const std::initializer_list<QWidget *> display{curLine1, curLine2, contCurLab, contCurLab2,
+                                                   marks};
     for (QWidget *widget : display)
         widget->setVisible(visible);
 }
@@ -110,7 +111,7 @@ void ContForm::SetCurrentDisplayVisible(bool visible) {
 void ContForm::SelectResistance(int index) {
     const bool measuresCurrent = index == ContResistances::CurrentIndex;
     SetCurrentDisplayVisible(false);
-    sampleLab->hide();
+    marks->SampleLab().hide();
     contTimer->Stop();
     contBut->Select(index);
     contLab->setText(ContResistances::Table().at(static_cast<size_t>(index)).display);
@@ -119,6 +120,10 @@ void ContForm::SelectResistance(int index) {
     SendMask(ContResistances::SelectCommand(index));
     if (measuresCurrent)
         contTimer->Start();
+}
+
+QLabel &ContForm::SampleLab() const {
+    return marks->SampleLab();
 }
 
 bool ContForm::Polling() const {

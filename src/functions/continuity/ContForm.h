@@ -6,6 +6,7 @@ class ButtonArray;
 class PollingTimer;
 class QFrame;
 class QLabel;
+class ReadingMarks;
 class ReadingTools;
 
 // The continuity window: the adapter presents one of six resistances to a continuity tester, and
@@ -26,7 +27,8 @@ public:
     QLabel &ContCurLab2() const { return *contCurLab2; }
     QFrame &CurLine1() const { return *curLine1; }
     QFrame &CurLine2() const { return *curLine2; }
-    QLabel &SampleLab() const { return *sampleLab; }
+    QLabel &SampleLab() const;
+    ReadingMarks &Marks() const { return *marks; }
     PollingTimer &ContTimer() const { return *contTimer; }
     ReadingTools &Readings() const { return *readings; }
 
@@ -47,7 +49,7 @@ private:
     QLabel *contCurLab2;
     QFrame *curLine1;
     QFrame *curLine2;
-    QLabel *sampleLab;
+    ReadingMarks *marks;
     PollingTimer *contTimer;
     ReadingTools *readings;
 };

@@ -7,9 +7,9 @@
 #include "MessageBoxes.h"
 #include "PollingTimer.h"
 #include "Reading.h"
+#include "ReadingMarks.h"
 #include "ReadingTools.h"
 #include "ResistanceDigits.h"
-#include "SampleIndicator.h"
 #include "VoltageRanges.h"
 
 #include <QHBoxLayout>
@@ -33,11 +33,12 @@ QStringList Captions() {
 InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
     : QFrame(&window), window(window), boxes(boxes),
       insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
-      insVLab(new QLabel(VoltageRanges::InitialText, this)), sampleLab(new SampleIndicator(this)),
-      insVTimer(new PollingTimer(QStringLiteral("InsVTimer"), window, *sampleLab,
+      insVLab(new QLabel(VoltageRanges::InitialText, this)),
+      marks(new ReadingMarks(*insVLab, this)),
+      insVTimer(new PollingTimer(QStringLiteral("InsVTimer"), window, *marks,
                                  [this](double counts) { ShowReading(counts); })),
-      readings(new ReadingTools(QStringLiteral("INS"), QStringLiteral("INSULATION TEST VOLTAGE"),
-                                boxes, this)) {
+      readings(new ReadingTools(window, QStringLiteral("INS"),
+                                QStringLiteral("INSULATION TEST VOLTAGE"), boxes, this)) {
     Controls::Name(*this, QStringLiteral("InsVoltPanel"));
     Controls::Name(*insVLab, QStringLiteral("InsVLab"));
     setFrameShape(QFrame::StyledPanel);
@@ -62,7 +63,7 @@ InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
         ranges->addWidget(button);
     auto *reading = new QHBoxLayout;
     reading->addWidget(insVLab, 1);
-    reading->addWidget(sampleLab);
+    reading->addWidget(marks);
     auto *column = new QVBoxLayout(this);
     column->addWidget(heading);
     column->addLayout(ranges);
@@ -90,6 +91,10 @@ void InsVoltPanel::SelectRange(int index) {
 
 void InsVoltPanel::StopPolling() {
     insVTimer->Stop();
+}
+
+QLabel &InsVoltPanel::SampleLab() const {
+    return marks->SampleLab();
 }
 
 bool InsVoltPanel::Polling() const {

@@ -7,6 +7,7 @@ class FunctionWindow;
 class MessageBoxes;
 class PollingTimer;
 class QLabel;
+class ReadingMarks;
 class ReadingTools;
 
 // The test-voltage page of the insulation window: five measuring ranges, the voltage reading
@@ -26,7 +27,8 @@ public:
     PollingTimer &InsVTimer() const { return *insVTimer; }
     ButtonArray &InsVBut() const { return *insVBut; }
     QLabel &InsVLab() const { return *insVLab; }
-    QLabel &SampleLab() const { return *sampleLab; }
+    QLabel &SampleLab() const;
+    ReadingMarks &Marks() const { return *marks; }
     ReadingTools &Readings() const { return *readings; }
 
 private:
@@ -36,7 +38,7 @@ private:
     MessageBoxes &boxes;
     ButtonArray *insVBut;
     QLabel *insVLab;
-    QLabel *sampleLab;
+    ReadingMarks *marks;
     PollingTimer *insVTimer;
     ReadingTools *readings;
 };

@@ -8,8 +8,8 @@
 #include "FontSizes.h"
 #include "PollingTimer.h"
 #include "Reading.h"
+#include "ReadingMarks.h"
 #include "ReadingTools.h"
-#include "SampleIndicator.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,10 +40,10 @@ DMMForm::DMMForm(FunctionContext &context)
                                   QStringLiteral("ReadLab"), this)),
       dispInfoLab(Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"), FontSizes::Caption,
                                       QStringLiteral("DispInfoLab"), this)),
-      sampleLab(new SampleIndicator(this)),
-      readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *sampleLab,
+      marks(new ReadingMarks(*readLab, this)),
+      readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *marks,
                                  [this](double raw) { ShowReading(raw); })),
-      readings(new ReadingTools(QStringLiteral("DMM"), Title, context.boxes, this)) {
+      readings(new ReadingTools(*this, QStringLiteral("DMM"), Title, context.boxes, this)) {
     Controls::Name(*nullBut, QStringLiteral("NULLBut"));
     nullLab->hide();
     BuildLayout();
@@ -67,7 +67,7 @@ void DMMForm::BuildLayout() {
     reading->addWidget(nullLab, 0, Qt::AlignTop);
     reading->addStretch(1);
     reading->addWidget(readLab);
-    reading->addWidget(sampleLab, 0, Qt::AlignTop);
+    reading->addWidget(marks);
     reading->addStretch(1);
     layout->addLayout(reading);
     auto *buttons = new QHBoxLayout;
@@ -114,6 +114,10 @@ void DMMForm::ToggleNull() {
     const bool on = !NullOn();
     Controls::SetBackColour(*nullBut, on ? Controls::NullColour : QColor());
     nullLab->setVisible(on);
+}
+
+QLabel &DMMForm::SampleLab() const {
+    return marks->SampleLab();
 }
 
 bool DMMForm::Polling() const {

@@ -5,6 +5,7 @@
 class ButtonArray;
 class PollingTimer;
 class QLabel;
+class ReadingMarks;
 class ReadingTools;
 
 // The mA and mV window: the calibrator measures on one of four ranges, read every 500 ms, with a
@@ -27,7 +28,8 @@ public:
     QLabel &NullLab() const { return *nullLab; }
     QLabel &ReadLab() const { return *readLab; }
     QLabel &DispInfoLab() const { return *dispInfoLab; }
-    QLabel &SampleLab() const { return *sampleLab; }
+    QLabel &SampleLab() const;
+    ReadingMarks &Marks() const { return *marks; }
     PollingTimer &ReadTimer() const { return *readTimer; }
     ReadingTools &Readings() const { return *readings; }
     double NullOffset() const { return nullOffset; }
@@ -49,7 +51,7 @@ private:
     QLabel *nullLab;
     QLabel *readLab;
     QLabel *dispInfoLab;
-    QLabel *sampleLab;
+    ReadingMarks *marks;
     PollingTimer *readTimer;
     ReadingTools *readings;
     // In counts; 0 while none is captured.

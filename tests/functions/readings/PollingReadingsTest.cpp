@@ -5,22 +5,28 @@
 
 #include "ButtonArray.h"
 #include "PollingTimer.h"
+#include "ReadingMarks.h"
 #include "ReadingTools.h"
 #include "TrendChart.h"
 #include "TrendWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDebug>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
+using Box = RecordingMessageBoxes::Box;
+
 namespace {
 
-// Readings stamped by the rig's virtual clock, at 14:05:09.000 (UTC+1) and 500 ms apart, into a
-// log file in a folder of their own.
-void Script(ReadingTools &tools, FunctionRig &rig, const QString &logFile) {
+// Readings stamped by the rig's virtual clock, at 14:05:09.000 (UTC+1) and 500 ms apart; the log
+// file the operator picks is the next of `logFiles`, and the name offered is kept in `offered`.
+void Script(ReadingTools &tools, FunctionRig &rig, QStringList &logFiles, QString &offered) {
     tools.monotonicSeconds = [&rig] {
         return rig.clock.Now();
     };
@@ -28,9 +34,74 @@ void Script(ReadingTools &tools, FunctionRig &rig, const QString &logFile) {
         return QDateTime(QDate(2026, 3, 1), QTime(14, 5, 9), QTimeZone(3600))
             .addMSecs(500 * tick++);
     };
-    tools.chooseLogFile = [logFile] {
-        return logFile;
+    tools.chooseLogFile = [&logFiles, &offered](const QString &proposed) {
+        offered = proposed;
+        return logFiles.takeFirst();
     };
+}
+
+// One reading of a polling window, as the operator sees it during its exchange (SMPL shown) and
+// after it.
+struct Seen {
+    bool sampling = false;
+    QRect readingDuring;
+    QRect readingAfter;
+    QString text;
+    bool noReply = false;
+    QColor colour;
+    bool operator==(const Seen &other) const = default;
+};
+
+char *toString(const Seen &seen) {
+    QString text;
+    QDebug(&text) << "sampling" << seen.sampling << "during" << seen.readingDuring << "after"
+                  << seen.readingAfter << seen.text << "no reply" << seen.noReply << seen.colour;
+    return qstrdup(text.toUtf8().constData());
+}
+
+// Takes one reading of `timer`'s window: answered with `counts`, or no reply when they are empty.
+Seen Take(FunctionRig &rig, PollingTimer &timer, QLabel &reading, ReadingMarks &marks,
+          const QByteArray &counts) {
+    Seen seen;
+    // The layout is brought up to date before each look: a mark that moved the reading would show.
+    const auto settle = [] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    };
+    rig.port.responder = [&](const QString &) {
+        settle();
+        seen.sampling = !marks.SampleLab().isHidden();
+        seen.readingDuring = reading.geometry();
+        return counts.isEmpty()
+                   ? QList<FakeSerialPort::Chunk>()
+                   : QList<FakeSerialPort::Chunk>{{0, counts + FakeSerialPort::Marker}};
+    };
+    timer.Tick();
+    settle();
+    seen.readingAfter = reading.geometry();
+    seen.text = reading.text();
+    seen.noReply = !marks.NoReplyLab().isHidden();
+    seen.colour = reading.palette().color(QPalette::WindowText);
+    return seen;
+}
+
+// Two zero readings, one without a reply and an answered one: the reading without reply shows the
+// display's 0, greyed and marked "NO REPLY"; the next answered one clears the mark. Neither "SMPL"
+// nor "NO REPLY" moves the reading.
+void MarksAReadingWithoutReply(FunctionRig &rig, PollingTimer &timer, QLabel &reading,
+                               ReadingMarks &marks, const QByteArray &counts, const QString &shown,
+                               const QString &zero) {
+    QCOMPARE(marks.NoReplyLab().text(), QStringLiteral("NO REPLY"));
+    QCOMPARE(marks.NoReplyLab().palette().color(QPalette::WindowText), ReadingMarks::NoReplyColour);
+    const QColor colour = reading.palette().color(QPalette::WindowText);
+    const QRect place = Take(rig, timer, reading, marks, "0").readingAfter;
+    QCOMPARE(Take(rig, timer, reading, marks, "0"),
+             (Seen{true, place, place, zero, false, colour}));
+    QCOMPARE(Take(rig, timer, reading, marks, QByteArray()),
+             (Seen{true, place, place, zero, true, ReadingMarks::GreyedColour}));
+    const Seen answered = Take(rig, timer, reading, marks, counts);
+    QCOMPARE(answered.text, shown);
+    QVERIFY(!answered.noReply);
+    QCOMPARE(answered.colour, colour);
 }
 
 QByteArray Contents(const QString &path) {
@@ -45,22 +116,32 @@ class PollingReadingsTest : public QObject {
 private slots:
     void MeasurementWindowTrendsAndLogsWhatItShows();
     void InsulationAndContinuityFeedTheirReadings();
+    void EveryPollingWindowMarksAReadingWithoutReply();
 };
 
 void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     LoadedWindow<DMMForm> w;
     DMMForm &form = *w.form;
     QTemporaryDir folder;
+    // Typed without a suffix: ".csv" is added.
+    QStringList logFiles{folder.filePath(QStringLiteral("dmm")),
+                         folder.filePath(QStringLiteral("closing.csv"))};
+    QString offered;
+    Script(form.Readings(), w.rig, logFiles, offered);
     const QString path = folder.filePath(QStringLiteral("dmm.csv"));
-    Script(form.Readings(), w.rig, path);
     const auto read = [&](const QByteArray &counts) {
         w.rig.port.AnswerReading(counts);
         form.ReadTimer().Tick();
     };
     w.rig.TakeWritten();
 
+    QLabel &logMark = form.Readings().LogLab();
     QTest::mouseClick(&form.Readings().LogBut(), Qt::LeftButton);
+    QCOMPARE(offered, QDir::current().absoluteFilePath(QStringLiteral("DMM-2026-03-01-1405.csv")));
     QCOMPARE(form.Readings().LogBut().text(), QStringLiteral("Stop Log"));
+    QVERIFY(!logMark.isHidden());
+    QCOMPARE(logMark.text(), QStringLiteral("\u25CF LOG"));
+    QCOMPARE(logMark.toolTip(), QDir::toNativeSeparators(path));
     read("1000000");
     QTest::mouseClick(&form.NULLBut(), Qt::LeftButton);
     read("1000000");
@@ -78,6 +159,7 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QTest::mouseClick(&form.Readings().TrendBut(), Qt::LeftButton);
     QTest::mouseClick(&form.Readings().LogBut(), Qt::LeftButton);
     QCOMPARE(form.Readings().LogBut().text(), QStringLiteral("Log..."));
+    QVERIFY(logMark.isHidden());
     read("1003000");
 
     // Not a line more than the window sent before.
@@ -87,13 +169,13 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
                           QStringLiteral("#Measure : 20mA"), v, v, v, v}));
     QCOMPARE(Contents(path),
              QByteArray("Time,Window,Range,Value,Unit,Flags\r\n"
-                        "2026-03-01T14:05:09.000+01:00,DMM,1V Range,0.1100,V,\r\n"
-                        "2026-03-01T14:05:09.500+01:00,DMM,1V Range,0.0000,V,NULL\r\n"
-                        "2026-03-01T14:05:10.000+01:00,DMM,1V Range,0.0001,V,NULL\r\n"
-                        "2026-03-01T14:05:10.500+01:00,DMM,1V Range,,V,Over Range;NULL\r\n"
-                        "2026-03-01T14:05:11.000+01:00,DMM,30mA Range,3.413,mA,\r\n"
-                        "2026-03-01T14:05:11.500+01:00,DMM,30mA Range,3.420,mA,\r\n"
-                        "2026-03-01T14:05:12.000+01:00,DMM,30mA Range,,mA,No Reply\r\n"));
+                        "2026-03-01T14:05:09.500+01:00,DMM,1V Range,0.1100,V,\r\n"
+                        "2026-03-01T14:05:10.000+01:00,DMM,1V Range,0.0000,V,NULL\r\n"
+                        "2026-03-01T14:05:10.500+01:00,DMM,1V Range,0.0001,V,NULL\r\n"
+                        "2026-03-01T14:05:11.000+01:00,DMM,1V Range,,V,Over Range;NULL\r\n"
+                        "2026-03-01T14:05:11.500+01:00,DMM,30mA Range,3.413,mA,\r\n"
+                        "2026-03-01T14:05:12.000+01:00,DMM,30mA Range,3.420,mA,\r\n"
+                        "2026-03-01T14:05:12.500+01:00,DMM,30mA Range,,mA,No Reply\r\n"));
 
     // The trend shows the 30 mA series only, in its unit, and follows each reading.
     TrendWindow *trend = form.Readings().Trend();
@@ -110,8 +192,36 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QTest::mouseClick(&trend->ResetBut(), Qt::LeftButton);
     QCOMPARE(trend->Figure(QStringLiteral("Count")), QStringLiteral("0"));
     QCOMPARE(trend->Figure(QStringLiteral("Mean")), QStringLiteral("-"));
-    trend->close();
+    // Large enough for the axes' numbers; "Close" and Esc close it.
+    QVERIFY(trend->width() >= 640 && trend->height() >= 420);
+    QCOMPARE(trend->CloseBut().text(), QStringLiteral("Close"));
+    QTest::mouseClick(&trend->CloseBut(), Qt::LeftButton);
+    QVERIFY(!trend->isVisible());
+    QTest::mouseClick(&form.Readings().TrendBut(), Qt::LeftButton);
+    QVERIFY(trend->isVisible());
+    QApplication::setActiveWindow(trend);
+    QVERIFY(QTest::qWaitForWindowActive(trend));
+    QTest::keyClick(trend, Qt::Key_Escape);
+    QVERIFY(!trend->isVisible());
     QVERIFY(!form.Readings().TrendBut().isChecked());
+
+    // Closing the window ends a log still written, and says where the readings went.
+    QTest::mouseClick(&form.Readings().LogBut(), Qt::LeftButton);
+    read("1004000");
+    QTest::mouseClick(&form.CloseButton(), Qt::LeftButton);
+    QVERIFY(w.rig.boxes.shown.isEmpty());
+    read("1005000");
+    QVERIFY(form.IsUnloaded());
+    const QString closing = folder.filePath(QStringLiteral("closing.csv"));
+    QCOMPARE(w.rig.boxes.shown,
+             QList<Box>{RecordingMessageBoxes::Information(
+                 QStringLiteral("Reading Log"),
+                 QStringLiteral("The window has closed and its log has ended: 2 readings were "
+                                "written to %1.")
+                     .arg(QDir::toNativeSeparators(closing)))});
+    QVERIFY(!form.Readings().Log().Active());
+    QVERIFY(logMark.isHidden());
+    QCOMPARE(Contents(closing).count("\r\n"), 3);
 }
 
 void PollingReadingsTest::InsulationAndContinuityFeedTheirReadings() {
@@ -138,6 +248,21 @@ void PollingReadingsTest::InsulationAndContinuityFeedTheirReadings() {
              (ReadingHistory::Range{QStringLiteral("1 Ohm"), QStringLiteral("mA"), 1}));
     // The tools stand beside Close without moving it off the window.
     QVERIFY(cont.form->rect().contains(cont.form->CloseButton().geometry()));
+}
+
+void PollingReadingsTest::EveryPollingWindowMarksAReadingWithoutReply() {
+    LoadedWindow<DMMForm> dmm;
+    MarksAReadingWithoutReply(dmm.rig, dmm.form->ReadTimer(), dmm.form->ReadLab(),
+                              dmm.form->Marks(), "1000000", QStringLiteral("0.1100V"),
+                              QStringLiteral("0.0000V"));
+    LoadedWindow<ContForm> cont;
+    MarksAReadingWithoutReply(cont.rig, cont.form->ContTimer(), cont.form->ContCurLab(),
+                              cont.form->Marks(), "231428", QStringLiteral("10.0mA"),
+                              QStringLiteral("0.0mA"));
+    InsRig ins;
+    ins.ClickTab(1);
+    MarksAReadingWithoutReply(ins, ins.Volt().InsVTimer(), ins.Volt().InsVLab(), ins.Volt().Marks(),
+                              "1455080", QStringLiteral("10.00V"), QStringLiteral("0.00V"));
 }
 
 QTEST_MAIN(PollingReadingsTest)

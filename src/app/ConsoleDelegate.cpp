@@ -1,0 +1,15 @@
+#include "ConsoleDelegate.h"
+
+#include "ConsoleModel.h"
+
+void ConsoleDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                            const QModelIndex &index) const {
+    if (index.data(ConsoleModel::KindRole).toInt() != static_cast<int>(ConsoleModel::Kind::Reply)) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem indented = option;
+    indented.rect.setLeft(option.rect.left() +
+                          ReplyIndent * option.fontMetrics.horizontalAdvance(QLatin1Char('n')));
+    QStyledItemDelegate::paint(painter, indented, index);
+}
