@@ -187,10 +187,24 @@ void InsResPanel::SetIns() {
 }
 
 void InsResPanel::SendAndShow(const QStringList &lines, const QStringList &masks) {
+    // Grey until the adapter has their masks: with a slow calibrator the operator sees which
+    // digits are still on their way.
+    ShowDigitsSent(false);
     for (const QString &line : lines)
         window.Send(line);
     maskLab->setText(masks.join(u'\n'));
+    ShowDigitsSent(true);
     repaint();
+}
+
+void InsResPanel::ShowDigitsSent(bool sent) {
+    for (QLabel *label : digitLab) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText,
+                         sent ? this->palette().color(QPalette::WindowText) : QColor(Qt::gray));
+        label->setPalette(palette);
+        label->repaint();
+    }
 }
 
 void InsResPanel::Increment(int index) {

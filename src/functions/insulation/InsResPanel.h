@@ -55,6 +55,8 @@ public:
 private:
     QLayout *BuildDigits();
     QLayout *BuildEntry();
+    // The digits shown in grey while their masks are on their way, in black once sent.
+    void ShowDigitsSent(bool sent);
     // Sends `lines`, then shows the masks among them, one line each.
     void SendAndShow(const QStringList &lines, const QStringList &masks);
     void FilterEntry();

@@ -493,8 +493,16 @@ void InsFormTest::SpinClickDuringASendIsSentAfterIt() {
     InsRig rig;
     rig.TakeWritten();
     rig.DuringReplyTo(Preset, [&] { QTest::mouseClick(rig.Res().AdjUp().At(0), Qt::LeftButton); });
+    bool greyWhileSent = false;
+    rig.DuringReplyTo(QStringLiteral("p1064976"), [&] {
+        greyWhileSent = rig.Res().DigitLab(1).palette().color(QPalette::WindowText) == Qt::gray;
+    });
     QTest::mouseClick(rig.Res().AdjUp().At(1), Qt::LeftButton);
     QCOMPARE(rig.Res().Display(), QStringLiteral("0010.11"));
+    // Digits not yet sent are grey; once their masks are out they are drawn as usual.
+    QVERIFY(greyWhileSent);
+    QCOMPARE(rig.Res().DigitLab(1).palette().color(QPalette::WindowText),
+             rig.Res().palette().color(QPalette::WindowText));
     // The later click's masks follow the running SetIns, so the adapter ends on the digits shown.
     QCOMPARE(rig.TakeWritten(), Masks(1064976) + Masks(1064977));
     QCOMPARE(rig.Res().Caption(), QStringLiteral("p18874368\np1064977"));
