@@ -1,0 +1,152 @@
+# Fails when a source file under src/ or sim/ includes a header of a layer its own layer may not
+# depend on (the folder READMEs' "May depend on"), naming the file, the line and the rule.
+#   cmake -DTOP=<source tree> -P scripts/CheckLayering.cmake
+# Every quoted include is resolved as the compiler finds it: beside the including file first,
+# then among the headers of src/, sim/, tests/, fuzz/ and bench/ (the include paths are flat).
+
+cmake_minimum_required(VERSION 3.25)
+
+# The rules, one a layer: "<layer>|<layers it may include from, blank-separated>". <f> stands for
+# the including file's own function folder, * for any function folder. A layer may always include
+# its own headers. tests, fuzz and bench are layers that no rule names: nothing may include them.
+set(rules
+    "link|"
+    "ui|link"
+    "functions/<f>/logic|link"
+    "functions/<f>|functions/<f>/logic ui link"
+    "app|functions/* functions/*/logic ui link"
+    "sim|"
+)
+
+if(NOT TOP)
+    message(FATAL_ERROR "usage: cmake -DTOP=<source tree> -P CheckLayering.cmake")
+endif()
+
+# The layer of a file, from its path relative to TOP. A function folder's file belongs to its
+# logic layer when the folder's CMakeLists.txt lists it in <f>_logic, else to its window layer.
+function(layer_of relative out)
+    if(relative MATCHES "^src/(link|ui|app)/")
+        set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+    elseif(relative MATCHES "^src/functions/([^/]+)/(.+)$")
+        set(function ${CMAKE_MATCH_1})
+        set(inside ${CMAKE_MATCH_2})
+        if(inside IN_LIST logic_sources_${function})
+            set(${out} functions/${function}/logic PARENT_SCOPE)
+        else()
+            set(${out} functions/${function} PARENT_SCOPE)
+        endif()
+    elseif(relative MATCHES "^([^/]+)/")
+        set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+    else()
+        set(${out} "" PARENT_SCOPE)
+    endif()
+endfunction()
+
+# The layers `layer` may include from, as patterns (see the table above).
+function(allowed_of layer out)
+    set(function "")
+    set(key ${layer})
+    if(layer MATCHES "^functions/([^/]+)(/logic)?$")
+        set(function ${CMAKE_MATCH_1})
+        set(key "functions/<f>${CMAKE_MATCH_2}")
+    endif()
+    foreach(rule ${rules})
+        string(REGEX MATCH "^([^|]*)[|](.*)$" parts "${rule}")
+        if(CMAKE_MATCH_1 STREQUAL key)
+            set(targets "${CMAKE_MATCH_2}")
+            string(REPLACE "<f>" "${function}" targets "${targets}")
+            set(${out} "${targets}" PARENT_SCOPE)
+            return()
+        endif()
+    endforeach()
+    message(FATAL_ERROR "no layering rule for the layer ${layer}")
+endfunction()
+
+function(may_include layer target out)
+    set(${out} TRUE PARENT_SCOPE)
+    if(layer STREQUAL target)
+        return()
+    endif()
+    allowed_of(${layer} allowed)
+    string(REPLACE " " ";" allowed "${allowed}")
+    foreach(pattern ${allowed})
+        string(REPLACE "*" "[^/]+" pattern "${pattern}")
+        if(target MATCHES "^${pattern}$")
+            return()
+        endif()
+    endforeach()
+    set(${out} FALSE PARENT_SCOPE)
+endfunction()
+
+# The sources of each function folder's logic library, relative to that folder.
+file(GLOB function_lists ${TOP}/src/functions/*/CMakeLists.txt)
+foreach(list_file ${function_lists})
+    get_filename_component(folder ${list_file} DIRECTORY)
+    get_filename_component(function ${folder} NAME)
+    file(READ ${list_file} list_text)
+    if(NOT list_text MATCHES "add_library\\(${function}_logic[ \t\n]+(STATIC[ \t\n]+)?([^)]*)\\)")
+        message(FATAL_ERROR "src/functions/${function}/CMakeLists.txt has no ${function}_logic")
+    endif()
+    string(REGEX REPLACE "[ \t\n]+" ";" logic_sources_${function} "${CMAKE_MATCH_2}")
+endforeach()
+
+file(GLOB_RECURSE sources RELATIVE ${TOP} ${TOP}/src/*.h ${TOP}/src/*.cpp ${TOP}/sim/*.h
+     ${TOP}/sim/*.cpp)
+file(GLOB_RECURSE headers RELATIVE ${TOP} ${TOP}/src/*.h ${TOP}/sim/*.h ${TOP}/tests/*.h
+     ${TOP}/fuzz/*.h ${TOP}/bench/*.h)
+
+set(breaches 0)
+foreach(source ${sources})
+    file(STRINGS ${TOP}/${source} include_lines ENCODING UTF-8
+         REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+    if(NOT include_lines)
+        continue()
+    endif()
+    layer_of(${source} layer)
+    get_filename_component(folder ${source} DIRECTORY)
+    foreach(include_line ${include_lines})
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*$" "\\1" included
+                             "${include_line}")
+        if(EXISTS ${TOP}/${folder}/${included})
+            set(candidates ${folder}/${included})
+        else()
+            string(REPLACE "." "\\." pattern "${included}")
+            set(candidates ${headers})
+            list(FILTER candidates INCLUDE REGEX "(^|/)${pattern}$")
+        endif()
+        set(forbidden "")
+        set(allowed_found FALSE)
+        foreach(candidate ${candidates})
+            layer_of(${candidate} target)
+            may_include(${layer} ${target} allowed)
+            if(allowed)
+                set(allowed_found TRUE)
+            else()
+                list(APPEND forbidden "${candidate} (${target})")
+            endif()
+        endforeach()
+        if(allowed_found OR NOT forbidden)
+            continue()
+        endif()
+        file(READ ${TOP}/${source} text)
+        string(FIND "${text}" "${include_line}" offset)
+        string(SUBSTRING "${text}" 0 ${offset} before)
+        string(REGEX MATCHALL "\n" line_ends "${before}")
+        list(LENGTH line_ends line)
+        math(EXPR line "${line} + 1")
+        allowed_of(${layer} rule)
+        if(rule STREQUAL "")
+            set(rule "nothing of ours")
+        endif()
+        string(REPLACE ";" " or " forbidden "${forbidden}")
+        message("${source}:${line}: #include \"${included}\" reaches ${forbidden}; "
+                "the rule: ${layer} may include from ${rule}")
+        math(EXPR breaches "${breaches} + 1")
+    endforeach()
+endforeach()
+
+if(breaches GREATER 0)
+    message(FATAL_ERROR "${breaches} include(s) break the layering (see the folder READMEs)")
+endif()
+list(LENGTH sources checked)
+message("layering: ${checked} files checked, every include within its layer's rule")
