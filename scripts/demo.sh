@@ -1,6 +1,8 @@
 #!/bin/sh
 # Builds the panel and starts it against the simulated calibrator on COM3, in ./demo.
-# Without a display (no DISPLAY or WAYLAND_DISPLAY) it runs on a virtual one under Xvfb.
+# It builds in build-test when ./scripts/test.sh has made that tree (nothing is compiled twice),
+# else in ./build. Without a display (no DISPLAY or WAYLAND_DISPLAY) it runs on a virtual one
+# under Xvfb, unseen, until Ctrl+C.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
@@ -8,13 +10,15 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 else
     "$top/scripts/install-deps.sh" --display
 fi
-"$top/scripts/build.sh" "$top/build" vk220-panel calsim
+build="$top/build"
+[ -f "$top/build-test/CMakeCache.txt" ] && build="$top/build-test"
+"$top/scripts/build.sh" "$build" vk220-panel calsim
 demo="$top/demo"
 mkdir -p "$demo"
 cd "$demo"
 printf '3\r\n' > Settings.txt
 cp "$top/resources/MainBG.jpg" "$top/resources/FunctionBG.jpg" .
-"$top/build/sim/calsim" --port 3 --log calsim.log > calsim.out &
+"$build/sim/calsim" --port 3 --log calsim.log > calsim.out &
 calsim=$!
 trap 'kill $calsim 2>/dev/null || true' EXIT INT TERM
 tries=0
@@ -24,7 +28,13 @@ while [ ! -e COM3 ]; do
     sleep 0.1
 done
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    "$top/build/src/app/vk220-panel"
+    "$build/src/app/vk220-panel"
 else
-    xvfb-run -a -s "-screen 0 1280x800x24" "$top/build/src/app/vk220-panel"
+    cat <<MESSAGE
+No display here: the panel runs on a virtual display (Xvfb), where nothing can be seen, until
+you press Ctrl+C. To watch it, run the demo in a desktop session (or over "ssh -X"); to take a
+picture of it, run: scripts/screenshot.sh $build panel.png
+calsim logs every command line the panel sends to $demo/calsim.log.
+MESSAGE
+    xvfb-run -a -s "-screen 0 1280x800x24" "$build/src/app/vk220-panel"
 fi

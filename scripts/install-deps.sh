@@ -2,14 +2,18 @@
 # Installs the Debian packages the build needs, when any is missing (with sudo when not root).
 # --display adds a virtual display (for the demo without a screen); --screenshot adds what
 # scripts/screenshot.sh drives the program with; --package adds what builds and checks the Debian
-# package (scripts/package.sh, scripts/package-check.sh).
+# package (scripts/package.sh, scripts/package-check.sh, which also starts the installed menu
+# entry on a virtual display).
 set -eu
 packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-charts-dev"
 for option in "$@"; do
     case "$option" in
         --display) packages="$packages xvfb xauth" ;;
         --screenshot) packages="$packages xvfb xauth xdotool imagemagick" ;;
-        --package) packages="$packages dpkg-dev file desktop-file-utils appstream" ;;
+        --package)
+            packages="$packages dpkg-dev file desktop-file-utils appstream help2man lintian"
+            packages="$packages binutils libglib2.0-bin xvfb xauth xdotool x11-utils"
+            ;;
     esac
 done
 missing=""

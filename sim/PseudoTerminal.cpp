@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdlib>
@@ -71,10 +72,19 @@ bool PseudoTerminal::Open(QString &error) {
 
 bool PseudoTerminal::CreateLink(const QString &path, QString &error) {
     const QFileInfo existing(path);
-    if (existing.isSymLink()) {
+    if (existing.isSymLink() && IsPseudoTerminalPath(existing.symLinkTarget())) {
+        // Left behind by a calsim that could not remove it (killed), or held by another one.
         QFile::remove(path);
+    } else if (existing.isSymLink()) {
+        error = QStringLiteral("%1 links to %2, which is not a pseudo-terminal of calsim's: it is "
+                               "left as it is. Choose another number with --port, or move the "
+                               "link away.")
+                    .arg(path, existing.symLinkTarget());
+        return false;
     } else if (existing.exists()) {
-        error = QStringLiteral("%1 exists and is not a symbolic link").arg(path);
+        error = QStringLiteral("%1 exists and is not a symbolic link: it is left as it is. Choose "
+                               "another number with --port, or move the file away.")
+                    .arg(path);
         return false;
     }
     if (symlink(QFile::encodeName(slavePath).constData(), QFile::encodeName(path).constData()) !=
@@ -84,6 +94,11 @@ bool PseudoTerminal::CreateLink(const QString &path, QString &error) {
     }
     linkPath = path;
     return true;
+}
+
+bool PseudoTerminal::IsPseudoTerminalPath(const QString &path) {
+    static const QRegularExpression slave(QStringLiteral("^/dev/pts/\\d+$"));
+    return slave.match(path).hasMatch();
 }
 
 void PseudoTerminal::RemoveLink() {

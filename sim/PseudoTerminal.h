@@ -16,9 +16,13 @@ public:
     // Opens master and slave, slave in raw mode at 9600 8N1; on failure says why.
     bool Open(QString &error);
 
-    // Makes linkPath a symbolic link to the slave. A stale link there is replaced; any other
-    // file is left alone and reported as an error.
+    // Makes linkPath a symbolic link to the slave. A link there to a pseudo-terminal (what
+    // calsim makes: left behind by a calsim that was killed) is replaced; any other link or file
+    // (a user's own COMn, leading to a real device) is left alone and reported as an error.
     bool CreateLink(const QString &linkPath, QString &error);
+
+    // Whether path names the slave side of a pseudo-terminal, "/dev/pts/N".
+    static bool IsPseudoTerminalPath(const QString &path);
 
     // Removes the link, but only while it still points at this slave (another calsim may have
     // taken the name over since).

@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "MessageBoxes.h"
 #include "PortDevice.h"
+#include "PortLinker.h"
 #include "SerialPort.h"
 #include "SettingsFile.h"
 #include "TabOrder.h"
@@ -11,7 +12,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -114,12 +114,15 @@ void CommPortForm::SetMessage(const QString &message) {
 
 // Which device the chosen number stands for, and whether it is there.
 void CommPortForm::ShowDevice() {
-    const QFileInfo device(PortDevice(combo->currentText().toInt()));
-    QString shown = device.filePath();
-    if (device.isSymLink())
-        shown += QStringLiteral(" \u2192 ") + device.symLinkTarget();
-    deviceLab->setText(QStringLiteral("%1 (%2)").arg(
-        shown, device.exists() ? QStringLiteral("present") : QStringLiteral("not present")));
+    const int number = combo->currentText().toInt();
+    const QFileInfo local(QDir::current().filePath(PortLinkName(number)));
+    const QString device = PortDevice(number);
+    const QString shown =
+        local.isSymLink() ? local.filePath() + QStringLiteral(" \u2192 ") + local.symLinkTarget()
+                          : device;
+    deviceLab->setText(QStringLiteral("%1 (%2)").arg(shown, QFileInfo::exists(device)
+                                                                ? QStringLiteral("present")
+                                                                : QStringLiteral("not present")));
 }
 
 void CommPortForm::RefreshDevices() {
@@ -142,38 +145,10 @@ void CommPortForm::RefreshDevices() {
 }
 
 void CommPortForm::LinkSelected() {
-    const QTreeWidgetItem *item = deviceList->currentItem();
-    if (!item)
+    const int row = deviceList->indexOfTopLevelItem(deviceList->currentItem());
+    if (row < 0 || row >= listed.size())
         return;
-    const QString target = item->text(0);
-    const QString name = PortLinkName(combo->currentText().toInt());
-    const QFileInfo existing(QDir::current().filePath(name));
-    if (existing.isSymLink()) {
-        if (!boxes.Ask(LinkTitle, QStringLiteral("%1 in this folder links to %2.\r\rReplace it "
-                                                 "with a link to %3?")
-                                      .arg(name, existing.symLinkTarget(), target)))
-            return;
-    } else if (existing.exists()) {
-        boxes.Warn(LinkTitle, QStringLiteral("%1 in this folder is a file, not a link: it is left "
-                                             "as it is.\r\rMove it away to link %1 to %2.")
-                                  .arg(name, target));
-        return;
-    } else if (!boxes.Ask(
-                   LinkTitle,
-                   QStringLiteral("Make %1 in this folder a link to %2?").arg(name, target))) {
-        return;
-    }
-    QFile previous(existing.filePath());
-    QFile device(target);
-    QString fault;
-    if (existing.isSymLink() && !previous.remove())
-        fault = previous.errorString();
-    else if (!device.link(existing.filePath()))
-        fault = device.errorString();
-    if (!fault.isEmpty())
-        boxes.Warn(
-            LinkTitle,
-            QStringLiteral("%1 could not be made a link to %2:\r\r%3").arg(name, target, fault));
+    PortLinker(boxes).Link(combo->currentText().toInt(), listed.at(row));
     ShowDevice();
 }
 
@@ -185,11 +160,7 @@ void CommPortForm::Ok() {
     SerialPort &port = link.Port();
     port.SetPortNumber(combo->currentText().toInt());
     QString fault;
-    QString why;
-    if (!SettingsFile::WritePortNumber(port.PortNumber(), &why))
-        fault =
-            QStringLiteral("Cannot write %1: %2").arg(QLatin1String(SettingsFile::FileName), why);
-    else if (!port.Open())
+    if (SettingsFile::WritePortNumber(port.PortNumber(), &fault) && !port.Open())
         fault = port.ErrorString();
     if (fault.isEmpty()) {
         port.Close();

@@ -20,7 +20,6 @@ class CommPortForm final : public QDialog {
     Q_OBJECT
 public:
     static constexpr Qt::Key OfflineKey = Qt::Key_O;
-    static inline const QString LinkTitle = QStringLiteral("Link Port");
 
     CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *parent = nullptr,
                  SerialDeviceSource devices = PresentSerialDevices);
@@ -46,7 +45,7 @@ private:
     void Ok();
     void ShowDevice();
     void RefreshDevices();
-    // Makes the chosen number's "COMn" a link to the selected device, asking first.
+    // Makes the chosen number's "COMn" a link to the selected device (PortLinker).
     void LinkSelected();
 
     CalibratorLink &link;

@@ -9,6 +9,7 @@
 #include "QtSerialPort.h"
 #include "SplashForm.h"
 #include "SteadyClock.h"
+#include "WorkingFolder.h"
 
 #include <QApplication>
 
@@ -18,6 +19,8 @@ int Main(QApplication &application) {
     CalibratorLink link(port, clock);
     ProgramState state(link);
     QtMessageBoxes boxes;
+    if (!WorkingFolder::CheckOwnFiles(boxes))
+        return 1;
 
     {
         SplashForm splash;

@@ -2,32 +2,87 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The options QGuiApplication, QApplication and the X11 platform take out of the command line
+// for themselves (see their documentation), with and without a value.
+const QStringList WindowSystemOptionsWithValue{"platform",      "platformpluginpath",
+                                               "platformtheme", "plugin",
+                                               "qmljsdebugger", "qwindowgeometry",
+                                               "qwindowicon",   "qwindowtitle",
+                                               "session",       "display",
+                                               "geometry",      "title",
+                                               "icon",          "name",
+                                               "visual",        "style",
+                                               "stylesheet"};
+const QStringList WindowSystemFlags{"reverse", "widgetcount", "testability",
+                                    "sync",    "nograb",      "dograb"};
+
+QCommandLineOption Hidden(const QString &name, bool takesValue) {
+    QCommandLineOption option(name);
+    if (takesValue)
+        option.setValueName(QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+} // namespace
+
 PanelCommandLine::PanelCommandLine()
     : help({QStringLiteral("h"), QStringLiteral("help")},
            QStringLiteral("Show this help and exit.")),
       version({QStringLiteral("v"), QStringLiteral("version")},
-              QStringLiteral("Show the version and exit.")) {
+              QStringLiteral("Show the version and exit.")),
+      folder(QStringLiteral("folder"),
+             QStringLiteral("Work in <dir> instead of the current folder; it is created when "
+                            "missing."),
+             QStringLiteral("dir")),
+      userFolder(QStringLiteral("user-folder"),
+                 QStringLiteral("Work in $XDG_DATA_HOME/vk220-panel (by default "
+                                "~/.local/share/vk220-panel), created when missing. The menu "
+                                "entry starts the panel so.")) {
     parser.setApplicationDescription(QStringLiteral(
         "Front panel for the VK220 workstation adapter and the calibrator it is wired to.\n"
-        "It works in the current folder: \"Settings.txt\" holds the port number, a file COMn\n"
-        "there (usually a link to a device) is port n, and MainBG.jpg and FunctionBG.jpg there\n"
-        "replace the installed background pictures."));
+        "It works in the current folder, or the one given by --folder or --user-folder:\n"
+        "\"Settings.txt\" there holds the port number, a file COMn there (usually a link to a\n"
+        "device) is port n, AutoON.dat and AutoRange.dat there keep the terminal window's\n"
+        "preferences, and MainBG.jpg and FunctionBG.jpg there replace the installed background\n"
+        "pictures. None of these files may be a symbolic link."));
     // Single-dash words are the window system's options, never a bundle of short ones: "-style"
     // must not read as "-h".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(folder);
+    parser.addOption(userFolder);
+    for (const QString &name : WindowSystemOptionsWithValue)
+        parser.addOption(Hidden(name, true));
+    for (const QString &name : WindowSystemFlags)
+        parser.addOption(Hidden(name, false));
 }
 
 PanelCommandLine::Request PanelCommandLine::Read(const QStringList &arguments) {
     const bool known = parser.parse(arguments);
+    conflict.clear();
     if (parser.isSet(help))
         return Request::Help;
     if (parser.isSet(version))
         return Request::Version;
     if (!known || !parser.positionalArguments().isEmpty())
         return Request::Invalid;
+    if (parser.isSet(folder) && parser.isSet(userFolder)) {
+        conflict = QStringLiteral("--folder and --user-folder name two folders; give one");
+        return Request::Invalid;
+    }
     return Request::Run;
+}
+
+QString PanelCommandLine::Folder() const {
+    return parser.value(folder);
+}
+
+bool PanelCommandLine::UserFolder() const {
+    return parser.isSet(userFolder);
 }
 
 QString PanelCommandLine::HelpText() const {
@@ -42,6 +97,8 @@ QString PanelCommandLine::VersionText() {
 QString PanelCommandLine::ErrorText() const {
     if (!parser.errorText().isEmpty())
         return parser.errorText();
+    if (!conflict.isEmpty())
+        return conflict;
     return QStringLiteral("unexpected argument \"%1\"")
         .arg(parser.positionalArguments().constFirst());
 }

@@ -5,18 +5,25 @@
 #include <QString>
 #include <QStringList>
 
-// The program's command line: --help and --version. Everything else the program takes from its
-// current folder ("Settings.txt", the COMn links, the pictures).
+// The program's command line: --help, --version and the folder to work in (--folder DIR, or
+// --user-folder for the user's data folder, which the menu entry uses). Everything else the
+// program takes from that folder ("Settings.txt", the COMn links, the pictures).
 class PanelCommandLine {
 public:
     enum class Request { Run, Help, Version, Invalid };
 
     PanelCommandLine();
 
-    // arguments as in QCoreApplication::arguments(), the program name first. Help and version win
-    // over options not known here: before QApplication takes out the window system's own options
-    // (-platform, -style, ...) those are still among the arguments.
+    // arguments as in main's argv, the program name first. It is read before QApplication
+    // exists, so that a wrong command line is answered without a display: the window system's own
+    // options (-platform, -style, ...), which QApplication takes out later, are known here too.
+    // Help and version win over everything else.
     Request Read(const QStringList &arguments);
+
+    // The folder given with --folder; empty without it.
+    QString Folder() const;
+    // Whether --user-folder was given.
+    bool UserFolder() const;
 
     // Both name the program as QCoreApplication does.
     QString HelpText() const;
@@ -27,4 +34,7 @@ private:
     QCommandLineParser parser;
     const QCommandLineOption help;
     const QCommandLineOption version;
+    const QCommandLineOption folder;
+    const QCommandLineOption userFolder;
+    QString conflict;
 };

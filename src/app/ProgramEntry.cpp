@@ -1,7 +1,10 @@
 #include "Main.h"
 #include "PanelCommandLine.h"
+#include "PanelIdentity.h"
+#include "WorkingFolder.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -21,24 +24,37 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vk220-panel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VK220_VERSION));
     PanelCommandLine commandLine;
-    // Help and version are answered before the window system is reached, so they work without
-    // a display.
-    const PanelCommandLine::Request early = commandLine.Read(RawArguments(argc, argv));
-    if (early == PanelCommandLine::Request::Help || early == PanelCommandLine::Request::Version) {
+    // The command line is answered before the window system is reached, so that help, version
+    // and a wrong command line work without a display.
+    const PanelCommandLine::Request request = commandLine.Read(RawArguments(argc, argv));
+    if (request != PanelCommandLine::Request::Run) {
         QCoreApplication application(argc, argv);
-        const QString text = early == PanelCommandLine::Request::Help
+        if (request == PanelCommandLine::Request::Invalid) {
+            std::fprintf(stderr, "vk220-panel: %s\n\n%s", qPrintable(commandLine.ErrorText()),
+                         qPrintable(commandLine.HelpText()));
+            return 2;
+        }
+        const QString text = request == PanelCommandLine::Request::Help
                                  ? commandLine.HelpText()
                                  : PanelCommandLine::VersionText();
         std::printf("%s", qPrintable(text));
         return 0;
     }
 
-    QApplication application(argc, argv);
-    if (commandLine.Read(QApplication::arguments()) == PanelCommandLine::Request::Invalid) {
-        std::fprintf(stderr, "vk220-panel: %s\nTry 'vk220-panel --help' for more information.\n",
-                     qPrintable(commandLine.ErrorText()));
-        return 2;
+    const QString rootWarning = WorkingFolder::RootWarning();
+    if (!rootWarning.isEmpty())
+        std::fprintf(stderr, "vk220-panel: %s\n", qPrintable(rootWarning));
+    const QString folder = commandLine.UserFolder()
+                               ? WorkingFolder::UserFolder(QProcessEnvironment::systemEnvironment())
+                               : commandLine.Folder();
+    QString failure;
+    if (!folder.isEmpty() && !WorkingFolder::Enter(folder, &failure)) {
+        std::fprintf(stderr, "vk220-panel: %s\n", qPrintable(failure));
+        return 1;
     }
+
+    QApplication application(argc, argv);
+    PanelIdentity::Apply();
     // Fusion paints button back colours on every platform; the selected choices rely on it.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     return Main(application);

@@ -1,5 +1,7 @@
 #include "SerialDevice.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -11,7 +13,8 @@ QList<SerialDevice> PresentSerialDevices() {
                             info.description(),
                             info.manufacturer(),
                             info.serialNumber(),
-                            {}};
+                            {},
+                            StablePath(info.systemLocation())};
         if (info.hasVendorIdentifier() && info.hasProductIdentifier())
             device.usbIds = QStringLiteral("%1:%2")
                                 .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
@@ -21,4 +24,17 @@ QList<SerialDevice> PresentSerialDevices() {
     std::sort(devices.begin(), devices.end(),
               [](const SerialDevice &a, const SerialDevice &b) { return a.device < b.device; });
     return devices;
+}
+
+QString StablePath(const QString &device, const QString &byIdFolder) {
+    const QString wanted = QFileInfo(device).canonicalFilePath();
+    if (wanted.isEmpty())
+        return {};
+    const QDir folder(byIdFolder);
+    for (const QString &name : folder.entryList(QDir::System | QDir::Files, QDir::Name)) {
+        const QString path = folder.filePath(name);
+        if (QFileInfo(path).canonicalFilePath() == wanted)
+            return path;
+    }
+    return {};
 }

@@ -12,6 +12,9 @@ struct SerialDevice {
     QString manufacturer;
     QString serialNumber;
     QString usbIds; // "vvvv:pppp" in hexadecimal; empty for a device that is not on USB
+    // A path that leads to the same device and keeps its name when the adapter is plugged in
+    // again ("/dev/serial/by-id/usb-..."), where the device numbers may change; empty when none.
+    QString stablePath{};
 
     bool operator==(const SerialDevice &other) const = default;
 };
@@ -21,3 +24,8 @@ using SerialDeviceSource = std::function<QList<SerialDevice>()>;
 
 // The serial devices the system reports now, in the order of their paths.
 QList<SerialDevice> PresentSerialDevices();
+
+// The entry of byIdFolder (the system's /dev/serial/by-id) that resolves to device; empty when
+// none does.
+QString StablePath(const QString &device,
+                   const QString &byIdFolder = QStringLiteral("/dev/serial/by-id"));

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,6 +23,15 @@ QString Refusal(const QString &name, const QString &saveFileWords) {
     QFile probe(name);
     return probe.open(QIODevice::Append | QIODevice::ExistingOnly) ? saveFileWords
                                                                    : probe.errorString();
+}
+
+// What the operator reads when the number cannot be stored: the full path, what went wrong and
+// what to do about it.
+QString Failure(const QString &path, const QString &what) {
+    return QStringLiteral("Cannot write %1: %2\r\rThe port number is kept in that file: make it "
+                          "and the folder %3 writable for this user, or start the panel with "
+                          "--folder and a folder this user may write.")
+        .arg(path, what, QFileInfo(path).absolutePath());
 }
 
 } // namespace
@@ -49,14 +59,25 @@ int ReadPortNumber() {
 }
 
 bool WritePortNumber(int number, QString *failure) {
+    const QString name = QString::fromLatin1(FileName);
+    const QFileInfo stored(QDir::current().absoluteFilePath(name));
+    // Written through a link, the number would replace whatever the link points at (as root,
+    // any file of the system).
+    if (stored.isSymLink()) {
+        if (failure)
+            *failure = QStringLiteral("Cannot write %1: it is a symbolic link to %2, and the panel "
+                                      "never writes through a link.\r\rRemove the link, then "
+                                      "choose the port again.")
+                           .arg(stored.filePath(), stored.symLinkTarget());
+        return false;
+    }
     // The number goes to a new file beside the old one, which replaces it only once written
     // whole: a failed write or a program killed midway leaves the old file as it was.
-    const QString name = QString::fromLatin1(FileName);
     QSaveFile file(name);
     const QByteArray line = QByteArray::number(number) + "\r\n";
     if (!file.open(QIODevice::WriteOnly)) {
         if (failure)
-            *failure = Refusal(name, file.errorString());
+            *failure = Failure(stored.filePath(), Refusal(name, file.errorString()));
         return false;
     }
     // commit() does not see a failed flush of the buffered line (a full disk) and would put the
@@ -64,7 +85,7 @@ bool WritePortNumber(int number, QString *failure) {
     if (file.write(line) == line.size() && file.flush() && file.commit())
         return true;
     if (failure)
-        *failure = file.errorString();
+        *failure = Failure(stored.filePath(), file.errorString());
     return false;
 }
 

@@ -11,8 +11,9 @@ inline constexpr char FileName[] = "Settings.txt";
 // that does not read as a usable port number).
 int ReadPortNumber();
 // Writes the number and a carriage return and line feed, replacing the file whole; false on
-// failure, with the old file untouched and the platform's description of the fault in `failure`
-// when given.
+// failure, with the old file untouched and, in `failure` when given, the operator's description:
+// the file's full path, the platform's words for the fault and what to do. A symbolic link in the
+// file's place is never written through: it is refused.
 bool WritePortNumber(int number, QString *failure = nullptr);
 
 } // namespace SettingsFile

@@ -9,9 +9,12 @@ QString PortDevice(int number) {
     return name;
 #else
     const QFileInfo local(QDir::current().filePath(name));
-    if (local.exists() || local.isSymLink())
-        return local.absoluteFilePath();
-    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+    if (!local.exists() && !local.isSymLink())
+        return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+    // The device itself, not the link: the serial port's lock file then names the device, as
+    // every other program that opens it names it.
+    const QString device = local.canonicalFilePath();
+    return device.isEmpty() ? local.absoluteFilePath() : device;
 #endif
 }
 

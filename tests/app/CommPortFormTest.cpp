@@ -1,12 +1,14 @@
 #include "AppRig.h"
 
 #include "CommPortForm.h"
+#include "SerialDevice.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -25,12 +27,33 @@ QString LinkTarget(const QString &name) {
     return QFile::symLinkTarget(QDir::current().filePath(name));
 }
 
+void WriteFile(const QString &name, const QByteArray &content) {
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray ReadFile(const QString &name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Chooses the number and the device's row and clicks "Link to Selected Device".
+void LinkRow(CommPortForm &dialog, int number, int row) {
+    dialog.COMCombo().setCurrentText(QString::number(number));
+    dialog.DeviceList().setCurrentItem(dialog.DeviceList().topLevelItem(row));
+    QTest::mouseClick(&dialog.LinkBut(), Qt::LeftButton);
+}
+
 } // namespace
 
 class CommPortFormTest : public QObject {
     Q_OBJECT
 private slots:
     void DevicesShowAsPluggedAndBindByLink();
+    void StablePathIsTheByIdEntryOfTheDevice();
+    void LinksToTheStablePathWhereThereIsOne();
+    void ActsOnlyOnWhatTheQuestionWasAbout();
 };
 
 void CommPortFormTest::DevicesShowAsPluggedAndBindByLink() {
@@ -101,6 +124,73 @@ void CommPortFormTest::DevicesShowAsPluggedAndBindByLink() {
     QTest::keyClick(&list, CommPortForm::OfflineKey);
     QVERIFY(rig.link.OfflineMode());
     QVERIFY(rig.port.written.isEmpty());
+}
+
+void CommPortFormTest::StablePathIsTheByIdEntryOfTheDevice() {
+    QTemporaryDir dev;
+    const QString byId = dev.filePath(QStringLiteral("serial/by-id"));
+    QVERIFY(QDir().mkpath(byId));
+    WriteFile(dev.filePath(QStringLiteral("ttyUSB0")), "");
+    WriteFile(dev.filePath(QStringLiteral("ttyUSB1")), "");
+    const QString stable = byId + QStringLiteral("/usb-Acme_Cables_A10K3-if00-port0");
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB1"), stable));
+    QCOMPARE(StablePath(dev.filePath(QStringLiteral("ttyUSB1")), byId), stable);
+    QCOMPARE(StablePath(dev.filePath(QStringLiteral("ttyUSB0")), byId), QString());
+    QCOMPARE(StablePath(dev.filePath(QStringLiteral("ttyUSB9")), byId), QString());
+    QCOMPARE(StablePath(dev.filePath(QStringLiteral("ttyUSB1")), dev.filePath("none")), QString());
+}
+
+void CommPortFormTest::LinksToTheStablePathWhereThereIsOne() {
+    AppRig rig;
+    const QString stable = QStringLiteral("/dev/serial/by-id/usb-Acme_Cables_A10K3-if00-port0");
+    CommPortForm dialog(rig.link, rig.boxes, nullptr, [&] {
+        return QList<SerialDevice>{
+            {"/dev/ttyUSB0", "USB-Serial Converter", "Acme Cables", "A10K3", "0403:6001", stable}};
+    });
+    LinkRow(dialog, 3, 0);
+    QCOMPARE(LinkTarget("COM3"), stable);
+    QCOMPARE(rig.boxes.shown, QList<Box>{RecordingMessageBoxes::Question(
+                                  "Link Port", "Make COM3 in this folder a link to " + stable +
+                                                   " (now /dev/ttyUSB0)?")});
+}
+
+void CommPortFormTest::ActsOnlyOnWhatTheQuestionWasAbout() {
+    AppRig rig;
+    CommPortForm dialog(rig.link, rig.boxes, nullptr, [] {
+        return QList<SerialDevice>{{"/dev/ttyUSB0", "", "", "", ""}};
+    });
+    // While the question to replace COM3's link is open, the link gives way to a real file.
+    QVERIFY(QFile::link(QStringLiteral("/dev/ttyS0"), QStringLiteral("COM3")));
+    rig.boxes.whileShown = [&rig] {
+        rig.boxes.whileShown = nullptr;
+        QFile::remove(QStringLiteral("COM3"));
+        WriteFile(QStringLiteral("COM3"), "mine");
+    };
+    LinkRow(dialog, 3, 0);
+    QCOMPARE(ReadFile("COM3"), QByteArray("mine"));
+
+    // While the question to make COM5 is open, another program makes it.
+    rig.boxes.whileShown = [&rig] {
+        rig.boxes.whileShown = nullptr;
+        QFile::link(QStringLiteral("/dev/pts/7"), QStringLiteral("COM5"));
+    };
+    LinkRow(dialog, 5, 0);
+    QCOMPARE(LinkTarget("COM5"), QStringLiteral("/dev/pts/7"));
+
+    const auto changed = [](const QString &name) {
+        return RecordingMessageBoxes::Exclamation(
+            "Link Port", name + " in this folder changed while the question was open: it is left "
+                                "as it is.\r\rClick \"Link to Selected Device\" again to link it "
+                                "to /dev/ttyUSB0.");
+    };
+    QCOMPARE(rig.boxes.shown,
+             (QList<Box>{RecordingMessageBoxes::Question(
+                             "Link Port", "COM3 in this folder links to /dev/ttyS0.\r\rReplace it "
+                                          "with a link to /dev/ttyUSB0?"),
+                         changed("COM3"),
+                         RecordingMessageBoxes::Question(
+                             "Link Port", "Make COM5 in this folder a link to /dev/ttyUSB0?"),
+                         changed("COM5")}));
 }
 
 QTEST_MAIN(CommPortFormTest)

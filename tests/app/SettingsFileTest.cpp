@@ -22,6 +22,15 @@ QString SystemWords(int code) {
     return QString::fromStdString(std::generic_category().message(code));
 }
 
+// What the operator reads when the number cannot be stored in the current folder.
+QString Failure(const QString &words) {
+    const QString folder = QDir::currentPath();
+    return QStringLiteral("Cannot write %1/Settings.txt: %2\r\rThe port number is kept in that "
+                          "file: make it and the folder %1 writable for this user, or start the "
+                          "panel with --folder and a folder this user may write.")
+        .arg(folder, words);
+}
+
 // While it lives, no file of this process may grow: every write fails, as root too, while
 // creating, truncating and renaming still work.
 class NoFileGrowth {
@@ -53,6 +62,7 @@ private slots:
     void WritesExactlyTheNumberAndALineEnd();
     void FailedWriteLeavesTheFolderAsItWas_data();
     void FailedWriteLeavesTheFolderAsItWas();
+    void LinkIsNeverWrittenThrough();
 
 private:
     void Store(const QByteArray &bytes);
@@ -196,9 +206,28 @@ void SettingsFileTest::FailedWriteLeavesTheFolderAsItWas() {
     QString failure;
     QVERIFY(!SettingsFile::WritePortNumber(3, &failure));
     noGrowth.reset();
-    QCOMPARE(failure, SystemWords(expected));
+    QCOMPARE(failure, Failure(SystemWords(expected)));
     QCOMPARE(Files(), before);
     QCOMPARE(Stored(), old);
+}
+
+void SettingsFileTest::LinkIsNeverWrittenThrough() {
+    QFile target(QStringLiteral("elsewhere"));
+    QVERIFY(target.open(QIODevice::WriteOnly));
+    target.write("keep\n");
+    target.close();
+    QVERIFY(QFile::link(QStringLiteral("elsewhere"), QStringLiteral("Settings.txt")));
+    QString failure;
+    QVERIFY(!SettingsFile::WritePortNumber(3, &failure));
+    QCOMPARE(failure, QStringLiteral("Cannot write %1/Settings.txt: it is a symbolic link to "
+                                     "%1/elsewhere, and the panel never writes through a "
+                                     "link.\r\rRemove the link, then choose the port again.")
+                          .arg(QDir::currentPath()));
+    QVERIFY(target.open(QIODevice::ReadOnly));
+    QCOMPARE(target.readAll(), QByteArray("keep\n"));
+    QCOMPARE(QFile::symLinkTarget(QStringLiteral("Settings.txt")),
+             QDir::current().filePath(QStringLiteral("elsewhere")));
+    QCOMPARE(Files(), (QStringList{"elsewhere", "Settings.txt"}));
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)

@@ -279,9 +279,12 @@ void StartUpTest::UnwritableSettingsFileIsReportedWithItsDescription() {
     QCOMPARE(rig.boxes.shown,
              QList<Box>{RecordingMessageBoxes::Exclamation(
                  QStringLiteral("Serial Communication Error"),
-                 QStringLiteral("Serial communication error :\r\rCannot write Settings.txt: "
-                                "%1\r\rClick OK to continue.")
-                     .arg(probe.errorString()))});
+                 QStringLiteral("Serial communication error :\r\rCannot write %1/Settings.txt: "
+                                "%2\r\rThe port number is kept in that file: make it and the "
+                                "folder %1 writable for this user, or start the panel with "
+                                "--folder and a folder this user may write.\r\rClick OK to "
+                                "continue.")
+                     .arg(QDir::currentPath(), probe.errorString()))});
     QVERIFY(dialog.isVisible());
     QCOMPARE(rig.port.opens, 0);
 }

@@ -92,6 +92,11 @@ void QtSerialPortTest::PortNumbersMapToDevices() {
     QCOMPARE(PortDevice(20), QStringLiteral("/dev/ttyS19"));
     QFile::link(QStringLiteral("/dev/null-not-there"), QStringLiteral("COM3"));
     QCOMPARE(PortDevice(3), QDir(folder.path()).filePath(QStringLiteral("COM3")));
+    // A link that leads to a device is opened as that device, through any chain of links, so
+    // that the port's lock file names the device.
+    QFile::link(QStringLiteral("/dev/null"), QStringLiteral("stable-name"));
+    QFile::link(QStringLiteral("stable-name"), QStringLiteral("COM4"));
+    QCOMPARE(PortDevice(4), QStringLiteral("/dev/null"));
     QDir::setCurrent(previous);
 }
 

@@ -80,6 +80,7 @@ private slots:
     void TricklesReplies();
     void HangsUpAfterTheGivenLines();
     void ReportsHazardsInTheLogAndOnStderr();
+    void LeavesAUsersOwnPortAlone();
 
 private:
     bool Start(const QStringList &arguments, const QString &linkName);
@@ -120,7 +121,8 @@ bool CalsimProgramTest::Start(const QStringList &arguments, const QString &linkN
 
 void CalsimProgramTest::AnswersAndSurvivesReopening() {
     const QString link = folder->filePath(QStringLiteral("COM1"));
-    QVERIFY(QFile::link(QStringLiteral("/nonexistent/stale"), link));
+    // Left behind by a calsim that was killed: replaced.
+    QVERIFY(QFile::link(QStringLiteral("/dev/pts/999999"), link));
     QVERIFY(Start({"--log", "calsim.log"}, QStringLiteral("COM1")));
     const QString started = QString::fromLocal8Bit(calsim->readLine()).trimmed();
     QCOMPARE(started, QStringLiteral("calsim: COM1 -> ") + QFileInfo(link).symLinkTarget());
@@ -206,6 +208,20 @@ void CalsimProgramTest::ReportsHazardsInTheLogAndOnStderr() {
     QVERIFY(calsim->waitForFinished(LimitMs));
     QCOMPARE(QString::fromLocal8Bit(calsim->readAllStandardError()),
              QStringLiteral("calsim: hazard: ") + hazard + '\n');
+}
+
+void CalsimProgramTest::LeavesAUsersOwnPortAlone() {
+    const QString link = folder->filePath(QStringLiteral("COM3"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/ttyUSB0"), link));
+    calsim->start(QStringLiteral(CALSIM_PATH), {"--port", "3"});
+    QVERIFY(calsim->waitForFinished(LimitMs));
+    QCOMPARE(calsim->exitCode(), 1);
+    QCOMPARE(QString::fromLocal8Bit(calsim->readAllStandardError()),
+             QStringLiteral("calsim: %1 links to /dev/ttyUSB0, which is not a pseudo-terminal of "
+                            "calsim's: it is left as it is. Choose another number with --port, or "
+                            "move the link away.\n")
+                 .arg(link));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), QStringLiteral("/dev/ttyUSB0"));
 }
 
 QTEST_GUILESS_MAIN(CalsimProgramTest)

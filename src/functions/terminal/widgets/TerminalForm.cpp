@@ -36,10 +36,12 @@ void SetFlagFile(const QString &name, bool present) {
         QFile::remove(name);
         return;
     }
-    if (QFileInfo::exists(name))
+    // A link is never followed: opened for writing, one planted here would create or truncate
+    // whatever it points at.
+    if (QFileInfo::exists(name) || QFileInfo(name).isSymLink())
         return;
     QFile file(name);
-    if (file.open(QIODevice::WriteOnly))
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         file.close();
 }
 

@@ -1,0 +1,18 @@
+#include "PanelIdentity.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+
+namespace PanelIdentity {
+
+void Apply() {
+    QGuiApplication::setDesktopFileName(DesktopFileName);
+    // The installed theme's icon where there is one; the copies built into the program else
+    // (a build that was never installed).
+    QIcon builtIn;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(DesktopFileName, builtIn));
+}
+
+} // namespace PanelIdentity
