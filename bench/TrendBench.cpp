@@ -3,6 +3,7 @@
 // memory the history and the trend window hold at that size.
 #include "BenchSupport.h"
 
+#include "Reading.h"
 #include "ReadingHistory.h"
 #include "TrendChart.h"
 #include "TrendWindow.h"
@@ -20,11 +21,13 @@ int main(int argc, char *argv[]) {
 
     constexpr int Readings = 172800;
     ReadingHistory history;
-    const ReadingHistory::Shown steady{0.0, QStringLiteral("30mA Range"), QStringLiteral("mA"), 3};
+    const ReadingHistory::Shown steady{QString(), QStringLiteral("30mA Range"),
+                                       QStringLiteral("mA"), 3};
     for (int i = 0; i < Readings; ++i) {
         ReadingHistory::Shown shown = steady;
         // A slow drift, a little noise and now and then an over-range reading.
-        shown.value = 20.0 + std::sin(i / 5000.0) + 0.01 * std::sin(i * 12.9898);
+        shown.text = Reading::Fixed(20.0 + std::sin(i / 5000.0) + 0.01 * std::sin(i * 12.9898), 3,
+                                    shown.unit);
         shown.overRange = i % 10007 == 0;
         history.Add(shown, i * 0.5);
     }

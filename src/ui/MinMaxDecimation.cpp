@@ -1,6 +1,7 @@
 #include "MinMaxDecimation.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace MinMaxDecimation {
 
@@ -23,35 +24,70 @@ void Emit(const Column &column, double origin, QList<QPointF> &points) {
         points.append({second->seconds - origin, second->value});
 }
 
+// Draws the column so far into the segment under way; a gap then closes the segment.
+struct Builder {
+    Trace trace;
+    QList<QPointF> segment;
+    Column column;
+    double origin;
+    // The column of the last break and of the last mark: at most one of each a column, so that
+    // readings flickering in and out of range cost no more than a steady series.
+    int brokenAt = -1;
+    int markedAt = -1;
+
+    void Flush() {
+        Emit(column, origin, segment);
+        column = {};
+    }
+    void Break() {
+        Flush();
+        if (!segment.isEmpty())
+            trace.segments.append(std::exchange(segment, {}));
+    }
+};
+
 } // namespace
 
-QList<QPointF> Points(std::span<const ReadingHistory::Sample> series, int columns, double origin) {
-    QList<QPointF> points;
+Trace Points(std::span<const ReadingHistory::Sample> series, int columns, double origin) {
+    Builder builder{{}, {}, {}, origin};
     if (series.empty() || columns < 1)
-        return points;
+        return builder.trace;
     const double start = series.front().seconds;
     const double span = series.back().seconds - start;
     const double perColumn = span > 0 ? span / columns : 1.0;
-    points.reserve(2 * std::min<qsizetype>(columns, static_cast<qsizetype>(series.size())));
-    Column column;
     int index = 0;
+    const ReadingHistory::Sample *previous = nullptr;
     for (const ReadingHistory::Sample &sample : series) {
-        if (!sample.IsMeasured())
-            continue;
         const int at =
             std::min(columns - 1, static_cast<int>((sample.seconds - start) / perColumn));
         if (at != index) {
-            Emit(column, origin, points);
-            column = {};
+            builder.Flush();
             index = at;
         }
-        if (!column.low || sample.value < column.low->value)
-            column.low = &sample;
-        if (!column.high || sample.value > column.high->value)
-            column.high = &sample;
+        if (!sample.IsMeasured()) {
+            const bool over = sample.IsOverRange();
+            const bool begins =
+                !previous || previous->IsMeasured() || previous->IsOverRange() != over;
+            if (begins && builder.markedAt != at) {
+                (over ? builder.trace.overRange : builder.trace.unread)
+                    .append({sample.seconds - origin, 0.0});
+                builder.markedAt = at;
+            }
+            if (builder.brokenAt != at) {
+                builder.Break();
+                builder.brokenAt = at;
+            }
+        } else {
+            Column &column = builder.column;
+            if (!column.low || sample.value < column.low->value)
+                column.low = &sample;
+            if (!column.high || sample.value > column.high->value)
+                column.high = &sample;
+        }
+        previous = &sample;
     }
-    Emit(column, origin, points);
-    return points;
+    builder.Break();
+    return builder.trace;
 }
 
 } // namespace MinMaxDecimation

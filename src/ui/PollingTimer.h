@@ -35,6 +35,8 @@ public:
     // Whether the reading the cycle is showing came with a reply: without one (silence, a lost
     // port, offline mode) its counts are 0 read from nothing.
     bool Answered() const { return answered; }
+    // Whether the reply held a number: a reply without one reads as 0 counts as well.
+    bool Numbered() const { return numbered; }
 
 private:
     void Read();
@@ -44,4 +46,5 @@ private:
     ReadingMarks &marks;
     Cycle cycle;
     bool answered = false;
+    bool numbered = false;
 };

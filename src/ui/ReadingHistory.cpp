@@ -1,15 +1,8 @@
 #include "ReadingHistory.h"
 
-#include <cmath>
-
-namespace {
-
-double AsShown(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
+QString ReadingHistory::Shown::Number() const {
+    return text.endsWith(unit) ? text.chopped(unit.size()) : text;
 }
-
-} // namespace
 
 ReadingHistory::ReadingHistory() {
     // Reserved once, never moved: a growing store would leave its earlier copies behind in the
@@ -17,9 +10,13 @@ ReadingHistory::ReadingHistory() {
     samples.reserve(MaximumCount);
 }
 
-ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
+ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds,
+                                           const QDateTime &clock) {
+    if (clock.isValid())
+        clockAtZero = static_cast<double>(clock.toMSecsSinceEpoch()) - seconds * 1000.0;
     const std::uint16_t range = Intern({shown.range, shown.unit, shown.decimals});
-    if (samples.empty() || samples.back().range != range) {
+    if (samples.empty() || samples.back().range != range ||
+        samples.back().IsRelative() != shown.relative) {
         seriesStart = samples.size();
         ++seriesCount;
     }
@@ -28,13 +25,14 @@ ReadingHistory::Sample ReadingHistory::Add(const Shown &shown, double seconds) {
         samples.erase(samples.begin(), samples.begin() + dropped);
         seriesStart = seriesStart > dropped ? seriesStart - dropped : 0;
     }
-    const auto flags =
-        static_cast<std::uint8_t>((shown.overRange ? OverRange : 0) |
-                                  (shown.relative ? Relative : 0) | (shown.noReply ? NoReply : 0));
-    const bool measured = !shown.overRange && !shown.noReply;
-    samples.push_back(
-        {seconds, measured ? AsShown(shown.value, shown.decimals) : 0.0, range, flags});
-    return samples.back();
+    const auto flags = static_cast<std::uint8_t>(
+        (shown.overRange ? OverRange : 0) | (shown.relative ? Relative : 0) |
+        (shown.noReply ? NoReply : 0) | (shown.noNumber ? NoNumber : 0));
+    Sample sample{seconds, 0.0, range, flags};
+    if (sample.IsMeasured())
+        sample.value = shown.Number().toDouble();
+    samples.push_back(sample);
+    return sample;
 }
 
 void ReadingHistory::Reset() {
@@ -47,6 +45,10 @@ void ReadingHistory::Reset() {
 
 std::span<const ReadingHistory::Sample> ReadingHistory::CurrentSeries() const {
     return std::span<const Sample>(samples).subspan(seriesStart);
+}
+
+QDateTime ReadingHistory::ClockAt(double seconds) const {
+    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(clockAtZero + seconds * 1000.0));
 }
 
 std::size_t ReadingHistory::MemoryBytes() const {

@@ -1,12 +1,31 @@
 #include "ReadingLog.h"
 
 #include "MessageBoxes.h"
-#include "Reading.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QStringList>
 
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
+
+// Local time with milliseconds and the offset from UTC, which makes it unambiguous across a
+// change to or from summer time; written "+00:00" at UTC as at any other offset.
+QString Stamp(const QDateTime &time) {
+    const int offset = time.offsetFromUtc();
+    const QDateTime local = time.toOffsetFromUtc(offset);
+    const int minutes = std::abs(offset) / 60;
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")) +
+           QLatin1Char(offset < 0 ? '-' : '+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
 
 // A field holding a comma, a quote or a line break is quoted, its quotes doubled.
 QString Field(const QString &text) {
@@ -24,8 +43,9 @@ bool ReadingLog::Start(const QString &path) {
     Stop();
     written = 0;
     file.setFileName(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        Fail();
+    // Unbuffered: what a write reports is what reached the file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        Fail(file.errorString());
         return false;
     }
     return Append(Header);
@@ -36,44 +56,81 @@ void ReadingLog::Stop() {
 }
 
 void ReadingLog::Write(const QDateTime &time, const QString &window,
-                       const ReadingHistory::Range &range, const ReadingHistory::Sample &sample) {
-    if (Active() && Append(Line(time, window, range, sample)))
+                       const ReadingHistory::Shown &shown) {
+    if (Active() && Append(Line(time, window, shown)))
         ++written;
 }
 
+void ReadingLog::WriteNullOffset(const QDateTime &time, const QString &window,
+                                 const ReadingHistory::Shown &offset) {
+    if (Active())
+        Append(NullOffsetLine(time, window, offset));
+}
+
 QByteArray ReadingLog::Line(const QDateTime &time, const QString &window,
-                            const ReadingHistory::Range &range,
-                            const ReadingHistory::Sample &sample) {
+                            const ReadingHistory::Shown &shown) {
+    return Compose(time, window, shown, QStringList());
+}
+
+QByteArray ReadingLog::NullOffsetLine(const QDateTime &time, const QString &window,
+                                      const ReadingHistory::Shown &offset) {
+    return Compose(time, window, offset, {QStringLiteral("NULL Offset")});
+}
+
+QByteArray ReadingLog::Compose(const QDateTime &time, const QString &window,
+                               const ReadingHistory::Shown &shown, const QStringList &marks) {
     QStringList flags;
-    if (sample.IsOverRange())
+    if (shown.overRange)
         flags.append(QStringLiteral("Over Range"));
-    if (sample.IsRelative())
+    if (shown.relative)
         flags.append(QStringLiteral("NULL"));
-    if (sample.IsNoReply())
+    if (shown.noReply)
         flags.append(QStringLiteral("No Reply"));
-    const QString value =
-        sample.IsMeasured() ? Reading::Fixed(sample.value, range.decimals, QString()) : QString();
-    // The offset makes the local time unambiguous across a change to or from summer time.
-    const QDateTime local = time.toOffsetFromUtc(time.offsetFromUtc());
-    const QStringList fields{local.toString(Qt::ISODateWithMs),
-                             Field(window),
-                             Field(range.caption),
-                             value,
-                             Field(range.unit),
-                             flags.join(QLatin1Char(';'))};
+    else if (shown.noNumber)
+        flags.append(QStringLiteral("No Number"));
+    flags.append(marks);
+    const QString value = shown.overRange || shown.noReply ? QString() : shown.Number();
+    const QStringList fields{Stamp(time),  Field(window),     Field(shown.range),
+                             Field(value), Field(shown.unit), flags.join(QLatin1Char(';'))};
     return fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
 bool ReadingLog::Append(const QByteArray &line) {
-    if (file.write(line) == line.size() && file.flush())
-        return true;
-    Fail();
-    return false;
+    if (!StillThere()) {
+        Fail(QStringLiteral("The file was deleted or replaced by another one."));
+        return false;
+    }
+    const qint64 start = file.pos();
+    for (qint64 done = 0; done < line.size();) {
+        const qint64 now = file.write(line.constData() + done, line.size() - done);
+        if (now <= 0) {
+            // Cut back to the last whole line, so that the file ends as a CSV file should.
+            const QString reason = file.errorString();
+            file.resize(start);
+            Fail(reason);
+            return false;
+        }
+        done += now;
+    }
+    return true;
 }
 
-void ReadingLog::Fail() {
+bool ReadingLog::StillThere() const {
+#ifdef Q_OS_UNIX
+    struct stat open {};
+    struct stat named {};
+    return fstat(file.handle(), &open) == 0 &&
+           stat(QFile::encodeName(file.fileName()).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+#else
+    // Elsewhere a file open for writing can be neither deleted nor replaced.
+    return QFileInfo::exists(file.fileName());
+#endif
+}
+
+void ReadingLog::Fail(const QString &reason) {
     const QString text = QStringLiteral("Logging has stopped: %1 could not be written.\r\r%2")
-                             .arg(file.fileName(), file.errorString());
+                             .arg(file.fileName(), reason);
     // Closed before the box, whose wait services the next readings: they find no log.
     file.close();
     boxes.Warn(BoxTitle, text);

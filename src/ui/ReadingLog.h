@@ -3,14 +3,16 @@
 #include "ReadingHistory.h"
 
 #include <QFile>
+#include <QStringList>
 
 class MessageBoxes;
 class QDateTime;
 
 // Writes a polling window's readings to a CSV file of the operator's choice, one line a reading,
-// flushed line by line so that every reading shown is on disk even if the program is killed.
-// A write that fails (a full disk, a removed drive) ends the log with one message box; the window
-// carries on polling.
+// written unbuffered, line by line, so that every reading shown is on disk even if the program is
+// killed. A write that fails (a full disk, a removed drive) ends the log with one message box, the
+// file cut back to its last whole line; so does a file deleted or replaced by another one while
+// the log runs, which is checked before every line. The window carries on polling.
 class ReadingLog {
 public:
     static inline const QByteArray Header = "Time,Window,Range,Value,Unit,Flags\r\n";
@@ -26,20 +28,30 @@ public:
     // The readings written since the log started.
     int Written() const { return written; }
 
-    // Appends one reading, `sample` of `range`, shown in `window` at `time`.
-    void Write(const QDateTime &time, const QString &window, const ReadingHistory::Range &range,
-               const ReadingHistory::Sample &sample);
+    // Appends one reading, `shown` in `window` at `time`.
+    void Write(const QDateTime &time, const QString &window, const ReadingHistory::Shown &shown);
+    // Appends the NULL offset just taken, `offset` as the display would show it.
+    void WriteNullOffset(const QDateTime &time, const QString &window,
+                         const ReadingHistory::Shown &offset);
 
-    // The line for one reading: local time in ISO 8601 with milliseconds and the UTC offset,
-    // the window, the range, the value with the display's decimals (empty when over range or
-    // without a reply), the unit and the flags ("Over Range", "NULL", "No Reply", joined by ";").
+    // The line for one reading: local time in ISO 8601 with milliseconds and the UTC offset
+    // ("+00:00" at UTC too), the window, the range, the number exactly as the display shows it
+    // (empty when over range or without a reply), the unit and the flags ("Over Range", "NULL",
+    // "No Reply", "No Number", joined by ";").
     static QByteArray Line(const QDateTime &time, const QString &window,
-                           const ReadingHistory::Range &range,
-                           const ReadingHistory::Sample &sample);
+                           const ReadingHistory::Shown &shown);
+    // The line for a NULL offset: as a reading's, flagged "NULL Offset".
+    static QByteArray NullOffsetLine(const QDateTime &time, const QString &window,
+                                     const ReadingHistory::Shown &offset);
 
 private:
+    // A reading's line with `marks` after its own flags.
+    static QByteArray Compose(const QDateTime &time, const QString &window,
+                              const ReadingHistory::Shown &shown, const QStringList &marks);
     bool Append(const QByteArray &line);
-    void Fail();
+    // Whether the open file is still the one at its path.
+    bool StillThere() const;
+    void Fail(const QString &reason);
 
     MessageBoxes &boxes;
     QFile file;

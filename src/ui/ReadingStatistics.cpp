@@ -4,8 +4,13 @@
 #include <cmath>
 
 ReadingStatistics ReadingStatistics::Of(std::span<const ReadingHistory::Sample> series, int last) {
-    if (last > 0 && static_cast<std::size_t>(last) < series.size())
-        series = series.last(static_cast<std::size_t>(last));
+    if (last > 0) {
+        std::size_t start = series.size();
+        for (int taken = 0; start > 0 && taken < last; --start)
+            if (!series[start - 1].IsUnread())
+                ++taken;
+        series = series.subspan(start);
+    }
     ReadingStatistics result;
     // Welford's running mean and sum of squared deviations: no cancellation on long steady runs
     // of large values.

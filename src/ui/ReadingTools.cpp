@@ -118,13 +118,21 @@ ReadingTools::~ReadingTools() {
 }
 
 void ReadingTools::Record(const ReadingHistory::Shown &shown) {
-    const ReadingHistory::Sample sample = history.Add(shown, monotonicSeconds());
+    const QDateTime now = timeOfDay();
+    history.Add(shown, monotonicSeconds(), now);
     if (log.Active()) {
-        log.Write(timeOfDay(), windowName, history.RangeOf(sample), sample);
+        log.Write(now, windowName, shown);
         ShowLogState();
     }
     if (trend && trend->isVisible())
         trend->Refresh();
+}
+
+void ReadingTools::RecordNullOffset(const ReadingHistory::Shown &offset) {
+    if (log.Active()) {
+        log.WriteNullOffset(timeOfDay(), windowName, offset);
+        ShowLogState();
+    }
 }
 
 void ReadingTools::ShowTrend(bool shown) {

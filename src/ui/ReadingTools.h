@@ -33,6 +33,9 @@ public:
 
     // One reading as the window has just shown it.
     void Record(const ReadingHistory::Shown &shown);
+    // The NULL offset the window has just taken, as its display would show it: a line of the log
+    // says so (the NULL readings that follow start a series of their own).
+    void RecordNullOffset(const ReadingHistory::Shown &offset);
 
     // Tests put a virtual clock, a fixed time of day and a chosen file in place of the operator's.
     std::function<double()> monotonicSeconds;

@@ -2,7 +2,9 @@
 
 #include "MinMaxDecimation.h"
 
+#include <QDateTimeAxis>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -10,19 +12,7 @@
 
 namespace {
 
-// Minutes or hours read better than thousands of seconds on a long run.
-struct TimeScale {
-    double seconds;
-    QString title;
-};
-
-TimeScale ScaleFor(double span) {
-    if (span > 2 * 3600.0)
-        return {3600.0, QStringLiteral("Time (h)")};
-    if (span > 2 * 60.0)
-        return {60.0, QStringLiteral("Time (min)")};
-    return {1.0, QStringLiteral("Time (s)")};
-}
+const QColor LineColour(32, 80, 160);
 
 // 1, 2 or 5 times a power of ten, the nearest not below `rough`.
 double NiceStep(double rough) {
@@ -33,60 +23,115 @@ double NiceStep(double rough) {
     return 10.0 * power;
 }
 
+QScatterSeries *Marks(QScatterSeries::MarkerShape shape, const QColor &colour) {
+    auto *marks = new QScatterSeries;
+    marks->setMarkerShape(shape);
+    marks->setMarkerSize(9);
+    marks->setColor(colour);
+    marks->setBorderColor(colour);
+    return marks;
+}
+
+// The marks of `gaps` at the height `y`, at the clock time of each.
+QList<QPointF> AtHeight(const QList<QPointF> &gaps, double clockAtOrigin, double y) {
+    QList<QPointF> points;
+    points.reserve(gaps.size());
+    for (const QPointF &gap : gaps)
+        points.append({clockAtOrigin + gap.x() * 1000.0, y});
+    return points;
+}
+
 } // namespace
 
 TrendChart::TrendChart(QWidget *parent)
-    : QChartView(parent), line(new QLineSeries), timeAxis(new QValueAxis),
+    : QChartView(parent),
+      overRangeMarks(Marks(QScatterSeries::MarkerShapeTriangle, QColor(192, 0, 0))),
+      unreadMarks(Marks(QScatterSeries::MarkerShapeCircle, Qt::gray)), timeAxis(new QDateTimeAxis),
       valueAxis(new QValueAxis) {
     QChart *trend = chart();
     trend->legend()->hide();
     trend->setAnimationOptions(QChart::NoAnimation);
     trend->setMargins(QMargins(4, 4, 4, 4));
-    trend->addSeries(line);
     trend->addAxis(timeAxis, Qt::AlignBottom);
     trend->addAxis(valueAxis, Qt::AlignLeft);
-    line->attachAxis(timeAxis);
-    line->attachAxis(valueAxis);
-    // Ticks at round numbers, however long the series has run and however far it spreads.
-    for (QValueAxis *axis : {timeAxis, valueAxis}) {
-        axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setTickAnchor(0.0);
+    for (QScatterSeries *marks : {overRangeMarks, unreadMarks}) {
+        trend->addSeries(marks);
+        marks->attachAxis(timeAxis);
+        marks->attachAxis(valueAxis);
     }
-    timeAxis->setLabelFormat(QStringLiteral("%g"));
+    timeAxis->setTitleText(QStringLiteral("Time"));
+    timeAxis->setFormat(QStringLiteral("HH:mm:ss"));
+    timeAxis->setTickCount(5);
+    // Ticks at round numbers, however far the readings spread.
+    valueAxis->setTickType(QValueAxis::TicksDynamic);
+    valueAxis->setTickAnchor(0.0);
     setRenderHint(QPainter::Antialiasing, false);
 }
 
-void TrendChart::Plot(std::span<const ReadingHistory::Sample> series,
+QLineSeries &TrendChart::Line(int index) {
+    while (pool.size() <= index) {
+        auto *line = new QLineSeries;
+        line->setColor(LineColour);
+        chart()->addSeries(line);
+        line->attachAxis(timeAxis);
+        line->attachAxis(valueAxis);
+        pool.append(line);
+    }
+    return *pool[index];
+}
+
+void TrendChart::Plot(const ReadingHistory &history, std::span<const ReadingHistory::Sample> series,
                       const ReadingHistory::Range &range) {
     const double origin = series.empty() ? 0.0 : series.front().seconds;
     const double span = series.empty() ? 0.0 : series.back().seconds - origin;
-    const TimeScale scale = ScaleFor(span);
+    const double clockAtOrigin = static_cast<double>(history.ClockAt(origin).toMSecsSinceEpoch());
     // Before the chart is first laid out its plot area is empty: the view's width stands in.
     const qreal plotWidth = chart()->plotArea().width();
     const int columns = std::max(1, static_cast<int>(plotWidth > 0 ? plotWidth : width()));
-    QList<QPointF> points = MinMaxDecimation::Points(series, columns, origin);
+    MinMaxDecimation::Trace trace = MinMaxDecimation::Points(series, columns, origin);
     double low = 0.0;
     double high = 0.0;
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        QPointF &point = points[i];
-        point.setX(point.x() / scale.seconds);
-        low = i == 0 ? point.y() : std::min(low, point.y());
-        high = i == 0 ? point.y() : std::max(high, point.y());
-    }
+    bool first = true;
+    for (QList<QPointF> &segment : trace.segments)
+        for (QPointF &point : segment) {
+            point.setX(clockAtOrigin + point.x() * 1000.0);
+            low = first ? point.y() : std::min(low, point.y());
+            high = first ? point.y() : std::max(high, point.y());
+            first = false;
+        }
+    lines = static_cast<int>(trace.segments.size());
+    for (int i = 0; i < lines; ++i)
+        Line(i).replace(trace.segments[i]);
+    for (qsizetype i = lines; i < pool.size(); ++i)
+        pool[i]->clear();
     // A steady reading still gets a readable band: a few steps of the display's last digit.
     const double step = std::pow(10.0, -range.decimals);
     const double margin = std::max((high - low) * 0.05, 2 * step);
-    line->replace(points);
-    timeAxis->setTitleText(scale.title);
-    const double end = std::max(span / scale.seconds, 1.0 / scale.seconds);
-    timeAxis->setRange(0.0, end);
-    timeAxis->setTickInterval(NiceStep(end / 5));
-    valueAxis->setTitleText(range.unit);
+    overRangeMarks->replace(AtHeight(trace.overRange, clockAtOrigin, high + margin));
+    unreadMarks->replace(AtHeight(trace.unread, clockAtOrigin, low - margin));
+    const auto start = static_cast<qint64>(clockAtOrigin);
+    timeAxis->setRange(
+        QDateTime::fromMSecsSinceEpoch(start),
+        QDateTime::fromMSecsSinceEpoch(start + static_cast<qint64>(std::max(span, 1.0) * 1000.0)));
+    valueAxis->setTitleText(range.caption.isEmpty()
+                                ? range.unit
+                                : QStringLiteral("%1 (%2)").arg(range.unit, range.caption));
     valueAxis->setLabelFormat(QStringLiteral("%.%1f").arg(range.decimals));
     valueAxis->setRange(low - margin, high + margin);
     valueAxis->setTickInterval(NiceStep((high - low + 2 * margin) / 4));
 }
 
 int TrendChart::PointCount() const {
-    return static_cast<int>(line->count());
+    int count = 0;
+    for (int i = 0; i < lines; ++i)
+        count += static_cast<int>(pool[i]->count());
+    return count;
+}
+
+int TrendChart::OverRangeMarks() const {
+    return static_cast<int>(overRangeMarks->count());
+}
+
+int TrendChart::UnreadMarks() const {
+    return static_cast<int>(unreadMarks->count());
 }

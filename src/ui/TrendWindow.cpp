@@ -45,7 +45,9 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
     countLab = AddFigure(*figures, QStringLiteral("Count"), 0, 0);
     overRangeLab = AddFigure(*figures, QStringLiteral("Over Range"), 1, 0);
     meanLab = AddFigure(*figures, QStringLiteral("Mean"), 0, 1);
-    stdDevLab = AddFigure(*figures, QStringLiteral("Std Dev"), 1, 1);
+    // The sample's standard deviation, over n - 1.
+    stdDevLab =
+        AddFigure(*figures, QStringLiteral("Std Dev"), 1, 1, QStringLiteral("\u03C3 (n\u22121)"));
     minLab = AddFigure(*figures, QStringLiteral("Min"), 0, 2);
     maxLab = AddFigure(*figures, QStringLiteral("Max"), 1, 2);
     peakPeakLab = AddFigure(*figures, QStringLiteral("Peak-Peak"), 2, 2);
@@ -72,12 +74,14 @@ TrendWindow::TrendWindow(const QString &title, ReadingHistory &history, QWidget 
             &QWidget::close);
 }
 
-QLabel *TrendWindow::AddFigure(QGridLayout &grid, const QString &name, int row, int column) {
+QLabel *TrendWindow::AddFigure(QGridLayout &grid, const QString &name, int row, int column,
+                               const QString &caption) {
     auto *value = new QLabel(this);
     Controls::Name(*value, LabelName(name));
     value->setAccessibleName(name);
     value->setMinimumWidth(70);
-    grid.addWidget(new QLabel(name + QLatin1Char(':'), this), row, 2 * column);
+    grid.addWidget(new QLabel((caption.isEmpty() ? name : caption) + QLatin1Char(':'), this), row,
+                   2 * column);
     grid.addWidget(value, row, 2 * column + 1);
     return value;
 }
@@ -86,17 +90,18 @@ void TrendWindow::Refresh() {
     const auto series = history.CurrentSeries();
     const ReadingHistory::Range range =
         series.empty() ? ReadingHistory::Range{} : history.RangeOf(series.back());
-    trendChart->Plot(series, range);
+    trendChart->Plot(history, series, range);
     const ReadingStatistics figures = ReadingStatistics::Of(series, lastBox->currentData().toInt());
-    const auto show = [&](QLabel *label, double value, int extraDecimals) {
-        label->setText(figures.count
+    const auto show = [&](QLabel *label, double value, int extraDecimals, int least = 1) {
+        label->setText(figures.count >= least
                            ? Reading::Fixed(value, range.decimals + extraDecimals, range.unit)
                            : QStringLiteral("-"));
     };
     countLab->setText(QString::number(figures.count));
     overRangeLab->setText(QString::number(figures.overRange));
     show(meanLab, figures.mean, 1);
-    show(stdDevLab, figures.standardDeviation, 1);
+    // One reading has no spread to speak of.
+    show(stdDevLab, figures.standardDeviation, 1, 2);
     show(minLab, figures.min, 0);
     show(maxLab, figures.max, 0);
     show(peakPeakLab, figures.PeakToPeak(), 0);

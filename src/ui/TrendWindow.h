@@ -10,9 +10,10 @@ class ReadingHistory;
 class TrendChart;
 
 // The trend of a polling window, in a small window of its own beside it: the readings of the
-// series under way against time, and below them count, mean, standard deviation, minimum,
-// maximum and peak-to-peak over the last 10, 50 or 200 readings or all of them. "Reset" forgets
-// the readings and starts again; "Close" and Esc close the window.
+// series under way against the clock, and below them count, mean, the sample's standard deviation
+// ("σ (n−1)", "-" below two readings), minimum, maximum and peak-to-peak over the last 10, 50 or
+// 200 readings or all of them. "Reset" forgets the readings and starts again; "Close" and Esc
+// close the window.
 class TrendWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -35,7 +36,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QLabel *AddFigure(QGridLayout &grid, const QString &name, int row, int column);
+    // The figure `name`, captioned `caption` when it reads better than its name.
+    QLabel *AddFigure(QGridLayout &grid, const QString &name, int row, int column,
+                      const QString &caption = {});
 
     ReadingHistory &history;
     TrendChart *trendChart;

@@ -1,4 +1,5 @@
 #include "MinMaxDecimation.h"
+#include "Reading.h"
 #include "ReadingHistory.h"
 #include "ReadingLog.h"
 #include "ReadingStatistics.h"
@@ -11,10 +12,26 @@
 
 #include <cmath>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 ReadingHistory::Shown On(const QString &range, double value, bool overRange = false) {
-    return {value, range, QStringLiteral("mA"), 3, overRange, false};
+    return {Reading::Fixed(value, 3, QStringLiteral("mA")), range, QStringLiteral("mA"), 3,
+            overRange};
+}
+
+QList<QPointF> Joined(const MinMaxDecimation::Trace &trace) {
+    QList<QPointF> points;
+    for (const QList<QPointF> &segment : trace.segments)
+        points.append(segment);
+    return points;
+}
+
+QByteArray Contents(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -24,7 +41,9 @@ class ReadingRecordsTest : public QObject {
 private slots:
     void StatisticsOverASeriesWithOverRangeAndARangeChange();
     void DecimationKeepsEveryColumnsMinimumAndMaximum();
+    void ReadingsWithoutANumberBreakTheTraceAndTakeNoPlace();
     void LogLinesAndAFullDisk();
+    void ALogFileDeletedReplacedOrCutShort();
 };
 
 void ReadingRecordsTest::StatisticsOverASeriesWithOverRangeAndARangeChange() {
@@ -57,7 +76,9 @@ void ReadingRecordsTest::StatisticsOverASeriesWithOverRangeAndARangeChange() {
 
     // Another range starts a new series: the earlier readings leave the figures.
     for (double value : {10.0, 12.0, 14.0})
-        history.Add({value, QStringLiteral("30V Range"), QStringLiteral("V"), 3}, t += 0.5);
+        history.Add({Reading::Fixed(value, 3, QString()), QStringLiteral("30V Range"),
+                     QStringLiteral("V"), 3},
+                    t += 0.5);
     QCOMPARE(history.SeriesCount(), 2);
     QCOMPARE(history.Count(), std::size_t(12));
     all = ReadingStatistics::Of(history.CurrentSeries(), 200);
@@ -90,7 +111,12 @@ void ReadingRecordsTest::DecimationKeepsEveryColumnsMinimumAndMaximum() {
                     100.0 + i * 0.5);
     }
     constexpr int Columns = 300;
-    const QList<QPointF> points = MinMaxDecimation::Points(history.CurrentSeries(), Columns, 100.0);
+    const MinMaxDecimation::Trace trace =
+        MinMaxDecimation::Points(history.CurrentSeries(), Columns, 100.0);
+    // The over-range reading breaks the line, and is marked where it stands.
+    QCOMPARE(trace.segments.size(), qsizetype(2));
+    QCOMPARE(trace.overRange, QList<QPointF>{QPointF(9000 * 0.5, 0)});
+    const QList<QPointF> points = Joined(trace);
     QVERIFY(points.size() <= 2 * Columns);
     QVERIFY(points.size() > Columns);
     double low = 0;
@@ -120,43 +146,153 @@ void ReadingRecordsTest::DecimationKeepsEveryColumnsMinimumAndMaximum() {
     QCOMPARE(points[0].y(), columnMin);
     QCOMPARE(points[1].y(), columnMax);
     // A short series is drawn whole.
-    QCOMPARE(MinMaxDecimation::Points(history.CurrentSeries().first(5), Columns, 100.0).size(),
-             qsizetype(5));
+    QCOMPARE(
+        Joined(MinMaxDecimation::Points(history.CurrentSeries().first(5), Columns, 100.0)).size(),
+        qsizetype(5));
+}
+
+void ReadingRecordsTest::ReadingsWithoutANumberBreakTheTraceAndTakeNoPlace() {
+    ReadingHistory history;
+    const QString range = QStringLiteral("30mA Range");
+    double t = 0;
+    const auto add = [&](double value, bool over, bool noReply, bool noNumber = false) {
+        ReadingHistory::Shown shown = On(range, value, over);
+        shown.noReply = noReply;
+        shown.noNumber = noNumber;
+        history.Add(shown, t += 0.5);
+    };
+    add(1, false, false);
+    add(2, false, false);
+    add(0, true, false);
+    add(0, true, false);
+    add(3, false, false);
+    add(0, false, true);
+    add(0, false, true);
+    add(0, false, false, true);
+    add(5, false, false);
+    const MinMaxDecimation::Trace trace =
+        MinMaxDecimation::Points(history.CurrentSeries(), 1000, 0.0);
+    QCOMPARE(trace.segments, (QList<QList<QPointF>>{{{0.5, 1}, {1.0, 2}}, {{2.5, 3}}, {{4.5, 5}}}));
+    QCOMPARE(trace.overRange, QList<QPointF>{QPointF(1.5, 0)});
+    QCOMPARE(trace.unread, QList<QPointF>{QPointF(3.0, 0)});
+
+    // The last three readings with a reply: 3, the over-range one and 5.
+    const ReadingStatistics last = ReadingStatistics::Of(history.CurrentSeries(), 3);
+    QCOMPARE(last.count, 2);
+    QCOMPARE(last.overRange, 1);
+    QCOMPARE(last.mean, 4.0);
+    QCOMPARE(ReadingStatistics::Of(history.CurrentSeries(), 1).mean, 5.0);
+
+    // NULL switched on, and off again, starts a series of its own.
+    ReadingHistory::Shown relative = On(range, 0);
+    relative.relative = true;
+    history.Add(relative, t += 0.5);
+    QCOMPARE(history.SeriesCount(), 2);
+    history.Add(On(range, 1), t += 0.5);
+    QCOMPARE(history.SeriesCount(), 3);
 }
 
 void ReadingRecordsTest::LogLinesAndAFullDisk() {
     ReadingHistory history;
     const QDateTime at(QDate(2026, 3, 1), QTime(14, 5, 9, 42), QTimeZone(3600));
-    const ReadingHistory::Sample relative = history.Add(
-        {-0.0123, QStringLiteral("100mV Range"), QStringLiteral("mV"), 2, false, true}, 1.0);
-    QCOMPARE(ReadingLog::Line(at, QStringLiteral("DMM"), history.RangeOf(relative), relative),
-             QByteArray("2026-03-01T14:05:09.042+01:00,DMM,100mV Range,-0.01,mV,NULL\r\n"));
-    const ReadingHistory::Sample over =
-        history.Add({0, QStringLiteral("1, 2"), QStringLiteral("V"), 1, true, true}, 1.5);
-    QCOMPARE(ReadingLog::Line(at, QStringLiteral("INS"), history.RangeOf(over), over),
+    const ReadingHistory::Shown relative{QStringLiteral("-0.0123mV"),
+                                         QStringLiteral("100mV Range"),
+                                         QStringLiteral("mV"),
+                                         2,
+                                         false,
+                                         true};
+    QCOMPARE(ReadingLog::Line(at, QStringLiteral("DMM"), relative),
+             QByteArray("2026-03-01T14:05:09.042+01:00,DMM,100mV Range,-0.0123,mV,NULL\r\n"));
+    const ReadingHistory::Shown over{
+        QStringLiteral("Over Range"), QStringLiteral("1, 2"), QStringLiteral("V"), 1, true, true};
+    QCOMPARE(ReadingLog::Line(at, QStringLiteral("INS"), over),
              QByteArray("2026-03-01T14:05:09.042+01:00,INS,\"1, 2\",,V,Over Range;NULL\r\n"));
+    // At UTC the offset is written as at any other; the number is the display's, its "-" too.
+    const QDateTime utc(QDate(2026, 3, 1), QTime(14, 5, 9, 42), QTimeZone(0));
+    const ReadingHistory::Shown negativeZero{QStringLiteral("-0.0000V"), QStringLiteral("1V Range"),
+                                             QStringLiteral("V"), 4};
+    QCOMPARE(ReadingLog::Line(utc, QStringLiteral("DMM"), negativeZero),
+             QByteArray("2026-03-01T14:05:09.042+00:00,DMM,1V Range,-0.0000,V,\r\n"));
+    ReadingHistory::Shown noNumber{QStringLiteral("0.0000V"), QStringLiteral("1V Range"),
+                                   QStringLiteral("V"), 4};
+    noNumber.noNumber = true;
+    QCOMPARE(ReadingLog::Line(utc, QStringLiteral("DMM"), noNumber),
+             QByteArray("2026-03-01T14:05:09.042+00:00,DMM,1V Range,0.0000,V,No Number\r\n"));
+    QCOMPARE(ReadingLog::NullOffsetLine(
+                 utc.toOffsetFromUtc(-5400), QStringLiteral("DMM"),
+                 {QStringLiteral("0.1100V"), QStringLiteral("1V Range"), QStringLiteral("V"), 4}),
+             QByteArray("2026-03-01T12:35:09.042-01:30,DMM,1V Range,0.1100,V,NULL Offset\r\n"));
 
     RecordingMessageBoxes boxes;
     ReadingLog log(boxes);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("readings.csv"));
     QVERIFY(log.Start(path));
-    log.Write(at, QStringLiteral("DMM"), history.RangeOf(relative), relative);
-    QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly));
+    log.Write(at, QStringLiteral("DMM"), relative);
     // On disk at once, while the log is still open.
-    QCOMPARE(written.readAll(),
-             ReadingLog::Header +
-                 ReadingLog::Line(at, QStringLiteral("DMM"), history.RangeOf(relative), relative));
+    QCOMPARE(Contents(path),
+             ReadingLog::Header + ReadingLog::Line(at, QStringLiteral("DMM"), relative));
 
     // A full disk: one box, the log stops, later readings are not tried.
     QVERIFY(!log.Start(QStringLiteral("/dev/full")));
     QVERIFY(!log.Active());
-    log.Write(at, QStringLiteral("DMM"), history.RangeOf(relative), relative);
+    log.Write(at, QStringLiteral("DMM"), relative);
     const QList<RecordingMessageBoxes::Box> expected{RecordingMessageBoxes::Exclamation(
         QStringLiteral("Reading Log"), QStringLiteral("Logging has stopped: /dev/full could not "
                                                       "be written.\r\rNo space left on device"))};
     QCOMPARE(boxes.shown, expected);
+}
+
+void ReadingRecordsTest::ALogFileDeletedReplacedOrCutShort() {
+    const QDateTime at(QDate(2026, 3, 1), QTime(14, 5, 9, 42), QTimeZone(3600));
+    const ReadingHistory::Shown reading{QStringLiteral("1.000mA"), QStringLiteral("30mA Range"),
+                                        QStringLiteral("mA"), 3};
+    const QByteArray line = ReadingLog::Line(at, QStringLiteral("DMM"), reading);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("readings.csv"));
+    const auto stopped = [&](const QString &why) {
+        return QList<RecordingMessageBoxes::Box>{RecordingMessageBoxes::Exclamation(
+            QStringLiteral("Reading Log"),
+            QStringLiteral("Logging has stopped: %1 could not be written.\r\r%2").arg(path, why))};
+    };
+    const QString gone = QStringLiteral("The file was deleted or replaced by another one.");
+
+    // Deleted: the next reading ends the log with one box, and the readings after it try nothing.
+    for (const bool replaced : {false, true}) {
+        RecordingMessageBoxes boxes;
+        ReadingLog log(boxes);
+        QVERIFY(log.Start(path));
+        log.Write(at, QStringLiteral("DMM"), reading);
+        QVERIFY(QFile::remove(path));
+        if (replaced) {
+            QFile other(path);
+            QVERIFY(other.open(QIODevice::WriteOnly));
+        }
+        log.Write(at, QStringLiteral("DMM"), reading);
+        log.Write(at, QStringLiteral("DMM"), reading);
+        QVERIFY(!log.Active());
+        QCOMPARE(log.Written(), 1);
+        QCOMPARE(boxes.shown, stopped(gone));
+        QCOMPARE(Contents(path), QByteArray());
+    }
+
+    // A write that stops part way leaves the file on its last whole line.
+    RecordingMessageBoxes boxes;
+    ReadingLog log(boxes);
+    QVERIFY(log.Start(path));
+    log.Write(at, QStringLiteral("DMM"), reading);
+    rlimit before{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+    rlimit limited = before;
+    limited.rlim_cur = static_cast<rlim_t>(ReadingLog::Header.size() + line.size() + 10);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    log.Write(at, QStringLiteral("DMM"), reading);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    QVERIFY(!log.Active());
+    QCOMPARE(boxes.shown, stopped(QStringLiteral("File too large")));
+    QCOMPARE(Contents(path), ReadingLog::Header + line);
 }
 
 QTEST_MAIN(ReadingRecordsTest)

@@ -133,7 +133,8 @@ bool ContForm::Polling() const {
 void ContForm::ShowReading(double counts) {
     contCurLab->setText(ContCurrent::Text(counts));
     const ContResistance &setting = ContResistances::Table().at(ContResistances::CurrentIndex);
-    readings->Record({ContCurrent::Milliamps(counts), setting.caption, QStringLiteral("mA"),
-                      ContCurrent::Decimals, Reading::IsOverRange(counts), false,
-                      !contTimer->Answered()});
+    const bool answered = contTimer->Answered();
+    readings->Record({contCurLab->text(), setting.caption, QStringLiteral("mA"),
+                      ContCurrent::Decimals, Reading::IsOverRange(counts), false, !answered,
+                      answered && !contTimer->Numbered()});
 }

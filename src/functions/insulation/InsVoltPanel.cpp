@@ -107,12 +107,12 @@ void InsVoltPanel::ShowReading(double counts) {
     if (!text)
         return;
     insVLab->setText(*text);
-    ReadingHistory::Shown shown{0.0, QString(), QStringLiteral("V"), 0, true};
+    ReadingHistory::Shown shown{*text, QString(), QStringLiteral("V"), 0, true};
     if (index >= 0) {
         const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
-        shown = {VoltageRanges::Volts(counts, range), range.caption, shown.unit, range.decimals,
-                 Reading::IsOverRange(counts)};
+        shown = {*text, range.caption, shown.unit, range.decimals, Reading::IsOverRange(counts)};
     }
     shown.noReply = !insVTimer->Answered();
+    shown.noNumber = !shown.noReply && !insVTimer->Numbered();
     readings->Record(shown);
 }

@@ -125,13 +125,18 @@ bool DMMForm::Polling() const {
 }
 
 void DMMForm::ShowReading(double raw) {
+    const double heldOffset = nullOffset;
     nullOffset = DMMReading::UpdatedOffset(NullOn(), nullOffset, raw);
     const int index = dmmBut->Selected();
     if (index < 0)
         return;
     const DMMRange &range = DMMRanges::Table().at(static_cast<size_t>(index));
+    if (heldOffset == 0.0 && nullOffset != 0.0)
+        readings->RecordNullOffset({DMMReading::Text(nullOffset, 0.0, range), range.caption,
+                                    range.unit, range.decimals, Reading::IsOverRange(nullOffset)});
     readLab->setText(DMMReading::Text(raw, nullOffset, range));
-    readings->Record({DMMReading::Value(raw, nullOffset, range), range.caption, range.unit,
-                      range.decimals, Reading::IsOverRange(raw), nullOffset != 0.0,
-                      !readTimer->Answered()});
+    const bool answered = readTimer->Answered();
+    readings->Record({readLab->text(), range.caption, range.unit, range.decimals,
+                      Reading::IsOverRange(raw), nullOffset != 0.0, !answered,
+                      answered && !readTimer->Numbered()});
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QDebug>
 #include <QDir>
 #include <QLabel>
@@ -19,6 +20,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <QValueAxis>
+
+#include <algorithm>
 
 using Box = RecordingMessageBoxes::Box;
 
@@ -148,6 +152,14 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     read("1001000");
     read("10000001");
     QCOMPARE(form.ReadLab().text(), QStringLiteral("Overrange"));
+    // Logged exactly as shown: not rounded a second time, the "-" of a negative zero kept.
+    QTest::mouseClick(&form.NULLBut(), Qt::LeftButton);
+    read("5885000");
+    QCOMPARE(form.ReadLab().text(), QStringLiteral("0.6473V"));
+    read("-100");
+    QCOMPARE(form.ReadLab().text(), QStringLiteral("-0.0000V"));
+    read("ABC");
+    QCOMPARE(form.ReadLab().text(), QStringLiteral("0.0000V"));
     QTest::mouseClick(form.DMMBut().At(0), Qt::LeftButton);
     read("1000000");
     read("1002000");
@@ -165,17 +177,21 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     // Not a line more than the window sent before.
     const QString v = QStringLiteral("v");
     QCOMPARE(w.rig.TakeWritten(),
-             QStringList({v, v, v, v, QStringLiteral("p17858560"), QStringLiteral("p0"),
+             QStringList({v, v, v, v, v, v, v, QStringLiteral("p17858560"), QStringLiteral("p0"),
                           QStringLiteral("#Measure : 20mA"), v, v, v, v}));
     QCOMPARE(Contents(path),
              QByteArray("Time,Window,Range,Value,Unit,Flags\r\n"
                         "2026-03-01T14:05:09.500+01:00,DMM,1V Range,0.1100,V,\r\n"
-                        "2026-03-01T14:05:10.000+01:00,DMM,1V Range,0.0000,V,NULL\r\n"
-                        "2026-03-01T14:05:10.500+01:00,DMM,1V Range,0.0001,V,NULL\r\n"
-                        "2026-03-01T14:05:11.000+01:00,DMM,1V Range,,V,Over Range;NULL\r\n"
-                        "2026-03-01T14:05:11.500+01:00,DMM,30mA Range,3.413,mA,\r\n"
-                        "2026-03-01T14:05:12.000+01:00,DMM,30mA Range,3.420,mA,\r\n"
-                        "2026-03-01T14:05:12.500+01:00,DMM,30mA Range,,mA,No Reply\r\n"));
+                        "2026-03-01T14:05:10.000+01:00,DMM,1V Range,0.1100,V,NULL Offset\r\n"
+                        "2026-03-01T14:05:10.500+01:00,DMM,1V Range,0.0000,V,NULL\r\n"
+                        "2026-03-01T14:05:11.000+01:00,DMM,1V Range,0.0001,V,NULL\r\n"
+                        "2026-03-01T14:05:11.500+01:00,DMM,1V Range,,V,Over Range;NULL\r\n"
+                        "2026-03-01T14:05:12.000+01:00,DMM,1V Range,0.6473,V,\r\n"
+                        "2026-03-01T14:05:12.500+01:00,DMM,1V Range,-0.0000,V,\r\n"
+                        "2026-03-01T14:05:13.000+01:00,DMM,1V Range,0.0000,V,No Number\r\n"
+                        "2026-03-01T14:05:13.500+01:00,DMM,30mA Range,3.413,mA,\r\n"
+                        "2026-03-01T14:05:14.000+01:00,DMM,30mA Range,3.420,mA,\r\n"
+                        "2026-03-01T14:05:14.500+01:00,DMM,30mA Range,,mA,No Reply\r\n"));
 
     // The trend shows the 30 mA series only, in its unit, and follows each reading.
     TrendWindow *trend = form.Readings().Trend();
@@ -186,12 +202,32 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QCOMPARE(trend->Figure(QStringLiteral("Peak-Peak")), QStringLiteral("0.011mA"));
     QCOMPARE(trend->Figure(QStringLiteral("Mean")), QStringLiteral("3.4190mA"));
     QCOMPARE(trend->Figure(QStringLiteral("Std Dev")), QStringLiteral("0.0056mA"));
-    QCOMPARE(trend->Chart().PointCount(), 3);
+    // The line breaks where no reply came, and the gap is marked; the time axis reads the clock,
+    // the value axis the unit and the range.
+    const TrendChart &chart = trend->Chart();
+    QCOMPARE(chart.PointCount(), 3);
+    QCOMPARE(chart.LineCount(), 2);
+    QCOMPARE(chart.UnreadMarks(), 1);
+    QCOMPARE(chart.OverRangeMarks(), 0);
+    QCOMPARE(chart.TimeAxis().format(), QStringLiteral("HH:mm:ss"));
+    // It ends at the clock time of the last reading (14:05:15.000, after the log stopped).
+    const QDateTime last(QDate(2026, 3, 1), QTime(14, 5, 15), QTimeZone(3600));
+    QVERIFY(std::abs(chart.TimeAxis().max().msecsTo(last)) <= 1);
+    QCOMPARE(chart.ValueAxis().titleText(), QStringLiteral("mA (30mA Range)"));
+    QVERIFY(trend->findChild<QLabel *>(QStringLiteral("StdDevLab")));
+    const QList<QLabel *> captions = trend->findChildren<QLabel *>();
+    QVERIFY(std::any_of(captions.begin(), captions.end(), [](const QLabel *label) {
+        return label->text() == QStringLiteral("\u03C3 (n\u22121):");
+    }));
     trend->LastBox().setCurrentIndex(0);
     QCOMPARE(trend->LastBox().currentText(), QStringLiteral("Last 10"));
     QTest::mouseClick(&trend->ResetBut(), Qt::LeftButton);
     QCOMPARE(trend->Figure(QStringLiteral("Count")), QStringLiteral("0"));
     QCOMPARE(trend->Figure(QStringLiteral("Mean")), QStringLiteral("-"));
+    // One reading has a mean but no spread.
+    read("1000000");
+    QCOMPARE(trend->Figure(QStringLiteral("Mean")), QStringLiteral("3.4130mA"));
+    QCOMPARE(trend->Figure(QStringLiteral("Std Dev")), QStringLiteral("-"));
     // Large enough for the axes' numbers; "Close" and Esc close it.
     QVERIFY(trend->width() >= 640 && trend->height() >= 420);
     QCOMPARE(trend->CloseBut().text(), QStringLiteral("Close"));
