@@ -56,8 +56,11 @@ void PickHistory(FuzzedDataProvider &input) {
 
     QString display = QString::fromStdString(input.ConsumeRandomLengthString(20));
     display.remove(u':');
-    const QString frequency = QString::fromStdString(input.ConsumeRandomLengthString(20));
-    const HistoryPick back = ParseHistoryPick(Readout::HistoryEntry(display, frequency));
+    // A frequency never holds a bracket: the output point follows it in brackets.
+    QString frequency = QString::fromStdString(input.ConsumeRandomLengthString(20));
+    frequency.remove(u'(');
+    const auto point = static_cast<OutputPoint>(input.ConsumeIntegralInRange(-1, 5));
+    const HistoryPick back = ParseHistoryPick(Readout::HistoryEntry(display, frequency, point));
     FUZZ_CHECK(back.entry == display && back.frequency == frequency);
 }
 
