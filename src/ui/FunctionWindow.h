@@ -13,7 +13,7 @@ class QPushButton;
 // deferred-close marker, Enter anywhere in the window, and the one rule for operator actions.
 //
 // Every operator action and every timer tick that talks to the calibrator goes through the
-// window's action queue (Act, ActNext, ActIfIdle): an action that arrives while another is still
+// window's action queue (Act, ActStandby, ActIfIdle): an action that arrives while another is still
 // exchanging waits for it, so the lines of two actions never interleave and what the window shows
 // is what the calibrator was last told. The window's set-up is its first action.
 //
