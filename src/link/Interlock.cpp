@@ -35,9 +35,7 @@ bool Interlock::SentBeforeLoss(SenderId sender) const {
 }
 
 LineGate::Verdict Interlock::Admit(const QString &line) {
-    // A line that reaches the link without a request (a test driving the link itself) is the
-    // shell's.
-    const Request request = requests.isEmpty() ? Request{Shell, standbys} : requests.last();
+    const Request request = Current();
     if (shutDown)
         return Refuse(line, QStringLiteral("the calibrator was released at exit"));
     if (revoked.contains(request.sender))
@@ -56,13 +54,19 @@ LineGate::Verdict Interlock::Admit(const QString &line) {
     return Verdict::Pass;
 }
 
+Interlock::Request Interlock::Current() const {
+    // A line that reaches the link without a request (a test driving the link itself) is the
+    // shell's.
+    return requests.isEmpty() ? Request{Shell, standbys} : requests.last();
+}
+
 LineGate::Verdict Interlock::Refuse(const QString &line, const QString &reason) {
     link.Note(QStringLiteral("Interlock: \"%1\" not sent: %2").arg(line, reason));
     return Verdict::Refuse;
 }
 
 void Interlock::Written(const QString &line) {
-    const SenderId sender = requests.isEmpty() ? Shell : requests.last().sender;
+    const SenderId sender = Current().sender;
     if (!firstSentAtLoss.contains(sender))
         firstSentAtLoss.insert(sender, link.Losses());
     model.Apply(line);

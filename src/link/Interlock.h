@@ -65,6 +65,8 @@ private:
         int stamp;
     };
 
+    // The request whose line is about to be written.
+    Request Current() const;
     Verdict Refuse(const QString &line, const QString &reason);
 
     CalibratorLink &link;

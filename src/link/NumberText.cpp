@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include <optional>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -97,6 +99,10 @@ QString Scientific(const Digits &d) {
 namespace NumberText {
 
 double LeadingNumber(QStringView text) {
+    return FindLeadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> FindLeadingNumber(QStringView text) {
     std::string number;
     bool digitSeen = false;
     bool pointSeen = false;
@@ -132,7 +138,7 @@ double LeadingNumber(QStringView text) {
         }
     }
     if (!digitSeen)
-        return 0.0;
+        return std::nullopt;
     // An exponent marker without digits ("1e", "1e-") does not belong to the number.
     while (!number.empty() &&
            (number.back() == 'e' || number.back() == '+' || number.back() == '-'))

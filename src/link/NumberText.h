@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // Numbers read from and written to the calibrator's command lines and entry boxes.
 namespace NumberText {
 
@@ -12,6 +14,8 @@ namespace NumberText {
 // the number. A text without a leading digit reads as 0. A value too large for a double reads as
 // an infinity of its sign, so that every range check refuses it.
 double LeadingNumber(QStringView text);
+// As LeadingNumber, but nothing for a text without a leading digit (a reply holding no number).
+std::optional<double> FindLeadingNumber(QStringView text);
 
 // General decimal form: at most 15 significant digits, no trailing zeros, no point for whole
 // numbers, "0.5" for a pure fraction, never an exponent. Used for temperatures.

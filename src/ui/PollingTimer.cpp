@@ -5,24 +5,6 @@
 #include "ReadingMarks.h"
 
 #include <QLabel>
-#include <QRegularExpression>
-
-namespace {
-
-// Whether `reply` starts with a number as the leading-number parse reads one: blanks, tabs and
-// line feeds aside, an optional sign and decimal point, then a digit.
-bool HoldsNumber(const QString &reply) {
-    QString text = reply;
-    text.remove(QRegularExpression(QStringLiteral("[ \\t\\n]")));
-    qsizetype at = 0;
-    if (at < text.size() && (text[at] == QLatin1Char('+') || text[at] == QLatin1Char('-')))
-        ++at;
-    if (at < text.size() && text[at] == QLatin1Char('.'))
-        ++at;
-    return at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9');
-}
-
-} // namespace
 
 PollingTimer::PollingTimer(const QString &name, FunctionWindow &window, ReadingMarks &marks,
                            Cycle cycle)
@@ -51,8 +33,9 @@ void PollingTimer::Read() {
     sampleIndicator.repaint();
     const QString reply = window.ReadMeasurement();
     answered = !reply.isEmpty();
-    numbered = HoldsNumber(reply);
-    const double counts = NumberText::LeadingNumber(reply);
+    const std::optional<double> read = NumberText::FindLeadingNumber(reply);
+    numbered = read.has_value();
+    const double counts = read.value_or(0.0);
     // Unloaded during the wait (the program is ending): the window shows nothing more.
     if (window.IsUnloaded())
         return;
