@@ -83,10 +83,10 @@ QModelIndex ConsoleList::moveCursor(CursorAction action, Qt::KeyboardModifiers) 
         row = current + 1;
         break;
     case MovePageUp:
-        row = current - RowsInView();
+        row = current - PageRows();
         break;
     case MovePageDown:
-        row = current + RowsInView();
+        row = current + PageRows();
         break;
     case MoveHome:
         row = 0;
@@ -179,6 +179,14 @@ int ConsoleList::Rows() const {
 
 int ConsoleList::RowsInView() const {
     return rowSize.isEmpty() ? 1 : std::max(1, viewport()->height() / rowSize.height());
+}
+
+int ConsoleList::PageRows() const {
+    if (rowSize.isEmpty())
+        return 1;
+    // As QListView: the row nearest to a view's height less two rows away, the nearer on a tie.
+    const int height = rowSize.height();
+    return std::max(1, (viewport()->height() - 2 * height + (height - 1) / 2) / height);
 }
 
 QModelIndex ConsoleList::Row(int row) const {

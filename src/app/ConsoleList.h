@@ -32,6 +32,8 @@ private:
     int Rows() const;
     // The rows wholly in view, at least one.
     int RowsInView() const;
+    // How far the page keys move.
+    int PageRows() const;
     QModelIndex Row(int row) const;
 
     QSize rowSize;
