@@ -28,7 +28,7 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    // The view asks for every row's index on each layout: answered without the general checks.
+    // Asked for every row in view at each paint: answered without the general checks.
     QModelIndex index(int row, int column = 0, const QModelIndex &parent = {}) const override;
     // The display shows carriage returns and line feeds as "\r" and "\n"; Entry() gives the
     // text as received. Replies are grey, the interlock's notes brown and in italics.

@@ -1,6 +1,7 @@
 #include "ConsolePanel.h"
 
 #include "ConsoleDelegate.h"
+#include "ConsoleList.h"
 #include "ConsoleModel.h"
 #include "Controls.h"
 #include "MessageBoxes.h"
@@ -8,14 +9,13 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QListView>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
-    : QWidget(parent), boxes(boxes), model(new ConsoleModel(this)), list(new QListView),
+    : QWidget(parent), boxes(boxes), model(new ConsoleModel(this)), list(new ConsoleList),
       clipBut(new QPushButton(QStringLiteral("Copy To Clipboard"))),
       clearBut(new QPushButton(QStringLiteral("Clear Console Window"))),
       saveBut(new QPushButton(QStringLiteral("Save..."))) {
@@ -26,11 +26,6 @@ ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
     Controls::Name(*saveBut, QStringLiteral("SaveBut"));
     list->setModel(model);
     list->setItemDelegate(new ConsoleDelegate(list));
-    // Uniform rows keep the layout cheap however long the list grows: no entry is asked its size.
-    // One pass lays out every row, so that the newest has its place when it is scrolled to; in
-    // batches, rows past the first batch had none and the view stopped following the newest.
-    list->setUniformItemSizes(true);
-    list->setLayoutMode(QListView::SinglePass);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
 

@@ -11,8 +11,9 @@ class QPushButton;
 
 // The console panel of the main window: every command line and reply of the link, two entries
 // an exchange, written only while the panel is shown. Replies are grey and indented under their
-// command lines, the interlock's notes brown (ConsoleModel, ConsoleDelegate). The list follows
-// the newest entry unless the operator has scrolled back.
+// command lines, the interlock's notes brown (ConsoleModel, ConsoleDelegate), in a list that costs
+// the same per entry however many it holds (ConsoleList). The list follows the newest entry
+// unless the operator has scrolled back.
 class ConsolePanel final : public QWidget {
     Q_OBJECT
 public:

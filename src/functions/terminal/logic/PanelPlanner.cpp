@@ -8,6 +8,7 @@
 #include "FrequencyLimits.h"
 #include "HistoryPick.h"
 #include "NumberText.h"
+#include "PlanRecorder.h"
 #include "Readout.h"
 #include "SetCalibratorOutput.h"
 #include "TerminalButtons.h"
@@ -21,11 +22,10 @@ using namespace PanelSteps;
 // Currents above this go to the HIGH CURRENT terminals.
 constexpr double lowCurrentLimit = 2;
 
-class Builder {
+// Plans the window's actions over the plan being recorded.
+class Builder : public PlanRecorder {
 public:
-    explicit Builder(const PanelState &state) : before(state), state(state) {}
-
-    PanelPlan Finish() { return {steps, state}; }
+    using PlanRecorder::PlanRecorder;
 
     void SelectTerminal(int index, bool autoSelecting);
     // False when the coil limit stopped it.
@@ -34,107 +34,11 @@ public:
     void Hz();
     void Dc();
     void CurrentEntry();
-    void OutputOn();
-    // The OUTPUT ON key: refused while a picked current path waits for ENTER.
-    void OutputOnIfSet();
-    void Standby();
-    // Puts a live output in standby before the adapter is switched or a high voltage is set, so
-    // that no terminal is live while it changes.
-    void StandbyWhileLive();
-    void SetPending(bool pending);
-    void SetAutosetChecked(bool checked) { state.autosetChecked = checked; }
 
 private:
-    void Send(const QString &line) { steps << PanelSteps::Send{line}; }
-    void SetEntry(const QString &text);
-    void SetCalOutput(const QString &text);
-    void SetDisplay(const QString &text);
-    void SetFrequency(const QString &text);
-    // Shows why nothing was set, once the labels show again what is live.
-    void Refuse(const InformBox &box);
-    void OfferPaths(const QList<int> &enabled, bool reselect);
-    void ApplyAutoset();
-    // The output routine for the entry at `frequencyArgument`: its commands are sent, or its
-    // refusal shown.
-    OutputPlan SetOutput(const QString &frequencyArgument);
     // Sets the present amplitude again at `frequencyArgument`; true when it was set.
     bool ChangeFrequency(const QString &frequencyArgument);
-
-    // As the window showed it when the action began.
-    const PanelState before;
-    PanelState state;
-    QList<PanelStep> steps;
 };
-
-void Builder::SetEntry(const QString &text) {
-    state.entry = text;
-    steps << PanelSteps::SetEntry{text};
-}
-
-void Builder::SetCalOutput(const QString &text) {
-    state.calOutput = text;
-    steps << PanelSteps::SetCalOutput{text};
-}
-
-void Builder::SetDisplay(const QString &text) {
-    state.display = text;
-    steps << PanelSteps::SetDisplay{text};
-}
-
-void Builder::SetFrequency(const QString &text) {
-    state.frequency = text;
-    steps << PanelSteps::SetFrequency{text};
-}
-
-void Builder::Refuse(const InformBox &box) {
-    // A refused action leaves no label it changed on the way (a picked frequency, what the
-    // calibrator would deliver) naming an output that is not live. The readout changes only once
-    // an output is set.
-    if (state.frequency != before.frequency)
-        SetFrequency(before.frequency);
-    if (state.calOutput != before.calOutput)
-        SetCalOutput(before.calOutput);
-    steps << box;
-}
-
-void Builder::SetPending(bool pending) {
-    state.coilSelectPending = pending;
-    steps << SetCoilSelectPending{pending};
-}
-
-void Builder::OfferPaths(const QList<int> &enabled, bool reselect) {
-    state.enabledPaths = enabled;
-    // The coil row keeps its look; TERMINALS (to 30A) loses its own when the paths are offered
-    // again, or when it is disabled.
-    if (!OutputPoints::IsCoil(state.selected) &&
-        (reselect || !enabled.contains(CurrentPaths::TerminalsPath)))
-        state.currentPathInUse = false;
-    steps << OfferCurrentPaths{enabled, reselect};
-}
-
-void Builder::OutputOn() {
-    Send(QStringLiteral("S0"));
-    state.outputOn = true;
-    steps << ShowOutputOn{true};
-}
-
-void Builder::OutputOnIfSet() {
-    if (state.outputUnset)
-        steps << PanelPlanner::OutputUnsetBox;
-    else
-        OutputOn();
-}
-
-void Builder::Standby() {
-    Send(QStringLiteral("S1"));
-    state.outputOn = false;
-    steps << ShowOutputOn{false};
-}
-
-void Builder::StandbyWhileLive() {
-    if (state.outputOn)
-        Standby();
-}
 
 void Builder::SelectTerminal(int index, bool autoSelecting) {
     const bool currentPath = CurrentPaths::IsCurrentPath(index);
@@ -267,27 +171,6 @@ void Builder::Dc() {
     steps << SetPlusMinusEnabled{true};
 }
 
-OutputPlan Builder::SetOutput(const QString &frequencyArgument) {
-    steps << SetEnterBold{true};
-    const OutputPlan output =
-        SetCalibratorOutput({state.entry, frequencyArgument, OutputPoints::IsCoil(state.selected)},
-                            state.lastRangeCommand);
-    if (!output.accepted) {
-        Refuse(output.refusal);
-        return output;
-    }
-    state.outputUnset = false;
-    state.outputValue = output.OutputValue;
-    // A high voltage, or an output the readout cannot show, is set in standby: otherwise it is
-    // live until the autoset rule's "S1" one exchange later.
-    if (Autoset::HeldInStandby(state.selected == OutputPoint::Voltage, state.entry))
-        StandbyWhileLive();
-    for (const QString &command : output.commands)
-        Send(command);
-    steps << SetEnterBold{false};
-    return output;
-}
-
 bool Builder::ChangeFrequency(const QString &frequencyArgument) {
     const Readout::Amplitude amplitude =
         Readout::PresentAmplitude(state.display, state.outputValue, state.selected);
@@ -304,17 +187,6 @@ bool Builder::ChangeFrequency(const QString &frequencyArgument) {
                                      amplitude.turns));
     SetDisplay(readout);
     return true;
-}
-
-void Builder::ApplyAutoset() {
-    const bool highVoltage =
-        Autoset::IsHighVoltage(state.selected == OutputPoint::Voltage, state.entry);
-    steps << SetAutosetBox{!highVoltage, Autoset::Caption(highVoltage)};
-    if (state.autosetChecked &&
-        !Autoset::HeldInStandby(state.selected == OutputPoint::Voltage, state.entry))
-        OutputOn();
-    else
-        Standby();
 }
 
 void Builder::CurrentEntry() {
