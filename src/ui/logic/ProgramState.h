@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <typeindex>
+#include <typeinfo>
 #include <unordered_map>
 
 class CalibratorLink;
