@@ -7,14 +7,16 @@
 cmake_minimum_required(VERSION 3.25)
 
 # The rules, one a layer: "<layer>|<layers it may include from, blank-separated>". <f> stands for
-# the including file's own function folder, * for any function folder. A layer may always include
-# its own headers. tests, fuzz and bench are layers that no rule names: nothing may include them.
+# the including file's own function folder, * for any function folder; ui/logic is the widget-free
+# part of ui (the library ui_logic). A layer may always include its own headers. tests, fuzz and
+# bench are layers that no rule names: nothing may include them.
 set(rules
     "link|"
-    "ui|link"
+    "ui/logic|link"
+    "ui|ui/logic link"
     "functions/<f>/logic|link"
-    "functions/<f>|functions/<f>/logic ui link"
-    "app|functions/* functions/*/logic ui link"
+    "functions/<f>|functions/<f>/logic ui ui/logic link"
+    "app|functions/* functions/*/logic ui ui/logic link"
     "sim|"
 )
 
@@ -25,7 +27,9 @@ endif()
 # The layer of a file, from its path relative to TOP. A function folder's file belongs to its
 # logic layer when the folder's CMakeLists.txt lists it in <f>_logic, else to its window layer.
 function(layer_of relative out)
-    if(relative MATCHES "^src/(link|ui|app)/")
+    if(relative MATCHES "^src/ui/logic/")
+        set(${out} ui/logic PARENT_SCOPE)
+    elseif(relative MATCHES "^src/(link|ui|app)/")
         set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
     elseif(relative MATCHES "^src/functions/([^/]+)/(.+)$")
         set(function ${CMAKE_MATCH_1})

@@ -8,6 +8,7 @@
 #include "MainStatusBar.h"
 #include "MessageBoxes.h"
 #include "ProgramState.h"
+#include "TerminalMemory.h"
 
 #include <QCoreApplication>
 
@@ -55,7 +56,7 @@ void ConsoleSide::ProcessEvents() {
 bool ConsoleSide::PortRestored() {
     state.interlock.Send(Interlock::Shell, InitialisationCommand);
     // The initialisation has changed the range: the terminal window's next output sends its own.
-    state.LastRangeCommand.clear();
+    state.Kept<TerminalMemory>().LastRangeCommand.clear();
     FunctionWindow *window = functions.OpenFunctionWindow();
     if (!window || !window->MissedCommands())
         return true;

@@ -1,6 +1,7 @@
 #include "FunctionWindow.h"
 
 #include "Controls.h"
+#include "EnterKeys.h"
 #include "FunctionHost.h"
 #include "ProgramState.h"
 #include "StatusNotices.h"
@@ -8,9 +9,7 @@
 
 #include "CalibratorLink.h"
 
-#include <QChildEvent>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -23,6 +22,7 @@ FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, i
     resize(designSize);
     Controls::Name(*closeBut, QStringLiteral("CloseBut"));
     connect(closeBut, &QPushButton::clicked, this, [this] { CloseOnRequest(); });
+    new EnterKeys(*this, [this] { return OnEnterKey(); });
     actions.SetDrained([this] { HonourPendingClose(); });
     actions.SetChanged([this] { this->context.host.Notices().ShowPending(actions.Pending()); });
 }
@@ -148,30 +148,4 @@ void FunctionWindow::closeEvent(QCloseEvent *event) {
         emit Unloaded();
     }
     event->accept();
-}
-
-void FunctionWindow::childEvent(QChildEvent *event) {
-    if (event->added())
-        WatchKeys(event->child());
-    QWidget::childEvent(event);
-}
-
-void FunctionWindow::WatchKeys(QObject *object) {
-    object->installEventFilter(this);
-    for (QObject *child : object->children())
-        WatchKeys(child);
-}
-
-bool FunctionWindow::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::ChildAdded)
-        WatchKeys(static_cast<QChildEvent *>(event)->child());
-    // Presses in a popup of the window (the open list of a drop-down) belong to the popup: it
-    // has already acted on them.
-    auto *widget = qobject_cast<QWidget *>(watched);
-    if (event->type() == QEvent::KeyPress && (!widget || widget->window() == window())) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && OnEnterKey())
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -10,7 +10,8 @@ class QPushButton;
 
 // The base of every function window: the load handling that places the window, the unload
 // handling that runs exactly once however the window closes, the "Close" button with its
-// deferred-close marker, Enter anywhere in the window, and the one rule for operator actions.
+// deferred-close marker, Enter anywhere in the window (EnterKeys), and the one rule for operator
+// actions.
 //
 // Every operator action and every timer tick that talks to the calibrator goes through the
 // window's action queue (Act, ActStandby, ActIfIdle): an action that arrives while another is still
@@ -105,13 +106,10 @@ protected:
     virtual bool Polling() const { return false; }
 
     void closeEvent(QCloseEvent *event) override;
-    void childEvent(QChildEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     FunctionContext &context;
 
 private:
-    void WatchKeys(QObject *object);
     // The action, run with the interlock stamp of the moment it was asked for, once a port lost
     // meanwhile is back; not when the window was closed or abandoned meanwhile.
     ActionQueue::Action Stamped(ActionQueue::Action action);

@@ -7,6 +7,7 @@
 #include "FunctionWindow.h"
 #include "TachoForm.h"
 #include "TerminalForm.h"
+#include "TerminalMemory.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -99,7 +100,7 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     main.OpenFunction(TerminalIndex);
     main.WorkArea().FindFunctionWindow(TerminalForm::Title)->CloseOnRequest();
     rig.TakeWritten();
-    QCOMPARE(rig.state.LastRangeCommand, QStringLiteral("R1"));
+    QCOMPARE(rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R1"));
 
     // Lost while no window was open, found back by the next window's first line: that window
     // has missed nothing and stays, and the range the initialisation changed is sent again.

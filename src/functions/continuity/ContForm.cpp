@@ -6,7 +6,6 @@
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "FontSizes.h"
-#include "PollingTimer.h"
 #include "Reading.h"
 #include "ReadingMarks.h"
 #include "ReadingTools.h"
@@ -42,7 +41,7 @@ QFrame *Line(const QString &name, QWidget *parent) {
 } // namespace
 
 ContForm::ContForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips),
+    : PollingFunctionWindow(context, Title, WidthTwips, HeightTwips),
       contBut(new ButtonArray(QStringLiteral("ContBut"), Captions(), this)),
       contLab(Controls::BoldLabel(QString(), FontSizes::Reading, QStringLiteral("ContLab"), this)),
       contCurLab(Controls::BoldLabel(QStringLiteral("0.0mA"), FontSizes::Reading,
@@ -50,10 +49,9 @@ ContForm::ContForm(FunctionContext &context)
       contCurLab2(Controls::BoldLabel(QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"),
                                       FontSizes::Caption, QStringLiteral("ContCurLab2"), this)),
       curLine1(Line(QStringLiteral("CurLine1"), this)),
-      curLine2(Line(QStringLiteral("CurLine2"), this)), marks(new ReadingMarks(*contCurLab, this)),
-      contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *marks,
-                                 [this](double counts) { ShowReading(counts); })),
-      readings(new ReadingTools(*this, QStringLiteral("CONT"), Title, context.boxes, this)) {
+      curLine2(Line(QStringLiteral("CurLine2"), this)) {
+    MakePoller(*contCurLab, {QStringLiteral("ContTimer"), QStringLiteral("CONT"), Title}, this,
+               [this](double counts) { ShowReading(counts); });
     BuildLayout();
     connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectResistance(index); }, contBut->objectName());
@@ -81,13 +79,13 @@ void ContForm::BuildLayout() {
     auto *current = new QHBoxLayout;
     current->addStretch(1);
     current->addWidget(contCurLab);
-    current->addWidget(marks);
+    current->addWidget(&Polls().Marks());
     current->addStretch(1);
     layout->addLayout(current);
     layout->addWidget(curLine2);
     layout->addStretch(1);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(readings);
+    bottom->addWidget(&Polls().Readings());
     bottom->addStretch(1);
     bottom->addWidget(&CloseButton());
     layout->addLayout(bottom);
@@ -97,13 +95,9 @@ void ContForm::OnLoad() {
     SelectResistance(ContResistances::CurrentIndex);
 }
 
-void ContForm::OnUnload() {
-    contTimer->Stop();
-}
-
 void ContForm::SetCurrentDisplayVisible(bool visible) {
     const std::initializer_list<QWidget *> display{curLine1, curLine2, contCurLab, contCurLab2,
-                                                   marks};
+                                                   &Polls().Marks()};
     for (QWidget *widget : display)
         widget->setVisible(visible);
 }
@@ -111,30 +105,24 @@ void ContForm::SetCurrentDisplayVisible(bool visible) {
 void ContForm::SelectResistance(int index) {
     const bool measuresCurrent = index == ContResistances::CurrentIndex;
     SetCurrentDisplayVisible(false);
-    marks->SampleLab().hide();
-    contTimer->Stop();
+    Polls().SampleLab().hide();
+    Polls().Stop();
     contBut->Select(index);
     contLab->setText(ContResistances::Table().at(static_cast<size_t>(index)).display);
     if (measuresCurrent)
         SetCurrentDisplayVisible(true);
     SendMask(ContResistances::SelectCommand(index));
     if (measuresCurrent)
-        contTimer->Start();
+        Polls().Start();
 }
 
 QLabel &ContForm::SampleLab() const {
-    return marks->SampleLab();
-}
-
-bool ContForm::Polling() const {
-    return contTimer->IsActive();
+    return Polls().SampleLab();
 }
 
 void ContForm::ShowReading(double counts) {
     contCurLab->setText(ContCurrent::Text(counts));
     const ContResistance &setting = ContResistances::Table().at(ContResistances::CurrentIndex);
-    const bool answered = contTimer->Answered();
-    readings->Record({contCurLab->text(), setting.caption, QStringLiteral("mA"),
-                      ContCurrent::Decimals, Reading::IsOverRange(counts), false, !answered,
-                      answered && !contTimer->Numbered()});
+    Polls().Record({contCurLab->text(), setting.caption, QStringLiteral("mA"),
+                    ContCurrent::Decimals, Reading::IsOverRange(counts)});
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FunctionWindow.h"
+#include "PollingFunctionWindow.h"
 
 class ButtonArray;
 class PollingTimer;
@@ -11,7 +11,7 @@ class ReadingTools;
 
 // The continuity window: the adapter presents one of six resistances to a continuity tester, and
 // on the 1 Ω setting the tester's current is read from the calibrator every 500 ms.
-class ContForm final : public FunctionWindow {
+class ContForm final : public PollingFunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("CONTINUITY RESISTANCE & CURRENT");
@@ -28,15 +28,12 @@ public:
     QFrame &CurLine1() const { return *curLine1; }
     QFrame &CurLine2() const { return *curLine2; }
     QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return *marks; }
-    PollingTimer &ContTimer() const { return *contTimer; }
-    ReadingTools &Readings() const { return *readings; }
+    ReadingMarks &Marks() const { return Polls().Marks(); }
+    PollingTimer &ContTimer() const { return Polls().Timer(); }
+    ReadingTools &Readings() const { return Polls().Readings(); }
 
 protected:
     void OnLoad() override;
-    void OnUnload() override;
-    // The current is polled on 1 Ω: a close waits for the next reading.
-    bool Polling() const override;
 
 private:
     void BuildLayout();
@@ -49,7 +46,4 @@ private:
     QLabel *contCurLab2;
     QFrame *curLine1;
     QFrame *curLine2;
-    ReadingMarks *marks;
-    PollingTimer *contTimer;
-    ReadingTools *readings;
 };

@@ -18,7 +18,7 @@ constexpr int HeightTwips = 6300;
 } // namespace
 
 InsForm::InsForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips), insTab(new QTabBar(this)),
+    : PollingFunctionWindow(context, Title, WidthTwips, HeightTwips), insTab(new QTabBar(this)),
       pages(new QStackedWidget(this)), insResPanel(new InsResPanel(*this, context.boxes)),
       insVoltPanel(new InsVoltPanel(*this, context.boxes)) {
     setFocusProxy(&insResPanel->InsManText());
@@ -63,10 +63,6 @@ void InsForm::OnLoad() {
     insResPanel->Open();
 }
 
-void InsForm::OnUnload() {
-    insVoltPanel->StopPolling();
-}
-
 bool InsForm::OnEnterKey() {
     // Set belongs to the resistance page: on the voltage page it would switch the adapter away
     // from the range being measured.
@@ -84,8 +80,4 @@ void InsForm::SelectPage(int index) {
     } else {
         insVoltPanel->SelectRange(0);
     }
-}
-
-bool InsForm::Polling() const {
-    return insVoltPanel->Polling();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FunctionWindow.h"
+#include "PollingFunctionWindow.h"
 
 class InsResPanel;
 class InsVoltPanel;
@@ -10,7 +10,7 @@ class QTabBar;
 // The insulation window: the resistance output page and the test-voltage page, chosen by a
 // two-tab strip. Closing from the voltage page waits for the polling tick, so the window never
 // unloads in the middle of a reading.
-class InsForm final : public FunctionWindow {
+class InsForm final : public PollingFunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE");
@@ -23,10 +23,7 @@ public:
 
 protected:
     void OnLoad() override;
-    void OnUnload() override;
     bool OnEnterKey() override;
-    // The voltage page polls: a close there waits for the next reading.
-    bool Polling() const override;
 
 private:
     static constexpr int ResistancePage = 0;

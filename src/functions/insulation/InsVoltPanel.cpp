@@ -3,9 +3,7 @@
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "FontSizes.h"
-#include "FunctionWindow.h"
 #include "MessageBoxes.h"
-#include "PollingTimer.h"
 #include "Reading.h"
 #include "ReadingMarks.h"
 #include "ReadingTools.h"
@@ -30,15 +28,14 @@ QStringList Captions() {
 
 } // namespace
 
-InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
+InsVoltPanel::InsVoltPanel(PollingFunctionWindow &window, MessageBoxes &boxes)
     : QFrame(&window), window(window), boxes(boxes),
       insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
-      insVLab(new QLabel(VoltageRanges::InitialText, this)),
-      marks(new ReadingMarks(*insVLab, this)),
-      insVTimer(new PollingTimer(QStringLiteral("InsVTimer"), window, *marks,
-                                 [this](double counts) { ShowReading(counts); })),
-      readings(new ReadingTools(window, QStringLiteral("INS"),
-                                QStringLiteral("INSULATION TEST VOLTAGE"), boxes, this)) {
+      insVLab(new QLabel(VoltageRanges::InitialText, this)) {
+    window.MakePoller(*insVLab,
+                      {QStringLiteral("InsVTimer"), QStringLiteral("INS"),
+                       QStringLiteral("INSULATION TEST VOLTAGE")},
+                      this, [this](double counts) { ShowReading(counts); });
     Controls::Name(*this, QStringLiteral("InsVoltPanel"));
     Controls::Name(*insVLab, QStringLiteral("InsVLab"));
     setFrameShape(QFrame::StyledPanel);
@@ -63,14 +60,14 @@ InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
         ranges->addWidget(button);
     auto *reading = new QHBoxLayout;
     reading->addWidget(insVLab, 1);
-    reading->addWidget(marks);
+    reading->addWidget(&window.Polls().Marks());
     auto *column = new QVBoxLayout(this);
     column->addWidget(heading);
     column->addLayout(ranges);
     column->addStretch();
     column->addLayout(reading);
     column->addStretch();
-    column->addWidget(readings, 0, Qt::AlignRight);
+    column->addWidget(&window.Polls().Readings(), 0, Qt::AlignRight);
 }
 
 void InsVoltPanel::SelectRange(int index) {
@@ -80,25 +77,21 @@ void InsVoltPanel::SelectRange(int index) {
                                     "outputs before changing range"));
         return;
     }
-    insVTimer->Stop();
+    window.Polls().Stop();
     insVBut->Select(index);
     const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
     window.Send(QStringLiteral("p%1").arg(ResistanceDigits::PresetMask));
     window.Send(QStringLiteral("p%1").arg(range.mask));
     window.Send(QStringLiteral("#Ins.: ") + insVBut->At(index)->text());
-    insVTimer->Start();
+    window.Polls().Start();
 }
 
 void InsVoltPanel::StopPolling() {
-    insVTimer->Stop();
+    window.Polls().Stop();
 }
 
 QLabel &InsVoltPanel::SampleLab() const {
-    return marks->SampleLab();
-}
-
-bool InsVoltPanel::Polling() const {
-    return insVTimer->IsActive();
+    return window.Polls().SampleLab();
 }
 
 void InsVoltPanel::ShowReading(double counts) {
@@ -112,7 +105,5 @@ void InsVoltPanel::ShowReading(double counts) {
         const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
         shown = {*text, range.caption, shown.unit, range.decimals, Reading::IsOverRange(counts)};
     }
-    shown.noReply = !insVTimer->Answered();
-    shown.noNumber = !shown.noReply && !insVTimer->Numbered();
-    readings->Record(shown);
+    window.Polls().Record(shown);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "PollingFunctionWindow.h"
+
 #include <QFrame>
 
 class ButtonArray;
-class FunctionWindow;
 class MessageBoxes;
 class PollingTimer;
 class QLabel;
@@ -17,28 +18,25 @@ class ReadingTools;
 class InsVoltPanel final : public QFrame {
     Q_OBJECT
 public:
-    InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes);
+    // Polls with the window's poller, which it makes.
+    InsVoltPanel(PollingFunctionWindow &window, MessageBoxes &boxes);
 
     // Switches the adapter to range `index` and starts polling, unless the guard refuses.
     void SelectRange(int index);
     void StopPolling();
-    bool Polling() const;
 
-    PollingTimer &InsVTimer() const { return *insVTimer; }
+    PollingTimer &InsVTimer() const { return window.Polls().Timer(); }
     ButtonArray &InsVBut() const { return *insVBut; }
     QLabel &InsVLab() const { return *insVLab; }
     QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return *marks; }
-    ReadingTools &Readings() const { return *readings; }
+    ReadingMarks &Marks() const { return window.Polls().Marks(); }
+    ReadingTools &Readings() const { return window.Polls().Readings(); }
 
 private:
     void ShowReading(double counts);
 
-    FunctionWindow &window;
+    PollingFunctionWindow &window;
     MessageBoxes &boxes;
     ButtonArray *insVBut;
     QLabel *insVLab;
-    ReadingMarks *marks;
-    PollingTimer *insVTimer;
-    ReadingTools *readings;
 };

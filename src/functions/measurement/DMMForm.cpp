@@ -6,7 +6,6 @@
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "FontSizes.h"
-#include "PollingTimer.h"
 #include "Reading.h"
 #include "ReadingMarks.h"
 #include "ReadingTools.h"
@@ -31,7 +30,7 @@ QStringList Captions() {
 } // namespace
 
 DMMForm::DMMForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips),
+    : PollingFunctionWindow(context, Title, WidthTwips, HeightTwips),
       dmmBut(new ButtonArray(QStringLiteral("DMMBut"), Captions(), this)),
       nullBut(new QPushButton(QStringLiteral("NULL"), this)),
       nullLab(Controls::BoldLabel(QStringLiteral("NULL ON"), FontSizes::Flag,
@@ -39,11 +38,9 @@ DMMForm::DMMForm(FunctionContext &context)
       readLab(Controls::BoldLabel(QStringLiteral("0.0000V"), FontSizes::MeterReading,
                                   QStringLiteral("ReadLab"), this)),
       dispInfoLab(Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"), FontSizes::Caption,
-                                      QStringLiteral("DispInfoLab"), this)),
-      marks(new ReadingMarks(*readLab, this)),
-      readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *marks,
-                                 [this](double raw) { ShowReading(raw); })),
-      readings(new ReadingTools(*this, QStringLiteral("DMM"), Title, context.boxes, this)) {
+                                      QStringLiteral("DispInfoLab"), this)) {
+    MakePoller(*readLab, {QStringLiteral("ReadTimer"), QStringLiteral("DMM"), Title}, this,
+               [this](double raw) { ShowReading(raw); });
     Controls::Name(*nullBut, QStringLiteral("NULLBut"));
     nullLab->hide();
     BuildLayout();
@@ -67,7 +64,7 @@ void DMMForm::BuildLayout() {
     reading->addWidget(nullLab, 0, Qt::AlignTop);
     reading->addStretch(1);
     reading->addWidget(readLab);
-    reading->addWidget(marks);
+    reading->addWidget(&Polls().Marks());
     reading->addStretch(1);
     layout->addLayout(reading);
     auto *buttons = new QHBoxLayout;
@@ -78,7 +75,7 @@ void DMMForm::BuildLayout() {
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(nullBut);
     bottom->addStretch(1);
-    bottom->addWidget(readings);
+    bottom->addWidget(&Polls().Readings());
     bottom->addStretch(1);
     bottom->addWidget(&CloseButton());
     layout->addLayout(bottom);
@@ -88,14 +85,10 @@ void DMMForm::OnLoad() {
     SelectRange(DMMRanges::OpeningIndex);
 }
 
-void DMMForm::OnUnload() {
-    readTimer->Stop();
-}
-
 void DMMForm::SelectRange(int index) {
     // Stopped for the whole change, so that no reading comes between the switching lines and
     // the new range's display text.
-    readTimer->Stop();
+    Polls().Stop();
     if (NullOn())
         ToggleNull();
     dmmBut->Select(index);
@@ -103,7 +96,7 @@ void DMMForm::SelectRange(int index) {
     SendMask(range.maskCommand);
     Send(range.displayCommand);
     dispInfoLab->setText(range.information);
-    readTimer->Start();
+    Polls().Start();
 }
 
 bool DMMForm::NullOn() const {
@@ -117,11 +110,7 @@ void DMMForm::ToggleNull() {
 }
 
 QLabel &DMMForm::SampleLab() const {
-    return marks->SampleLab();
-}
-
-bool DMMForm::Polling() const {
-    return readTimer->IsActive();
+    return Polls().SampleLab();
 }
 
 void DMMForm::ShowReading(double raw) {
@@ -132,11 +121,10 @@ void DMMForm::ShowReading(double raw) {
         return;
     const DMMRange &range = DMMRanges::Table().at(static_cast<size_t>(index));
     if (heldOffset == 0.0 && nullOffset != 0.0)
-        readings->RecordNullOffset({DMMReading::Text(nullOffset, 0.0, range), range.caption,
-                                    range.unit, range.decimals, Reading::IsOverRange(nullOffset)});
+        Polls().Readings().RecordNullOffset({DMMReading::Text(nullOffset, 0.0, range),
+                                             range.caption, range.unit, range.decimals,
+                                             Reading::IsOverRange(nullOffset)});
     readLab->setText(DMMReading::Text(raw, nullOffset, range));
-    const bool answered = readTimer->Answered();
-    readings->Record({readLab->text(), range.caption, range.unit, range.decimals,
-                      Reading::IsOverRange(raw), nullOffset != 0.0, !answered,
-                      answered && !readTimer->Numbered()});
+    Polls().Record({readLab->text(), range.caption, range.unit, range.decimals,
+                    Reading::IsOverRange(raw), nullOffset != 0.0});
 }

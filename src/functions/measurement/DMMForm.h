@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FunctionWindow.h"
+#include "PollingFunctionWindow.h"
 
 class ButtonArray;
 class PollingTimer;
@@ -10,7 +10,7 @@ class ReadingTools;
 
 // The mA and mV window: the calibrator measures on one of four ranges, read every 500 ms, with a
 // NULL function that takes off the reading held when it was switched on.
-class DMMForm final : public FunctionWindow {
+class DMMForm final : public PollingFunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("mA & mV MEASUREMENT");
@@ -29,18 +29,15 @@ public:
     QLabel &ReadLab() const { return *readLab; }
     QLabel &DispInfoLab() const { return *dispInfoLab; }
     QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return *marks; }
-    PollingTimer &ReadTimer() const { return *readTimer; }
-    ReadingTools &Readings() const { return *readings; }
+    ReadingMarks &Marks() const { return Polls().Marks(); }
+    PollingTimer &ReadTimer() const { return Polls().Timer(); }
+    ReadingTools &Readings() const { return Polls().Readings(); }
     double NullOffset() const { return nullOffset; }
 
 protected:
     void OnLoad() override;
-    void OnUnload() override;
     // The calibrator is left measuring: this window hands nothing back when it closes.
     bool ReleasesOnUnload() const override { return false; }
-    // A reading may be under way at any moment: a close waits for the next one.
-    bool Polling() const override;
 
 private:
     void BuildLayout();
@@ -51,9 +48,6 @@ private:
     QLabel *nullLab;
     QLabel *readLab;
     QLabel *dispInfoLab;
-    ReadingMarks *marks;
-    PollingTimer *readTimer;
-    ReadingTools *readings;
     // In counts; 0 while none is captured.
     double nullOffset = 0.0;
 };

@@ -11,6 +11,7 @@
 #include "ProgramState.h"
 #include "TabOrder.h"
 #include "TerminalKeypad.h"
+#include "TerminalMemory.h"
 #include "TerminalSelector.h"
 #include "UserToggle.h"
 
@@ -163,9 +164,9 @@ PanelState TerminalForm::ReadState() const {
     state.currentPathInUse = selector->CurrentPathInUse();
     state.autosetChecked = autosetAsked;
     state.outputOn = Controls::IsSelected(*onBut);
-    state.coilSelectPending = context.state.CoilSelectPending;
+    state.coilSelectPending = context.state.Kept<TerminalMemory>().CoilSelectPending;
     state.enabledPaths = selector->EnabledPaths();
-    state.lastRangeCommand = context.state.LastRangeCommand;
+    state.lastRangeCommand = context.state.Kept<TerminalMemory>().LastRangeCommand;
     state.outputUnset = outputUnset;
     state.outputValue = outputValue;
     return state;
@@ -173,7 +174,7 @@ PanelState TerminalForm::ReadState() const {
 
 void TerminalForm::Carry(const PanelPlan &plan) {
     // Shared with every later opening of the window: the range the plan sets the calibrator to.
-    context.state.LastRangeCommand = plan.after.lastRangeCommand;
+    context.state.Kept<TerminalMemory>().LastRangeCommand = plan.after.lastRangeCommand;
     outputUnset = plan.after.outputUnset;
     outputValue = plan.after.outputValue;
     entryTaken = keypad->Entry();
@@ -251,7 +252,7 @@ void TerminalForm::SetEnterEnabled(bool enabled) {
 }
 
 void TerminalForm::SetCoilSelectPending(bool pending) {
-    context.state.CoilSelectPending = pending;
+    context.state.Kept<TerminalMemory>().CoilSelectPending = pending;
 }
 
 void TerminalForm::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {
@@ -289,7 +290,7 @@ void TerminalForm::PressKey(int index) {
     }
     // Any key but "A" ends a wait for a current path.
     if (index != KeypadKey::Ampere)
-        context.state.CoilSelectPending = false;
+        context.state.Kept<TerminalMemory>().CoilSelectPending = false;
 }
 
 void TerminalForm::AutoCheckClicked(bool checked) {

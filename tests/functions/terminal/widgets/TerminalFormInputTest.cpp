@@ -1,6 +1,7 @@
 #include "TerminalRig.h"
 
 #include "NumberText.h"
+#include "TerminalMemory.h"
 
 #include <QDir>
 #include <QFile>
@@ -309,7 +310,7 @@ void TerminalFormInputTest::ClicksDuringAnExchangeFollowIt() {
     QVERIFY(!w.form->AutoCheck().isChecked());
     QVERIFY(QFileInfo::exists(FlagPath(w, TerminalForm::AutoOnFile)));
     QCOMPARE(w.Entry(), QStringLiteral("2"));
-    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R3"));
+    QCOMPARE(w.rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R3"));
 }
 
 void TerminalFormInputTest::HistoryPickDuringAnExchangeFollowsIt() {

@@ -1,5 +1,7 @@
 #include "TerminalRig.h"
 
+#include "TerminalMemory.h"
+
 // The terminal window driven through its keys and buttons: its opening, the typical entries,
 // the output routine's examples, the frequency and DC keys, the history and the output buttons.
 class TerminalFormTest : public QObject {
@@ -50,7 +52,7 @@ void TerminalFormTest::OpeningSelectsVoltageAtZero() {
     QCOMPARE(w.form->Selector().CFlash().interval(), 500);
     QVERIFY(w.form->AutoCheck().isChecked());
     QVERIFY(!w.form->AutoRange().isChecked());
-    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R1"));
+    QCOMPARE(w.rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R1"));
     QVERIFY(w.rig.boxes.shown.isEmpty());
 }
 
@@ -115,7 +117,7 @@ void TerminalFormTest::TenMilliamperesOnTheTerminals() {
     QCOMPARE(w.EnabledPaths(), QList<int>{10});
     QVERIFY(!w.EnterKey().isEnabled());
     QVERIFY(w.form->Selector().CFlash().isActive());
-    QVERIFY(w.rig.state.CoilSelectPending);
+    QVERIFY(w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     QCOMPARE(w.Selected(), (QList<int>{3, 9}));
 
     w.ClickTerm(10);
@@ -124,7 +126,7 @@ void TerminalFormTest::TenMilliamperesOnTheTerminals() {
     QCOMPARE(w.Entry(), entry);
     QVERIFY(!w.form->Selector().CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
-    QVERIFY(!w.rig.state.CoilSelectPending);
+    QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
 
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
@@ -259,7 +261,7 @@ void TerminalFormTest::WorkedExamples() {
     w.Taken();
     const QString display = w.Display();
     const QStringList history = w.History();
-    w.rig.state.LastRangeCommand = last;
+    w.rig.state.Kept<TerminalMemory>().LastRangeCommand = last;
 
     w.Type(entry);
     QCOMPARE(w.Taken(), commands);
@@ -271,7 +273,7 @@ void TerminalFormTest::WorkedExamples() {
         QCOMPARE(w.rig.boxes.shown, QList{TerminalRig::Refusal(refused)});
         QCOMPARE(w.Display(), display);
         QCOMPARE(w.History(), history);
-        QCOMPARE(w.rig.state.LastRangeCommand, last);
+        QCOMPARE(w.rig.state.Kept<TerminalMemory>().LastRangeCommand, last);
     }
 }
 
@@ -361,7 +363,7 @@ void TerminalFormTest::DcAndAcSwitching() {
     QCOMPARE(w.Taken(), (QStringList{"R8", "O10", "S0"}));
     QCOMPARE(w.HzLab(), QStringLiteral("DC"));
     QVERIFY(w.KeyButton(KeypadKey::PlusMinus)->isEnabled());
-    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R8"));
+    QCOMPARE(w.rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R8"));
 
     // "DC" on a microampere readout sets microamperes again, not amperes.
     w.Type(QStringLiteral("100uA"));
@@ -377,7 +379,7 @@ void TerminalFormTest::DcAndAcSwitching() {
     // The last range outlives the window: range 6 is not sent again after reopening.
     w.Close();
     QCOMPARE(w.Taken(), QStringList{"S1"} + FunctionHost::ReleaseCommands);
-    QCOMPARE(w.rig.state.LastRangeCommand, QStringLiteral("R6"));
+    QCOMPARE(w.rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R6"));
     w.Open();
     QCOMPARE(w.Taken(), TerminalRig::Opening);
     w.ClickTerm(4);

@@ -8,6 +8,7 @@
 #include "KeypadKey.h"
 #include "MainForm.h"
 #include "TerminalKeypad.h"
+#include "TerminalMemory.h"
 #include "TerminalSelector.h"
 
 #include <QAction>
@@ -99,7 +100,7 @@ void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
     QVERIFY(main.WorkArea().FindFunctionWindow(TachoForm::Title)->autoFillBackground());
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
     // The last range outlives the window.
-    QCOMPARE(rig.state.LastRangeCommand, QStringLiteral("R11"));
+    QCOMPARE(rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R11"));
     QVERIFY(rig.boxes.shown.isEmpty());
 }
 

@@ -1,5 +1,7 @@
 #include "TerminalRig.h"
 
+#include "TerminalMemory.h"
+
 #include <algorithm>
 
 // The terminal and coil buttons through the window: the pairs, the automatic choice of the
@@ -111,7 +113,7 @@ void TerminalSelectionTest::PickedPathKeepsTheKeyedCurrent() {
     QCOMPARE(w.Bold(), (QList<int>{1, 7}));
     QVERIFY(!w.form->Selector().CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
-    QVERIFY(!w.rig.state.CoilSelectPending);
+    QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     // The calibrator still holds the previous output: OUTPUT ON waits for ENTER to set 50 A.
     QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
     QCOMPARE(w.Taken(), QStringList());
@@ -139,7 +141,7 @@ void TerminalSelectionTest::KeyedCurrentWithinTheEnabledPaths() {
     QCOMPARE(w.Selected(), (QList<int>{1, 7}));
     QVERIFY(w.EnterKey().isEnabled());
     QVERIFY(!w.form->Selector().CFlash().isActive());
-    QVERIFY(w.rig.state.CoilSelectPending);
+    QVERIFY(w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"O4", "S0", "#40.0000A (x10)"}));
 
@@ -194,7 +196,7 @@ void TerminalSelectionTest::AmpereKeyWithNoPathInUse() {
     QVERIFY(w.form->Selector().CFlash().isActive());
     // The flashing starts again from normal weight.
     QCOMPARE(w.Bold(), QList<int>{4});
-    QVERIFY(w.rig.state.CoilSelectPending);
+    QVERIFY(w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     QCOMPARE(w.Entry(), QStringLiteral("40A"));
 }
 
@@ -207,7 +209,7 @@ void TerminalSelectionTest::EnterInTheEntryLineWhileEnterIsDisabled() {
     QTest::keyClick(w.form->Keypad().KBText().lineEdit(), Qt::Key_Return);
     QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "R11", "O10", "S0"}));
     QVERIFY(w.EnterKey().isEnabled());
-    QVERIFY(!w.rig.state.CoilSelectPending);
+    QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     QCOMPARE(w.Display(), QStringLiteral("10.0000A"));
     // Enter is taken by the window: the typed text never lands in the history by itself.
     QCOMPARE(w.History(), (QStringList{"0.000mV : DC (VOLTAGE)", "10.0000A : DC (HIGH CURRENT)"}));
@@ -235,7 +237,7 @@ void TerminalSelectionTest::CoilLimitBox() {
     QCOMPARE(w.Display(), QStringLiteral("300.0000A"));
     QVERIFY(w.InStandby());
     // The wait for a current path goes on.
-    QVERIFY(w.rig.state.CoilSelectPending);
+    QVERIFY(w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
 }
 
 void TerminalSelectionTest::HistoryPickEndsTheWaitForAPath() {
@@ -247,7 +249,7 @@ void TerminalSelectionTest::HistoryPickEndsTheWaitForAPath() {
     // The pick sets 1 V again: the paths stop flashing and ENTER is enabled again.
     w.PickHistory(1);
     QCOMPARE(w.Taken(), (QStringList{"O1", "S0"}));
-    QVERIFY(!w.rig.state.CoilSelectPending);
+    QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     QVERIFY(!w.form->Selector().CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
     QCOMPARE(w.Bold(), (QList<int>{3, 9}));

@@ -4,6 +4,11 @@
 
 #include <QString>
 
+#include <memory>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
+
 class CalibratorLink;
 
 // The program-wide state, owned by the application and passed by reference to the windows.
@@ -11,12 +16,21 @@ class CalibratorLink;
 struct ProgramState {
     explicit ProgramState(CalibratorLink &link) : link(link), interlock(link) {}
 
+    // What a window keeps beyond its own life, one object a type, made on first use and held for
+    // the whole run: a window's folder defines the type, so ui need not know it.
+    template <class T> T &Kept() {
+        std::shared_ptr<void> &slot = kept[std::type_index(typeid(T))];
+        if (!slot)
+            slot = std::make_shared<T>();
+        return *static_cast<T *>(slot.get());
+    }
+
     CalibratorLink &link;
     // Every line of the program leaves through it.
     Interlock interlock;
     // Code of the last function window opened from the function table; never cleared.
     QString CurrentFunction;
-    // The terminal window's last range command; outlives the window.
-    QString LastRangeCommand;
-    bool CoilSelectPending = false;
+
+private:
+    std::unordered_map<std::type_index, std::shared_ptr<void>> kept;
 };
