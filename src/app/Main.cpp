@@ -27,7 +27,7 @@ int Main(QApplication &application) {
         splash.show();
         splash.repaint();
         QApplication::processEvents();
-        link.WaitSeconds(2);
+        clock.Pause(2);
     }
 
     MainForm main(state, boxes);

@@ -14,10 +14,6 @@ const QByteArray Marker("*0\r\n");
 
 CalibratorLink::CalibratorLink(SerialPort &port, Clock &clock) : port(port), clock(clock) {}
 
-void CalibratorLink::WaitSeconds(double seconds) {
-    clock.Pause(seconds);
-}
-
 QString CalibratorLink::PortName() const {
     return QStringLiteral("COM%1 (%2)").arg(port.PortNumber()).arg(port.Device());
 }
@@ -27,12 +23,12 @@ QString CalibratorLink::SendCommand(const QString &command) {
     ExchangeReport report;
     const auto leave = qScopeGuard([this, &report] {
         --depth;
-        if (observer)
+        if (LinkObserver *observer = journal.Observer())
             observer->ExchangeEnded(report);
     });
     if (offline) {
         if (ReadyToWrite(command)) {
-            Log(command, QString());
+            journal.Log(command, QString());
             report.end = ExchangeReport::End::Offline;
         }
         return QString();
@@ -59,7 +55,7 @@ QString CalibratorLink::SendCommand(const QString &command) {
     if ((!port.IsOpen() || port.ReadAll(stale)) && port.Write(command.toLatin1() + '\r')) {
         exchange.started = clock.Now();
         exchange.sent = true;
-        WaitSeconds(PollSeconds);
+        clock.Pause(PollSeconds);
         outcome = Collect(exchange, true);
     }
     running = outer;
@@ -67,7 +63,7 @@ QString CalibratorLink::SendCommand(const QString &command) {
         Complete(exchange, outcome);
     if (outcome == Outcome::Fault)
         NoteLoss();
-    report = Report(exchange);
+    report = exchange.Report();
     return QString::fromLatin1(exchange.reply);
 }
 
@@ -91,7 +87,7 @@ bool CalibratorLink::ReadyToWrite(const QString &command) {
         case LineGate::Verdict::Pass:
             if (gate)
                 gate->Written(command);
-            if (observer)
+            if (LinkObserver *observer = journal.Observer())
                 observer->LineWritten(command);
             return true;
         case LineGate::Verdict::Refuse:
@@ -108,13 +104,14 @@ bool CalibratorLink::PortReady() {
     if (!portLost && port.Lost()) {
         // Hung up while no exchange ran: reported now, once, before the port is tried again.
         NoteLoss();
-        ReportError(QStringLiteral("%1: %2").arg(PortName(), port.ErrorString()));
+        journal.ShowError(QStringLiteral("%1: %2").arg(PortName(), port.ErrorString()));
     }
     if (!portLost)
         return true;
     if (!port.IsOpen() && !port.Open())
         return false;
     portLost = false;
+    LinkObserver *observer = journal.Observer();
     return !observer || observer->PortRestored();
 }
 
@@ -136,7 +133,7 @@ void CalibratorLink::DrainLateReply() {
             deviceSilent = !heard;
             break;
         }
-        if (observer)
+        if (LinkObserver *observer = journal.Observer())
             observer->ProcessEvents();
         qint64 waiting = 0;
         if (!lateReplyPossible || !port.CountWaiting(waiting))
@@ -146,13 +143,14 @@ void CalibratorLink::DrainLateReply() {
         QByteArray late;
         if (waiting > 0 && port.ReadAll(late))
             heard = true;
-        WaitSeconds(PollSeconds);
+        clock.Pause(PollSeconds);
     }
     lateReplyPossible = false;
 }
 
 CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool serviceEvents) {
     while (!exchange.reply.endsWith(Marker)) {
+        LinkObserver *observer = journal.Observer();
         if (serviceEvents && observer) {
             const double before = clock.Now();
             observer->ProcessEvents();
@@ -180,7 +178,7 @@ CalibratorLink::Outcome CalibratorLink::Collect(Exchange &exchange, bool service
             return Outcome::Fault;
         if (!exchange.reply.isEmpty())
             deviceSilent = false;
-        WaitSeconds(PollSeconds);
+        clock.Pause(PollSeconds);
     }
     return port.ReadAll(exchange.reply) ? Outcome::Complete : Outcome::Fault;
 }
@@ -191,52 +189,19 @@ void CalibratorLink::Complete(Exchange &exchange, Outcome outcome) {
     exchange.seconds = exchange.sent ? clock.Now() - exchange.started : 0;
     switch (outcome) {
     case Outcome::Complete:
-        Log(exchange.command, QString::fromLatin1(exchange.reply));
+        journal.Log(exchange.command, QString::fromLatin1(exchange.reply));
         break;
     case Outcome::Fault:
-        ReportError(QStringLiteral("%1: %2").arg(PortName(), port.ErrorString()));
+        journal.ShowError(QStringLiteral("%1: %2").arg(PortName(), port.ErrorString()));
         break;
     case Outcome::Endless:
         exchange.reply.clear();
-        ReportError(QStringLiteral("%1: the device kept sending and never finished its reply")
-                        .arg(PortName()));
+        journal.ShowError(QStringLiteral("%1: the device kept sending and never finished its reply")
+                              .arg(PortName()));
         break;
     }
-}
-
-ExchangeReport CalibratorLink::Report(const Exchange &exchange) {
-    using enum ExchangeReport::End;
-    switch (exchange.outcome) {
-    case Outcome::Complete:
-        return {exchange.silent ? Silence : Replied, exchange.seconds};
-    case Outcome::Fault:
-    case Outcome::Endless:
-        break;
-    }
-    return {Failed, exchange.seconds};
-}
-
-void CalibratorLink::ReportError(const QString &description) {
-    // Faults met while the operator is still reading the box (a polling window on an unplugged
-    // port) are not stacked as further boxes.
-    if (reportingError || !observer)
-        return;
-    reportingError = true;
-    observer->ShowSerialError(description);
-    reportingError = false;
 }
 
 void CalibratorLink::Note(const QString &entry) {
-    if (!observer || !observer->ConsoleVisible())
-        return;
-    observer->ConsoleAppend(entry);
-    observer->ConsoleSelectLast();
-}
-
-void CalibratorLink::Log(const QString &command, const QString &reply) {
-    if (!observer || !observer->ConsoleVisible())
-        return;
-    observer->ConsoleAppend(command);
-    observer->ConsoleAppend(reply);
-    observer->ConsoleSelectLast();
+    journal.Note(entry);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "LinkExchange.h"
+#include "LinkJournal.h"
+
 #include <QByteArray>
 #include <QString>
 
 class Clock;
-struct ExchangeReport;
 class LineGate;
 class LinkObserver;
 class SerialPort;
@@ -49,7 +51,7 @@ public:
 
     CalibratorLink(SerialPort &port, Clock &clock);
 
-    void SetObserver(LinkObserver *observer) { this->observer = observer; }
+    void SetObserver(LinkObserver *observer) { journal.SetObserver(observer); }
     // Asked before every line is written (the interlock).
     void SetGate(LineGate *gate) { this->gate = gate; }
     void SetLimits(const Limits &value) { limits = value; }
@@ -57,7 +59,6 @@ public:
     // Never fails towards its caller: link faults are reported in the serial error box and the
     // reply collected so far (usually empty) is returned.
     QString SendCommand(const QString &command);
-    void WaitSeconds(double seconds);
     // One console entry of the link's own, shown like the exchanges.
     void Note(const QString &entry);
     // Whether an exchange (or the wait before one) is under way: window events then run inside
@@ -84,18 +85,8 @@ public:
     static constexpr double PollSeconds = 0.1;
 
 private:
-    enum class Outcome { Complete, Fault, Endless };
-    struct Exchange {
-        QString command;
-        QByteArray reply;
-        double started = 0;
-        bool sent = false;
-        bool finished = false;
-        // How it ended, set when it is completed (by itself or by a nested exchange).
-        Outcome outcome = Outcome::Fault;
-        bool silent = false;
-        double seconds = 0;
-    };
+    using Outcome = LinkExchange::Outcome;
+    using Exchange = LinkExchange;
 
     // Collects until the marker, silence or the bound. Events are serviced only when
     // `serviceEvents` is set (the running exchange, not one finished by a nested one).
@@ -111,17 +102,13 @@ private:
     bool ReadyToWrite(const QString &command);
     // Discards a reply still on its way to an exchange that ended by silence.
     void DrainLateReply();
-    static ExchangeReport Report(const Exchange &exchange);
-    void ReportError(const QString &description);
-    void Log(const QString &command, const QString &reply);
 
     SerialPort &port;
     Clock &clock;
-    LinkObserver *observer = nullptr;
+    LinkJournal journal;
     LineGate *gate = nullptr;
     Limits limits;
     bool offline = false;
-    bool reportingError = false;
     bool portLost = false;
     bool lateReplyPossible = false;
     bool deviceSilent = false;

@@ -1,0 +1,26 @@
+#include "LinkJournal.h"
+
+#include "LinkObserver.h"
+
+void LinkJournal::Note(const QString &entry) {
+    if (!observer || !observer->ConsoleVisible())
+        return;
+    observer->ConsoleAppend(entry);
+    observer->ConsoleSelectLast();
+}
+
+void LinkJournal::Log(const QString &command, const QString &reply) {
+    if (!observer || !observer->ConsoleVisible())
+        return;
+    observer->ConsoleAppend(command);
+    observer->ConsoleAppend(reply);
+    observer->ConsoleSelectLast();
+}
+
+void LinkJournal::ShowError(const QString &description) {
+    if (showingError || !observer)
+        return;
+    showingError = true;
+    observer->ShowSerialError(description);
+    showingError = false;
+}
