@@ -1,6 +1,7 @@
 #include "ContForm.h"
 
 #include "ContCurrent.h"
+#include "ContFunction.h"
 #include "ContResistances.h"
 
 #include "ButtonArray.h"
@@ -53,7 +54,7 @@ ContForm::ContForm(FunctionContext &context)
       curLine2(Line(QStringLiteral("CurLine2"), this)), marks(new ReadingMarks(*contCurLab, this)),
       contTimer(new PollingTimer(QStringLiteral("ContTimer"), *this, *marks,
                                  [this](double counts) { ShowReading(counts); })),
-      readings(new ReadingTools(*this, QStringLiteral("CONT"), Title, context.boxes, this)) {
+      readings(new ReadingTools(*this, ContFunction().code, Title, context.boxes, this)) {
     BuildLayout();
     connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectResistance(index); }, contBut->objectName());

@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "FontSizes.h"
 #include "FunctionWindow.h"
+#include "InsFunction.h"
 #include "MessageBoxes.h"
 #include "PollingTimer.h"
 #include "Reading.h"
@@ -37,7 +38,7 @@ InsVoltPanel::InsVoltPanel(FunctionWindow &window, MessageBoxes &boxes)
       marks(new ReadingMarks(*insVLab, this)),
       insVTimer(new PollingTimer(QStringLiteral("InsVTimer"), window, *marks,
                                  [this](double counts) { ShowReading(counts); })),
-      readings(new ReadingTools(window, QStringLiteral("INS"),
+      readings(new ReadingTools(window, InsFunction().code,
                                 QStringLiteral("INSULATION TEST VOLTAGE"), boxes, this)) {
     Controls::Name(*this, QStringLiteral("InsVoltPanel"));
     Controls::Name(*insVLab, QStringLiteral("InsVLab"));

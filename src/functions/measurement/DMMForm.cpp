@@ -1,5 +1,6 @@
 #include "DMMForm.h"
 
+#include "DMMFunction.h"
 #include "DMMRanges.h"
 #include "DMMReading.h"
 
@@ -43,7 +44,7 @@ DMMForm::DMMForm(FunctionContext &context)
       marks(new ReadingMarks(*readLab, this)),
       readTimer(new PollingTimer(QStringLiteral("ReadTimer"), *this, *marks,
                                  [this](double raw) { ShowReading(raw); })),
-      readings(new ReadingTools(*this, QStringLiteral("DMM"), Title, context.boxes, this)) {
+      readings(new ReadingTools(*this, DMMFunction().code, Title, context.boxes, this)) {
     Controls::Name(*nullBut, QStringLiteral("NULLBut"));
     nullLab->hide();
     BuildLayout();

@@ -1,0 +1,14 @@
+#include "DiagFunction.h"
+
+#include "DiagForm.h"
+
+const FunctionDescriptor &DiagFunction() {
+    static const FunctionDescriptor descriptor{
+        .buttonCaption = QStringLiteral("VIEW CONNECTION DIAGRAM"),
+        .menuCaption = QStringLiteral("View Connection Diagram"),
+        .title = DiagForm::Title,
+        .code = QStringLiteral("DIAG"),
+        .create = FunctionDescriptor::Create<DiagForm>,
+    };
+    return descriptor;
+}
