@@ -26,10 +26,19 @@ const FunctionDescriptor &EnvironmentalFunction() {
 } // namespace
 
 const QList<const FunctionDescriptor *> &Entries() {
+    // One line a row, in the order of the buttons: a function comes or goes with one line.
+    // clang-format off
     static const QList<const FunctionDescriptor *> entries{
-        &ThermoFunction(), &TachoFunction(),    &InsFunction(),  &ContFunction(),
-        &DMMFunction(),    &TerminalFunction(), &DiagFunction(), &EnvironmentalFunction(),
+        &ThermoFunction(),
+        &TachoFunction(),
+        &InsFunction(),
+        &ContFunction(),
+        &DMMFunction(),
+        &TerminalFunction(),
+        &DiagFunction(),
+        &EnvironmentalFunction(),
     };
+    // clang-format on
     return entries;
 }
 
