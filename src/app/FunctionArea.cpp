@@ -60,7 +60,8 @@ void FunctionArea::Load(const FunctionDescriptor &entry) {
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(function, &FunctionWindow::Unloaded, this, [this, frame] { DeleteWhenIdle(frame); });
     function->Load();
-    state.CurrentFunction = entry.code;
+    if (entry.becomesCurrent)
+        state.CurrentFunction = entry.code;
     // Closed while its set-up was still exchanging: its unload has given the choice back.
     if (function->IsUnloaded()) {
         window()->unsetCursor();

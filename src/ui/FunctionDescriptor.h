@@ -21,8 +21,8 @@ struct FunctionDescriptor {
     // The title of the window the row opens, by which the open window is found: the window
     // class's own Title, so that a renamed window is still found.
     QString title;
-    // The function's one name: the value of CurrentFunction while its window is open, the name
-    // its readings are logged under, and the key by which the table finds the row.
+    // The function's one name: the key by which the table finds the row, the name its readings
+    // are logged under, and the value of CurrentFunction while its window is open.
     QString code;
     // Creates the window; null for a row whose window does not exist.
     Factory create = nullptr;
@@ -30,4 +30,7 @@ struct FunctionDescriptor {
     bool polls = false;
     // The row's button is hidden and its menu item cannot be chosen.
     bool hidden = false;
+    // Opening the window makes it the current function (CurrentFunction), the one that holds the
+    // calibrator's settings; not for a window that sends nothing, which leaves it as it was.
+    bool becomesCurrent = true;
 };

@@ -9,6 +9,7 @@ const FunctionDescriptor &DiagFunction() {
         .title = DiagForm::Title,
         .code = QStringLiteral("DIAG"),
         .create = FunctionDescriptor::Create<DiagForm>,
+        .becomesCurrent = false,
     };
     return descriptor;
 }
