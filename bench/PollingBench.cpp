@@ -4,6 +4,7 @@
 
 #include "CalibratorLink.h"
 #include "CalsimProcess.h"
+#include "FunctionChoice.h"
 #include "MainForm.h"
 #include "ProgramState.h"
 #include "QtMessageBoxes.h"
@@ -34,7 +35,7 @@ int main(int argc, char *argv[]) {
     main.show();
     if (!port.Open())
         qFatal("cannot open COM1");
-    main.OpenFunction(4);
+    main.OpenFunction(FunctionRow("DMM"));
     if (!main.WorkArea().IsWindowOpen(QStringLiteral("mA & mV MEASUREMENT")))
         qFatal("the measurement window did not open");
 

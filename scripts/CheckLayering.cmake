@@ -82,16 +82,16 @@ function(may_include layer target out)
     set(${out} FALSE PARENT_SCOPE)
 endfunction()
 
-# The sources of each function folder's logic library, relative to that folder.
+# The sources of each function folder's logic library, relative to that folder; a folder without
+# one (no widget-free logic) is its window layer alone.
 file(GLOB function_lists ${TOP}/src/functions/*/CMakeLists.txt)
 foreach(list_file ${function_lists})
     get_filename_component(folder ${list_file} DIRECTORY)
     get_filename_component(function ${folder} NAME)
     file(READ ${list_file} list_text)
-    if(NOT list_text MATCHES "add_library\\(${function}_logic[ \t\n]+(STATIC[ \t\n]+)?([^)]*)\\)")
-        message(FATAL_ERROR "src/functions/${function}/CMakeLists.txt has no ${function}_logic")
+    if(list_text MATCHES "add_library\\(${function}_logic[ \t\n]+(STATIC[ \t\n]+)?([^)]*)\\)")
+        string(REGEX REPLACE "[ \t\n]+" ";" logic_sources_${function} "${CMAKE_MATCH_2}")
     endif()
-    string(REGEX REPLACE "[ \t\n]+" ";" logic_sources_${function} "${CMAKE_MATCH_2}")
 endforeach()
 
 file(GLOB_RECURSE sources RELATIVE ${TOP} ${TOP}/src/*.h ${TOP}/src/*.cpp ${TOP}/sim/*.h

@@ -2,7 +2,6 @@
 
 #include "CalibratorLink.h"
 #include "Controls.h"
-#include "DiagForm.h"
 #include "FunctionTable.h"
 #include "FunctionWindow.h"
 #include "MessageBoxes.h"
@@ -44,36 +43,29 @@ QString FunctionArea::StillOpening(const QString &title) {
     return QStringLiteral("Still opening %1: wait for it to finish").arg(title);
 }
 
-void FunctionArea::Open(const FunctionEntry &entry) {
+void FunctionArea::Open(const FunctionDescriptor &entry) {
     if (!opening.RunIfIdle([this, &entry] { Load(entry); }))
         notices.ShowRefused(StillOpening(loadingTitle));
 }
 
-void FunctionArea::Load(const FunctionEntry &entry) {
+void FunctionArea::Load(const FunctionDescriptor &entry) {
     loadingTitle = entry.title;
     window()->setCursor(Qt::WaitCursor);
     CloseCurrentFunction();
     AwaitDeferredClose();
     openTitle = entry.title;
-    QWidget *created = entry.create(context);
-    QMdiSubWindow *frame = addSubWindow(created);
-    if (auto *diagram = qobject_cast<DiagForm *>(created)) {
-        frame->setAttribute(Qt::WA_DeleteOnClose);
-        diagram->Show();
-        KeepInWorkArea(*frame);
-    } else {
-        auto *function = qobject_cast<FunctionWindow *>(created);
-        // The work area would delete a closed frame at once (DeleteWhenIdle).
-        frame->setAttribute(Qt::WA_DeleteOnClose, false);
-        connect(function, &FunctionWindow::Unloaded, this,
-                [this, frame] { DeleteWhenIdle(frame); });
-        function->Load();
+    FunctionWindow *function = entry.create(context);
+    QMdiSubWindow *frame = addSubWindow(function);
+    // The work area would delete a closed frame at once (DeleteWhenIdle).
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(function, &FunctionWindow::Unloaded, this, [this, frame] { DeleteWhenIdle(frame); });
+    function->Load();
+    if (entry.becomesCurrent)
         state.CurrentFunction = entry.code;
-        // Closed while its set-up was still exchanging: its unload has given the choice back.
-        if (function->IsUnloaded()) {
-            window()->unsetCursor();
-            return;
-        }
+    // Closed while its set-up was still exchanging: its unload has given the choice back.
+    if (function->IsUnloaded()) {
+        window()->unsetCursor();
+        return;
     }
     SetFunctionControlsEnabled(false);
     window()->unsetCursor();
@@ -220,13 +212,11 @@ bool FunctionArea::IsWindowOpen(const QString &title) const {
 }
 
 void FunctionArea::CloseCurrentFunction() {
-    for (const FunctionEntry &entry : FunctionTable::Entries()) {
-        if (entry.code.isEmpty() || entry.code != state.CurrentFunction)
-            continue;
-        if (FunctionWindow *window = FindFunctionWindow(entry.title))
-            window->CloseOnRequest();
+    const int row = FunctionTable::IndexOf(state.CurrentFunction);
+    if (row < 0)
         return;
-    }
+    if (FunctionWindow *window = FindFunctionWindow(FunctionTable::Entries()[row]->title))
+        window->CloseOnRequest();
 }
 
 ProgForm *FunctionArea::ShowProgress(const QString &title) {

@@ -11,16 +11,16 @@ class QMdiSubWindow;
 
 #include <functional>
 
-struct FunctionEntry;
+struct FunctionDescriptor;
 class FunctionWindow;
 class MessageBoxes;
 class ProgForm;
 struct ProgramState;
 class StatusNotices;
 
-// The main window's work area: it hosts one function window at a time (or the diagram, or the
-// progress window) and gives the function windows their services: placing, the release of the
-// adapter, the function choice, the lookup and the closing of the current function.
+// The main window's work area: it hosts one function window at a time (or the progress window) and
+// gives the function windows their services: placing, the release of the adapter, the function
+// choice, the lookup and the closing of the current function.
 class FunctionArea final : public QMdiArea, public FunctionHost {
     Q_OBJECT
 public:
@@ -37,7 +37,7 @@ public:
     // Closes the current function, waits for its deferred close, then opens the row's window.
     // A choice made while another window is still loading is not taken, and the operator is told
     // so (StillOpening).
-    void Open(const FunctionEntry &entry);
+    void Open(const FunctionDescriptor &entry);
     // Shows the progress window; the code that shows it closes it when its work is done.
     ProgForm *ShowProgress(const QString &title);
     // The exit sequence: every function window unloads, then "S1", "R1", "O0" under the
@@ -48,8 +48,8 @@ public:
     FunctionWindow *FindFunctionWindow(const QString &title) const;
     // The function window that has not unloaded, or null.
     FunctionWindow *OpenFunctionWindow() const;
-    // The title of the window that holds the function choice (a function window or the
-    // diagram), from its creation until it gives the choice back; empty when none does.
+    // The title of the function window that holds the function choice, from its creation until
+    // it gives the choice back; empty when none does.
     const QString &OpenTitle() const { return openTitle; }
 
     void PlaceFunctionWindow(QWidget &window) override;
@@ -64,7 +64,7 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
-    void Load(const FunctionEntry &entry);
+    void Load(const FunctionDescriptor &entry);
     // Deletes an unloaded function window's frame once that is safe.
     void DeleteWhenIdle(QMdiSubWindow *frame);
     // Moves a child window that reaches past the visible work area (under the console, or past

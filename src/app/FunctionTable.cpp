@@ -1,52 +1,54 @@
 #include "FunctionTable.h"
 
-#include "ContForm.h"
-#include "DMMForm.h"
-#include "DiagForm.h"
-#include "FunctionContext.h"
-#include "InsForm.h"
-#include "TachoForm.h"
-#include "TerminalForm.h"
-#include "ThermoForm.h"
+#include "ContFunction.h"
+#include "DMMFunction.h"
+#include "DiagFunction.h"
+#include "InsFunction.h"
+#include "TachoFunction.h"
+#include "TerminalFunction.h"
+#include "ThermoFunction.h"
 
 namespace FunctionTable {
 namespace {
 
-template <typename Form> QWidget *Create(FunctionContext &context) {
-    return new Form(context);
+// A function the adapter does not offer: its row keeps its place, with no window.
+const FunctionDescriptor &EnvironmentalFunction() {
+    static const FunctionDescriptor descriptor{
+        .buttonCaption = QStringLiteral("ENVIRONMENTAL MEASUREMENT"),
+        .menuCaption = QStringLiteral("Environmental Measurement"),
+        .title = QString(),
+        .code = QStringLiteral("ENV"),
+        .hidden = true,
+    };
+    return descriptor;
 }
 
 } // namespace
 
-const std::array<FunctionEntry, Count> &Entries() {
-    static const std::array<FunctionEntry, Count> entries{{
-        {QStringLiteral("THERMOCOUPLE SIMULATION"), QStringLiteral("Thermocouple Simulation"),
-         ThermoForm::Title, QStringLiteral("THERM"), false, Create<ThermoForm>},
-        {QStringLiteral("TACHOMETER CALIBRATION"), QStringLiteral("Tachometer Calibration"),
-         TachoForm::Title, QStringLiteral("TACHO"), false, Create<TachoForm>},
-        {QStringLiteral("INSULATION RESISTANCE & VOLTAGE"),
-         QStringLiteral("Insulation Resistance & Voltage"), InsForm::Title, QStringLiteral("INS"),
-         false, Create<InsForm>},
-        {QStringLiteral("CONTINUITY RESISTANCE & CURRENT"),
-         QStringLiteral("Continuity Resistance & Current"), ContForm::Title, QStringLiteral("CONT"),
-         false, Create<ContForm>},
-        {QStringLiteral("mA & mV MEASUREMENT"), QStringLiteral("mA & mV Measurement"),
-         DMMForm::Title, QStringLiteral("DMM"), false, Create<DMMForm>},
-        {QStringLiteral("TERMINAL & COIL SWITCHING"), QStringLiteral("Terminal & Coil Switching"),
-         TerminalForm::Title, QStringLiteral("TERM"), false, Create<TerminalForm>},
-        {QStringLiteral("VIEW CONNECTION DIAGRAM"), QStringLiteral("View Connection Diagram"),
-         DiagForm::Title, QString(), false,
-         [](FunctionContext &context) -> QWidget * {
-             return new DiagForm(context.host);
-         }},
-        {QStringLiteral("ENVIRONMENTAL MEASUREMENT"),
-         QStringLiteral("Environmental Measurement"),
-         QString(),
-         QString(),
-         true,
-         {}},
-    }};
+const QList<const FunctionDescriptor *> &Entries() {
+    // One line a row, in the order of the buttons: a function comes or goes with one line.
+    // clang-format off
+    static const QList<const FunctionDescriptor *> entries{
+        &ThermoFunction(),
+        &TachoFunction(),
+        &InsFunction(),
+        &ContFunction(),
+        &DMMFunction(),
+        &TerminalFunction(),
+        &DiagFunction(),
+        &EnvironmentalFunction(),
+    };
+    // clang-format on
     return entries;
+}
+
+int IndexOf(const QString &code) {
+    const QList<const FunctionDescriptor *> &entries = Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries[i]->code == code)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace FunctionTable

@@ -1,34 +1,16 @@
 #pragma once
 
-#include <QString>
+#include "FunctionDescriptor.h"
 
-#include <array>
-#include <functional>
+#include <QList>
 
-class QWidget;
-struct FunctionContext;
-
-// One row of the main window's function choice: the button of FuncBut and the item of the
-// Function menu with the same index, and the window they open.
-struct FunctionEntry {
-    QString buttonCaption;
-    QString menuCaption;
-    // The title of the window the row opens, by which the open window is found: the window
-    // class's own Title, so that a renamed window is still found.
-    QString title;
-    // The value of CurrentFunction while the window is the current function; empty for the
-    // rows that are not function windows.
-    QString code;
-    // The row's button is hidden and its menu item cannot be chosen.
-    bool hidden = false;
-    // Creates the window; empty for a row whose window does not exist.
-    std::function<QWidget *(FunctionContext &)> create;
-};
-
+// The main window's function choice: one row a function, in the order of the buttons of FuncBut
+// and of the items of the Function menu. Each function folder exports its row's descriptor.
 namespace FunctionTable {
 
-constexpr int Count = 8;
+const QList<const FunctionDescriptor *> &Entries();
 
-const std::array<FunctionEntry, Count> &Entries();
+// The row of the function `code`; -1 when no row has it.
+int IndexOf(const QString &code);
 
 } // namespace FunctionTable

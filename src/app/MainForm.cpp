@@ -65,8 +65,8 @@ void MainForm::BuildBackPanel() {
     backPanelImage->setScaledContents(true);
 
     QStringList captions;
-    for (const FunctionEntry &entry : FunctionTable::Entries())
-        captions.append(Literal(entry.buttonCaption));
+    for (const FunctionDescriptor *entry : FunctionTable::Entries())
+        captions.append(Literal(entry->buttonCaption));
     funcBut = new ButtonArray(
         QStringLiteral("FuncBut"), captions, backPanel,
         [](const QString &caption, QWidget *parent) { return new WrapButton(caption, parent); });
@@ -81,8 +81,8 @@ void MainForm::BuildBackPanel() {
     }
     layout->addStretch(1);
     const auto &entries = FunctionTable::Entries();
-    for (int i = 0; i < FunctionTable::Count; ++i) {
-        if (entries[static_cast<size_t>(i)].hidden)
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries[i]->hidden)
             funcBut->At(i)->hide();
     }
     connect(funcBut, &ButtonArray::Clicked, this, &MainForm::OpenFunction);
@@ -105,8 +105,8 @@ void MainForm::BuildMenus() {
     QMenu *menu = menuBar()->addMenu(QStringLiteral("Function"));
     menu->setObjectName(QStringLiteral("FunctionMenu"));
     const auto &entries = FunctionTable::Entries();
-    for (int i = 0; i < FunctionTable::Count; ++i) {
-        const FunctionEntry &entry = entries[static_cast<size_t>(i)];
+    for (int i = 0; i < entries.size(); ++i) {
+        const FunctionDescriptor &entry = *entries[i];
         QAction *item = menu->addAction(Literal(entry.menuCaption));
         item->setObjectName(Controls::ArrayName(QStringLiteral("FunctionMenuItem"), i));
         item->setEnabled(!entry.hidden);
@@ -132,8 +132,8 @@ void MainForm::AddKeys() {
     connect(consoleKey, &QShortcut::activated, this, &MainForm::ToggleConsole);
     // Ctrl+1 to Ctrl+7 open the functions in the order of the table.
     const auto &entries = FunctionTable::Entries();
-    for (int i = 0, number = 0; i < FunctionTable::Count; ++i) {
-        if (!entries[static_cast<size_t>(i)].hidden)
+    for (int i = 0, number = 0; i < entries.size(); ++i) {
+        if (!entries[i]->hidden)
             functionMenuItem[i]->setShortcut(Qt::CTRL | Qt::Key(Qt::Key_1 + number++));
     }
     // Enter and Return click a function button that has the focus, as Space does.
@@ -179,7 +179,7 @@ void MainForm::ToggleConsole() {
 }
 
 void MainForm::OpenFunction(int index) {
-    const FunctionEntry &entry = FunctionTable::Entries().at(static_cast<size_t>(index));
+    const FunctionDescriptor &entry = *FunctionTable::Entries().at(index);
     if (entry.create && !exiting)
         workArea->Open(entry);
 }
@@ -189,8 +189,8 @@ void MainForm::EnableChoice(bool enabled) {
     const QString hint =
         enabled || open.isEmpty() ? QString() : QStringLiteral("Close %1 first").arg(open);
     const auto &entries = FunctionTable::Entries();
-    for (int i = 0; i < FunctionTable::Count; ++i) {
-        if (entries[static_cast<size_t>(i)].hidden)
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries[i]->hidden)
             continue;
         funcBut->At(i)->setEnabled(enabled);
         funcBut->At(i)->setToolTip(hint);

@@ -3,12 +3,19 @@
 #include <QGuiApplication>
 #include <QIcon>
 
+// The icons live in a static library: their resource file is registered explicitly, from the
+// global namespace, where the macro declares the resource's function.
+static void RegisterIcons() {
+    Q_INIT_RESOURCE(pictures);
+}
+
 namespace PanelIdentity {
 
 void Apply() {
     QGuiApplication::setDesktopFileName(DesktopFileName);
     // The installed theme's icon where there is one; the copies built into the program else
     // (a build that was never installed).
+    RegisterIcons();
     QIcon builtIn;
     for (const int size : {16, 32, 48, 64, 128, 256})
         builtIn.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));

@@ -1,6 +1,7 @@
 #include "CalibratorLink.h"
 #include "CalsimProcess.h"
 #include "Controls.h"
+#include "FunctionChoice.h"
 #include "FunctionHost.h"
 #include "FunctionTable.h"
 #include "FunctionWindow.h"
@@ -164,7 +165,7 @@ Action Press(const QStringList &controls, const QStringList &lines) {
 
 struct WindowCase {
     const char *name;
-    int index; // row of the function table
+    const char *code; // the function's code in the function table
     QStringList setUp;
     QList<Action> actions;
     // Reads the calibrator every 500 ms after its last action; its close waits for a reading.
@@ -178,19 +179,19 @@ const QString InsPreset = QStringLiteral("p18874368");
 const QList<WindowCase> &Windows() {
     static const QList<WindowCase> windows{
         {"thermocouple",
-         0,
+         "THERM",
          {"p25206784", "p0", "R60/S0"},
          {SetWith("TempManText", "100", {"K1/L1/O100"})},
          false,
          FunctionHost::ReleaseCommands},
         {"tachometer",
-         1,
+         "TACHO",
          {"p16777344", "p0", "R64", "F600", "S0"},
          {SetWith("RPMText", "1234", {"R64", "F1230"})},
          false,
          FunctionHost::ReleaseCommands},
         {"insulation",
-         2,
+         "INS",
          {"#Insulation Res.", InsPreset, "p1064960"},
          {SetWith("InsManText", "123.45", {InsPreset, "p1123175"}),
           {[](QWidget &w) { ClickTab(w, "InsTab", 1); },
@@ -198,19 +199,19 @@ const QList<WindowCase> &Windows() {
          true,
          FunctionHost::ReleaseCommands},
         {"continuity",
-         3,
+         "CONT",
          {"p21028923/#Cont.: 1 Ohm", "p0"},
          {Press({"ContBut_0"}, {"p21028923/#Cont.: 1 Ohm", "p0"})},
          true,
          FunctionHost::ReleaseCommands},
         {"measurement",
-         4,
+         "DMM",
          {"p17317888", "p0", "#Measure : 2V"},
          {Press({"DMMBut_0"}, {"p17858560", "p0", "#Measure : 20mA"})},
          true,
          {}},
         {"terminal",
-         5,
+         "TERM",
          {"p17039360", "#Volts Terminals", "p0", "R1", "O0", "S0"},
          // The keys "5", "V" and ENTER.
          {Press({"Command1_4", "Command1_19", "Command1_16"}, {"R3", "O5", "S0"})},
@@ -287,8 +288,8 @@ void AddRows(const QStringList &modeNames) {
     }
 }
 
-QString TitleOf(int index) {
-    return FunctionTable::Entries().at(static_cast<size_t>(index)).title;
+QString TitleOf(const char *code) {
+    return FunctionTable::Entries().at(FunctionRow(code))->title;
 }
 
 // The panel against calsim in a fresh current folder: the real serial port, the link and the
@@ -338,7 +339,7 @@ void FaultMatrixTest::RunScenario(int portNumber) {
     QFETCH(int, window);
     const Mode &m = Modes()[mode];
     const WindowCase &w = Windows()[window];
-    const QString title = TitleOf(w.index);
+    const QString title = TitleOf(w.code);
     QStringList arguments = m.arguments;
     const bool hangsUp = m.boxes == Expected::LostPort;
     if (hangsUp) {
@@ -359,7 +360,7 @@ void FaultMatrixTest::RunScenario(int portNumber) {
              qPrintable(QString::number(took)));
 
     const double opened = bench.clock.Now();
-    bench.main->OpenFunction(w.index);
+    bench.main->OpenFunction(FunctionRow(w.code));
     const double opening = bench.clock.Now() - opened;
     // Each set-up exchange, too, ends at the limit that ends it, a poll step or so later.
     QVERIFY2(opening < static_cast<double>(w.setUp.size()) * (m.firstSeconds + 0.4) + 0.5,
@@ -534,12 +535,12 @@ void FaultMatrixTest::ClicksDuringAReplyWait() {
     QFETCH(int, row);
     const DoubleClick &d = DoubleClicks()[row];
     const WindowCase &w = Windows()[d.window];
-    const QString title = TitleOf(w.index);
+    const QString title = TitleOf(w.code);
     Bench bench(16, {QStringLiteral("--slow"), QStringLiteral("150")});
     QVERIFY(bench.calsim->IsReady());
     QVERIFY(bench.port.Open());
     bench.link.SendCommand(Init);
-    bench.main->OpenFunction(w.index);
+    bench.main->OpenFunction(FunctionRow(w.code));
     QPointer<FunctionWindow> form = bench.main->WorkArea().FindFunctionWindow(title);
     QVERIFY(form);
 
@@ -587,13 +588,13 @@ void FaultMatrixTest::PortLostThenBack_data() {
 void FaultMatrixTest::PortLostThenBack() {
     QFETCH(int, window);
     const WindowCase &w = Windows()[window];
-    const QString title = TitleOf(w.index);
+    const QString title = TitleOf(w.code);
     Bench bench(17, {});
     QVERIFY(bench.calsim->IsReady());
     bench.boxes.holdMs = 100;
     QVERIFY(bench.port.Open());
     bench.link.SendCommand(Init);
-    bench.main->OpenFunction(w.index);
+    bench.main->OpenFunction(FunctionRow(w.code));
     QPointer<FunctionWindow> form = bench.main->WorkArea().FindFunctionWindow(title);
     QVERIFY(form);
     const auto nextCommand = [&] {

@@ -12,6 +12,7 @@
 #include "FunctionChoice.h"
 #include "FunctionTable.h"
 #include "FunctionWindow.h"
+#include "PollingTimer.h"
 #include "ProgForm.h"
 #include "SplashForm.h"
 
@@ -111,10 +112,11 @@ void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
     main.show();
     QCOMPARE(main.windowTitle(), QStringLiteral("VK220 Workstation Virtual Front Panel"));
     QCOMPARE(main.FuncBut().Count(), 8);
-    QCOMPARE(main.FuncBut().At(2)->text(), QStringLiteral("INSULATION RESISTANCE && VOLTAGE"));
-    QCOMPARE(main.FuncBut().At(4)->objectName(), QStringLiteral("FuncBut_4"));
-    QVERIFY(main.FuncBut().At(6)->isVisible());
-    QVERIFY(!main.FuncBut().At(7)->isVisible());
+    QCOMPARE(FunctionButton(main, "INS")->text(),
+             QStringLiteral("INSULATION RESISTANCE && VOLTAGE"));
+    QCOMPARE(FunctionButton(main, "DMM")->objectName(), QStringLiteral("FuncBut_4"));
+    QVERIFY(FunctionButton(main, "DIAG")->isVisible());
+    QVERIFY(!FunctionButton(main, "ENV")->isVisible());
 
     const QList<QAction *> items = main.menuBar()->actions().first()->menu()->actions();
     QCOMPARE(items.size(), 10);
@@ -291,7 +293,7 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QTest::mouseClick(main.FuncBut().At(6), Qt::LeftButton);
+    QTest::mouseClick(FunctionButton(main, "DIAG"), Qt::LeftButton);
     QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceDisabled(main));
     QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
@@ -307,7 +309,7 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     QTest::mouseClick(close, Qt::LeftButton);
     QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
-    QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
+    QVERIFY(!FunctionMenuItem(main, "ENV")->isEnabled());
     QVERIFY(rig.port.written.isEmpty());
 }
 
@@ -359,12 +361,12 @@ void MainFormTest::ReleaseAndEnableServices() {
     QCOMPARE(rig.TakeWritten(), (QStringList{QStringLiteral("p16777216"), QStringLiteral("p0"),
                                              QStringLiteral("R1/O0/S1/# PC Control")}));
     main.WorkArea().SetFunctionControlsEnabled(false);
-    QVERIFY(!main.FuncBut().At(0)->isEnabled());
-    QVERIFY(!main.FunctionMenuItem()[6]->isEnabled());
+    QVERIFY(!FunctionButton(main, "THERM")->isEnabled());
+    QVERIFY(!FunctionMenuItem(main, "DIAG")->isEnabled());
     main.WorkArea().SetFunctionControlsEnabled(true);
-    QVERIFY(main.FuncBut().At(6)->isEnabled());
-    QVERIFY(main.FunctionMenuItem()[0]->isEnabled());
-    QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
+    QVERIFY(FunctionButton(main, "DIAG")->isEnabled());
+    QVERIFY(FunctionMenuItem(main, "THERM")->isEnabled());
+    QVERIFY(!FunctionMenuItem(main, "ENV")->isEnabled());
 }
 
 void MainFormTest::CloseCurrentFunctionClosesTheWindowOfTheCode() {
@@ -389,8 +391,8 @@ void MainFormTest::ChoiceMadeWhileAWindowLoadsIsNotTaken() {
     MainForm &main = rig.Main();
     main.show();
     // The tachometer's set-up exchanges service clicks; one lands on the thermocouple button.
-    QTimer::singleShot(0, &main, [&main] { main.FuncBut().At(0)->click(); });
-    main.OpenFunction(1);
+    QTimer::singleShot(0, &main, [&main] { FunctionButton(main, "THERM")->click(); });
+    main.OpenFunction(FunctionRow("TACHO"));
     QVERIFY(main.WorkArea().IsWindowOpen(Tacho));
     QVERIFY(!main.WorkArea().IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
@@ -406,7 +408,7 @@ void MainFormTest::WindowClosedWhileItLoadsGivesTheChoiceBack() {
     main.show();
     QTimer::singleShot(
         0, &main, [&main] { main.WorkArea().FindFunctionWindow(Tacho)->CloseButton().click(); });
-    main.OpenFunction(1);
+    main.OpenFunction(FunctionRow("TACHO"));
     QVERIFY(!main.WorkArea().IsWindowOpen(Tacho));
     QVERIFY(FunctionChoiceEnabled(main));
     QCOMPARE(rig.TakeWritten(),
@@ -593,11 +595,14 @@ void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
         }
         return order;
     };
-    for (int i = 0; i < FunctionTable::Count; ++i) {
-        if (!FunctionTable::Entries()[static_cast<size_t>(i)].create)
+    const auto &entries = FunctionTable::Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (!entries[i]->create)
             continue;
         main.OpenFunction(i);
         QWidget *window = main.WorkArea().subWindowList().last()->widget();
+        // The table says which windows read the calibrator on a timer.
+        QCOMPARE(window->findChild<PollingTimer *>() != nullptr, entries[i]->polls);
         const QList<QWidget *> order = stops(window);
         QVERIFY2(order.size() > 0 && order.last()->objectName() == "CloseBut",
                  qPrintable(window->windowTitle()));
@@ -647,15 +652,18 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
         taken += action->shortcuts();
     for (const QShortcut *shortcut : main.findChildren<QShortcut *>())
         taken += shortcut->keys();
-    for (int i = 0; i < 7; ++i) {
-        const QKeySequence key(Qt::CTRL | Qt::Key(Qt::Key_1 + i));
+    const auto &entries = FunctionTable::Entries();
+    for (int i = 0, number = 0; i < entries.size(); ++i) {
+        if (entries[i]->hidden)
+            continue;
+        const QKeySequence key(Qt::CTRL | Qt::Key(Qt::Key_1 + number++));
         QCOMPARE(main.FunctionMenuItem()[i]->shortcut(), key);
         QCOMPARE(taken.count(key), 1);
     }
-    QVERIFY(main.FunctionMenuItem()[7]->shortcut().isEmpty());
+    QVERIFY(FunctionMenuItem(main, "ENV")->shortcut().isEmpty());
     const auto closeDiagram = [&main] {
         QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
-        QWidget *diagram = main.WorkArea().subWindowList().first()->widget();
+        QWidget *diagram = main.WorkArea().FindFunctionWindow(DiagForm::Title);
         QTest::mouseClick(diagram->findChild<QPushButton *>(QStringLiteral("CloseBut")),
                           Qt::LeftButton);
         QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
@@ -664,7 +672,7 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
     closeDiagram();
     // Enter and Return click the focused function button, as Space does.
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        QPushButton *button = main.FuncBut().At(6);
+        QPushButton *button = FunctionButton(main, "DIAG");
         button->setFocus();
         QTest::keyClick(button, key);
         closeDiagram();

@@ -3,6 +3,7 @@
 #include "ButtonArray.h"
 #include "CalibratorModel.h"
 #include "DiagForm.h"
+#include "FunctionChoice.h"
 #include "FunctionWindow.h"
 #include "OutputSummary.h"
 #include "StatusField.h"
@@ -26,11 +27,14 @@ QString Send(AppRig &rig, const QString &line) {
     return rig.state.interlock.Send(Interlock::Shell, line);
 }
 
-// The texts of the function buttons 0 to 6 that the operator can point at.
+// The texts of the function buttons that the operator can point at (those not hidden).
 QStringList ButtonTips(const MainForm &main) {
     QStringList tips;
-    for (int i = 0; i < 7; ++i)
-        tips.append(main.FuncBut().At(i)->toolTip());
+    const auto &entries = FunctionTable::Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (!entries[i]->hidden)
+            tips.append(main.FuncBut().At(i)->toolTip());
+    }
     return tips;
 }
 
@@ -164,9 +168,9 @@ void StatusBarTest::QueuedWorkAndClicksNotTakenAreShown() {
     QTimer::singleShot(0, &main, [&] {
         pointer = main.cursor().shape();
         loading = status.FunctionLab().Text();
-        main.FuncBut().At(0)->click();
+        FunctionButton(main, "THERM")->click();
     });
-    main.OpenFunction(1);
+    main.OpenFunction(FunctionRow("TACHO"));
     QCOMPARE(pointer, Qt::WaitCursor);
     QCOMPARE(loading, Tacho);
     QCOMPARE(main.cursor().shape(), Qt::ArrowCursor);
@@ -214,13 +218,13 @@ void StatusBarTest::GreyFunctionButtonsNameTheWindowToClose() {
     main.show();
     const QStringList none(7, QString());
     QCOMPARE(ButtonTips(main), none);
-    main.OpenFunction(1);
+    main.OpenFunction(FunctionRow("TACHO"));
     QCOMPARE(ButtonTips(main),
              QStringList(7, QStringLiteral("Close TACHOMETER CALIBRATION FUNCTION first")));
     main.WorkArea().FindFunctionWindow(Tacho)->CloseButton().click();
     QCOMPARE(ButtonTips(main), none);
 
-    QTest::mouseClick(main.FuncBut().At(6), Qt::LeftButton);
+    QTest::mouseClick(FunctionButton(main, "DIAG"), Qt::LeftButton);
     QCOMPARE(ButtonTips(main),
              QStringList(7, QStringLiteral("Close VK220 WORKSTATION CONNECTION DIAGRAM first")));
     QCOMPARE(main.Status().FunctionLab().Text(), DiagForm::Title);
@@ -229,7 +233,7 @@ void StatusBarTest::GreyFunctionButtonsNameTheWindowToClose() {
     QTest::mouseClick(close, Qt::LeftButton);
     QCOMPARE(ButtonTips(main), none);
     QCOMPARE(main.Status().FunctionLab().Text(), QStringLiteral("No function open"));
-    QVERIFY(!main.FuncBut().At(7)->isVisible());
+    QVERIFY(!FunctionButton(main, "ENV")->isVisible());
 }
 
 QTEST_MAIN(StatusBarTest)

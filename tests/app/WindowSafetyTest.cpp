@@ -18,9 +18,6 @@ using Chunk = FakeSerialPort::Chunk;
 
 namespace {
 
-constexpr int TachoIndex = 1;
-constexpr int DMMIndex = 4;
-constexpr int TerminalIndex = 5;
 const QStringList Exit{"S1", "R1", "O0"};
 
 // Every line answered `delay` seconds after it was written.
@@ -68,7 +65,7 @@ void WindowSafetyTest::WindowClosedDuringItsSetUpOutlivesTheWait() {
         QTest::qWait(50);
         aliveAfterClose = !window.isNull();
     });
-    main.OpenFunction(DMMIndex);
+    main.OpenFunction(FunctionRow("DMM"));
     QVERIFY(aliveAfterClose);
     QCOMPARE(rig.TakeWritten(), QStringList{"p17317888"});
     QVERIFY(FunctionChoiceEnabled(main));
@@ -88,7 +85,7 @@ void WindowSafetyTest::ExitDuringALateReplyWaitLeavesNothingAfterIt() {
             AtVirtualTime(rig, rig.clock.Now() + 0.45, [&rig] { rig.Main().close(); });
         return QList<Chunk>{{line == QLatin1String("F600") ? 0.8 : 0.05, FakeSerialPort::Marker}};
     };
-    main.OpenFunction(TachoIndex);
+    main.OpenFunction(FunctionRow("TACHO"));
     QCOMPARE(rig.TakeWritten(), QStringList({"p16777344", "p0", "R64", "F600"}) +
                                     FunctionHost::ReleaseCommands + Exit);
 }
@@ -97,7 +94,7 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    main.OpenFunction(TerminalIndex);
+    main.OpenFunction(FunctionRow("TERM"));
     main.WorkArea().FindFunctionWindow(TerminalForm::Title)->CloseOnRequest();
     rig.TakeWritten();
     QCOMPARE(rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R1"));
@@ -105,7 +102,7 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     // Lost while no window was open, found back by the next window's first line: that window
     // has missed nothing and stays, and the range the initialisation changed is sent again.
     rig.port.HangUp(QStringLiteral("Device hung up"));
-    main.OpenFunction(TerminalIndex);
+    main.OpenFunction(FunctionRow("TERM"));
     QCOMPARE(rig.TakeWritten(), (QStringList{InitialisationCommand, "p17039360", "#Volts Terminals",
                                              "p0", "R1", "O0", "S0"}));
     QVERIFY(main.WorkArea().IsWindowOpen(TerminalForm::Title));

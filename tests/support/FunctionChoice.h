@@ -1,14 +1,37 @@
 #pragma once
 
 #include "ButtonArray.h"
+#include "FunctionTable.h"
 #include "MainForm.h"
 
 #include <QAction>
 #include <QPushButton>
 
 // The main window's function choice, read back for scenario tests (which link the application).
+
+// The row of the function `code` in the function table.
+inline int FunctionRow(const QString &code) {
+    const int row = FunctionTable::IndexOf(code);
+    if (row < 0)
+        qFatal("no function %s in the function table", qPrintable(code));
+    return row;
+}
+
+inline QPushButton *FunctionButton(const MainForm &main, const QString &code) {
+    return main.FuncBut().At(FunctionRow(code));
+}
+
+inline QAction *FunctionMenuItem(const MainForm &main, const QString &code) {
+    return main.FunctionMenuItem().at(FunctionRow(code));
+}
+
+// Whether every row that can be chosen (not hidden) has its button and its menu item enabled, or
+// every one disabled.
 inline bool FunctionChoiceIs(const MainForm &main, bool enabled) {
-    for (int i = 0; i < 7; ++i) {
+    const auto &entries = FunctionTable::Entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries[i]->hidden)
+            continue;
         if (main.FuncBut().At(i)->isEnabled() != enabled ||
             main.FunctionMenuItem().at(i)->isEnabled() != enabled)
             return false;

@@ -1,6 +1,7 @@
 #include "ContForm.h"
 
 #include "ContCurrent.h"
+#include "ContFunction.h"
 #include "ContResistances.h"
 
 #include "ButtonArray.h"
@@ -50,7 +51,7 @@ ContForm::ContForm(FunctionContext &context)
                                       FontSizes::Caption, QStringLiteral("ContCurLab2"), this)),
       curLine1(Line(QStringLiteral("CurLine1"), this)),
       curLine2(Line(QStringLiteral("CurLine2"), this)) {
-    MakePoller(*contCurLab, {QStringLiteral("ContTimer"), QStringLiteral("CONT"), Title}, this,
+    MakePoller(*contCurLab, {QStringLiteral("ContTimer"), ContFunction().code, Title}, this,
                [this](double counts) { ShowReading(counts); });
     BuildLayout();
     connect(contBut, &ButtonArray::Clicked, this, [this](int index) {

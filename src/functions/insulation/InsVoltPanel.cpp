@@ -3,6 +3,7 @@
 #include "ButtonArray.h"
 #include "Controls.h"
 #include "FontSizes.h"
+#include "InsFunction.h"
 #include "MessageBoxes.h"
 #include "Reading.h"
 #include "ReadingMarks.h"
@@ -33,7 +34,7 @@ InsVoltPanel::InsVoltPanel(PollingFunctionWindow &window, MessageBoxes &boxes)
       insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
       insVLab(new QLabel(VoltageRanges::InitialText, this)) {
     window.MakePoller(*insVLab,
-                      {QStringLiteral("InsVTimer"), QStringLiteral("INS"),
+                      {QStringLiteral("InsVTimer"), InsFunction().code,
                        QStringLiteral("INSULATION TEST VOLTAGE")},
                       this, [this](double counts) { ShowReading(counts); });
     Controls::Name(*this, QStringLiteral("InsVoltPanel"));

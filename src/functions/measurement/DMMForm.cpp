@@ -1,5 +1,6 @@
 #include "DMMForm.h"
 
+#include "DMMFunction.h"
 #include "DMMRanges.h"
 #include "DMMReading.h"
 
@@ -39,7 +40,7 @@ DMMForm::DMMForm(FunctionContext &context)
                                   QStringLiteral("ReadLab"), this)),
       dispInfoLab(Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"), FontSizes::Caption,
                                       QStringLiteral("DispInfoLab"), this)) {
-    MakePoller(*readLab, {QStringLiteral("ReadTimer"), QStringLiteral("DMM"), Title}, this,
+    MakePoller(*readLab, {QStringLiteral("ReadTimer"), DMMFunction().code, Title}, this,
                [this](double raw) { ShowReading(raw); });
     Controls::Name(*nullBut, QStringLiteral("NULLBut"));
     nullLab->hide();

@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr int ContIndex = 3;
-constexpr int DMMIndex = 4;
-
 const QStringList ContOpening{QStringLiteral("p21028923/#Cont.: 1 Ohm"), QStringLiteral("p0")};
 const QStringList DMMOpening{QStringLiteral("p17317888"), QStringLiteral("p0"),
                              QStringLiteral("#Measure : 2V")};
@@ -39,7 +36,7 @@ void ContMainScenarioTest::CloseButtonThenAnotherFunction() {
     MainForm main(rig.state, rig.boxes);
     main.show();
 
-    QTest::mouseClick(main.FuncBut().At(ContIndex), Qt::LeftButton);
+    QTest::mouseClick(FunctionButton(main, "CONT"), Qt::LeftButton);
     QCOMPARE(rig.TakeWritten(), ContOpening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("CONT"));
     QVERIFY(!FunctionChoiceEnabled(main));
@@ -62,12 +59,12 @@ void ContMainScenarioTest::CloseButtonThenAnotherFunction() {
 
     // Another function chosen while 1 Ω is polled: the continuity window closes at its next
     // tick, after its reading, and only then does the new window open.
-    main.OpenFunction(ContIndex);
+    main.OpenFunction(FunctionRow("CONT"));
     rig.TakeWritten();
     cont = qobject_cast<ContForm *>(main.WorkArea().FindFunctionWindow(ContForm::Title));
     QVERIFY(cont);
     QTimer::singleShot(0, cont, [cont] { cont->ContTimer().Tick(); });
-    main.OpenFunction(DMMIndex);
+    main.OpenFunction(FunctionRow("DMM"));
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands + DMMOpening);
     QVERIFY(!main.WorkArea().IsWindowOpen(ContForm::Title));
@@ -80,12 +77,12 @@ void ContMainScenarioTest::CloseButtonThenAnotherFunction() {
 void ContMainScenarioTest::AnotherFunctionOnAnUnpolledSettingClosesAtOnce() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
-    main.OpenFunction(ContIndex);
+    main.OpenFunction(FunctionRow("CONT"));
     auto *cont = qobject_cast<ContForm *>(main.WorkArea().FindFunctionWindow(ContForm::Title));
     QVERIFY(cont);
     QTest::mouseClick(cont->ContBut().At(3), Qt::LeftButton);
     rig.TakeWritten();
-    main.OpenFunction(DMMIndex);
+    main.OpenFunction(FunctionRow("DMM"));
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + DMMOpening);
     QVERIFY(main.WorkArea().IsWindowOpen(DMMForm::Title));
     QVERIFY(!main.WorkArea().IsWindowOpen(ContForm::Title));

@@ -30,7 +30,7 @@ struct MainRig : FunctionRig {
 
     // Opens the insulation window from its button, goes to the voltage page and forgets the lines.
     InsForm &OpenOnVoltagePage() {
-        QTest::mouseClick(main->FuncBut().At(2), Qt::LeftButton);
+        QTest::mouseClick(FunctionButton(*main, "INS"), Qt::LeftButton);
         InsForm *window = Insulation();
         window->InsTab().setCurrentIndex(1);
         TakeWritten();
@@ -58,20 +58,20 @@ private slots:
 
 void InsMainFormTest::MenuItemOpensTheWindow() {
     MainRig rig;
-    QAction *item = rig.main->FunctionMenuItem().at(2);
+    QAction *item = FunctionMenuItem(*rig.main, "INS");
     QCOMPARE(item->text(), QStringLiteral("Insulation Resistance && Voltage"));
     item->trigger();
     QVERIFY(
         rig.main->WorkArea().IsWindowOpen(QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE")));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("INS"));
     QCOMPARE(rig.TakeWritten(), Opening);
-    QVERIFY(!rig.main->FuncBut().At(2)->isEnabled());
+    QVERIFY(!FunctionButton(*rig.main, "INS")->isEnabled());
     QVERIFY(!item->isEnabled());
 }
 
 void InsMainFormTest::CloseCurrentFunctionOnTheResistancePageClosesAtOnce() {
     MainRig rig;
-    rig.main->OpenFunction(2);
+    rig.main->OpenFunction(FunctionRow("INS"));
     rig.TakeWritten();
     rig.main->WorkArea().CloseCurrentFunction();
     QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
@@ -102,7 +102,7 @@ void InsMainFormTest::OpeningAnotherFunctionWaitsForTheTick() {
     InsForm &window = rig.OpenOnVoltagePage();
     // The tick falls due while the main window waits for the deferred close.
     QTimer::singleShot(0, &window, [&window] { window.VoltPanel().InsVTimer().Tick(); });
-    rig.main->OpenFunction(6);
+    rig.main->OpenFunction(FunctionRow("DIAG"));
     QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
     QVERIFY(
         rig.main->WorkArea().IsWindowOpen(QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM")));

@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr int ContIndex = 3;
-constexpr int DMMIndex = 4;
-
 const QStringList ContOpening{QStringLiteral("p21028923/#Cont.: 1 Ohm"), QStringLiteral("p0")};
 const QStringList DMMOpening{QStringLiteral("p17317888"), QStringLiteral("p0"),
                              QStringLiteral("#Measure : 2V")};
@@ -39,7 +36,7 @@ void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
     MainForm main(rig.state, rig.boxes);
     main.show();
 
-    main.FunctionMenuItem().at(DMMIndex)->trigger();
+    FunctionMenuItem(main, "DMM")->trigger();
     QCOMPARE(rig.TakeWritten(), DMMOpening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("DMM"));
     QVERIFY(!FunctionChoiceEnabled(main));
@@ -64,12 +61,12 @@ void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
 
     // Another function chosen: the measurement window closes at its next tick, after its
     // reading, and only then does the new window open.
-    main.OpenFunction(DMMIndex);
+    main.OpenFunction(FunctionRow("DMM"));
     rig.TakeWritten();
     dmm = qobject_cast<DMMForm *>(main.WorkArea().FindFunctionWindow(DMMForm::Title));
     QVERIFY(dmm);
     QTimer::singleShot(0, dmm, [dmm] { dmm->ReadTimer().Tick(); });
-    main.OpenFunction(ContIndex);
+    main.OpenFunction(FunctionRow("CONT"));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + ContOpening);
     QVERIFY(!main.WorkArea().IsWindowOpen(DMMForm::Title));
     QVERIFY(main.WorkArea().IsWindowOpen(ContForm::Title));

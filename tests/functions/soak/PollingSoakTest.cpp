@@ -2,6 +2,7 @@
 #include "ConsolePanel.h"
 #include "ContForm.h"
 #include "DMMForm.h"
+#include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "InsForm.h"
 #include "MainForm.h"
@@ -96,26 +97,25 @@ private slots:
 };
 
 void PollingSoakTest::ADayOfPollingKeepsMemoryFlat_data() {
-    QTest::addColumn<int>("function");
+    QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("console");
     const struct {
         const char *name;
-        int function;
+        QString code;
         QString title;
     } windows[] = {// the insulation window on its test-voltage page, continuity on 1 Ω
-                   {"insulation", 2, InsForm::Title},
-                   {"continuity", 3, ContForm::Title},
-                   {"measurement", 4, DMMForm::Title}};
+                   {"insulation", "INS", InsForm::Title},
+                   {"continuity", "CONT", ContForm::Title},
+                   {"measurement", "DMM", DMMForm::Title}};
     for (const auto &window : windows) {
-        QTest::addRow("%s, console hidden", window.name)
-            << window.function << window.title << false;
-        QTest::addRow("%s, console shown", window.name) << window.function << window.title << true;
+        QTest::addRow("%s, console hidden", window.name) << window.code << window.title << false;
+        QTest::addRow("%s, console shown", window.name) << window.code << window.title << true;
     }
 }
 
 void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
-    QFETCH(int, function);
+    QFETCH(QString, code);
     QFETCH(QString, title);
     QFETCH(bool, console);
     FunctionRig rig;
@@ -132,7 +132,7 @@ void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
     MainForm main(rig.state, rig.boxes);
     if (console)
         main.ToggleConsole();
-    main.OpenFunction(function);
+    main.OpenFunction(FunctionRow(code));
     FunctionWindow *window = main.WorkArea().FindFunctionWindow(title);
     QVERIFY(window);
     if (auto *insulation = qobject_cast<InsForm *>(window))

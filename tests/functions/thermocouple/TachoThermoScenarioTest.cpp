@@ -36,7 +36,7 @@ void TachoThermoScenarioTest::OpenSetSwitchAndExit() {
     MainForm main(rig.state, rig.boxes);
     main.show();
 
-    QTest::mouseClick(main.FuncBut().At(1), Qt::LeftButton);
+    QTest::mouseClick(FunctionButton(main, "TACHO"), Qt::LeftButton);
     QCOMPARE(rig.TakeWritten(), (QStringList{"p16777344", "p0", "R64", "F600", "S0"}));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
     QVERIFY(main.WorkArea().IsWindowOpen(TachoForm::Title));
@@ -51,7 +51,7 @@ void TachoThermoScenarioTest::OpenSetSwitchAndExit() {
     QCOMPARE(tacho->findChild<QLabel *>("RPMLab")->text(), QStringLiteral("1230RPM"));
 
     // Opening another function closes the tachometer window at once, with its release sequence.
-    main.OpenFunction(0);
+    main.OpenFunction(FunctionRow("THERM"));
     QCOMPARE(rig.TakeWritten(), (Release + QStringList{"p25206784", "p0", "R60/S0"}));
     QVERIFY(!main.WorkArea().IsWindowOpen(TachoForm::Title));
     QVERIFY(main.WorkArea().IsWindowOpen(ThermoForm::Title));
@@ -82,7 +82,7 @@ void TachoThermoScenarioTest::CloseButtonsHandTheChoiceBack() {
     MainForm main(rig.state, rig.boxes);
     main.show();
 
-    main.FunctionMenuItem().at(0)->trigger();
+    FunctionMenuItem(main, "THERM")->trigger();
     QCOMPARE(rig.TakeWritten(), (QStringList{"p25206784", "p0", "R60/S0"}));
     QVERIFY(FunctionChoiceDisabled(main));
     QTest::mouseClick(&main.WorkArea().FindFunctionWindow(ThermoForm::Title)->CloseButton(),
@@ -91,7 +91,7 @@ void TachoThermoScenarioTest::CloseButtonsHandTheChoiceBack() {
     QVERIFY(FunctionChoiceEnabled(main));
     QVERIFY(!main.WorkArea().IsWindowOpen(ThermoForm::Title));
 
-    main.FunctionMenuItem().at(1)->trigger();
+    FunctionMenuItem(main, "TACHO")->trigger();
     QCOMPARE(rig.TakeWritten(), (QStringList{"p16777344", "p0", "R64", "F600", "S0"}));
     QTest::mouseClick(&main.WorkArea().FindFunctionWindow(TachoForm::Title)->CloseButton(),
                       Qt::LeftButton);

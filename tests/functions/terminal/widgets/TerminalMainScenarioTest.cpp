@@ -22,9 +22,6 @@
 
 namespace {
 
-constexpr int TerminalIndex = 5;
-constexpr int TachoIndex = 1;
-
 const QStringList Opening{"p17039360", "#Volts Terminals", "p0", "R1", "O0", "S0"};
 const QStringList TachoOpening{"p16777344", "p0", "R64", "F600", "S0"};
 const QStringList Exit{"S1", "R1", "O0"};
@@ -71,7 +68,7 @@ void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
     main.show();
-    Click(main.FuncBut().At(TerminalIndex));
+    Click(FunctionButton(main, "TERM"));
     QCOMPARE(rig.TakeWritten(), Opening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
     QVERIFY(!FunctionChoiceEnabled(main));
@@ -93,7 +90,7 @@ void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
 
     // Another function: the terminal window closes at once and releases the adapter first, with
     // the 25 A a turn in standby before the coil is switched out.
-    main.OpenFunction(TachoIndex);
+    main.OpenFunction(FunctionRow("TACHO"));
     QCOMPARE(rig.TakeWritten(), QStringList{"S1"} + FunctionHost::ReleaseCommands + TachoOpening);
     QVERIFY(!main.WorkArea().IsWindowOpen(TerminalForm::Title));
     QVERIFY(main.WorkArea().IsWindowOpen(TachoForm::Title));
@@ -108,7 +105,7 @@ void TerminalMainScenarioTest::MenuItemThenCloseCurrentFunction() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
     main.show();
-    main.FunctionMenuItem().at(TerminalIndex)->trigger();
+    FunctionMenuItem(main, "TERM")->trigger();
     QCOMPARE(rig.TakeWritten(), Opening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
     auto *form =
@@ -127,7 +124,7 @@ void TerminalMainScenarioTest::MenuItemThenCloseCurrentFunction() {
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
 
     // Opened again, the last range (range 6 for the 0 A keyed) is not sent again.
-    Click(main.FuncBut().At(TerminalIndex));
+    Click(FunctionButton(main, "TERM"));
     QCOMPARE(rig.TakeWritten(), (QStringList{"p17039360", "#Volts Terminals", "p0", "O0", "S0"}));
 }
 
@@ -135,7 +132,7 @@ void TerminalMainScenarioTest::ExitReleasesTheOpenWindow() {
     FunctionRig rig;
     auto *main = new MainForm(rig.state, rig.boxes);
     main->show();
-    main->OpenFunction(TerminalIndex);
+    main->OpenFunction(FunctionRow("TERM"));
     rig.TakeWritten();
     main->close();
     QCOMPARE(rig.TakeWritten(), QStringList{"S1"} + FunctionHost::ReleaseCommands + Exit);

@@ -4,8 +4,8 @@
 #include <QSvgRenderer>
 
 ConnectionPicture::ConnectionPicture(QWidget *parent) : QWidget(parent) {
-    // The pictures live in a static library: their resource file is registered explicitly.
-    Q_INIT_RESOURCE(pictures);
+    // The picture lives in a static library: its resource file is registered explicitly.
+    Q_INIT_RESOURCE(diagram);
     renderer = new QSvgRenderer(Source, this);
     setAccessibleName(QStringLiteral("Connection diagram: the PC's serial port to the calibrator's "
                                      "RS-232 port, each calibrator output terminal to the adapter "

@@ -2,15 +2,12 @@
 
 #include "ConnectionPicture.h"
 #include "Controls.h"
-#include "FunctionHost.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DiagForm::DiagForm(FunctionHost &host, QWidget *parent) : QWidget(parent), host(host) {
-    setWindowTitle(Title);
+DiagForm::DiagForm(FunctionContext &context) : FunctionWindow(context, Title, 10860, 8460) {
     Controls::Name(*this, QStringLiteral("DiagForm"));
     auto *heading = new QLabel(Title);
     Controls::Name(*heading, QStringLiteral("HeadingLab"));
@@ -21,23 +18,14 @@ DiagForm::DiagForm(FunctionHost &host, QWidget *parent) : QWidget(parent), host(
     heading->setAlignment(Qt::AlignCenter);
     auto *picture = new ConnectionPicture;
     Controls::Name(*picture, QStringLiteral("DiagramPicture"));
-    auto *closeBut = new QPushButton(QStringLiteral("Close"));
-    Controls::Name(*closeBut, QStringLiteral("CloseBut"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(picture, 1);
-    layout->addWidget(closeBut, 0, Qt::AlignRight);
-    connect(closeBut, &QPushButton::clicked, this, [this] { Controls::CloseWindow(*this); });
+    layout->addWidget(&CloseButton(), 0, Qt::AlignRight);
 }
 
-void DiagForm::Show() {
+void DiagForm::OnLoad() {
+    // The diagram keeps its own place in the work area, not the centred one.
     QWidget *frame = parentWidget() ? parentWidget() : this;
-    frame->setGeometry(Controls::Twips(1185), Controls::Twips(1050), Controls::Twips(10860),
-                       Controls::Twips(8460));
-    frame->show();
-}
-
-void DiagForm::closeEvent(QCloseEvent *event) {
-    host.SetFunctionControlsEnabled(true);
-    event->accept();
+    frame->move(Controls::Twips(1185), Controls::Twips(1050));
 }
