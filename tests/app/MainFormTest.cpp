@@ -1,4 +1,5 @@
 #include "AppRig.h"
+#include "FindControl.h"
 
 #include "ButtonArray.h"
 #include "ConnectionPicture.h"
@@ -59,7 +60,9 @@ private:
 PlainWindow *OpenPlain(AppRig &rig, const QString &title, const QString &code,
                        bool background = true) {
     auto *window = new PlainWindow(rig.MainContext(), title, background);
-    rig.Main().WorkArea().addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+    Find<FunctionArea>(&rig.Main(), "WorkArea")
+        ->addSubWindow(window)
+        ->setAttribute(Qt::WA_DeleteOnClose);
     window->Load();
     rig.state.CurrentFunction = code;
     return window;
@@ -133,18 +136,18 @@ void MainFormTest::ConsoleShowsOnlyExchangesMadeWhileShown() {
     rig.port.AnswerAll("OK");
     QVERIFY(!main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("hidden"));
-    QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
+    QTest::mouseDClick(Find<FunctionArea>(&main, "WorkArea")->viewport(), Qt::LeftButton);
     QVERIFY(main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("p0"));
     rig.link.SendCommand(QStringLiteral("S1"));
-    ConsoleModel &model = main.DebugPanel().Model();
+    ConsoleModel &model = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     QCOMPARE(model.Count(), 4);
     QCOMPARE(model.Entry(0), QStringLiteral("p0"));
     QCOMPARE(model.Entry(3), QStringLiteral("OK*0\r\n"));
     QCOMPARE(model.index(3).data().toString(), QStringLiteral("OK*0\\r\\n"));
-    QCOMPARE(main.DebugPanel().DebugList().currentIndex().row(), 3);
+    QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->DebugList().currentIndex().row(), 3);
 
-    QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
+    QTest::mouseDClick(Find<FunctionArea>(&main, "WorkArea")->viewport(), Qt::LeftButton);
     QVERIFY(!main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("also hidden"));
     QCOMPARE(model.Count(), 4);
@@ -157,8 +160,8 @@ void MainFormTest::ConsoleKeepsItsNewestEntryInView() {
     main.ToggleConsole();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     rig.port.AnswerAll("1.2345");
-    QListView &list = main.DebugPanel().DebugList();
-    const ConsoleModel &model = main.DebugPanel().Model();
+    QListView &list = Find<ConsolePanel>(&main, "DebugPanel")->DebugList();
+    const ConsoleModel &model = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     // As a polling window sees it: one exchange, then the event loop, again and again.
     int offScreen = 0;
     for (int i = 0; i < 300; ++i) {
@@ -181,16 +184,16 @@ void MainFormTest::ConsoleCopiesTheSelectedEntry() {
     rig.link.SendCommand(QStringLiteral("v"));
     rig.link.SendCommand(QStringLiteral("v"));
     QClipboard *clipboard = QGuiApplication::clipboard();
-    QTest::mouseClick(&main.DebugPanel().ClipBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClipBut(), Qt::LeftButton);
     QCOMPARE(clipboard->text(), QStringLiteral("1.2345*0\r\n"));
 
-    QListView &list = main.DebugPanel().DebugList();
-    const QRect first = list.visualRect(main.DebugPanel().Model().index(0));
+    QListView &list = Find<ConsolePanel>(&main, "DebugPanel")->DebugList();
+    const QRect first = list.visualRect(Find<ConsolePanel>(&main, "DebugPanel")->Model().index(0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(clipboard->text(), QStringLiteral("v"));
 
     list.clearSelection();
-    QTest::mouseClick(&main.DebugPanel().ClipBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClipBut(), Qt::LeftButton);
     QCOMPARE(clipboard->text(), QString());
 }
 
@@ -201,7 +204,7 @@ void MainFormTest::ConsoleDrawsKindsApartAndStaysWhereTheOperatorLooks() {
     main.ToggleConsole();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     rig.port.AnswerAll("1.2345");
-    ConsolePanel &panel = main.DebugPanel();
+    ConsolePanel &panel = *Find<ConsolePanel>(&main, "DebugPanel");
     QListView &list = panel.DebugList();
     const ConsoleModel &model = panel.Model();
     rig.link.SendCommand(QStringLiteral("v"));
@@ -267,13 +270,13 @@ void MainFormTest::ClearingTheConsoleAsksFirst() {
     const Box question = RecordingMessageBoxes::Question(QStringLiteral("Clear Console"),
                                                          QStringLiteral("Clear console window?"));
     rig.boxes.answers = {MessageBoxes::Answer::No};
-    QTest::mouseClick(&main.DebugPanel().ClearBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClearBut(), Qt::LeftButton);
     QCOMPARE(rig.boxes.shown, QList<Box>{question});
-    QCOMPARE(main.DebugPanel().Model().Count(), 2);
+    QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->Model().Count(), 2);
     rig.boxes.answers = {MessageBoxes::Answer::Yes};
-    QTest::mouseClick(&main.DebugPanel().ClearBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClearBut(), Qt::LeftButton);
     QCOMPARE(rig.boxes.shown, (QList<Box>{question, question}));
-    QCOMPARE(main.DebugPanel().Model().Count(), 0);
+    QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->Model().Count(), 0);
 }
 
 void MainFormTest::SerialErrorBox() {
@@ -292,9 +295,9 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     MainForm &main = rig.Main();
     main.show();
     QTest::mouseClick(main.FuncBut().At(6), Qt::LeftButton);
-    QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceDisabled(main));
-    QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
+    QMdiSubWindow *frame = Find<FunctionArea>(&main, "WorkArea")->subWindowList().first();
     QCOMPARE(frame->geometry(), QRect(79, 70, 724, 564));
     // The picture is drawn whole, without distortion.
     auto *picture =
@@ -305,7 +308,7 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     QVERIFY(qAbs(drawn.width() * 520 - drawn.height() * 800) <= 800);
     auto *close = frame->widget()->findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
     QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
     QVERIFY(rig.port.written.isEmpty());
@@ -340,14 +343,14 @@ void MainFormTest::MissingPicturesAreNotReported() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QVERIFY(main.WorkArea().background().texture().isNull());
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->background().texture().isNull());
     PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
     QVERIFY(window->palette().brush(QPalette::Window).texture().isNull());
     QVERIFY(rig.boxes.shown.isEmpty());
 
     AppRig pictured;
     SaveJpeg(QStringLiteral("MainBG.jpg"));
-    QVERIFY(!pictured.Main().WorkArea().background().texture().isNull());
+    QVERIFY(!Find<FunctionArea>(&pictured.Main(), "WorkArea")->background().texture().isNull());
     QVERIFY(
         !pictured.Main().findChild<QLabel *>(QStringLiteral("BackPanelImage"))->pixmap().isNull());
 }
@@ -355,13 +358,13 @@ void MainFormTest::MissingPicturesAreNotReported() {
 void MainFormTest::ReleaseAndEnableServices() {
     AppRig rig;
     MainForm &main = rig.Main();
-    main.WorkArea().ReleaseAdapter();
+    Find<FunctionArea>(&main, "WorkArea")->ReleaseAdapter();
     QCOMPARE(rig.TakeWritten(), (QStringList{QStringLiteral("p16777216"), QStringLiteral("p0"),
                                              QStringLiteral("R1/O0/S1/# PC Control")}));
-    main.WorkArea().SetFunctionControlsEnabled(false);
+    Find<FunctionArea>(&main, "WorkArea")->SetFunctionControlsEnabled(false);
     QVERIFY(!main.FuncBut().At(0)->isEnabled());
     QVERIFY(!main.FunctionMenuItem()[6]->isEnabled());
-    main.WorkArea().SetFunctionControlsEnabled(true);
+    Find<FunctionArea>(&main, "WorkArea")->SetFunctionControlsEnabled(true);
     QVERIFY(main.FuncBut().At(6)->isEnabled());
     QVERIFY(main.FunctionMenuItem()[0]->isEnabled());
     QVERIFY(!main.FunctionMenuItem()[7]->isEnabled());
@@ -374,11 +377,11 @@ void MainFormTest::CloseCurrentFunctionClosesTheWindowOfTheCode() {
     PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("DMM"));
     rig.TakeWritten();
     // The code names another window: nothing happens.
-    main.WorkArea().CloseCurrentFunction();
-    QVERIFY(main.WorkArea().IsWindowOpen(Tacho));
+    Find<FunctionArea>(&main, "WorkArea")->CloseCurrentFunction();
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
     rig.state.CurrentFunction = QStringLiteral("TACHO");
-    main.WorkArea().CloseCurrentFunction();
-    QVERIFY(!main.WorkArea().IsWindowOpen(Tacho));
+    Find<FunctionArea>(&main, "WorkArea")->CloseCurrentFunction();
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
     QVERIFY(window->IsUnloaded());
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
@@ -391,23 +394,25 @@ void MainFormTest::ChoiceMadeWhileAWindowLoadsIsNotTaken() {
     // The tachometer's set-up exchanges service clicks; one lands on the thermocouple button.
     QTimer::singleShot(0, &main, [&main] { main.FuncBut().At(0)->click(); });
     main.OpenFunction(1);
-    QVERIFY(main.WorkArea().IsWindowOpen(Tacho));
-    QVERIFY(!main.WorkArea().IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")
+                 ->IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
     QCOMPARE(rig.TakeWritten(),
              (QStringList{QStringLiteral("p16777344"), QStringLiteral("p0"), QStringLiteral("R64"),
                           QStringLiteral("F600"), QStringLiteral("S0")}));
-    QCOMPARE(main.WorkArea().subWindowList().size(), 1);
+    QCOMPARE(Find<FunctionArea>(&main, "WorkArea")->subWindowList().size(), 1);
 }
 
 void MainFormTest::WindowClosedWhileItLoadsGivesTheChoiceBack() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QTimer::singleShot(
-        0, &main, [&main] { main.WorkArea().FindFunctionWindow(Tacho)->CloseButton().click(); });
+    QTimer::singleShot(0, &main, [&main] {
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho)->CloseButton().click();
+    });
     main.OpenFunction(1);
-    QVERIFY(!main.WorkArea().IsWindowOpen(Tacho));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
     QVERIFY(FunctionChoiceEnabled(main));
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("p16777344")} + FunctionHost::ReleaseCommands);
@@ -421,7 +426,7 @@ void MainFormTest::ExitReleasesTheCalibrator() {
     main.close();
     QCOMPARE(rig.TakeWritten(),
              (QStringList{QStringLiteral("S1"), QStringLiteral("R1"), QStringLiteral("O0")}));
-    ConsoleModel &model = main.DebugPanel().Model();
+    ConsoleModel &model = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     QCOMPARE(model.Entry(model.Count() - 2), QStringLiteral("O0"));
     auto *progress = main.findChild<ProgForm *>();
     QVERIFY(progress);
@@ -463,7 +468,7 @@ void MainFormTest::LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses() {
         window->Send(QStringLiteral("p3"));
         window->Send(QStringLiteral("p4"));
     });
-    QTRY_VERIFY(!main.WorkArea().FindFunctionWindow(Tacho));
+    QTRY_VERIFY(!Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho));
     QCOMPARE(rig.TakeWritten(), QStringList{InitialisationCommand} + FunctionHost::ReleaseCommands);
     QCOMPARE(rig.boxes.shown.size(), 2);
     QCOMPARE(rig.boxes.shown.last(),
@@ -522,7 +527,7 @@ void MainFormTest::WindowsStayClearOfTheConsole() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QWidget &area = *main.WorkArea().viewport();
+    QWidget &area = *Find<FunctionArea>(&main, "WorkArea")->viewport();
     const auto inView = [&area](const QWidget *frame) {
         return area.rect().contains(frame->geometry());
     };
@@ -597,7 +602,7 @@ void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
         if (!FunctionTable::Entries()[static_cast<size_t>(i)].create)
             continue;
         main.OpenFunction(i);
-        QWidget *window = main.WorkArea().subWindowList().last()->widget();
+        QWidget *window = Find<FunctionArea>(&main, "WorkArea")->subWindowList().last()->widget();
         const QList<QWidget *> order = stops(window);
         QVERIFY2(order.size() > 0 && order.last()->objectName() == "CloseBut",
                  qPrintable(window->windowTitle()));
@@ -615,7 +620,7 @@ void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
         if (auto *function = qobject_cast<FunctionWindow *>(window))
             function->Unload();
         else
-            main.WorkArea().subWindowList().last()->close();
+            Find<FunctionArea>(&main, "WorkArea")->subWindowList().last()->close();
     }
 }
 
@@ -654,11 +659,11 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
     }
     QVERIFY(main.FunctionMenuItem()[7]->shortcut().isEmpty());
     const auto closeDiagram = [&main] {
-        QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
-        QWidget *diagram = main.WorkArea().subWindowList().first()->widget();
+        QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
+        QWidget *diagram = Find<FunctionArea>(&main, "WorkArea")->subWindowList().first()->widget();
         QTest::mouseClick(diagram->findChild<QPushButton *>(QStringLiteral("CloseBut")),
                           Qt::LeftButton);
-        QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
+        QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
     };
     QTest::keyClick(&main, Qt::Key_7, Qt::ControlModifier);
     closeDiagram();
@@ -673,7 +678,8 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
 
     // A selected button reached with Tab shows a dark border, which goes with the focus.
     QTest::keyClick(&main, Qt::Key_5, Qt::ControlModifier);
-    FunctionWindow *window = main.WorkArea().FindFunctionWindow(DMMForm::Title);
+    FunctionWindow *window =
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DMMForm::Title);
     QVERIFY(window);
     auto *selected = window->findChild<QPushButton *>(QStringLiteral("DMMBut_2"));
     QVERIFY(Controls::IsSelected(*selected));

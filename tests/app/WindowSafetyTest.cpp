@@ -1,4 +1,5 @@
 #include "AppRig.h"
+#include "FindControl.h"
 
 #include "ConsoleSide.h"
 #include "DMMForm.h"
@@ -60,7 +61,7 @@ void WindowSafetyTest::WindowClosedDuringItsSetUpOutlivesTheWait() {
     QPointer<FunctionWindow> window;
     bool aliveAfterClose = false;
     rig.DuringReplyTo(QStringLiteral("p17317888"), [&] {
-        window = main.WorkArea().FindFunctionWindow(DMMForm::Title);
+        window = Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DMMForm::Title);
         QTest::mouseClick(&window->CloseButton(), Qt::LeftButton);
         // Deleted here, the rest of the set-up would run on a freed window.
         QCoreApplication::processEvents();
@@ -97,7 +98,9 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     MainForm &main = rig.Main();
     main.show();
     main.OpenFunction(TerminalIndex);
-    main.WorkArea().FindFunctionWindow(TerminalForm::Title)->CloseOnRequest();
+    Find<FunctionArea>(&main, "WorkArea")
+        ->FindFunctionWindow(TerminalForm::Title)
+        ->CloseOnRequest();
     rig.TakeWritten();
     QCOMPARE(rig.state.LastRangeCommand, QStringLiteral("R1"));
 
@@ -107,7 +110,7 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     main.OpenFunction(TerminalIndex);
     QCOMPARE(rig.TakeWritten(), (QStringList{InitialisationCommand, "p17039360", "#Volts Terminals",
                                              "p0", "R1", "O0", "S0"}));
-    QVERIFY(main.WorkArea().IsWindowOpen(TerminalForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(TerminalForm::Title));
     QCOMPARE(rig.boxes.shown, QList<RecordingMessageBoxes::Box>{RecordingMessageBoxes::Exclamation(
                                   QStringLiteral("Serial Communication Error"),
                                   QStringLiteral("Serial communication error :\r\r") +

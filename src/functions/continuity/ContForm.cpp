@@ -122,10 +122,6 @@ void ContForm::SelectResistance(int index) {
         contTimer->Start();
 }
 
-QLabel &ContForm::SampleLab() const {
-    return marks->SampleLab();
-}
-
 bool ContForm::Polling() const {
     return contTimer->IsActive();
 }

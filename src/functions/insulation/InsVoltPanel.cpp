@@ -93,10 +93,6 @@ void InsVoltPanel::StopPolling() {
     insVTimer->Stop();
 }
 
-QLabel &InsVoltPanel::SampleLab() const {
-    return marks->SampleLab();
-}
-
 bool InsVoltPanel::Polling() const {
     return insVTimer->IsActive();
 }

@@ -24,13 +24,6 @@ public:
     void StopPolling();
     bool Polling() const;
 
-    PollingTimer &InsVTimer() const { return *insVTimer; }
-    ButtonArray &InsVBut() const { return *insVBut; }
-    QLabel &InsVLab() const { return *insVLab; }
-    QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return *marks; }
-    ReadingTools &Readings() const { return *readings; }
-
 private:
     void ShowReading(double counts);
 

@@ -116,10 +116,6 @@ void DMMForm::ToggleNull() {
     nullLab->setVisible(on);
 }
 
-QLabel &DMMForm::SampleLab() const {
-    return marks->SampleLab();
-}
-
 bool DMMForm::Polling() const {
     return readTimer->IsActive();
 }

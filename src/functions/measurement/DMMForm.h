@@ -23,15 +23,6 @@ public:
     void ToggleNull();
     bool NullOn() const;
 
-    ButtonArray &DMMBut() const { return *dmmBut; }
-    QPushButton &NULLBut() const { return *nullBut; }
-    QLabel &NullLab() const { return *nullLab; }
-    QLabel &ReadLab() const { return *readLab; }
-    QLabel &DispInfoLab() const { return *dispInfoLab; }
-    QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return *marks; }
-    PollingTimer &ReadTimer() const { return *readTimer; }
-    ReadingTools &Readings() const { return *readings; }
     double NullOffset() const { return nullOffset; }
 
 protected:

@@ -2,6 +2,7 @@
 #include "ConsolePanel.h"
 #include "ContForm.h"
 #include "DMMForm.h"
+#include "FindControl.h"
 #include "FunctionRig.h"
 #include "InsForm.h"
 #include "MainForm.h"
@@ -121,16 +122,16 @@ void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
     if (console)
         main.ToggleConsole();
     main.OpenFunction(function);
-    FunctionWindow *window = main.WorkArea().FindFunctionWindow(title);
+    FunctionWindow *window = Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(title);
     QVERIFY(window);
     if (auto *insulation = qobject_cast<InsForm *>(window))
-        insulation->InsTab().setCurrentIndex(1);
+        Find<QTabBar>(insulation, "InsTab")->setCurrentIndex(1);
     auto *timer = window->findChild<PollingTimer *>();
     QVERIFY(timer);
     QVERIFY(timer->IsActive());
     // The test delivers every tick itself: the timer's own, on the wall clock, would add some.
     timer->Stop();
-    ConsoleModel &entries = main.DebugPanel().Model();
+    ConsoleModel &entries = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     const int ticks = console ? ShownTicks : DayTicks;
 
     QCOMPARE(Poll(rig, *timer, WarmUpTicks), WarmUpTicks);
@@ -149,7 +150,7 @@ void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
           after / 1048576.0, (after - before) / 1024.0, added);
     QCOMPARE(added, console ? 2 * qint64(ticks) : 0);
     QVERIFY(rig.boxes.shown.isEmpty());
-    QVERIFY(main.WorkArea().IsWindowOpen(title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(title));
     if (MeasuresMemory) {
         QVERIFY(before > 0);
         QCOMPARE_LT(after - before,
