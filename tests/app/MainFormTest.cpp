@@ -502,8 +502,8 @@ void MainFormTest::SplashShowsVersionAndCloseOnlyForAbout() {
     SplashForm splash;
     splash.show();
     QCOMPARE(splash.windowTitle(), QStringLiteral("Kellworth VK220 Workstation Adapter"));
-    QCOMPARE(splash.VerLab().text(), QStringLiteral("V2.40 : 04/04/2007"));
-    QVERIFY(splash.VerLab().styleSheet().contains(QStringLiteral("#0061a5")));
+    QCOMPARE(Find<QLabel>(&splash, "VerLab")->text(), QStringLiteral("V2.40 : 04/04/2007"));
+    QVERIFY(Find<QLabel>(&splash, "VerLab")->styleSheet().contains(QStringLiteral("#0061a5")));
     auto *close = splash.findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QCOMPARE(close->text(), QStringLiteral("&Close"));
     QVERIFY(!close->isVisible());
@@ -515,12 +515,12 @@ void MainFormTest::SplashShowsVersionAndCloseOnlyForAbout() {
 
 void MainFormTest::ProgressBarAdvancesByTenUpToFull() {
     ProgForm progress(QStringLiteral("Initialising Calibrator..."));
-    QCOMPARE(progress.ProgBar().value(), 0);
+    QCOMPARE(Find<QProgressBar>(&progress, "ProgBar")->value(), 0);
     for (int i = 0; i < 10; ++i)
         progress.Tick();
-    QCOMPARE(progress.ProgBar().value(), 100);
+    QCOMPARE(Find<QProgressBar>(&progress, "ProgBar")->value(), 100);
     progress.Tick();
-    QCOMPARE(progress.ProgBar().value(), 100);
+    QCOMPARE(Find<QProgressBar>(&progress, "ProgBar")->value(), 100);
 }
 
 void MainFormTest::WindowsStayClearOfTheConsole() {

@@ -84,7 +84,7 @@ Seen Take(FunctionRig &rig, PollingTimer &timer, QLabel &reading, ReadingMarks &
     settle();
     seen.readingAfter = reading.geometry();
     seen.text = reading.text();
-    seen.noReply = !marks.NoReplyLab().isHidden();
+    seen.noReply = !Find<QLabel>(&marks, "NoReplyLab")->isHidden();
     seen.colour = reading.palette().color(QPalette::WindowText);
     return seen;
 }
@@ -95,8 +95,9 @@ Seen Take(FunctionRig &rig, PollingTimer &timer, QLabel &reading, ReadingMarks &
 void MarksAReadingWithoutReply(FunctionRig &rig, PollingTimer &timer, QLabel &reading,
                                ReadingMarks &marks, const QByteArray &counts, const QString &shown,
                                const QString &zero) {
-    QCOMPARE(marks.NoReplyLab().text(), QStringLiteral("NO REPLY"));
-    QCOMPARE(marks.NoReplyLab().palette().color(QPalette::WindowText), ReadingMarks::NoReplyColour);
+    QCOMPARE(Find<QLabel>(&marks, "NoReplyLab")->text(), QStringLiteral("NO REPLY"));
+    QCOMPARE(Find<QLabel>(&marks, "NoReplyLab")->palette().color(QPalette::WindowText),
+             ReadingMarks::NoReplyColour);
     const QColor colour = reading.palette().color(QPalette::WindowText);
     const QRect place = Take(rig, timer, reading, marks, "0").readingAfter;
     QCOMPARE(Take(rig, timer, reading, marks, "0"),
@@ -140,10 +141,11 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     };
     w.rig.TakeWritten();
 
-    QLabel &logMark = Find<ReadingTools>(&form, "ReadingTools")->LogLab();
-    QTest::mouseClick(&Find<ReadingTools>(&form, "ReadingTools")->LogBut(), Qt::LeftButton);
+    QLabel &logMark = *Find<QLabel>(Find<ReadingTools>(&form, "ReadingTools"), "LogLab");
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut"),
+                      Qt::LeftButton);
     QCOMPARE(offered, QDir::current().absoluteFilePath(QStringLiteral("DMM-2026-03-01-1405.csv")));
-    QCOMPARE(Find<ReadingTools>(&form, "ReadingTools")->LogBut().text(),
+    QCOMPARE(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut")->text(),
              QStringLiteral("Stop Log"));
     QVERIFY(!logMark.isHidden());
     QCOMPARE(logMark.text(), QStringLiteral("\u25CF LOG"));
@@ -170,9 +172,12 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
         return QList<FakeSerialPort::Chunk>();
     };
     Find<PollingTimer>(&form, "ReadTimer")->Tick();
-    QTest::mouseClick(&Find<ReadingTools>(&form, "ReadingTools")->TrendBut(), Qt::LeftButton);
-    QTest::mouseClick(&Find<ReadingTools>(&form, "ReadingTools")->LogBut(), Qt::LeftButton);
-    QCOMPARE(Find<ReadingTools>(&form, "ReadingTools")->LogBut().text(), QStringLiteral("Log..."));
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "TrendBut"),
+                      Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut"),
+                      Qt::LeftButton);
+    QCOMPARE(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut")->text(),
+             QStringLiteral("Log..."));
     QVERIFY(logMark.isHidden());
     read("1003000");
 
@@ -206,7 +211,7 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QCOMPARE(trend->Figure(QStringLiteral("Std Dev")), QStringLiteral("0.0056mA"));
     // The line breaks where no reply came, and the gap is marked; the time axis reads the clock,
     // the value axis the unit and the range.
-    const TrendChart &chart = trend->Chart();
+    const TrendChart &chart = *Find<TrendChart>(trend, "TrendChart");
     QCOMPARE(chart.PointCount(), 3);
     QCOMPARE(chart.LineCount(), 2);
     QCOMPARE(chart.UnreadMarks(), 1);
@@ -221,9 +226,9 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QVERIFY(std::any_of(captions.begin(), captions.end(), [](const QLabel *label) {
         return label->text() == QStringLiteral("\u03C3 (n\u22121):");
     }));
-    trend->LastBox().setCurrentIndex(0);
-    QCOMPARE(trend->LastBox().currentText(), QStringLiteral("Last 10"));
-    QTest::mouseClick(&trend->ResetBut(), Qt::LeftButton);
+    Find<QComboBox>(trend, "LastBox")->setCurrentIndex(0);
+    QCOMPARE(Find<QComboBox>(trend, "LastBox")->currentText(), QStringLiteral("Last 10"));
+    QTest::mouseClick(Find<QPushButton>(trend, "ResetBut"), Qt::LeftButton);
     QCOMPARE(trend->Figure(QStringLiteral("Count")), QStringLiteral("0"));
     QCOMPARE(trend->Figure(QStringLiteral("Mean")), QStringLiteral("-"));
     // One reading has a mean but no spread.
@@ -232,19 +237,21 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QCOMPARE(trend->Figure(QStringLiteral("Std Dev")), QStringLiteral("-"));
     // Large enough for the axes' numbers; "Close" and Esc close it.
     QVERIFY(trend->width() >= 640 && trend->height() >= 420);
-    QCOMPARE(trend->CloseBut().text(), QStringLiteral("Close"));
-    QTest::mouseClick(&trend->CloseBut(), Qt::LeftButton);
+    QCOMPARE(Find<QPushButton>(trend, "CloseBut")->text(), QStringLiteral("Close"));
+    QTest::mouseClick(Find<QPushButton>(trend, "CloseBut"), Qt::LeftButton);
     QVERIFY(!trend->isVisible());
-    QTest::mouseClick(&Find<ReadingTools>(&form, "ReadingTools")->TrendBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "TrendBut"),
+                      Qt::LeftButton);
     QVERIFY(trend->isVisible());
     QApplication::setActiveWindow(trend);
     QVERIFY(QTest::qWaitForWindowActive(trend));
     QTest::keyClick(trend, Qt::Key_Escape);
     QVERIFY(!trend->isVisible());
-    QVERIFY(!Find<ReadingTools>(&form, "ReadingTools")->TrendBut().isChecked());
+    QVERIFY(!Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "TrendBut")->isChecked());
 
     // Closing the window ends a log still written, and says where the readings went.
-    QTest::mouseClick(&Find<ReadingTools>(&form, "ReadingTools")->LogBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut"),
+                      Qt::LeftButton);
     read("1004000");
     QTest::mouseClick(&form.CloseButton(), Qt::LeftButton);
     QVERIFY(w.rig.boxes.shown.isEmpty());
