@@ -197,4 +197,3 @@ void CommPortFormTest::ActsOnlyOnWhatTheQuestionWasAbout() {
 
 QTEST_MAIN(CommPortFormTest)
 #include "CommPortFormTest.moc"
-#include "FindControl.h"

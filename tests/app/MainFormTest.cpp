@@ -1,5 +1,4 @@
 #include "AppRig.h"
-#include "FindControl.h"
 
 #include "ButtonArray.h"
 #include "ConnectionPicture.h"
@@ -9,6 +8,7 @@
 #include "Controls.h"
 #include "DMMForm.h"
 #include "DiagForm.h"
+#include "FindControl.h"
 #include "FocusBorder.h"
 #include "FunctionChoice.h"
 #include "FunctionTable.h"

@@ -334,5 +334,4 @@ void StartUpTest::ExitDuringInitialisationEndsTheProgram() {
 }
 
 QTEST_MAIN(StartUpTest)
-#include "FindControl.h"
 #include "StartUpTest.moc"

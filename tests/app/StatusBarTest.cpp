@@ -1,5 +1,4 @@
 #include "AppRig.h"
-#include "FindControl.h"
 
 #include "ButtonArray.h"
 #include "CalibratorModel.h"

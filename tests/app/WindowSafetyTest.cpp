@@ -1,9 +1,9 @@
 #include "AppRig.h"
-#include "FindControl.h"
 
 #include "ConsoleSide.h"
 #include "DMMForm.h"
 #include "DetectCalibrator.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionWindow.h"
 #include "TachoForm.h"

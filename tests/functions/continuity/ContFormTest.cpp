@@ -1,8 +1,8 @@
 #include "ContForm.h"
-#include "FindControl.h"
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "FindControl.h"
 #include "LoadedWindow.h"
 #include "PollingTimer.h"
 

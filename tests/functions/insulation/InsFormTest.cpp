@@ -1,4 +1,3 @@
-#include "FindControl.h"
 #include "InsRig.h"
 
 #include "ButtonArray.h"

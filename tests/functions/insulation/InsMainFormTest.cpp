@@ -1,7 +1,7 @@
-#include "FindControl.h"
 #include "InsRig.h"
 
 #include "ButtonArray.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "MainForm.h"
 #include "PollingTimer.h"

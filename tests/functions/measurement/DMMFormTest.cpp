@@ -1,8 +1,8 @@
 #include "DMMForm.h"
-#include "FindControl.h"
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "FindControl.h"
 #include "LoadedWindow.h"
 #include "PollingTimer.h"
 

@@ -1,8 +1,8 @@
 #include "ContForm.h"
 #include "DMMForm.h"
-#include "FindControl.h"
 
 #include "ButtonArray.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "MainForm.h"

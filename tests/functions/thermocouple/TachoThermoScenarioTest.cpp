@@ -1,7 +1,7 @@
-#include "FindControl.h"
 #include "MainForm.h"
 
 #include "ButtonArray.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "FunctionWindow.h"

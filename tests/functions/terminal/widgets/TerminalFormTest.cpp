@@ -1,4 +1,3 @@
-#include "FindControl.h"
 #include "TerminalRig.h"
 
 // The terminal window driven through its keys and buttons: its opening, the typical entries,

@@ -1,9 +1,9 @@
-#include "FindControl.h"
 #include "TachoForm.h"
 #include "TerminalForm.h"
 
 #include "ButtonArray.h"
 #include "CalibratorDisplay.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "KeypadKey.h"

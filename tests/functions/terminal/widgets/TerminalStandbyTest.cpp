@@ -1,4 +1,3 @@
-#include "FindControl.h"
 #include "TerminalRig.h"
 
 #include <QCheckBox>
