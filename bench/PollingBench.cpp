@@ -5,6 +5,7 @@
 #include "CalibratorLink.h"
 #include "CalsimProcess.h"
 #include "FunctionChoice.h"
+#include "FindControl.h"
 #include "MainForm.h"
 #include "ProgramState.h"
 #include "QtMessageBoxes.h"
@@ -36,7 +37,7 @@ int main(int argc, char *argv[]) {
     if (!port.Open())
         qFatal("cannot open COM1");
     main.OpenFunction(FunctionRow("DMM"));
-    if (!main.WorkArea().IsWindowOpen(QStringLiteral("mA & mV MEASUREMENT")))
+    if (!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(QStringLiteral("mA & mV MEASUREMENT")))
         qFatal("the measurement window did not open");
 
     const double cpuBefore = Bench::CpuSeconds();

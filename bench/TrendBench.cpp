@@ -3,6 +3,7 @@
 // memory the history and the trend window hold at that size.
 #include "BenchSupport.h"
 
+#include "FindControl.h"
 #include "Reading.h"
 #include "ReadingHistory.h"
 #include "TrendChart.h"
@@ -42,7 +43,7 @@ int main(int argc, char *argv[]) {
         timer.start();
         trend.Refresh();
         refreshes.append(timer.nsecsElapsed() / 1e6);
-        trend.Chart().viewport()->repaint();
+        Find<TrendChart>(&trend, "TrendChart")->viewport()->repaint();
         QApplication::processEvents();
         redraws.append(timer.nsecsElapsed() / 1e6);
     }
@@ -51,7 +52,7 @@ int main(int argc, char *argv[]) {
     Bench::Report("trend redraw at 172,800 readings (median)", Bench::Median(redraws), "ms", 16);
     Bench::Report("  of which thinning, statistics, axes (median)", Bench::Median(refreshes), "ms",
                   0);
-    Bench::Report("points drawn", trend.Chart().PointCount(), "", 0);
+    Bench::Report("points drawn", Find<TrendChart>(&trend, "TrendChart")->PointCount(), "", 0);
     Bench::Report("history bytes per reading",
                   static_cast<double>(history.MemoryBytes()) / Readings, "B", 0);
     Bench::Report("history + trend window, resident", (after - before) / 1024.0, "MB", 20);

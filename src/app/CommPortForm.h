@@ -28,16 +28,6 @@ public:
     // True when the dialog ended through "&Exit".
     bool ExitChosen() const { return exitChosen; }
 
-    QComboBox &COMCombo() const { return *combo; }
-    QLabel &CommLab() const { return *commLab; }
-    QLabel &DeviceLab() const { return *deviceLab; }
-    QTreeWidget &DeviceList() const { return *deviceList; }
-    QPushButton &LinkBut() const { return *linkBut; }
-    QPushButton &CommBut() const { return *commBut; }
-    QPushButton &ExitBut() const { return *exitBut; }
-    // Looks for devices plugged in or pulled out while the dialog is open.
-    QTimer &DeviceTimer() const { return *deviceTimer; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -59,6 +49,7 @@ private:
     QPushButton *linkBut;
     QPushButton *commBut;
     QPushButton *exitBut;
+    // Looks for devices plugged in or pulled out while the dialog is open.
     QTimer *deviceTimer;
     bool exitChosen = false;
 };

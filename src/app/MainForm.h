@@ -40,10 +40,7 @@ public:
 
     ButtonArray &FuncBut() const { return *funcBut; }
     const QList<QAction *> &FunctionMenuItem() const { return functionMenuItem; }
-    FunctionArea &WorkArea() const { return *workArea; }
-    MainStatusBar &Status() const { return *status; }
     ConsoleSide &Console() { return console; }
-    ConsolePanel &DebugPanel() const { return console.Panel(); }
 
     // The menu of a right click on the menu bar: the console, shown or hidden.
     QMenu *createPopupMenu() override;

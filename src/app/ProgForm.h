@@ -13,7 +13,6 @@ class ProgForm final : public QWidget {
 public:
     explicit ProgForm(const QString &title, QWidget *parent = nullptr);
 
-    QProgressBar &ProgBar() const { return *bar; }
     // The outer size of the window, frame included.
     static QSize DesignSize();
     // One tick of ProgTimer; tests call it instead of waiting.

@@ -18,8 +18,6 @@ public:
     // For "About": the "&Close" button is shown.
     void ShowCloseButton();
 
-    QLabel &VerLab() const { return *verLab; }
-
 private:
     QLabel *verLab;
     QPushButton *closeBut;

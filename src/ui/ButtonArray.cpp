@@ -7,6 +7,7 @@
 ButtonArray::ButtonArray(const QString &name, const QStringList &captions, QWidget *parent,
                          const Factory &create)
     : QObject(parent) {
+    setObjectName(name);
     for (int i = 0; i < captions.size(); ++i) {
         QPushButton *button =
             create ? create(captions.at(i), parent) : new QPushButton(captions.at(i), parent);

@@ -9,8 +9,8 @@
 class QPushButton;
 class QWidget;
 
-// A row of like buttons handled as one control: each element is named "<array>_<index>" and a
-// click reports the element's index.
+// A row of like buttons handled as one control: the row is named "<array>", each element
+// "<array>_<index>", and a click reports the element's index.
 class ButtonArray : public QObject {
     Q_OBJECT
 public:

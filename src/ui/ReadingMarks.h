@@ -25,7 +25,6 @@ public:
     bool NoReply() const;
 
     QLabel &SampleLab() const;
-    QLabel &NoReplyLab() const { return *noReplyLab; }
 
 private:
     QLabel &reading;

@@ -45,10 +45,6 @@ public:
 
     ReadingHistory &History() { return history; }
     ReadingLog &Log() { return log; }
-    QPushButton &TrendBut() const { return *trendBut; }
-    QPushButton &LogBut() const { return *logBut; }
-    // "● LOG", shown while a log is written.
-    QLabel &LogLab() const { return *logLab; }
     // The trend window, once "Trend" has opened it.
     TrendWindow *Trend() const { return trend; }
 
@@ -69,6 +65,7 @@ private:
     ReadingLog log;
     QPushButton *trendBut;
     QPushButton *logBut;
+    // "● LOG", shown while a log is written.
     QLabel *logLab;
     TrendWindow *trend = nullptr;
 };

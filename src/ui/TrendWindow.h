@@ -22,10 +22,6 @@ public:
     // Draws the chart and the figures again from the history.
     void Refresh();
 
-    TrendChart &Chart() const { return *trendChart; }
-    QComboBox &LastBox() const { return *lastBox; }
-    QPushButton &ResetBut() const { return *resetBut; }
-    QPushButton &CloseBut() const { return *closeBut; }
     // The figure named "Count", "Mean", "Std Dev", "Min", "Max", "Peak-Peak" or "Over Range".
     QString Figure(const QString &name) const;
 

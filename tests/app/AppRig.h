@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FindControl.h"
 #include "FunctionRig.h"
 #include "MainForm.h"
 
@@ -22,8 +23,8 @@ struct AppRig : FunctionRig {
     // What a function window is given when the main window opens it.
     FunctionContext &MainContext() {
         if (!mainContext)
-            mainContext =
-                std::make_unique<FunctionContext>(FunctionContext{state, Main().WorkArea(), boxes});
+            mainContext = std::make_unique<FunctionContext>(
+                FunctionContext{state, *Find<FunctionArea>(&Main(), "WorkArea"), boxes});
         return *mainContext;
     }
 

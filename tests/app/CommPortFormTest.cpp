@@ -40,9 +40,10 @@ QByteArray ReadFile(const QString &name) {
 
 // Chooses the number and the device's row and clicks "Link to Selected Device".
 void LinkRow(CommPortForm &dialog, int number, int row) {
-    dialog.COMCombo().setCurrentText(QString::number(number));
-    dialog.DeviceList().setCurrentItem(dialog.DeviceList().topLevelItem(row));
-    QTest::mouseClick(&dialog.LinkBut(), Qt::LeftButton);
+    Find<QComboBox>(&dialog, "COMCombo")->setCurrentText(QString::number(number));
+    Find<QTreeWidget>(&dialog, "DeviceList")
+        ->setCurrentItem(Find<QTreeWidget>(&dialog, "DeviceList")->topLevelItem(row));
+    QTest::mouseClick(Find<QPushButton>(&dialog, "LinkBut"), Qt::LeftButton);
 }
 
 } // namespace
@@ -60,36 +61,37 @@ void CommPortFormTest::DevicesShowAsPluggedAndBindByLink() {
     AppRig rig;
     QList<SerialDevice> present{{"/dev/ttyS0", "ttyS0", "", "", ""}};
     CommPortForm dialog(rig.link, rig.boxes, nullptr, [&present] { return present; });
-    QTreeWidget &list = dialog.DeviceList();
+    QTreeWidget &list = *Find<QTreeWidget>(&dialog, "DeviceList");
     QCOMPARE(list.topLevelItemCount(), 1);
-    QVERIFY(dialog.DeviceTimer().isActive());
-    QCOMPARE(dialog.DeviceTimer().interval(), 1000);
+    QVERIFY(Find<QTimer>(&dialog, "DeviceTimer")->isActive());
+    QCOMPARE(Find<QTimer>(&dialog, "DeviceTimer")->interval(), 1000);
 
     // An adapter plugged in while the dialog is open appears at the next tick.
     present.append({"/dev/ttyUSB0", "USB-Serial Converter", "Acme Cables", "A10K3", "0403:6001"});
-    Tick(dialog.DeviceTimer());
+    Tick(*Find<QTimer>(&dialog, "DeviceTimer"));
     QCOMPARE(list.topLevelItemCount(), 2);
     QStringList row;
     for (int column = 0; column < list.columnCount(); ++column)
         row.append(list.topLevelItem(1)->text(column));
     QCOMPARE(row, (QStringList{"/dev/ttyUSB0", "USB-Serial Converter", "Acme Cables", "A10K3",
                                "0403:6001"}));
-    QVERIFY(!dialog.LinkBut().isEnabled());
+    QVERIFY(!Find<QPushButton>(&dialog, "LinkBut")->isEnabled());
 
     // Linked after a Yes; the dialog shows where the number leads now.
-    dialog.COMCombo().setCurrentText("3");
+    Find<QComboBox>(&dialog, "COMCombo")->setCurrentText("3");
     list.setCurrentItem(list.topLevelItem(1));
     rig.boxes.answers = {MessageBoxes::Answer::Yes};
-    QTest::mouseClick(&dialog.LinkBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&dialog, "LinkBut"), Qt::LeftButton);
     QCOMPARE(LinkTarget("COM3"), QStringLiteral("/dev/ttyUSB0"));
-    QVERIFY(dialog.DeviceLab().text().contains(QStringLiteral("\u2192 /dev/ttyUSB0")));
+    QVERIFY(
+        Find<QLabel>(&dialog, "DeviceLab")->text().contains(QStringLiteral("\u2192 /dev/ttyUSB0")));
 
     // An existing link is replaced only after a Yes.
     list.setCurrentItem(list.topLevelItem(0));
     rig.boxes.answers = {MessageBoxes::Answer::No, MessageBoxes::Answer::Yes};
-    QTest::mouseClick(&dialog.LinkBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&dialog, "LinkBut"), Qt::LeftButton);
     QCOMPARE(LinkTarget("COM3"), QStringLiteral("/dev/ttyUSB0"));
-    QTest::mouseClick(&dialog.LinkBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&dialog, "LinkBut"), Qt::LeftButton);
     QCOMPARE(LinkTarget("COM3"), QStringLiteral("/dev/ttyS0"));
 
     // A real file of that name is never touched.
@@ -97,8 +99,8 @@ void CommPortFormTest::DevicesShowAsPluggedAndBindByLink() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("keep");
     file.close();
-    dialog.COMCombo().setCurrentText("4");
-    QTest::mouseClick(&dialog.LinkBut(), Qt::LeftButton);
+    Find<QComboBox>(&dialog, "COMCombo")->setCurrentText("4");
+    QTest::mouseClick(Find<QPushButton>(&dialog, "LinkBut"), Qt::LeftButton);
     QVERIFY(QFile::symLinkTarget("COM4").isEmpty());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("keep"));

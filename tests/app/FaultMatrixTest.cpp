@@ -2,6 +2,7 @@
 #include "CalsimProcess.h"
 #include "Controls.h"
 #include "FunctionChoice.h"
+#include "FindControl.h"
 #include "FunctionHost.h"
 #include "FunctionTable.h"
 #include "FunctionWindow.h"
@@ -365,7 +366,8 @@ void FaultMatrixTest::RunScenario(int portNumber) {
     // Each set-up exchange, too, ends at the limit that ends it, a poll step or so later.
     QVERIFY2(opening < static_cast<double>(w.setUp.size()) * (m.firstSeconds + 0.4) + 0.5,
              qPrintable(QStringLiteral("%1 s for %2 lines").arg(opening).arg(w.setUp.size())));
-    QPointer<FunctionWindow> form = bench.main->WorkArea().FindFunctionWindow(title);
+    QPointer<FunctionWindow> form =
+        Find<FunctionArea>(bench.main.get(), "WorkArea")->FindFunctionWindow(title);
     QVERIFY(form);
     QStringList expected = QStringList{Init} + w.setUp;
     for (const Action &action : w.actions) {
@@ -387,7 +389,8 @@ void FaultMatrixTest::RunScenario(int portNumber) {
     }
     QVERIFY(form);
     QTest::mouseClick(&form->CloseButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!bench.main->WorkArea().IsWindowOpen(title), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!Find<FunctionArea>(bench.main.get(), "WorkArea")->IsWindowOpen(title),
+                             10000);
     if (!hangsUp)
         expected += w.release;
     bench.main->close();
@@ -541,7 +544,8 @@ void FaultMatrixTest::ClicksDuringAReplyWait() {
     QVERIFY(bench.port.Open());
     bench.link.SendCommand(Init);
     bench.main->OpenFunction(FunctionRow(w.code));
-    QPointer<FunctionWindow> form = bench.main->WorkArea().FindFunctionWindow(title);
+    QPointer<FunctionWindow> form =
+        Find<FunctionArea>(bench.main.get(), "WorkArea")->FindFunctionWindow(title);
     QVERIFY(form);
 
     // The second click comes as soon as the first action's first line is out, while it waits.
@@ -564,8 +568,9 @@ void FaultMatrixTest::ClicksDuringAReplyWait() {
     firstEnded = true;
     QTRY_VERIFY_WITH_TIMEOUT(clicked, 5000);
     QVERIFY(duringFirst);
-    QTRY_COMPARE_WITH_TIMEOUT(d.shown(bench.main->WorkArea().FindFunctionWindow(title)), d.shows,
-                              5000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        d.shown(Find<FunctionArea>(bench.main.get(), "WorkArea")->FindFunctionWindow(title)),
+        d.shows, 5000);
     // A polling window: time for readings, which must not come once it is off the polled choice.
     if (w.polls)
         QTest::qWait(700);
@@ -595,7 +600,8 @@ void FaultMatrixTest::PortLostThenBack() {
     QVERIFY(bench.port.Open());
     bench.link.SendCommand(Init);
     bench.main->OpenFunction(FunctionRow(w.code));
-    QPointer<FunctionWindow> form = bench.main->WorkArea().FindFunctionWindow(title);
+    QPointer<FunctionWindow> form =
+        Find<FunctionArea>(bench.main.get(), "WorkArea")->FindFunctionWindow(title);
     QVERIFY(form);
     const auto nextCommand = [&] {
         if (!w.polls && form)
@@ -620,7 +626,8 @@ void FaultMatrixTest::PortLostThenBack() {
     bench.StartCalsim({});
     QVERIFY(bench.calsim->IsReady());
     nextCommand();
-    QTRY_VERIFY_WITH_TIMEOUT(!bench.main->WorkArea().IsWindowOpen(title), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!Find<FunctionArea>(bench.main.get(), "WorkArea")->IsWindowOpen(title),
+                             10000);
     bench.main->close();
     QTRY_COMPARE(bench.Logged(), QStringList{Init} + FunctionHost::ReleaseCommands + Exit);
     QCOMPARE(bench.boxes.shown.size(), 2);

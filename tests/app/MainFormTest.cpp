@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "DMMForm.h"
 #include "DiagForm.h"
+#include "FindControl.h"
 #include "FocusBorder.h"
 #include "FunctionChoice.h"
 #include "FunctionTable.h"
@@ -60,7 +61,9 @@ private:
 PlainWindow *OpenPlain(AppRig &rig, const QString &title, const QString &code,
                        bool background = true) {
     auto *window = new PlainWindow(rig.MainContext(), title, background);
-    rig.Main().WorkArea().addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose);
+    Find<FunctionArea>(&rig.Main(), "WorkArea")
+        ->addSubWindow(window)
+        ->setAttribute(Qt::WA_DeleteOnClose);
     window->Load();
     rig.state.CurrentFunction = code;
     return window;
@@ -135,18 +138,18 @@ void MainFormTest::ConsoleShowsOnlyExchangesMadeWhileShown() {
     rig.port.AnswerAll("OK");
     QVERIFY(!main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("hidden"));
-    QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
+    QTest::mouseDClick(Find<FunctionArea>(&main, "WorkArea")->viewport(), Qt::LeftButton);
     QVERIFY(main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("p0"));
     rig.link.SendCommand(QStringLiteral("S1"));
-    ConsoleModel &model = main.DebugPanel().Model();
+    ConsoleModel &model = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     QCOMPARE(model.Count(), 4);
     QCOMPARE(model.Entry(0), QStringLiteral("p0"));
     QCOMPARE(model.Entry(3), QStringLiteral("OK*0\r\n"));
     QCOMPARE(model.index(3).data().toString(), QStringLiteral("OK*0\\r\\n"));
-    QCOMPARE(main.DebugPanel().DebugList().currentIndex().row(), 3);
+    QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->DebugList().currentIndex().row(), 3);
 
-    QTest::mouseDClick(main.WorkArea().viewport(), Qt::LeftButton);
+    QTest::mouseDClick(Find<FunctionArea>(&main, "WorkArea")->viewport(), Qt::LeftButton);
     QVERIFY(!main.Console().ConsoleVisible());
     rig.link.SendCommand(QStringLiteral("also hidden"));
     QCOMPARE(model.Count(), 4);
@@ -159,8 +162,8 @@ void MainFormTest::ConsoleKeepsItsNewestEntryInView() {
     main.ToggleConsole();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     rig.port.AnswerAll("1.2345");
-    QListView &list = main.DebugPanel().DebugList();
-    const ConsoleModel &model = main.DebugPanel().Model();
+    QListView &list = Find<ConsolePanel>(&main, "DebugPanel")->DebugList();
+    const ConsoleModel &model = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     // As a polling window sees it: one exchange, then the event loop, again and again.
     int offScreen = 0;
     for (int i = 0; i < 300; ++i) {
@@ -183,16 +186,16 @@ void MainFormTest::ConsoleCopiesTheSelectedEntry() {
     rig.link.SendCommand(QStringLiteral("v"));
     rig.link.SendCommand(QStringLiteral("v"));
     QClipboard *clipboard = QGuiApplication::clipboard();
-    QTest::mouseClick(&main.DebugPanel().ClipBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClipBut(), Qt::LeftButton);
     QCOMPARE(clipboard->text(), QStringLiteral("1.2345*0\r\n"));
 
-    QListView &list = main.DebugPanel().DebugList();
-    const QRect first = list.visualRect(main.DebugPanel().Model().index(0));
+    QListView &list = Find<ConsolePanel>(&main, "DebugPanel")->DebugList();
+    const QRect first = list.visualRect(Find<ConsolePanel>(&main, "DebugPanel")->Model().index(0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(clipboard->text(), QStringLiteral("v"));
 
     list.clearSelection();
-    QTest::mouseClick(&main.DebugPanel().ClipBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClipBut(), Qt::LeftButton);
     QCOMPARE(clipboard->text(), QString());
 }
 
@@ -203,7 +206,7 @@ void MainFormTest::ConsoleDrawsKindsApartAndStaysWhereTheOperatorLooks() {
     main.ToggleConsole();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     rig.port.AnswerAll("1.2345");
-    ConsolePanel &panel = main.DebugPanel();
+    ConsolePanel &panel = *Find<ConsolePanel>(&main, "DebugPanel");
     QListView &list = panel.DebugList();
     const ConsoleModel &model = panel.Model();
     rig.link.SendCommand(QStringLiteral("v"));
@@ -269,13 +272,13 @@ void MainFormTest::ClearingTheConsoleAsksFirst() {
     const Box question = RecordingMessageBoxes::Question(QStringLiteral("Clear Console"),
                                                          QStringLiteral("Clear console window?"));
     rig.boxes.answers = {MessageBoxes::Answer::No};
-    QTest::mouseClick(&main.DebugPanel().ClearBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClearBut(), Qt::LeftButton);
     QCOMPARE(rig.boxes.shown, QList<Box>{question});
-    QCOMPARE(main.DebugPanel().Model().Count(), 2);
+    QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->Model().Count(), 2);
     rig.boxes.answers = {MessageBoxes::Answer::Yes};
-    QTest::mouseClick(&main.DebugPanel().ClearBut(), Qt::LeftButton);
+    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClearBut(), Qt::LeftButton);
     QCOMPARE(rig.boxes.shown, (QList<Box>{question, question}));
-    QCOMPARE(main.DebugPanel().Model().Count(), 0);
+    QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->Model().Count(), 0);
 }
 
 void MainFormTest::SerialErrorBox() {
@@ -294,9 +297,9 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     MainForm &main = rig.Main();
     main.show();
     QTest::mouseClick(FunctionButton(main, "DIAG"), Qt::LeftButton);
-    QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceDisabled(main));
-    QMdiSubWindow *frame = main.WorkArea().subWindowList().first();
+    QMdiSubWindow *frame = Find<FunctionArea>(&main, "WorkArea")->subWindowList().first();
     QCOMPARE(frame->geometry(), QRect(79, 70, 724, 564));
     // The picture is drawn whole, without distortion.
     auto *picture =
@@ -307,7 +310,7 @@ void MainFormTest::DiagramDisablesTheChoiceUntilClosed() {
     QVERIFY(qAbs(drawn.width() * 520 - drawn.height() * 800) <= 800);
     auto *close = frame->widget()->findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
     QVERIFY(!FunctionMenuItem(main, "ENV")->isEnabled());
     QVERIFY(rig.port.written.isEmpty());
@@ -342,14 +345,14 @@ void MainFormTest::MissingPicturesAreNotReported() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QVERIFY(main.WorkArea().background().texture().isNull());
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->background().texture().isNull());
     PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("TACHO"));
     QVERIFY(window->palette().brush(QPalette::Window).texture().isNull());
     QVERIFY(rig.boxes.shown.isEmpty());
 
     AppRig pictured;
     SaveJpeg(QStringLiteral("MainBG.jpg"));
-    QVERIFY(!pictured.Main().WorkArea().background().texture().isNull());
+    QVERIFY(!Find<FunctionArea>(&pictured.Main(), "WorkArea")->background().texture().isNull());
     QVERIFY(
         !pictured.Main().findChild<QLabel *>(QStringLiteral("BackPanelImage"))->pixmap().isNull());
 }
@@ -357,13 +360,13 @@ void MainFormTest::MissingPicturesAreNotReported() {
 void MainFormTest::ReleaseAndEnableServices() {
     AppRig rig;
     MainForm &main = rig.Main();
-    main.WorkArea().ReleaseAdapter();
+    Find<FunctionArea>(&main, "WorkArea")->ReleaseAdapter();
     QCOMPARE(rig.TakeWritten(), (QStringList{QStringLiteral("p16777216"), QStringLiteral("p0"),
                                              QStringLiteral("R1/O0/S1/# PC Control")}));
-    main.WorkArea().SetFunctionControlsEnabled(false);
+    Find<FunctionArea>(&main, "WorkArea")->SetFunctionControlsEnabled(false);
     QVERIFY(!FunctionButton(main, "THERM")->isEnabled());
     QVERIFY(!FunctionMenuItem(main, "DIAG")->isEnabled());
-    main.WorkArea().SetFunctionControlsEnabled(true);
+    Find<FunctionArea>(&main, "WorkArea")->SetFunctionControlsEnabled(true);
     QVERIFY(FunctionButton(main, "DIAG")->isEnabled());
     QVERIFY(FunctionMenuItem(main, "THERM")->isEnabled());
     QVERIFY(!FunctionMenuItem(main, "ENV")->isEnabled());
@@ -376,11 +379,11 @@ void MainFormTest::CloseCurrentFunctionClosesTheWindowOfTheCode() {
     PlainWindow *window = OpenPlain(rig, Tacho, QStringLiteral("DMM"));
     rig.TakeWritten();
     // The code names another window: nothing happens.
-    main.WorkArea().CloseCurrentFunction();
-    QVERIFY(main.WorkArea().IsWindowOpen(Tacho));
+    Find<FunctionArea>(&main, "WorkArea")->CloseCurrentFunction();
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
     rig.state.CurrentFunction = QStringLiteral("TACHO");
-    main.WorkArea().CloseCurrentFunction();
-    QVERIFY(!main.WorkArea().IsWindowOpen(Tacho));
+    Find<FunctionArea>(&main, "WorkArea")->CloseCurrentFunction();
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
     QVERIFY(window->IsUnloaded());
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
@@ -393,23 +396,25 @@ void MainFormTest::ChoiceMadeWhileAWindowLoadsIsNotTaken() {
     // The tachometer's set-up exchanges service clicks; one lands on the thermocouple button.
     QTimer::singleShot(0, &main, [&main] { FunctionButton(main, "THERM")->click(); });
     main.OpenFunction(FunctionRow("TACHO"));
-    QVERIFY(main.WorkArea().IsWindowOpen(Tacho));
-    QVERIFY(!main.WorkArea().IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")
+                 ->IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
     QCOMPARE(rig.TakeWritten(),
              (QStringList{QStringLiteral("p16777344"), QStringLiteral("p0"), QStringLiteral("R64"),
                           QStringLiteral("F600"), QStringLiteral("S0")}));
-    QCOMPARE(main.WorkArea().subWindowList().size(), 1);
+    QCOMPARE(Find<FunctionArea>(&main, "WorkArea")->subWindowList().size(), 1);
 }
 
 void MainFormTest::WindowClosedWhileItLoadsGivesTheChoiceBack() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QTimer::singleShot(
-        0, &main, [&main] { main.WorkArea().FindFunctionWindow(Tacho)->CloseButton().click(); });
+    QTimer::singleShot(0, &main, [&main] {
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho)->CloseButton().click();
+    });
     main.OpenFunction(FunctionRow("TACHO"));
-    QVERIFY(!main.WorkArea().IsWindowOpen(Tacho));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(Tacho));
     QVERIFY(FunctionChoiceEnabled(main));
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("p16777344")} + FunctionHost::ReleaseCommands);
@@ -423,7 +428,7 @@ void MainFormTest::ExitReleasesTheCalibrator() {
     main.close();
     QCOMPARE(rig.TakeWritten(),
              (QStringList{QStringLiteral("S1"), QStringLiteral("R1"), QStringLiteral("O0")}));
-    ConsoleModel &model = main.DebugPanel().Model();
+    ConsoleModel &model = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     QCOMPARE(model.Entry(model.Count() - 2), QStringLiteral("O0"));
     auto *progress = main.findChild<ProgForm *>();
     QVERIFY(progress);
@@ -465,7 +470,7 @@ void MainFormTest::LostPortIsToldOnExitAndAWindowThatMissedItsSettingsCloses() {
         window->Send(QStringLiteral("p3"));
         window->Send(QStringLiteral("p4"));
     });
-    QTRY_VERIFY(!main.WorkArea().FindFunctionWindow(Tacho));
+    QTRY_VERIFY(!Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho));
     QCOMPARE(rig.TakeWritten(), QStringList{InitialisationCommand} + FunctionHost::ReleaseCommands);
     QCOMPARE(rig.boxes.shown.size(), 2);
     QCOMPARE(rig.boxes.shown.last(),
@@ -499,8 +504,8 @@ void MainFormTest::SplashShowsVersionAndCloseOnlyForAbout() {
     SplashForm splash;
     splash.show();
     QCOMPARE(splash.windowTitle(), QStringLiteral("Kellworth VK220 Workstation Adapter"));
-    QCOMPARE(splash.VerLab().text(), QStringLiteral("V2.40 : 04/04/2007"));
-    QVERIFY(splash.VerLab().styleSheet().contains(QStringLiteral("#0061a5")));
+    QCOMPARE(Find<QLabel>(&splash, "VerLab")->text(), QStringLiteral("V2.40 : 04/04/2007"));
+    QVERIFY(Find<QLabel>(&splash, "VerLab")->styleSheet().contains(QStringLiteral("#0061a5")));
     auto *close = splash.findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QCOMPARE(close->text(), QStringLiteral("&Close"));
     QVERIFY(!close->isVisible());
@@ -512,19 +517,19 @@ void MainFormTest::SplashShowsVersionAndCloseOnlyForAbout() {
 
 void MainFormTest::ProgressBarAdvancesByTenUpToFull() {
     ProgForm progress(QStringLiteral("Initialising Calibrator..."));
-    QCOMPARE(progress.ProgBar().value(), 0);
+    QCOMPARE(Find<QProgressBar>(&progress, "ProgBar")->value(), 0);
     for (int i = 0; i < 10; ++i)
         progress.Tick();
-    QCOMPARE(progress.ProgBar().value(), 100);
+    QCOMPARE(Find<QProgressBar>(&progress, "ProgBar")->value(), 100);
     progress.Tick();
-    QCOMPARE(progress.ProgBar().value(), 100);
+    QCOMPARE(Find<QProgressBar>(&progress, "ProgBar")->value(), 100);
 }
 
 void MainFormTest::WindowsStayClearOfTheConsole() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    QWidget &area = *main.WorkArea().viewport();
+    QWidget &area = *Find<FunctionArea>(&main, "WorkArea")->viewport();
     const auto inView = [&area](const QWidget *frame) {
         return area.rect().contains(frame->geometry());
     };
@@ -600,7 +605,7 @@ void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
         if (!entries[i]->create)
             continue;
         main.OpenFunction(i);
-        QWidget *window = main.WorkArea().subWindowList().last()->widget();
+        QWidget *window = Find<FunctionArea>(&main, "WorkArea")->subWindowList().last()->widget();
         // The table says which windows read the calibrator on a timer.
         QCOMPARE(window->findChild<PollingTimer *>() != nullptr, entries[i]->polls);
         const QList<QWidget *> order = stops(window);
@@ -620,7 +625,7 @@ void MainFormTest::TabGoesThroughEachWindowAndEndsOnClose() {
         if (auto *function = qobject_cast<FunctionWindow *>(window))
             function->Unload();
         else
-            main.WorkArea().subWindowList().last()->close();
+            Find<FunctionArea>(&main, "WorkArea")->subWindowList().last()->close();
     }
 }
 
@@ -662,11 +667,11 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
     }
     QVERIFY(FunctionMenuItem(main, "ENV")->shortcut().isEmpty());
     const auto closeDiagram = [&main] {
-        QVERIFY(main.WorkArea().IsWindowOpen(DiagForm::Title));
-        QWidget *diagram = main.WorkArea().FindFunctionWindow(DiagForm::Title);
+        QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
+        QWidget *diagram = Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DiagForm::Title);
         QTest::mouseClick(diagram->findChild<QPushButton *>(QStringLiteral("CloseBut")),
                           Qt::LeftButton);
-        QVERIFY(!main.WorkArea().IsWindowOpen(DiagForm::Title));
+        QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
     };
     QTest::keyClick(&main, Qt::Key_7, Qt::ControlModifier);
     closeDiagram();
@@ -681,7 +686,8 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
 
     // A selected button reached with Tab shows a dark border, which goes with the focus.
     QTest::keyClick(&main, Qt::Key_5, Qt::ControlModifier);
-    FunctionWindow *window = main.WorkArea().FindFunctionWindow(DMMForm::Title);
+    FunctionWindow *window =
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DMMForm::Title);
     QVERIFY(window);
     auto *selected = window->findChild<QPushButton *>(QStringLiteral("DMMBut_2"));
     QVERIFY(Controls::IsSelected(*selected));

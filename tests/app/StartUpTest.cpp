@@ -67,12 +67,12 @@ struct ScriptedDialogs {
 };
 
 void Choose(CommPortForm &dialog, int port) {
-    dialog.COMCombo().setCurrentText(QString::number(port));
-    QTest::mouseClick(&dialog.CommBut(), Qt::LeftButton);
+    Find<QComboBox>(&dialog, "COMCombo")->setCurrentText(QString::number(port));
+    QTest::mouseClick(Find<QPushButton>(&dialog, "CommBut"), Qt::LeftButton);
 }
 
 void Exit(CommPortForm &dialog) {
-    QTest::mouseClick(&dialog.ExitBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&dialog, "ExitBut"), Qt::LeftButton);
 }
 
 } // namespace
@@ -128,7 +128,8 @@ void StartUpTest::UnknownPortAsksFirst() {
     Identify(rig.port, 60);
     ScriptedDialogs dialogs(rig);
     dialogs.steps = {[](CommPortForm &dialog) {
-        QCOMPARE(dialog.CommLab().text(), QStringLiteral("\nPlease Select a Com Port :"));
+        QCOMPARE(Find<QLabel>(&dialog, "CommLab")->text(),
+                 QStringLiteral("\nPlease Select a Com Port :"));
         Choose(dialog, 7);
     }};
     QVERIFY(DetectCalibrator(rig.link, rig.Main(), dialogs.Ask()));
@@ -146,9 +147,9 @@ void StartUpTest::IdentificationMustBeLongerThanFiftyCharacters() {
     ScriptedDialogs dialogs(rig);
     // Not detected with 50 characters; the operator keeps the port, the calibrator now answers.
     dialogs.steps = {[&rig](CommPortForm &dialog) {
-        QCOMPARE(dialog.COMCombo().currentText(), QStringLiteral("2"));
+        QCOMPARE(Find<QComboBox>(&dialog, "COMCombo")->currentText(), QStringLiteral("2"));
         Identify(rig.port, 51);
-        QTest::mouseClick(&dialog.CommBut(), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&dialog, "CommBut"), Qt::LeftButton);
     }};
     QVERIFY(DetectCalibrator(rig.link, rig.Main(), dialogs.Ask()));
     QCOMPARE(dialogs.messages, QStringList{NotDetected});
@@ -195,9 +196,9 @@ void StartUpTest::OfflineKeyEndsDetectionWithoutProbing() {
     rig.Main().ToggleConsole();
     ScriptedDialogs dialogs(rig);
     dialogs.steps = {[](CommPortForm &dialog) {
-        QTest::keyClick(&dialog.COMCombo(), Qt::Key_O);
-        QCOMPARE(dialog.COMCombo().currentText(), QStringLiteral("1"));
-        QTest::mouseClick(&dialog.CommBut(), Qt::LeftButton);
+        QTest::keyClick(Find<QComboBox>(&dialog, "COMCombo"), Qt::Key_O);
+        QCOMPARE(Find<QComboBox>(&dialog, "COMCombo")->currentText(), QStringLiteral("1"));
+        QTest::mouseClick(Find<QPushButton>(&dialog, "CommBut"), Qt::LeftButton);
     }};
     QVERIFY(DetectCalibrator(rig.link, rig.Main(), dialogs.Ask()));
     QVERIFY(rig.link.OfflineMode());
@@ -227,14 +228,14 @@ void StartUpTest::OfflineKeyWorksWhileThePortListIsOpen() {
     CommPortForm dialog(rig.link, rig.boxes);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.COMCombo().showPopup();
-    QWidget *popup = dialog.COMCombo().view()->window();
+    Find<QComboBox>(&dialog, "COMCombo")->showPopup();
+    QWidget *popup = Find<QComboBox>(&dialog, "COMCombo")->view()->window();
     QTRY_VERIFY(popup->isVisible());
-    QTRY_VERIFY(QApplication::focusWidget() == dialog.COMCombo().view());
+    QTRY_VERIFY(QApplication::focusWidget() == Find<QComboBox>(&dialog, "COMCombo")->view());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_O);
     QVERIFY(rig.link.OfflineMode());
     QVERIFY(popup->isVisible());
-    QTest::keyClick(dialog.COMCombo().view(), Qt::Key_O);
+    QTest::keyClick(Find<QComboBox>(&dialog, "COMCombo")->view(), Qt::Key_O);
     QVERIFY(!rig.link.OfflineMode());
 }
 
@@ -295,11 +296,11 @@ void StartUpTest::DialogOffersTwentyPortsAndTheCurrentOne() {
     rig.port.SetPortNumber(33);
     CommPortForm dialog(rig.link, rig.boxes);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Set Communication Port"));
-    QCOMPARE(dialog.COMCombo().itemText(0), QStringLiteral("1"));
-    QCOMPARE(dialog.COMCombo().itemText(19), QStringLiteral("20"));
-    QCOMPARE(dialog.COMCombo().currentText(), QStringLiteral("33"));
-    QCOMPARE(dialog.CommBut().text(), QStringLiteral("&OK"));
-    QCOMPARE(dialog.ExitBut().text(), QStringLiteral("&Exit"));
+    QCOMPARE(Find<QComboBox>(&dialog, "COMCombo")->itemText(0), QStringLiteral("1"));
+    QCOMPARE(Find<QComboBox>(&dialog, "COMCombo")->itemText(19), QStringLiteral("20"));
+    QCOMPARE(Find<QComboBox>(&dialog, "COMCombo")->currentText(), QStringLiteral("33"));
+    QCOMPARE(Find<QPushButton>(&dialog, "CommBut")->text(), QStringLiteral("&OK"));
+    QCOMPARE(Find<QPushButton>(&dialog, "ExitBut")->text(), QStringLiteral("&Exit"));
 }
 
 void StartUpTest::ExitDuringInitialisationEndsTheProgram() {

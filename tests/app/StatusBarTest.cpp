@@ -93,7 +93,7 @@ void StatusBarTest::StatusFollowsSlowSilentAndVanishingCalibrators() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    const MainStatusBar &status = main.Status();
+    const MainStatusBar &status = *Find<MainStatusBar>(&main, "MainStatusBar");
     const QString port = rig.link.PortName() + QStringLiteral(": ");
     QCOMPARE(status.LinkLab().Text(), port + QStringLiteral("no exchange yet"));
     QCOMPARE(status.FunctionLab().Text(), QStringLiteral("No function open"));
@@ -158,7 +158,7 @@ void StatusBarTest::QueuedWorkAndClicksNotTakenAreShown() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    const MainStatusBar &status = main.Status();
+    const MainStatusBar &status = *Find<MainStatusBar>(&main, "MainStatusBar");
     const StatusField &notice = status.NoticeLab();
 
     // A function chosen while the tachometer window loads: a busy pointer, and the choice is
@@ -174,7 +174,8 @@ void StatusBarTest::QueuedWorkAndClicksNotTakenAreShown() {
     QCOMPARE(pointer, Qt::WaitCursor);
     QCOMPARE(loading, Tacho);
     QCOMPARE(main.cursor().shape(), Qt::ArrowCursor);
-    QVERIFY(!main.WorkArea().IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")
+                 ->IsWindowOpen(QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION")));
     QCOMPARE(notice.Text(), QStringLiteral("Still opening TACHOMETER CALIBRATION FUNCTION: wait "
                                            "for it to finish"));
     QCOMPARE(status.FunctionLab().Text(), Tacho);
@@ -186,7 +187,7 @@ void StatusBarTest::QueuedWorkAndClicksNotTakenAreShown() {
 
     // Clicks during a reply wait queue up in the window, and the count shows until they drain; a
     // click on a window that is closing is not taken, and says so.
-    FunctionWindow *window = main.WorkArea().FindFunctionWindow(Tacho);
+    FunctionWindow *window = Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho);
     const auto sending = [window](const char *line) {
         return [window, line] {
             window->Send(QString::fromLatin1(line));
@@ -206,7 +207,7 @@ void StatusBarTest::QueuedWorkAndClicksNotTakenAreShown() {
     window->Act(sending("p5"));
     QCOMPARE(seen, (QStringList{QStringLiteral("Sending… (3 queued)"),
                                 QStringLiteral("Closing: the click was not taken")}));
-    QVERIFY(!main.WorkArea().FindFunctionWindow(Tacho));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho));
     QCOMPARE(status.FunctionLab().Text(), QStringLiteral("No function open"));
     timer->start(0);
     QTRY_COMPARE(notice.Text(), QString());
@@ -221,18 +222,22 @@ void StatusBarTest::GreyFunctionButtonsNameTheWindowToClose() {
     main.OpenFunction(FunctionRow("TACHO"));
     QCOMPARE(ButtonTips(main),
              QStringList(7, QStringLiteral("Close TACHOMETER CALIBRATION FUNCTION first")));
-    main.WorkArea().FindFunctionWindow(Tacho)->CloseButton().click();
+    Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho)->CloseButton().click();
     QCOMPARE(ButtonTips(main), none);
 
     QTest::mouseClick(FunctionButton(main, "DIAG"), Qt::LeftButton);
     QCOMPARE(ButtonTips(main),
              QStringList(7, QStringLiteral("Close VK220 WORKSTATION CONNECTION DIAGRAM first")));
-    QCOMPARE(main.Status().FunctionLab().Text(), DiagForm::Title);
-    auto *close = main.WorkArea().subWindowList().last()->widget()->findChild<QPushButton *>(
-        QStringLiteral("CloseBut"));
+    QCOMPARE(Find<MainStatusBar>(&main, "MainStatusBar")->FunctionLab().Text(), DiagForm::Title);
+    auto *close = Find<FunctionArea>(&main, "WorkArea")
+                      ->subWindowList()
+                      .last()
+                      ->widget()
+                      ->findChild<QPushButton *>(QStringLiteral("CloseBut"));
     QTest::mouseClick(close, Qt::LeftButton);
     QCOMPARE(ButtonTips(main), none);
-    QCOMPARE(main.Status().FunctionLab().Text(), QStringLiteral("No function open"));
+    QCOMPARE(Find<MainStatusBar>(&main, "MainStatusBar")->FunctionLab().Text(),
+             QStringLiteral("No function open"));
     QVERIFY(!FunctionButton(main, "ENV")->isVisible());
 }
 

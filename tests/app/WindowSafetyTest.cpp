@@ -3,6 +3,7 @@
 #include "ConsoleSide.h"
 #include "DMMForm.h"
 #include "DetectCalibrator.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionWindow.h"
 #include "TachoForm.h"
@@ -58,7 +59,7 @@ void WindowSafetyTest::WindowClosedDuringItsSetUpOutlivesTheWait() {
     QPointer<FunctionWindow> window;
     bool aliveAfterClose = false;
     rig.DuringReplyTo(QStringLiteral("p17317888"), [&] {
-        window = main.WorkArea().FindFunctionWindow(DMMForm::Title);
+        window = Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DMMForm::Title);
         QTest::mouseClick(&window->CloseButton(), Qt::LeftButton);
         // Deleted here, the rest of the set-up would run on a freed window.
         QCoreApplication::processEvents();
@@ -95,7 +96,9 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     MainForm &main = rig.Main();
     main.show();
     main.OpenFunction(FunctionRow("TERM"));
-    main.WorkArea().FindFunctionWindow(TerminalForm::Title)->CloseOnRequest();
+    Find<FunctionArea>(&main, "WorkArea")
+        ->FindFunctionWindow(TerminalForm::Title)
+        ->CloseOnRequest();
     rig.TakeWritten();
     QCOMPARE(rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R1"));
 
@@ -105,7 +108,7 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     main.OpenFunction(FunctionRow("TERM"));
     QCOMPARE(rig.TakeWritten(), (QStringList{InitialisationCommand, "p17039360", "#Volts Terminals",
                                              "p0", "R1", "O0", "S0"}));
-    QVERIFY(main.WorkArea().IsWindowOpen(TerminalForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(TerminalForm::Title));
     QCOMPARE(rig.boxes.shown, QList<RecordingMessageBoxes::Box>{RecordingMessageBoxes::Exclamation(
                                   QStringLiteral("Serial Communication Error"),
                                   QStringLiteral("Serial communication error :\r\r") +

@@ -117,10 +117,6 @@ void ContForm::SelectResistance(int index) {
         Polls().Start();
 }
 
-QLabel &ContForm::SampleLab() const {
-    return Polls().SampleLab();
-}
-
 void ContForm::ShowReading(double counts) {
     contCurLab->setText(ContCurrent::Text(counts));
     const ContResistance &setting = ContResistances::Table().at(ContResistances::CurrentIndex);

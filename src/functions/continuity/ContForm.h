@@ -21,17 +21,6 @@ public:
     // Switches the adapter to resistance `index`; the current is polled on 1 Ω only.
     void SelectResistance(int index);
 
-    ButtonArray &ContBut() const { return *contBut; }
-    QLabel &ContLab() const { return *contLab; }
-    QLabel &ContCurLab() const { return *contCurLab; }
-    QLabel &ContCurLab2() const { return *contCurLab2; }
-    QFrame &CurLine1() const { return *curLine1; }
-    QFrame &CurLine2() const { return *curLine2; }
-    QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return Polls().Marks(); }
-    PollingTimer &ContTimer() const { return Polls().Timer(); }
-    ReadingTools &Readings() const { return Polls().Readings(); }
-
 protected:
     void OnLoad() override;
 

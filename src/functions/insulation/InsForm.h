@@ -17,10 +17,6 @@ public:
 
     explicit InsForm(FunctionContext &context);
 
-    QTabBar &InsTab() const { return *insTab; }
-    InsResPanel &ResPanel() const { return *insResPanel; }
-    InsVoltPanel &VoltPanel() const { return *insVoltPanel; }
-
 protected:
     void OnLoad() override;
     bool OnEnterKey() override;

@@ -44,13 +44,7 @@ public:
     QString Caption() const;
 
     QLabel &DigitLab(int index) const { return *digitLab.at(static_cast<size_t>(index)); }
-    ButtonArray &AdjUp() const { return *adjUp; }
-    ButtonArray &AdjDown() const { return *adjDown; }
     QLineEdit &InsManText() const { return *insManText; }
-    QLabel &EntValLab() const { return *entValLab; }
-    QPushButton &SetBut() const { return *setBut; }
-    QPushButton &FSBut() const { return *fsBut; }
-    QPushButton &ZeroBut() const { return *zeroBut; }
 
 private:
     QLayout *BuildDigits();

@@ -91,10 +91,6 @@ void InsVoltPanel::StopPolling() {
     window.Polls().Stop();
 }
 
-QLabel &InsVoltPanel::SampleLab() const {
-    return window.Polls().SampleLab();
-}
-
 void InsVoltPanel::ShowReading(double counts) {
     const int index = insVBut->Selected();
     const auto text = VoltageRanges::DisplayFor(counts, index);

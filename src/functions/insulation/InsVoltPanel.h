@@ -25,13 +25,6 @@ public:
     void SelectRange(int index);
     void StopPolling();
 
-    PollingTimer &InsVTimer() const { return window.Polls().Timer(); }
-    ButtonArray &InsVBut() const { return *insVBut; }
-    QLabel &InsVLab() const { return *insVLab; }
-    QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return window.Polls().Marks(); }
-    ReadingTools &Readings() const { return window.Polls().Readings(); }
-
 private:
     void ShowReading(double counts);
 

@@ -110,10 +110,6 @@ void DMMForm::ToggleNull() {
     nullLab->setVisible(on);
 }
 
-QLabel &DMMForm::SampleLab() const {
-    return Polls().SampleLab();
-}
-
 void DMMForm::ShowReading(double raw) {
     const double heldOffset = nullOffset;
     nullOffset = DMMReading::UpdatedOffset(NullOn(), nullOffset, raw);

@@ -23,15 +23,6 @@ public:
     void ToggleNull();
     bool NullOn() const;
 
-    ButtonArray &DMMBut() const { return *dmmBut; }
-    QPushButton &NULLBut() const { return *nullBut; }
-    QLabel &NullLab() const { return *nullLab; }
-    QLabel &ReadLab() const { return *readLab; }
-    QLabel &DispInfoLab() const { return *dispInfoLab; }
-    QLabel &SampleLab() const;
-    ReadingMarks &Marks() const { return Polls().Marks(); }
-    PollingTimer &ReadTimer() const { return Polls().Timer(); }
-    ReadingTools &Readings() const { return Polls().Readings(); }
     double NullOffset() const { return nullOffset; }
 
 protected:

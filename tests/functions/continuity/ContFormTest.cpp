@@ -2,6 +2,7 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "FindControl.h"
 #include "LoadedWindow.h"
 #include "PollingTimer.h"
 
@@ -25,18 +26,22 @@ const QString V = QStringLiteral("v");
 
 struct Window : LoadedWindow<ContForm> {
     void Click(QPushButton &button) { QTest::mouseClick(&button, Qt::LeftButton); }
-    void ClickResistance(int index) { Click(*form->ContBut().At(index)); }
+    void ClickResistance(int index) { Click(*Find<QPushButton>(form, "ContBut", index)); }
     // Runs `action` inside the reply wait of the next exchange, as a click serviced there would.
     static void DuringNextWait(std::function<void()> action) {
         QTimer::singleShot(0, std::move(action));
     }
     bool CurrentDisplayShown() const {
-        return !form->ContCurLab().isHidden() && !form->ContCurLab2().isHidden() &&
-               !form->CurLine1().isHidden() && !form->CurLine2().isHidden();
+        return !Find<QLabel>(form, "ContCurLab")->isHidden() &&
+               !Find<QLabel>(form, "ContCurLab2")->isHidden() &&
+               !Find<QFrame>(form, "CurLine1")->isHidden() &&
+               !Find<QFrame>(form, "CurLine2")->isHidden();
     }
     bool CurrentDisplayHidden() const {
-        return form->ContCurLab().isHidden() && form->ContCurLab2().isHidden() &&
-               form->CurLine1().isHidden() && form->CurLine2().isHidden();
+        return Find<QLabel>(form, "ContCurLab")->isHidden() &&
+               Find<QLabel>(form, "ContCurLab2")->isHidden() &&
+               Find<QFrame>(form, "CurLine1")->isHidden() &&
+               Find<QFrame>(form, "CurLine2")->isHidden();
     }
 };
 
@@ -73,23 +78,24 @@ void ContFormTest::OpeningSelectsOneOhmAndPollsHalfASecondLater() {
     QCOMPARE(w.rig.host.placed, 1);
     QCOMPARE(w.form->windowTitle(), QStringLiteral("CONTINUITY RESISTANCE & CURRENT"));
     QCOMPARE(w.rig.TakeWritten(), (QStringList{OneOhm, P0}));
-    QCOMPARE(w.form->ContBut().Selected(), 0);
+    QCOMPARE(Find<ButtonArray>(w.form, "ContBut")->Selected(), 0);
     for (int i = 1; i < 6; ++i)
-        QVERIFY(!Controls::IsSelected(*w.form->ContBut().At(i)));
-    QCOMPARE(w.form->ContLab().text(), QStringLiteral("1.000\u03A9"));
+        QVERIFY(!Controls::IsSelected(*Find<QPushButton>(w.form, "ContBut", i)));
+    QCOMPARE(Find<QLabel>(w.form, "ContLab")->text(), QStringLiteral("1.000\u03A9"));
     QVERIFY(w.CurrentDisplayShown());
-    QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("0.0mA"));
-    QCOMPARE(w.form->ContCurLab2().text(), QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"));
-    QVERIFY(w.form->SampleLab().isHidden());
-    QCOMPARE(w.form->ContTimer().objectName(), QStringLiteral("ContTimer"));
-    QVERIFY(w.form->ContTimer().IsActive());
-    QCOMPARE(w.form->ContTimer().Interval(), 500);
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), QStringLiteral("0.0mA"));
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab2")->text(),
+             QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"));
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
+    QCOMPARE(Find<PollingTimer>(w.form, "ContTimer")->objectName(), QStringLiteral("ContTimer"));
+    QVERIFY(Find<PollingTimer>(w.form, "ContTimer")->IsActive());
+    QCOMPARE(Find<PollingTimer>(w.form, "ContTimer")->Interval(), 500);
     QCOMPARE(w.form->CloseButton().text(), QStringLiteral("Close"));
 
     w.rig.port.AnswerReading("231428");
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QCOMPARE(w.rig.TakeWritten(), QStringList{V});
-    QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("10.0mA"));
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), QStringLiteral("10.0mA"));
 }
 
 void ContFormTest::ResistanceSelection_data() {
@@ -111,19 +117,19 @@ void ContFormTest::ResistanceSelection() {
     w.rig.TakeWritten();
     w.ClickResistance(index);
     QCOMPARE(w.rig.TakeWritten(), (QStringList{command, P0}));
-    QCOMPARE(w.form->ContBut().Selected(), index);
-    QVERIFY(!Controls::IsSelected(*w.form->ContBut().At(0)));
-    QCOMPARE(w.form->ContLab().text(), display);
+    QCOMPARE(Find<ButtonArray>(w.form, "ContBut")->Selected(), index);
+    QVERIFY(!Controls::IsSelected(*Find<QPushButton>(w.form, "ContBut", 0)));
+    QCOMPARE(Find<QLabel>(w.form, "ContLab")->text(), display);
     QVERIFY(w.CurrentDisplayHidden());
-    QVERIFY(w.form->SampleLab().isHidden());
-    QVERIFY(!w.form->ContTimer().IsActive());
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
+    QVERIFY(!Find<PollingTimer>(w.form, "ContTimer")->IsActive());
 
     // Back to 1 Ω: the current display returns with its last reading and polling restarts.
     w.ClickResistance(0);
     QCOMPARE(w.rig.TakeWritten(), (QStringList{OneOhm, P0}));
     QVERIFY(w.CurrentDisplayShown());
-    QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("0.0mA"));
-    QVERIFY(w.form->ContTimer().IsActive());
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), QStringLiteral("0.0mA"));
+    QVERIFY(Find<PollingTimer>(w.form, "ContTimer")->IsActive());
 }
 
 void ContFormTest::SelectingTheSelectedResistanceRepeatsEverything() {
@@ -132,11 +138,11 @@ void ContFormTest::SelectingTheSelectedResistanceRepeatsEverything() {
     w.rig.TakeWritten();
     w.ClickResistance(4);
     QCOMPARE(w.rig.TakeWritten(), (QStringList{OneNinetyOhms, P0}));
-    QCOMPARE(w.form->ContBut().Selected(), 4);
+    QCOMPARE(Find<ButtonArray>(w.form, "ContBut")->Selected(), 4);
     w.ClickResistance(0);
     w.ClickResistance(0);
     QCOMPARE(w.rig.TakeWritten(), (QStringList{OneOhm, P0, OneOhm, P0}));
-    QVERIFY(w.form->ContTimer().IsActive());
+    QVERIFY(Find<PollingTimer>(w.form, "ContTimer")->IsActive());
 }
 
 void ContFormTest::Readings_data() {
@@ -159,12 +165,12 @@ void ContFormTest::Readings() {
     QFETCH(QString, shown);
     Window w;
     w.rig.port.AnswerReading("-231428");
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     w.rig.port.AnswerReading(reply);
-    w.form->ContTimer().Tick();
-    QCOMPARE(w.form->ContCurLab().text(), shown);
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), shown);
     // Over range or not, polling goes on.
-    QVERIFY(w.form->ContTimer().IsActive());
+    QVERIFY(Find<PollingTimer>(w.form, "ContTimer")->IsActive());
 }
 
 void ContFormTest::ReplySplitOverSeveralReads() {
@@ -172,22 +178,22 @@ void ContFormTest::ReplySplitOverSeveralReads() {
     w.rig.port.responder = [](const QString &) {
         return QList<Chunk>{{0.05, "-4"}, {0.25, "6285"}, {0.45, "*0"}, {0.65, "\r\n"}};
     };
-    w.form->ContTimer().Tick();
-    QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("-2.0mA"));
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), QStringLiteral("-2.0mA"));
 }
 
 void ContFormTest::SampleIndicatorShowsOnlyWhileReading() {
     Window w;
     QList<bool> shownAtWrite;
     w.rig.port.responder = [&w, &shownAtWrite](const QString &) {
-        shownAtWrite.append(!w.form->SampleLab().isHidden());
+        shownAtWrite.append(!Find<QLabel>(w.form, "SampleLab")->isHidden());
         return QList<Chunk>{{0.05, "0*0\r\n"}};
     };
-    w.form->ContTimer().Tick();
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QCOMPARE(shownAtWrite, (QList<bool>{true, true}));
-    QVERIFY(w.form->SampleLab().isHidden());
-    QCOMPARE(w.form->SampleLab().text(), QStringLiteral("SMPL"));
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
+    QCOMPARE(Find<QLabel>(w.form, "SampleLab")->text(), QStringLiteral("SMPL"));
 }
 
 void ContFormTest::CloseOnOneOhmWaitsForTheNextTick() {
@@ -199,11 +205,11 @@ void ContFormTest::CloseOnOneOhmWaitsForTheNextTick() {
     QVERIFY(w.rig.TakeWritten().isEmpty());
     QVERIFY(w.rig.host.enabledCalls.isEmpty());
 
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QVERIFY(w.form->IsUnloaded());
     QCOMPARE(w.rig.TakeWritten(), Released({V}));
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
-    QVERIFY(!w.form->ContTimer().IsActive());
+    QVERIFY(!Find<PollingTimer>(w.form, "ContTimer")->IsActive());
 }
 
 void ContFormTest::CloseOnOtherResistancesClosesAtOnce() {
@@ -222,9 +228,9 @@ void ContFormTest::CloseDuringAReadingClosesAfterIt() {
     w.rig.TakeWritten();
     w.rig.port.AnswerReading("231428");
     Window::DuringNextWait([&w] { w.Click(w.form->CloseButton()); });
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QVERIFY(w.form->IsUnloaded());
-    QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("10.0mA"));
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), QStringLiteral("10.0mA"));
     QCOMPARE(w.rig.TakeWritten(), Released({V}));
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
 }
@@ -234,12 +240,12 @@ void ContFormTest::ResistanceChosenDuringAReading() {
     w.rig.TakeWritten();
     w.rig.port.AnswerReading("231428");
     Window::DuringNextWait([&w] { w.ClickResistance(4); });
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     // The reading is collected before the switching lines go out.
     QCOMPARE(w.rig.TakeWritten(), (QStringList{V, OneNinetyOhms, P0}));
-    QVERIFY(!w.form->ContTimer().IsActive());
+    QVERIFY(!Find<PollingTimer>(w.form, "ContTimer")->IsActive());
     QVERIFY(w.CurrentDisplayHidden());
-    QVERIFY(w.form->SampleLab().isHidden());
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
     QVERIFY(!w.form->IsUnloaded());
 }
 
@@ -247,11 +253,11 @@ void ContFormTest::OneOhmChosenDuringAReadingKeepsPolling() {
     Window w;
     w.rig.TakeWritten();
     Window::DuringNextWait([&w] { w.ClickResistance(0); });
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QCOMPARE(w.rig.TakeWritten(), (QStringList{V, OneOhm, P0}));
-    QVERIFY(w.form->ContTimer().IsActive());
+    QVERIFY(Find<PollingTimer>(w.form, "ContTimer")->IsActive());
     QVERIFY(w.CurrentDisplayShown());
-    QVERIFY(w.form->SampleLab().isHidden());
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
 }
 
 void ContFormTest::ClicksAfterCloseRequestAreRefused() {
@@ -261,7 +267,7 @@ void ContFormTest::ClicksAfterCloseRequestAreRefused() {
     // A closing window takes no more clicks: the resistance stays, and the next reading closes it.
     w.ClickResistance(4);
     QVERIFY(w.rig.TakeWritten().isEmpty());
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QVERIFY(w.form->IsUnloaded());
     QCOMPARE(w.rig.TakeWritten(), Released({V}));
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
@@ -273,34 +279,34 @@ void ContFormTest::TickDuringAReadingIsSkipped() {
     w.rig.port.responder = [](const QString &) {
         return QList<Chunk>{{0.05, "23"}, {0.6, "1428*0\r\n"}};
     };
-    Window::DuringNextWait([&w] { w.form->ContTimer().Tick(); });
-    w.form->ContTimer().Tick();
+    Window::DuringNextWait([&w] { Find<PollingTimer>(w.form, "ContTimer")->Tick(); });
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QCOMPARE(w.rig.TakeWritten(), QStringList{V});
-    QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("10.0mA"));
-    QVERIFY(w.form->SampleLab().isHidden());
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), QStringLiteral("10.0mA"));
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
 }
 
 void ContFormTest::LostPortStopsPollingWithOneError() {
     Window w;
     w.rig.TakeWritten();
     w.rig.port.ioError = QStringLiteral("Device unplugged");
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QCOMPARE(w.rig.observer.errors,
              QStringList{w.rig.link.PortName() + QStringLiteral(": Device unplugged")});
-    QCOMPARE(w.form->ContCurLab().text(), QStringLiteral("0.0mA"));
-    QVERIFY(w.form->SampleLab().isHidden());
+    QCOMPARE(Find<QLabel>(w.form, "ContCurLab")->text(), QStringLiteral("0.0mA"));
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
 
     // While the device stays away the ticks go on quietly: no more boxes, nothing written.
     w.rig.port.openError = QStringLiteral("No such device");
     for (int tick = 0; tick < 4; ++tick)
-        w.form->ContTimer().Tick();
-    QVERIFY(w.form->ContTimer().IsActive());
+        Find<PollingTimer>(w.form, "ContTimer")->Tick();
+    QVERIFY(Find<PollingTimer>(w.form, "ContTimer")->IsActive());
     QCOMPARE(w.rig.observer.errors.size(), 1);
 
     // Close on 1 Ω still waits for the tick, which closes the window; the release is tried.
     w.Click(w.form->CloseButton());
     QVERIFY(!w.form->IsUnloaded());
-    w.form->ContTimer().Tick();
+    Find<PollingTimer>(w.form, "ContTimer")->Tick();
     QVERIFY(w.form->IsUnloaded());
     QCOMPARE(w.rig.observer.errors.size(), 1);
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
@@ -316,8 +322,8 @@ void ContFormTest::ResistanceChosenDuringAChangeFollowsIt() {
     // Polling runs exactly while 1 Ω is selected: it stops with the later choice.
     QCOMPARE(w.rig.TakeWritten(),
              (QStringList{OneOhm, P0, QStringLiteral("p20971581/#Cont.: 10 Ohms"), P0}));
-    QCOMPARE(w.form->ContBut().Selected(), 1);
-    QVERIFY(!w.form->ContTimer().IsActive());
+    QCOMPARE(Find<ButtonArray>(w.form, "ContBut")->Selected(), 1);
+    QVERIFY(!Find<PollingTimer>(w.form, "ContTimer")->IsActive());
     QVERIFY(w.CurrentDisplayHidden());
 }
 

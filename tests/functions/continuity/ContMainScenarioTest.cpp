@@ -2,6 +2,7 @@
 #include "DMMForm.h"
 
 #include "ButtonArray.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "MainForm.h"
@@ -40,35 +41,36 @@ void ContMainScenarioTest::CloseButtonThenAnotherFunction() {
     QCOMPARE(rig.TakeWritten(), ContOpening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("CONT"));
     QVERIFY(!FunctionChoiceEnabled(main));
-    QPointer<ContForm> cont =
-        qobject_cast<ContForm *>(main.WorkArea().FindFunctionWindow(ContForm::Title));
+    QPointer<ContForm> cont = qobject_cast<ContForm *>(
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(ContForm::Title));
     QVERIFY(cont);
-    QVERIFY(cont->ContTimer().IsActive());
-    QCOMPARE(cont->ContTimer().Interval(), 500);
+    QVERIFY(Find<PollingTimer>(cont, "ContTimer")->IsActive());
+    QCOMPARE(Find<PollingTimer>(cont, "ContTimer")->Interval(), 500);
     QVERIFY(rig.TakeWritten().isEmpty());
 
     // "Close" on 1 Ω: the window stays, saying so, until its next tick has read the current.
     QTest::mouseClick(&cont->CloseButton(), Qt::LeftButton);
     QCOMPARE(cont->CloseButton().text(), QStringLiteral("Closing..."));
-    QVERIFY(main.WorkArea().IsWindowOpen(ContForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ContForm::Title));
     QVERIFY(!FunctionChoiceEnabled(main));
-    cont->ContTimer().Tick();
+    Find<PollingTimer>(cont, "ContTimer")->Tick();
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
-    QVERIFY(!main.WorkArea().IsWindowOpen(ContForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ContForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
 
     // Another function chosen while 1 Ω is polled: the continuity window closes at its next
     // tick, after its reading, and only then does the new window open.
     main.OpenFunction(FunctionRow("CONT"));
     rig.TakeWritten();
-    cont = qobject_cast<ContForm *>(main.WorkArea().FindFunctionWindow(ContForm::Title));
+    cont = qobject_cast<ContForm *>(
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(ContForm::Title));
     QVERIFY(cont);
-    QTimer::singleShot(0, cont, [cont] { cont->ContTimer().Tick(); });
+    QTimer::singleShot(0, cont, [cont] { Find<PollingTimer>(cont, "ContTimer")->Tick(); });
     main.OpenFunction(FunctionRow("DMM"));
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands + DMMOpening);
-    QVERIFY(!main.WorkArea().IsWindowOpen(ContForm::Title));
-    QVERIFY(main.WorkArea().IsWindowOpen(DMMForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ContForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DMMForm::Title));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("DMM"));
     QVERIFY(!FunctionChoiceEnabled(main));
     QVERIFY(rig.boxes.shown.isEmpty());
@@ -78,14 +80,15 @@ void ContMainScenarioTest::AnotherFunctionOnAnUnpolledSettingClosesAtOnce() {
     FunctionRig rig;
     MainForm main(rig.state, rig.boxes);
     main.OpenFunction(FunctionRow("CONT"));
-    auto *cont = qobject_cast<ContForm *>(main.WorkArea().FindFunctionWindow(ContForm::Title));
+    auto *cont = qobject_cast<ContForm *>(
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(ContForm::Title));
     QVERIFY(cont);
-    QTest::mouseClick(cont->ContBut().At(3), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(cont, "ContBut", 3), Qt::LeftButton);
     rig.TakeWritten();
     main.OpenFunction(FunctionRow("DMM"));
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands + DMMOpening);
-    QVERIFY(main.WorkArea().IsWindowOpen(DMMForm::Title));
-    QVERIFY(!main.WorkArea().IsWindowOpen(ContForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DMMForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ContForm::Title));
 }
 
 QTEST_MAIN(ContMainScenarioTest)

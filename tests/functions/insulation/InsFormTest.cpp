@@ -32,7 +32,7 @@ QStringList RangeLines(const QString &mask, const QString &caption) {
 // Brings the digits to `display` ("0019.99") through the entry box and forgets the lines sent.
 void Reach(InsRig &rig, const QString &display) {
     rig.Res().InsManText().setText(display);
-    QTest::mouseClick(&rig.Res().SetBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&rig.Res(), "SetBut"), Qt::LeftButton);
     QCOMPARE(rig.Res().Display(), display);
     rig.TakeWritten();
 }
@@ -47,7 +47,7 @@ void ToVoltagePage(InsRig &rig) {
 // One polling tick answered with `reply`.
 void Read(InsRig &rig, const QByteArray &reply) {
     rig.port.AnswerReading(reply);
-    rig.Volt().InsVTimer().Tick();
+    Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")});
 }
 
@@ -94,24 +94,29 @@ void InsFormTest::OpeningSendsTheLabelAndTenMegohms() {
     QCOMPARE(rig.Res().Display(), QStringLiteral("0010.00"));
     QCOMPARE(rig.Res().Caption(), QStringLiteral("p18874368\np1064960"));
     QCOMPARE(rig.window->windowTitle(), QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE"));
-    QCOMPARE(rig.window->InsTab().currentIndex(), 0);
-    QCOMPARE(rig.window->InsTab().tabText(0), QStringLiteral("0 to 1Gohm Resistance Output"));
-    QCOMPARE(rig.window->InsTab().tabText(1), QStringLiteral("Test Voltage Measurement"));
+    QCOMPARE(Find<QTabBar>(rig.window, "InsTab")->currentIndex(), 0);
+    QCOMPARE(Find<QTabBar>(rig.window, "InsTab")->tabText(0),
+             QStringLiteral("0 to 1Gohm Resistance Output"));
+    QCOMPARE(Find<QTabBar>(rig.window, "InsTab")->tabText(1),
+             QStringLiteral("Test Voltage Measurement"));
     QVERIFY(rig.Res().isVisible());
     QVERIFY(!rig.Volt().isVisible());
-    QVERIFY(!rig.Volt().InsVTimer().IsActive());
-    QCOMPARE(rig.Volt().InsVTimer().objectName(), QStringLiteral("InsVTimer"));
-    QCOMPARE(rig.Volt().InsVLab().text(), QStringLiteral("0.00V"));
-    QVERIFY(rig.Volt().SampleLab().isHidden());
-    QCOMPARE(rig.Res().EntValLab().text(), QStringLiteral("ENTER VALUE"));
-    QCOMPARE(rig.Res().SetBut().text(), QStringLiteral("Set "));
-    QCOMPARE(rig.Res().DigitLab(5).objectName(), QStringLiteral("DigitLab_5"));
-    QPushButton *up3 = rig.Res().AdjUp().At(3);
+    QVERIFY(!Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
+    QCOMPARE(Find<PollingTimer>(rig.window, "InsVTimer")->objectName(),
+             QStringLiteral("InsVTimer"));
+    QCOMPARE(Find<QLabel>(&rig.Volt(), "InsVLab")->text(), QStringLiteral("0.00V"));
+    QVERIFY(Find<QLabel>(&rig.Volt(), "SampleLab")->isHidden());
+    QCOMPARE(Find<QLabel>(&rig.Res(), "EntValLab")->text(), QStringLiteral("ENTER VALUE"));
+    QCOMPARE(Find<QPushButton>(&rig.Res(), "SetBut")->text(), QStringLiteral("Set "));
+    QCOMPARE(Find<QLabel>(&rig.Res(), "DigitLab", 5)->objectName(), QStringLiteral("DigitLab_5"));
+    QPushButton *up3 = Find<QPushButton>(&rig.Res(), "AdjUp", 3);
     QCOMPARE(up3->accessibleName(), QStringLiteral("Increase digit 3"));
     QCOMPARE(up3->accessibleDescription(), QStringLiteral("AdjUp_3"));
-    QCOMPARE(rig.Res().AdjDown().At(0)->accessibleName(), QStringLiteral("Decrease digit 0"));
+    QCOMPARE(Find<QPushButton>(&rig.Res(), "AdjDown", 0)->accessibleName(),
+             QStringLiteral("Decrease digit 0"));
     // Digit 5 stands leftmost.
-    QVERIFY(rig.Res().DigitLab(5).x() < rig.Res().DigitLab(0).x());
+    QVERIFY(Find<QLabel>(&rig.Res(), "DigitLab", 5)->x() <
+            Find<QLabel>(&rig.Res(), "DigitLab", 0)->x());
 }
 
 void InsFormTest::OpeningSetsTenMegohmsAfterTheLabel() {
@@ -120,9 +125,11 @@ void InsFormTest::OpeningSetsTenMegohmsAfterTheLabel() {
     window->show();
     // A spin click serviced while the label waits for its reply runs after the opening's
     // 10.00 MΩ: the adapter ends on the 20.00 MΩ shown.
-    QTimer::singleShot(0, window, [window] { window->ResPanel().AdjUp().At(3)->click(); });
+    QTimer::singleShot(0, window, [window] {
+        Find<QPushButton>(Find<InsResPanel>(window, "InsResPanel"), "AdjUp", 3)->click();
+    });
     window->Load();
-    QCOMPARE(window->ResPanel().Display(), QStringLiteral("0020.00"));
+    QCOMPARE(Find<InsResPanel>(window, "InsResPanel")->Display(), QStringLiteral("0020.00"));
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("#Insulation Res.")} + Masks(1064960) + Masks(1056768));
     delete window;
@@ -147,7 +154,7 @@ void InsFormTest::IncrementCarries() {
     QFETCH(int, sends);
     InsRig rig;
     Reach(rig, from);
-    QTest::mouseClick(rig.Res().AdjUp().At(digit), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&rig.Res(), "AdjUp", digit), Qt::LeftButton);
     QCOMPARE(rig.Res().Display(), to);
     // Every SetIns of the carry sends the final digits.
     QCOMPARE(rig.TakeWritten(), Masks(mask, sends));
@@ -168,7 +175,7 @@ void InsFormTest::DecrementWrapsWithoutBorrow() {
     QFETCH(int, mask);
     InsRig rig;
     Reach(rig, from);
-    QTest::mouseClick(rig.Res().AdjDown().At(digit), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&rig.Res(), "AdjDown", digit), Qt::LeftButton);
     QCOMPARE(rig.Res().Display(), to);
     QCOMPARE(rig.TakeWritten(), Masks(mask));
 }
@@ -218,7 +225,7 @@ void InsFormTest::ManualEntry() {
     if (byEnter)
         QTest::keyClick(&box, Qt::Key_Return);
     else
-        QTest::mouseClick(&rig.Res().SetBut(), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&rig.Res(), "SetBut"), Qt::LeftButton);
     QCOMPARE(rig.Res().Display(), display);
     QCOMPARE(rig.TakeWritten(), lines);
     QCOMPARE(rig.boxes.shown, boxes);
@@ -229,11 +236,12 @@ void InsFormTest::TypingKeepsOnlyTheNumber() {
     InsRig rig;
     QLineEdit &box = rig.Res().InsManText();
     QTest::keyClicks(&box, QStringLiteral("12.5"));
-    QCOMPARE(rig.Res().EntValLab().text(), QStringLiteral("ENTER VALUE"));
+    QCOMPARE(Find<QLabel>(&rig.Res(), "EntValLab")->text(), QStringLiteral("ENTER VALUE"));
     box.clear();
     QTest::keyClicks(&box, QStringLiteral("1a2.3.4"));
     QCOMPARE(box.text(), QStringLiteral("12.34"));
-    QCOMPARE(rig.Res().EntValLab().text(), QStringLiteral("ENTER VALUE (NUMERIC)"));
+    QCOMPARE(Find<QLabel>(&rig.Res(), "EntValLab")->text(),
+             QStringLiteral("ENTER VALUE (NUMERIC)"));
     // A key typed in the middle leaves the caret at the end.
     box.setCursorPosition(1);
     QTest::keyClicks(&box, QStringLiteral("9"));
@@ -242,7 +250,8 @@ void InsFormTest::TypingKeepsOnlyTheNumber() {
     // The label keeps its warning once shown.
     box.clear();
     QTest::keyClicks(&box, QStringLiteral("7"));
-    QCOMPARE(rig.Res().EntValLab().text(), QStringLiteral("ENTER VALUE (NUMERIC)"));
+    QCOMPARE(Find<QLabel>(&rig.Res(), "EntValLab")->text(),
+             QStringLiteral("ENTER VALUE (NUMERIC)"));
 }
 
 void InsFormTest::PastedLinesAreFiltered() {
@@ -253,7 +262,8 @@ void InsFormTest::PastedLinesAreFiltered() {
     box.paste();
     QCOMPARE(box.text(), QStringLiteral("12.57"));
     QCOMPARE(box.cursorPosition(), 5);
-    QCOMPARE(rig.Res().EntValLab().text(), QStringLiteral("ENTER VALUE (NUMERIC)"));
+    QCOMPARE(Find<QLabel>(&rig.Res(), "EntValLab")->text(),
+             QStringLiteral("ENTER VALUE (NUMERIC)"));
     QTest::keyClick(&box, Qt::Key_Enter);
     QCOMPARE(rig.Res().Display(), QStringLiteral("0012.57"));
     QCOMPARE(rig.TakeWritten(), Masks(1065594));
@@ -278,7 +288,8 @@ void InsFormTest::FullScaleAndZeroAskFirst() {
     InsRig rig;
     rig.TakeWritten();
     rig.boxes.answers = {answer};
-    QPushButton &button = fullScale ? rig.Res().FSBut() : rig.Res().ZeroBut();
+    QPushButton &button = fullScale ? *Find<QPushButton>(&rig.Res(), "FSBut")
+                                    : *Find<QPushButton>(&rig.Res(), "ZeroBut");
     QCOMPARE(button.text(), fullScale ? QStringLiteral("F.S.") : QStringLiteral("ZERO"));
     QTest::mouseClick(&button, Qt::LeftButton);
     const Box asked =
@@ -299,12 +310,12 @@ void InsFormTest::TabsSwitchPagesAndPolling() {
     QVERIFY(!rig.Res().isVisible());
     // The voltage page lies over the resistance page's area.
     QCOMPARE(rig.Volt().geometry().top(), rig.Res().geometry().top());
-    QCOMPARE(rig.Volt().InsVBut().Selected(), 0);
-    QVERIFY(rig.Volt().InsVTimer().IsActive());
-    QCOMPARE(rig.Volt().InsVTimer().Interval(), 500);
+    QCOMPARE(Find<ButtonArray>(&rig.Volt(), "InsVBut")->Selected(), 0);
+    QVERIFY(Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
+    QCOMPARE(Find<PollingTimer>(rig.window, "InsVTimer")->Interval(), 500);
 
     rig.ClickTab(0);
-    QVERIFY(!rig.Volt().InsVTimer().IsActive());
+    QVERIFY(!Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
     QVERIFY(rig.Res().isVisible());
     QVERIFY(!rig.Volt().isVisible());
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("#Insulation Res.")} + Masks(157305));
@@ -334,13 +345,13 @@ void InsFormTest::RangeSelection() {
     QFETCH(QString, caption);
     InsRig rig;
     ToVoltagePage(rig);
-    QPushButton *button = rig.Volt().InsVBut().At(range);
+    QPushButton *button = Find<QPushButton>(&rig.Volt(), "InsVBut", range);
     QCOMPARE(button->text(), caption);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(rig.TakeWritten(), RangeLines(mask, caption));
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(Controls::IsSelected(*rig.Volt().InsVBut().At(i)), i == range);
-    QVERIFY(rig.Volt().InsVTimer().IsActive());
+        QCOMPARE(Controls::IsSelected(*Find<QPushButton>(&rig.Volt(), "InsVBut", i)), i == range);
+    QVERIFY(Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
 }
 
 void InsFormTest::Readings_data() {
@@ -367,21 +378,21 @@ void InsFormTest::Readings() {
     QFETCH(QString, shown);
     InsRig rig;
     ToVoltagePage(rig);
-    QTest::mouseClick(rig.Volt().InsVBut().At(range), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&rig.Volt(), "InsVBut", range), Qt::LeftButton);
     rig.TakeWritten();
     // The sample indicator shows while the reading is fetched.
     bool sampling = false;
     rig.port.responder = [&](const QString &line) {
-        sampling = rig.Volt().SampleLab().isVisible();
+        sampling = Find<QLabel>(&rig.Volt(), "SampleLab")->isVisible();
         return QList<FakeSerialPort::Chunk>{
             {0.05, (line == QLatin1String("v") ? reply : QByteArray()) + FakeSerialPort::Marker}};
     };
-    rig.Volt().InsVTimer().Tick();
+    Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")});
     QVERIFY(sampling);
-    QVERIFY(rig.Volt().SampleLab().isHidden());
-    QCOMPARE(rig.Volt().InsVLab().text(), shown);
-    QVERIFY(rig.Volt().InsVTimer().IsActive());
+    QVERIFY(Find<QLabel>(&rig.Volt(), "SampleLab")->isHidden());
+    QCOMPARE(Find<QLabel>(&rig.Volt(), "InsVLab")->text(), shown);
+    QVERIFY(Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
 }
 
 void InsFormTest::GuardRefusesRangeChange_data() {
@@ -402,24 +413,24 @@ void InsFormTest::GuardRefusesRangeChange() {
     InsRig rig;
     ToVoltagePage(rig);
     Read(rig, reply);
-    QCOMPARE(rig.Volt().InsVLab().text(), shown);
+    QCOMPARE(Find<QLabel>(&rig.Volt(), "InsVLab")->text(), shown);
     // The box is part of the range click's action: a tick falling due under it takes no reading,
     // so a serial error can never come up over it.
     rig.boxes.whileShown = [&rig] {
-        rig.Volt().InsVTimer().Tick();
+        Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
     };
-    QTest::mouseClick(rig.Volt().InsVBut().At(3), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&rig.Volt(), "InsVBut", 3), Qt::LeftButton);
     if (refused) {
         QCOMPARE(rig.boxes.shown, QList<Box>{GuardBox});
         QVERIFY(rig.TakeWritten().isEmpty());
-        QCOMPARE(rig.Volt().InsVBut().Selected(), 0);
-        QVERIFY(!Controls::IsSelected(*rig.Volt().InsVBut().At(3)));
+        QCOMPARE(Find<ButtonArray>(&rig.Volt(), "InsVBut")->Selected(), 0);
+        QVERIFY(!Controls::IsSelected(*Find<QPushButton>(&rig.Volt(), "InsVBut", 3)));
     } else {
         QVERIFY(rig.boxes.shown.isEmpty());
         QCOMPARE(rig.TakeWritten(), RangeLines(QStringLiteral("1048687"), "500V Range"));
-        QCOMPARE(rig.Volt().InsVBut().Selected(), 3);
+        QCOMPARE(Find<ButtonArray>(&rig.Volt(), "InsVBut")->Selected(), 3);
     }
-    QVERIFY(rig.Volt().InsVTimer().IsActive());
+    QVERIFY(Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
 }
 
 void InsFormTest::EnteringTheVoltagePageUnderVoltageIsRefused() {
@@ -431,8 +442,8 @@ void InsFormTest::EnteringTheVoltagePageUnderVoltageIsRefused() {
     rig.ClickTab(1);
     QCOMPARE(rig.boxes.shown, QList<Box>{GuardBox});
     QVERIFY(rig.TakeWritten().isEmpty());
-    QVERIFY(!rig.Volt().InsVTimer().IsActive());
-    QCOMPARE(rig.Volt().InsVLab().text(), QStringLiteral("50.00V"));
+    QVERIFY(!Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
+    QCOMPARE(Find<QLabel>(&rig.Volt(), "InsVLab")->text(), QStringLiteral("50.00V"));
     QVERIFY(rig.Volt().isVisible());
     // No tick will come to carry out a deferred close: Close closes at once.
     QTest::mouseClick(&rig.window->CloseButton(), Qt::LeftButton);
@@ -460,9 +471,9 @@ void InsFormTest::CloseOnTheVoltagePageWaitsForTheTick() {
     QVERIFY(rig.TakeWritten().isEmpty());
     QVERIFY(rig.host.enabledCalls.isEmpty());
 
-    rig.Volt().InsVTimer().Tick();
+    Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
     QVERIFY(rig.window->IsUnloaded());
-    QVERIFY(!rig.Volt().InsVTimer().IsActive());
+    QVERIFY(!Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
     QCOMPARE(rig.host.enabledCalls, QList<bool>{true});
 }
@@ -473,9 +484,9 @@ void InsFormTest::TabAfterCloseRequestStays() {
     QTest::mouseClick(&rig.window->CloseButton(), Qt::LeftButton);
     // A closing window keeps its page: the tab goes back, and the next reading closes it.
     rig.ClickTab(0);
-    QCOMPARE(rig.window->InsTab().currentIndex(), 1);
+    QCOMPARE(Find<QTabBar>(rig.window, "InsTab")->currentIndex(), 1);
     QVERIFY(rig.TakeWritten().isEmpty());
-    rig.Volt().InsVTimer().Tick();
+    Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
     QVERIFY(rig.window->IsUnloaded());
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
 }
@@ -484,7 +495,7 @@ void InsFormTest::EnterOnTheVoltagePageSetsNothing() {
     InsRig rig;
     rig.Res().InsManText().setText(QStringLiteral("5"));
     ToVoltagePage(rig);
-    QTest::keyClick(rig.Volt().InsVBut().At(1), Qt::Key_Return);
+    QTest::keyClick(Find<QPushButton>(&rig.Volt(), "InsVBut", 1), Qt::Key_Return);
     QVERIFY(rig.TakeWritten().isEmpty());
     QCOMPARE(rig.Res().Display(), QStringLiteral("0010.00"));
 }
@@ -492,16 +503,20 @@ void InsFormTest::EnterOnTheVoltagePageSetsNothing() {
 void InsFormTest::SpinClickDuringASendIsSentAfterIt() {
     InsRig rig;
     rig.TakeWritten();
-    rig.DuringReplyTo(Preset, [&] { QTest::mouseClick(rig.Res().AdjUp().At(0), Qt::LeftButton); });
+    rig.DuringReplyTo(Preset, [&] {
+        QTest::mouseClick(Find<QPushButton>(&rig.Res(), "AdjUp", 0), Qt::LeftButton);
+    });
     bool greyWhileSent = false;
     rig.DuringReplyTo(QStringLiteral("p1064976"), [&] {
-        greyWhileSent = rig.Res().DigitLab(1).palette().color(QPalette::WindowText) == Qt::gray;
+        greyWhileSent =
+            Find<QLabel>(&rig.Res(), "DigitLab", 1)->palette().color(QPalette::WindowText) ==
+            Qt::gray;
     });
-    QTest::mouseClick(rig.Res().AdjUp().At(1), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&rig.Res(), "AdjUp", 1), Qt::LeftButton);
     QCOMPARE(rig.Res().Display(), QStringLiteral("0010.11"));
     // Digits not yet sent are grey; once their masks are out they are drawn as usual.
     QVERIFY(greyWhileSent);
-    QCOMPARE(rig.Res().DigitLab(1).palette().color(QPalette::WindowText),
+    QCOMPARE(Find<QLabel>(&rig.Res(), "DigitLab", 1)->palette().color(QPalette::WindowText),
              rig.Res().palette().color(QPalette::WindowText));
     // The later click's masks follow the running SetIns, so the adapter ends on the digits shown.
     QCOMPARE(rig.TakeWritten(), Masks(1064976) + Masks(1064977));
@@ -516,10 +531,10 @@ void InsFormTest::TabChosenDuringASendLeavesTheOldPageIdle() {
     bool pageIdle = false;
     rig.DuringReplyTo(Preset, [&] {
         rig.ClickTab(1);
-        QTest::mouseClick(rig.Res().AdjUp().At(0), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&rig.Res(), "AdjUp", 0), Qt::LeftButton);
         pageIdle = !rig.Res().isEnabled();
     });
-    QTest::mouseClick(rig.Res().AdjUp().At(1), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&rig.Res(), "AdjUp", 1), Qt::LeftButton);
     QVERIFY(pageIdle);
     QCOMPARE(rig.TakeWritten(),
              Masks(1064976) + RangeLines(QStringLiteral("1048583"), "50V Range"));
@@ -531,17 +546,18 @@ void InsFormTest::RangeChangeDuringAReadingWaitsForIt() {
     InsRig rig;
     ToVoltagePage(rig);
     rig.port.AnswerReading("145508");
-    rig.DuringReplyTo(QStringLiteral("v"),
-                      [&] { QTest::mouseClick(rig.Volt().InsVBut().At(4), Qt::LeftButton); });
-    rig.Volt().InsVTimer().Tick();
+    rig.DuringReplyTo(QStringLiteral("v"), [&] {
+        QTest::mouseClick(Find<QPushButton>(&rig.Volt(), "InsVBut", 4), Qt::LeftButton);
+    });
+    Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
     QCOMPARE(rig.TakeWritten(),
              QStringList{QStringLiteral("v")} + RangeLines(QStringLiteral("1048815"), "1kV Range"));
     // The reading is shown on the 50 V range it was taken on, before the range changes: read on
     // the 1 kV range it would show as 20.0 V.
-    QCOMPARE(rig.Volt().InsVLab().text(), QStringLiteral("1.00V"));
-    QVERIFY(rig.Volt().InsVTimer().IsActive());
-    rig.Volt().InsVTimer().Tick();
-    QCOMPARE(rig.Volt().InsVLab().text(), QStringLiteral("20.0V"));
+    QCOMPARE(Find<QLabel>(&rig.Volt(), "InsVLab")->text(), QStringLiteral("1.00V"));
+    QVERIFY(Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
+    Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
+    QCOMPARE(Find<QLabel>(&rig.Volt(), "InsVLab")->text(), QStringLiteral("20.0V"));
 }
 
 void InsFormTest::ResistancePageChosenDuringRangeSelection() {
@@ -552,7 +568,7 @@ void InsFormTest::ResistancePageChosenDuringRangeSelection() {
     QCOMPARE(rig.TakeWritten(), RangeLines(QStringLiteral("1048583"), "50V Range") +
                                     QStringList{QStringLiteral("#Insulation Res.")} +
                                     Masks(1064960));
-    QVERIFY(!rig.Volt().InsVTimer().IsActive());
+    QVERIFY(!Find<PollingTimer>(rig.window, "InsVTimer")->IsActive());
     QVERIFY(rig.Res().isVisible());
 }
 
@@ -565,7 +581,7 @@ void InsFormTest::CloseDuringRangeSelectionWaitsForTheFirstReading() {
     QCOMPARE(rig.TakeWritten(), RangeLines(QStringLiteral("1048583"), "50V Range"));
     QCOMPARE(rig.window->CloseButton().text(), QStringLiteral("Closing..."));
     QVERIFY(!rig.window->IsUnloaded());
-    rig.Volt().InsVTimer().Tick();
+    Find<PollingTimer>(rig.window, "InsVTimer")->Tick();
     QVERIFY(rig.window->IsUnloaded());
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
 }

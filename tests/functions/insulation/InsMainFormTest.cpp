@@ -1,6 +1,7 @@
 #include "InsRig.h"
 
 #include "ButtonArray.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "MainForm.h"
 #include "PollingTimer.h"
@@ -25,14 +26,15 @@ struct MainRig : FunctionRig {
     }
 
     InsForm *Insulation() const {
-        return qobject_cast<InsForm *>(main->WorkArea().FindFunctionWindow(InsForm::Title));
+        return qobject_cast<InsForm *>(
+            Find<FunctionArea>(main.get(), "WorkArea")->FindFunctionWindow(InsForm::Title));
     }
 
     // Opens the insulation window from its button, goes to the voltage page and forgets the lines.
     InsForm &OpenOnVoltagePage() {
         QTest::mouseClick(FunctionButton(*main, "INS"), Qt::LeftButton);
         InsForm *window = Insulation();
-        window->InsTab().setCurrentIndex(1);
+        Find<QTabBar>(window, "InsTab")->setCurrentIndex(1);
         TakeWritten();
         return *window;
     }
@@ -61,8 +63,8 @@ void InsMainFormTest::MenuItemOpensTheWindow() {
     QAction *item = FunctionMenuItem(*rig.main, "INS");
     QCOMPARE(item->text(), QStringLiteral("Insulation Resistance && Voltage"));
     item->trigger();
-    QVERIFY(
-        rig.main->WorkArea().IsWindowOpen(QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE")));
+    QVERIFY(Find<FunctionArea>(rig.main.get(), "WorkArea")
+                ->IsWindowOpen(QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE")));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("INS"));
     QCOMPARE(rig.TakeWritten(), Opening);
     QVERIFY(!FunctionButton(*rig.main, "INS")->isEnabled());
@@ -73,8 +75,8 @@ void InsMainFormTest::CloseCurrentFunctionOnTheResistancePageClosesAtOnce() {
     MainRig rig;
     rig.main->OpenFunction(FunctionRow("INS"));
     rig.TakeWritten();
-    rig.main->WorkArea().CloseCurrentFunction();
-    QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
+    Find<FunctionArea>(rig.main.get(), "WorkArea")->CloseCurrentFunction();
+    QVERIFY(!Find<FunctionArea>(rig.main.get(), "WorkArea")->IsWindowOpen(InsForm::Title));
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
     QVERIFY(FunctionChoiceEnabled(*rig.main));
 }
@@ -82,16 +84,16 @@ void InsMainFormTest::CloseCurrentFunctionOnTheResistancePageClosesAtOnce() {
 void InsMainFormTest::CloseCurrentFunctionOnTheVoltagePageWaitsForTheTick() {
     MainRig rig;
     InsForm &window = rig.OpenOnVoltagePage();
-    QVERIFY(window.VoltPanel().InsVTimer().IsActive());
-    rig.main->WorkArea().CloseCurrentFunction();
+    QVERIFY(Find<PollingTimer>(&window, "InsVTimer")->IsActive());
+    Find<FunctionArea>(rig.main.get(), "WorkArea")->CloseCurrentFunction();
     QCOMPARE(window.CloseButton().text(), QStringLiteral("Closing..."));
-    QVERIFY(rig.main->WorkArea().IsWindowOpen(InsForm::Title));
+    QVERIFY(Find<FunctionArea>(rig.main.get(), "WorkArea")->IsWindowOpen(InsForm::Title));
     QVERIFY(rig.TakeWritten().isEmpty());
     QVERIFY(FunctionChoiceDisabled(*rig.main));
 
     QPointer<InsForm> watched(&window);
-    window.VoltPanel().InsVTimer().Tick();
-    QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
+    Find<PollingTimer>(&window, "InsVTimer")->Tick();
+    QVERIFY(!Find<FunctionArea>(rig.main.get(), "WorkArea")->IsWindowOpen(InsForm::Title));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
     QVERIFY(FunctionChoiceEnabled(*rig.main));
     QTRY_VERIFY(watched.isNull());
@@ -101,11 +103,11 @@ void InsMainFormTest::OpeningAnotherFunctionWaitsForTheTick() {
     MainRig rig;
     InsForm &window = rig.OpenOnVoltagePage();
     // The tick falls due while the main window waits for the deferred close.
-    QTimer::singleShot(0, &window, [&window] { window.VoltPanel().InsVTimer().Tick(); });
+    QTimer::singleShot(0, &window, [&window] { Find<PollingTimer>(&window, "InsVTimer")->Tick(); });
     rig.main->OpenFunction(FunctionRow("DIAG"));
-    QVERIFY(!rig.main->WorkArea().IsWindowOpen(InsForm::Title));
-    QVERIFY(
-        rig.main->WorkArea().IsWindowOpen(QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM")));
+    QVERIFY(!Find<FunctionArea>(rig.main.get(), "WorkArea")->IsWindowOpen(InsForm::Title));
+    QVERIFY(Find<FunctionArea>(rig.main.get(), "WorkArea")
+                ->IsWindowOpen(QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM")));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + FunctionHost::ReleaseCommands);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("INS"));
 }

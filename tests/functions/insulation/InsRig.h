@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FindControl.h"
 #include "FunctionRig.h"
 #include "InsForm.h"
 #include "InsResPanel.h"
@@ -18,11 +19,11 @@ struct InsRig : FunctionRig {
     }
     ~InsRig() { delete window.data(); }
 
-    InsResPanel &Res() const { return window->ResPanel(); }
-    InsVoltPanel &Volt() const { return window->VoltPanel(); }
+    InsResPanel &Res() const { return *Find<InsResPanel>(window, "InsResPanel"); }
+    InsVoltPanel &Volt() const { return *Find<InsVoltPanel>(window, "InsVoltPanel"); }
 
     void ClickTab(int index) const {
-        QTabBar &tabs = window->InsTab();
+        QTabBar &tabs = *Find<QTabBar>(window, "InsTab");
         QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(index).center());
     }
 

@@ -2,6 +2,7 @@
 
 #include "ButtonArray.h"
 #include "Controls.h"
+#include "FindControl.h"
 #include "LoadedWindow.h"
 #include "PollingTimer.h"
 
@@ -24,24 +25,25 @@ const QStringList ThirtyMilliamps{QStringLiteral("p17858560"), QStringLiteral("p
 
 struct Window : LoadedWindow<DMMForm> {
     void Click(QPushButton &button) { QTest::mouseClick(&button, Qt::LeftButton); }
-    void ClickRange(int index) { Click(*form->DMMBut().At(index)); }
-    void ClickNull() { Click(form->NULLBut()); }
+    void ClickRange(int index) { Click(*Find<QPushButton>(form, "DMMBut", index)); }
+    void ClickNull() { Click(*Find<QPushButton>(form, "NULLBut")); }
     // One reading cycle on a reply of `counts`.
     void Read(const QByteArray &counts) {
         rig.port.AnswerReading(counts);
-        form->ReadTimer().Tick();
+        Find<PollingTimer>(form, "ReadTimer")->Tick();
     }
     // Runs `action` inside the reply wait of the next exchange, as a click serviced there would.
     static void DuringNextWait(std::function<void()> action) {
         QTimer::singleShot(0, std::move(action));
     }
     bool NullShown() const {
-        return Controls::HasBackColour(form->NULLBut(), Controls::NullColour) &&
-               !form->NullLab().isHidden();
+        return Controls::HasBackColour(*Find<QPushButton>(form, "NULLBut"), Controls::NullColour) &&
+               !Find<QLabel>(form, "NullLab")->isHidden();
     }
     bool NullHidden() const {
-        return !Controls::HasBackColour(form->NULLBut(), Controls::NullColour) &&
-               form->NullLab().isHidden();
+        return !Controls::HasBackColour(*Find<QPushButton>(form, "NULLBut"),
+                                        Controls::NullColour) &&
+               Find<QLabel>(form, "NullLab")->isHidden();
     }
 };
 
@@ -75,23 +77,24 @@ void DMMFormTest::OpeningSelectsOneVoltAndReadsHalfASecondLater() {
     QCOMPARE(w.rig.host.placed, 1);
     QCOMPARE(w.form->windowTitle(), QStringLiteral("mA & mV MEASUREMENT"));
     QCOMPARE(w.rig.TakeWritten(), OneVolt);
-    QCOMPARE(w.form->DMMBut().Selected(), 2);
+    QCOMPARE(Find<ButtonArray>(w.form, "DMMBut")->Selected(), 2);
     for (int i : {0, 1, 3})
-        QVERIFY(!Controls::IsSelected(*w.form->DMMBut().At(i)));
-    QCOMPARE(w.form->DispInfoLab().text(), QStringLiteral("VOLTAGE MEASUREMENT - 1V RANGE"));
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
+        QVERIFY(!Controls::IsSelected(*Find<QPushButton>(w.form, "DMMBut", i)));
+    QCOMPARE(Find<QLabel>(w.form, "DispInfoLab")->text(),
+             QStringLiteral("VOLTAGE MEASUREMENT - 1V RANGE"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0000V"));
     QVERIFY(w.NullHidden());
-    QCOMPARE(w.form->NullLab().text(), QStringLiteral("NULL ON"));
-    QVERIFY(w.form->SampleLab().isHidden());
-    QCOMPARE(w.form->ReadTimer().objectName(), QStringLiteral("ReadTimer"));
-    QVERIFY(w.form->ReadTimer().IsActive());
-    QCOMPARE(w.form->ReadTimer().Interval(), 500);
+    QCOMPARE(Find<QLabel>(w.form, "NullLab")->text(), QStringLiteral("NULL ON"));
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
+    QCOMPARE(Find<PollingTimer>(w.form, "ReadTimer")->objectName(), QStringLiteral("ReadTimer"));
+    QVERIFY(Find<PollingTimer>(w.form, "ReadTimer")->IsActive());
+    QCOMPARE(Find<PollingTimer>(w.form, "ReadTimer")->Interval(), 500);
     QCOMPARE(w.form->NullOffset(), 0.0);
 
     w.Read("-5000000");
     QCOMPARE(w.rig.TakeWritten(), QStringList{V});
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("-0.5500V"));
-    QVERIFY(w.form->SampleLab().isHidden());
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("-0.5500V"));
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
 }
 
 void DMMFormTest::RangeSelection_data() {
@@ -125,20 +128,20 @@ void DMMFormTest::RangeSelection() {
     // Polling is stopped while the range's lines go out and restarted after them.
     QList<bool> pollingAtWrite;
     w.rig.port.responder = [&w, &pollingAtWrite](const QString &) {
-        pollingAtWrite.append(w.form->ReadTimer().IsActive());
+        pollingAtWrite.append(Find<PollingTimer>(w.form, "ReadTimer")->IsActive());
         return QList<Chunk>{{0.05, FakeSerialPort::Marker}};
     };
     w.ClickRange(index);
     QCOMPARE(w.rig.TakeWritten(), commands);
     QCOMPARE(pollingAtWrite, (QList<bool>{false, false, false}));
-    QVERIFY(w.form->ReadTimer().IsActive());
-    QCOMPARE(w.form->DMMBut().Selected(), index);
+    QVERIFY(Find<PollingTimer>(w.form, "ReadTimer")->IsActive());
+    QCOMPARE(Find<ButtonArray>(w.form, "DMMBut")->Selected(), index);
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(Controls::IsSelected(*w.form->DMMBut().At(i)), i == index);
-    QCOMPARE(w.form->DispInfoLab().text(), information);
+        QCOMPARE(Controls::IsSelected(*Find<QPushButton>(w.form, "DMMBut", i)), i == index);
+    QCOMPARE(Find<QLabel>(w.form, "DispInfoLab")->text(), information);
 
     w.Read("1000000");
-    QCOMPARE(w.form->ReadLab().text(), reading);
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), reading);
 }
 
 void DMMFormTest::SelectingTheSelectedRangeRepeatsEverything() {
@@ -147,7 +150,7 @@ void DMMFormTest::SelectingTheSelectedRangeRepeatsEverything() {
     w.ClickRange(2);
     w.ClickRange(2);
     QCOMPARE(w.rig.TakeWritten(), OneVolt + OneVolt);
-    QCOMPARE(w.form->DMMBut().Selected(), 2);
+    QCOMPARE(Find<ButtonArray>(w.form, "DMMBut")->Selected(), 2);
 }
 
 void DMMFormTest::Readings_data() {
@@ -169,13 +172,13 @@ void DMMFormTest::Readings() {
     QFETCH(QString, shown);
     Window w;
     w.Read("3000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.3300V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.3300V"));
     w.Read(reply);
-    QCOMPARE(w.form->ReadLab().text(), shown);
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), shown);
     // The next reading within the range is shown again.
     w.Read("3000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.3300V"));
-    QVERIFY(w.form->ReadTimer().IsActive());
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.3300V"));
+    QVERIFY(Find<PollingTimer>(w.form, "ReadTimer")->IsActive());
 }
 
 void DMMFormTest::ReplySplitOverSeveralReads() {
@@ -183,14 +186,14 @@ void DMMFormTest::ReplySplitOverSeveralReads() {
     w.rig.port.responder = [](const QString &) {
         return QList<Chunk>{{0.05, "30"}, {0.25, "00"}, {0.45, "000*"}, {0.65, "0\r\n"}};
     };
-    w.form->ReadTimer().Tick();
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.3300V"));
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.3300V"));
 }
 
 void DMMFormTest::NullCapturesOffsetsAndReleasesThem() {
     Window w;
     w.Read("5000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.5500V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.5500V"));
     w.rig.TakeWritten();
 
     w.ClickNull();
@@ -200,20 +203,20 @@ void DMMFormTest::NullCapturesOffsetsAndReleasesThem() {
     QCOMPARE(w.form->NullOffset(), 0.0);
     w.Read("5000000");
     QCOMPARE(w.form->NullOffset(), 5000000.0);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0000V"));
     w.Read("5000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0000V"));
     w.Read("6000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.1100V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.1100V"));
     w.Read("4000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("-0.1100V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("-0.1100V"));
 
     w.ClickNull();
     QVERIFY(w.NullHidden());
     QCOMPARE(w.form->NullOffset(), 5000000.0);
     w.Read("6000000");
     QCOMPARE(w.form->NullOffset(), 0.0);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.6600V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.6600V"));
     QCOMPARE(w.rig.TakeWritten(), QStringList(5, V));
 }
 
@@ -222,11 +225,11 @@ void DMMFormTest::NullJudgesOverRangeOnTheRawReading() {
     w.ClickNull();
     w.Read("9999999");
     w.Read("10000001");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("Overrange"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("Overrange"));
     w.Read("10000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0000V"));
     w.Read("-9000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("-2.0900V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("-2.0900V"));
 }
 
 void DMMFormTest::NullRetriesCaptureAfterZeroOrOverRange() {
@@ -236,12 +239,12 @@ void DMMFormTest::NullRetriesCaptureAfterZeroOrOverRange() {
     QCOMPARE(w.form->NullOffset(), 0.0);
     w.Read("1e999");
     QCOMPARE(w.form->NullOffset(), 0.0);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("Overrange"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("Overrange"));
     w.Read("-1000");
     QCOMPARE(w.form->NullOffset(), -1000.0);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0000V"));
     w.Read("9000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0011V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0011V"));
 }
 
 void DMMFormTest::RangeChangeSwitchesNullOff() {
@@ -256,7 +259,7 @@ void DMMFormTest::RangeChangeSwitchesNullOff() {
     QVERIFY(w.NullHidden());
     w.Read("1000000");
     QCOMPARE(w.form->NullOffset(), 0.0);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("3.413mA"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("3.413mA"));
 }
 
 void DMMFormTest::CloseWaitsForTheNextTickAndReleasesNothing() {
@@ -270,10 +273,10 @@ void DMMFormTest::CloseWaitsForTheNextTickAndReleasesNothing() {
 
     w.Read("1000000");
     QVERIFY(w.form->IsUnloaded());
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.1100V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.1100V"));
     QCOMPARE(w.rig.TakeWritten(), QStringList{V});
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
-    QVERIFY(!w.form->ReadTimer().IsActive());
+    QVERIFY(!Find<PollingTimer>(w.form, "ReadTimer")->IsActive());
 }
 
 void DMMFormTest::CloseDuringAReadingClosesAfterIt() {
@@ -281,9 +284,9 @@ void DMMFormTest::CloseDuringAReadingClosesAfterIt() {
     w.rig.TakeWritten();
     w.rig.port.AnswerReading("1000000");
     Window::DuringNextWait([&w] { w.Click(w.form->CloseButton()); });
-    w.form->ReadTimer().Tick();
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     QVERIFY(w.form->IsUnloaded());
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.1100V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.1100V"));
     QCOMPARE(w.rig.TakeWritten(), QStringList{V});
     QCOMPARE(w.rig.host.enabledCalls, QList<bool>{true});
 }
@@ -294,16 +297,17 @@ void DMMFormTest::RangeChosenDuringAReadingWaitsForIt() {
     w.rig.TakeWritten();
     w.rig.port.AnswerReading("5000000");
     Window::DuringNextWait([&w] { w.ClickRange(0); });
-    w.form->ReadTimer().Tick();
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     // The reading is shown on the 1 V range it was taken on before the switching lines go out;
     // it is never shown as milliamperes.
     QCOMPARE(w.rig.TakeWritten(), QStringList{V} + ThirtyMilliamps);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.5500V"));
-    QCOMPARE(w.form->DispInfoLab().text(), QStringLiteral("CURRENT MEASUREMENT - 30mA RANGE"));
-    QVERIFY(w.form->ReadTimer().IsActive());
-    QVERIFY(w.form->SampleLab().isHidden());
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.5500V"));
+    QCOMPARE(Find<QLabel>(w.form, "DispInfoLab")->text(),
+             QStringLiteral("CURRENT MEASUREMENT - 30mA RANGE"));
+    QVERIFY(Find<PollingTimer>(w.form, "ReadTimer")->IsActive());
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
     w.Read("1000000");
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("3.413mA"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("3.413mA"));
 }
 
 void DMMFormTest::NullSwitchedOnDuringAReadingAppliesAfterIt() {
@@ -311,14 +315,14 @@ void DMMFormTest::NullSwitchedOnDuringAReadingAppliesAfterIt() {
     w.rig.TakeWritten();
     w.rig.port.AnswerReading("3000000");
     Window::DuringNextWait([&w] { w.ClickNull(); });
-    w.form->ReadTimer().Tick();
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     // The reading under way is shown as taken; NULL comes on after it and captures the next one.
     QVERIFY(w.NullShown());
     QCOMPARE(w.form->NullOffset(), 0.0);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.3300V"));
-    w.form->ReadTimer().Tick();
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.3300V"));
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     QCOMPARE(w.form->NullOffset(), 3000000.0);
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0000V"));
     QCOMPARE(w.rig.TakeWritten(), (QStringList{V, V}));
 }
 
@@ -328,36 +332,36 @@ void DMMFormTest::TickDuringAReadingIsSkipped() {
     w.rig.port.responder = [](const QString &) {
         return QList<Chunk>{{0.05, "10"}, {0.6, "00000*0\r\n"}};
     };
-    Window::DuringNextWait([&w] { w.form->ReadTimer().Tick(); });
-    w.form->ReadTimer().Tick();
+    Window::DuringNextWait([&w] { Find<PollingTimer>(w.form, "ReadTimer")->Tick(); });
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     QCOMPARE(w.rig.TakeWritten(), QStringList{V});
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.1100V"));
-    QVERIFY(w.form->SampleLab().isHidden());
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.1100V"));
+    QVERIFY(Find<QLabel>(w.form, "SampleLab")->isHidden());
 }
 
 void DMMFormTest::LostPortStopsPollingWithOneError() {
     Window w;
     w.rig.TakeWritten();
     w.rig.port.ioError = QStringLiteral("Device unplugged");
-    w.form->ReadTimer().Tick();
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     QCOMPARE(w.rig.observer.errors,
              QStringList{w.rig.link.PortName() + QStringLiteral(": Device unplugged")});
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("0.0000V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("0.0000V"));
 
     // While the device stays away: no more boxes, whatever the operator does.
     w.rig.port.openError = QStringLiteral("No such device");
-    w.form->ReadTimer().Tick();
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     w.ClickRange(3);
-    w.form->ReadTimer().Tick();
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     QCOMPARE(w.rig.observer.errors.size(), 1);
     QVERIFY(w.rig.TakeWritten().isEmpty());
 
     // The adapter is plugged in again: the next tick reopens the port and reads on.
     w.rig.port.openError.clear();
     w.rig.port.AnswerReading("1000000");
-    w.form->ReadTimer().Tick();
+    Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     QCOMPARE(w.rig.TakeWritten(), QStringList{QStringLiteral("v")});
-    QCOMPARE(w.form->ReadLab().text(), QStringLiteral("3.304V"));
+    QCOMPARE(Find<QLabel>(w.form, "ReadLab")->text(), QStringLiteral("3.304V"));
     QCOMPARE(w.rig.observer.errors.size(), 1);
 }
 
@@ -367,15 +371,16 @@ void DMMFormTest::RangeChosenDuringARangeChangeFollowsIt() {
     w.rig.DuringReplyTo(ThirtyMilliamps.first(), [&w] {
         w.ClickRange(3);
         // Ticks falling due meanwhile are skipped: no reading between the switching lines.
-        w.form->ReadTimer().Tick();
+        Find<PollingTimer>(w.form, "ReadTimer")->Tick();
     });
     w.ClickRange(0);
     const QStringList thirtyVolts{QStringLiteral("p17309696"), QStringLiteral("p0"),
                                   QStringLiteral("#Measure : 20V")};
     QCOMPARE(w.rig.TakeWritten(), ThirtyMilliamps + thirtyVolts);
-    QCOMPARE(w.form->DMMBut().Selected(), 3);
-    QCOMPARE(w.form->DispInfoLab().text(), QStringLiteral("VOLTAGE MEASUREMENT - 30V RANGE"));
-    QVERIFY(w.form->ReadTimer().IsActive());
+    QCOMPARE(Find<ButtonArray>(w.form, "DMMBut")->Selected(), 3);
+    QCOMPARE(Find<QLabel>(w.form, "DispInfoLab")->text(),
+             QStringLiteral("VOLTAGE MEASUREMENT - 30V RANGE"));
+    QVERIFY(Find<PollingTimer>(w.form, "ReadTimer")->IsActive());
 }
 
 QTEST_MAIN(DMMFormTest)

@@ -2,6 +2,7 @@
 #include "DMMForm.h"
 
 #include "ButtonArray.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "MainForm.h"
@@ -40,36 +41,37 @@ void DMMMainScenarioTest::CloseButtonThenAnotherFunction() {
     QCOMPARE(rig.TakeWritten(), DMMOpening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("DMM"));
     QVERIFY(!FunctionChoiceEnabled(main));
-    QPointer<DMMForm> dmm =
-        qobject_cast<DMMForm *>(main.WorkArea().FindFunctionWindow(DMMForm::Title));
+    QPointer<DMMForm> dmm = qobject_cast<DMMForm *>(
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DMMForm::Title));
     QVERIFY(dmm);
-    QVERIFY(dmm->ReadTimer().IsActive());
-    QCOMPARE(dmm->ReadTimer().Interval(), 500);
+    QVERIFY(Find<PollingTimer>(dmm, "ReadTimer")->IsActive());
+    QCOMPARE(Find<PollingTimer>(dmm, "ReadTimer")->Interval(), 500);
 
     // "Close": the window stays in sight, saying so, until its next reading is in; it hands
     // nothing back to the calibrator.
     QTest::mouseClick(&dmm->CloseButton(), Qt::LeftButton);
     QCOMPARE(dmm->CloseButton().text(), QStringLiteral("Closing..."));
-    QVERIFY(main.WorkArea().IsWindowOpen(DMMForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DMMForm::Title));
     QVERIFY(dmm->isVisible());
     QVERIFY(!FunctionChoiceEnabled(main));
-    dmm->ReadTimer().Tick();
+    Find<PollingTimer>(dmm, "ReadTimer")->Tick();
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")});
-    QVERIFY(!main.WorkArea().IsWindowOpen(DMMForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DMMForm::Title));
     QVERIFY(FunctionChoiceEnabled(main));
-    QTRY_VERIFY(main.WorkArea().subWindowList().isEmpty());
+    QTRY_VERIFY(Find<FunctionArea>(&main, "WorkArea")->subWindowList().isEmpty());
 
     // Another function chosen: the measurement window closes at its next tick, after its
     // reading, and only then does the new window open.
     main.OpenFunction(FunctionRow("DMM"));
     rig.TakeWritten();
-    dmm = qobject_cast<DMMForm *>(main.WorkArea().FindFunctionWindow(DMMForm::Title));
+    dmm = qobject_cast<DMMForm *>(
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DMMForm::Title));
     QVERIFY(dmm);
-    QTimer::singleShot(0, dmm, [dmm] { dmm->ReadTimer().Tick(); });
+    QTimer::singleShot(0, dmm, [dmm] { Find<PollingTimer>(dmm, "ReadTimer")->Tick(); });
     main.OpenFunction(FunctionRow("CONT"));
     QCOMPARE(rig.TakeWritten(), QStringList{QStringLiteral("v")} + ContOpening);
-    QVERIFY(!main.WorkArea().IsWindowOpen(DMMForm::Title));
-    QVERIFY(main.WorkArea().IsWindowOpen(ContForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DMMForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ContForm::Title));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("CONT"));
     QVERIFY(!FunctionChoiceEnabled(main));
     QVERIFY(rig.boxes.shown.isEmpty());

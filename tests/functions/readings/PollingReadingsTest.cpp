@@ -1,5 +1,6 @@
 #include "ContForm.h"
 #include "DMMForm.h"
+#include "FindControl.h"
 #include "InsRig.h"
 #include "LoadedWindow.h"
 
@@ -73,7 +74,7 @@ Seen Take(FunctionRig &rig, PollingTimer &timer, QLabel &reading, ReadingMarks &
     };
     rig.port.responder = [&](const QString &) {
         settle();
-        seen.sampling = !marks.SampleLab().isHidden();
+        seen.sampling = !Find<QLabel>(&marks, "SampleLab")->isHidden();
         seen.readingDuring = reading.geometry();
         return counts.isEmpty()
                    ? QList<FakeSerialPort::Chunk>()
@@ -83,7 +84,7 @@ Seen Take(FunctionRig &rig, PollingTimer &timer, QLabel &reading, ReadingMarks &
     settle();
     seen.readingAfter = reading.geometry();
     seen.text = reading.text();
-    seen.noReply = !marks.NoReplyLab().isHidden();
+    seen.noReply = !Find<QLabel>(&marks, "NoReplyLab")->isHidden();
     seen.colour = reading.palette().color(QPalette::WindowText);
     return seen;
 }
@@ -94,8 +95,9 @@ Seen Take(FunctionRig &rig, PollingTimer &timer, QLabel &reading, ReadingMarks &
 void MarksAReadingWithoutReply(FunctionRig &rig, PollingTimer &timer, QLabel &reading,
                                ReadingMarks &marks, const QByteArray &counts, const QString &shown,
                                const QString &zero) {
-    QCOMPARE(marks.NoReplyLab().text(), QStringLiteral("NO REPLY"));
-    QCOMPARE(marks.NoReplyLab().palette().color(QPalette::WindowText), ReadingMarks::NoReplyColour);
+    QCOMPARE(Find<QLabel>(&marks, "NoReplyLab")->text(), QStringLiteral("NO REPLY"));
+    QCOMPARE(Find<QLabel>(&marks, "NoReplyLab")->palette().color(QPalette::WindowText),
+             ReadingMarks::NoReplyColour);
     const QColor colour = reading.palette().color(QPalette::WindowText);
     const QRect place = Take(rig, timer, reading, marks, "0").readingAfter;
     QCOMPARE(Take(rig, timer, reading, marks, "0"),
@@ -131,46 +133,51 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QStringList logFiles{folder.filePath(QStringLiteral("dmm")),
                          folder.filePath(QStringLiteral("closing.csv"))};
     QString offered;
-    Script(form.Readings(), w.rig, logFiles, offered);
+    Script(*Find<ReadingTools>(&form, "ReadingTools"), w.rig, logFiles, offered);
     const QString path = folder.filePath(QStringLiteral("dmm.csv"));
     const auto read = [&](const QByteArray &counts) {
         w.rig.port.AnswerReading(counts);
-        form.ReadTimer().Tick();
+        Find<PollingTimer>(&form, "ReadTimer")->Tick();
     };
     w.rig.TakeWritten();
 
-    QLabel &logMark = form.Readings().LogLab();
-    QTest::mouseClick(&form.Readings().LogBut(), Qt::LeftButton);
+    QLabel &logMark = *Find<QLabel>(Find<ReadingTools>(&form, "ReadingTools"), "LogLab");
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut"),
+                      Qt::LeftButton);
     QCOMPARE(offered, QDir::current().absoluteFilePath(QStringLiteral("DMM-2026-03-01-1405.csv")));
-    QCOMPARE(form.Readings().LogBut().text(), QStringLiteral("Stop Log"));
+    QCOMPARE(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut")->text(),
+             QStringLiteral("Stop Log"));
     QVERIFY(!logMark.isHidden());
     QCOMPARE(logMark.text(), QStringLiteral("\u25CF LOG"));
     QCOMPARE(logMark.toolTip(), QDir::toNativeSeparators(path));
     read("1000000");
-    QTest::mouseClick(&form.NULLBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&form, "NULLBut"), Qt::LeftButton);
     read("1000000");
     read("1001000");
     read("10000001");
-    QCOMPARE(form.ReadLab().text(), QStringLiteral("Overrange"));
+    QCOMPARE(Find<QLabel>(&form, "ReadLab")->text(), QStringLiteral("Overrange"));
     // Logged exactly as shown: not rounded a second time, the "-" of a negative zero kept.
-    QTest::mouseClick(&form.NULLBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&form, "NULLBut"), Qt::LeftButton);
     read("5885000");
-    QCOMPARE(form.ReadLab().text(), QStringLiteral("0.6473V"));
+    QCOMPARE(Find<QLabel>(&form, "ReadLab")->text(), QStringLiteral("0.6473V"));
     read("-100");
-    QCOMPARE(form.ReadLab().text(), QStringLiteral("-0.0000V"));
+    QCOMPARE(Find<QLabel>(&form, "ReadLab")->text(), QStringLiteral("-0.0000V"));
     read("ABC");
-    QCOMPARE(form.ReadLab().text(), QStringLiteral("0.0000V"));
-    QTest::mouseClick(form.DMMBut().At(0), Qt::LeftButton);
+    QCOMPARE(Find<QLabel>(&form, "ReadLab")->text(), QStringLiteral("0.0000V"));
+    QTest::mouseClick(Find<QPushButton>(&form, "DMMBut", 0), Qt::LeftButton);
     read("1000000");
     read("1002000");
     // Silence: the window shows 0, but the log says that nothing was read.
     w.rig.port.responder = [](const QString &) {
         return QList<FakeSerialPort::Chunk>();
     };
-    form.ReadTimer().Tick();
-    QTest::mouseClick(&form.Readings().TrendBut(), Qt::LeftButton);
-    QTest::mouseClick(&form.Readings().LogBut(), Qt::LeftButton);
-    QCOMPARE(form.Readings().LogBut().text(), QStringLiteral("Log..."));
+    Find<PollingTimer>(&form, "ReadTimer")->Tick();
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "TrendBut"),
+                      Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut"),
+                      Qt::LeftButton);
+    QCOMPARE(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut")->text(),
+             QStringLiteral("Log..."));
     QVERIFY(logMark.isHidden());
     read("1003000");
 
@@ -194,7 +201,7 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
                         "2026-03-01T14:05:14.500+01:00,DMM,30mA Range,,mA,No Reply\r\n"));
 
     // The trend shows the 30 mA series only, in its unit, and follows each reading.
-    TrendWindow *trend = form.Readings().Trend();
+    TrendWindow *trend = Find<ReadingTools>(&form, "ReadingTools")->Trend();
     QVERIFY(trend && trend->isVisible());
     QCOMPARE(trend->Figure(QStringLiteral("Count")), QStringLiteral("3"));
     QCOMPARE(trend->Figure(QStringLiteral("Min")), QStringLiteral("3.413mA"));
@@ -204,7 +211,7 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QCOMPARE(trend->Figure(QStringLiteral("Std Dev")), QStringLiteral("0.0056mA"));
     // The line breaks where no reply came, and the gap is marked; the time axis reads the clock,
     // the value axis the unit and the range.
-    const TrendChart &chart = trend->Chart();
+    const TrendChart &chart = *Find<TrendChart>(trend, "TrendChart");
     QCOMPARE(chart.PointCount(), 3);
     QCOMPARE(chart.LineCount(), 2);
     QCOMPARE(chart.UnreadMarks(), 1);
@@ -219,9 +226,9 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QVERIFY(std::any_of(captions.begin(), captions.end(), [](const QLabel *label) {
         return label->text() == QStringLiteral("\u03C3 (n\u22121):");
     }));
-    trend->LastBox().setCurrentIndex(0);
-    QCOMPARE(trend->LastBox().currentText(), QStringLiteral("Last 10"));
-    QTest::mouseClick(&trend->ResetBut(), Qt::LeftButton);
+    Find<QComboBox>(trend, "LastBox")->setCurrentIndex(0);
+    QCOMPARE(Find<QComboBox>(trend, "LastBox")->currentText(), QStringLiteral("Last 10"));
+    QTest::mouseClick(Find<QPushButton>(trend, "ResetBut"), Qt::LeftButton);
     QCOMPARE(trend->Figure(QStringLiteral("Count")), QStringLiteral("0"));
     QCOMPARE(trend->Figure(QStringLiteral("Mean")), QStringLiteral("-"));
     // One reading has a mean but no spread.
@@ -230,19 +237,21 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
     QCOMPARE(trend->Figure(QStringLiteral("Std Dev")), QStringLiteral("-"));
     // Large enough for the axes' numbers; "Close" and Esc close it.
     QVERIFY(trend->width() >= 640 && trend->height() >= 420);
-    QCOMPARE(trend->CloseBut().text(), QStringLiteral("Close"));
-    QTest::mouseClick(&trend->CloseBut(), Qt::LeftButton);
+    QCOMPARE(Find<QPushButton>(trend, "CloseBut")->text(), QStringLiteral("Close"));
+    QTest::mouseClick(Find<QPushButton>(trend, "CloseBut"), Qt::LeftButton);
     QVERIFY(!trend->isVisible());
-    QTest::mouseClick(&form.Readings().TrendBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "TrendBut"),
+                      Qt::LeftButton);
     QVERIFY(trend->isVisible());
     QApplication::setActiveWindow(trend);
     QVERIFY(QTest::qWaitForWindowActive(trend));
     QTest::keyClick(trend, Qt::Key_Escape);
     QVERIFY(!trend->isVisible());
-    QVERIFY(!form.Readings().TrendBut().isChecked());
+    QVERIFY(!Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "TrendBut")->isChecked());
 
     // Closing the window ends a log still written, and says where the readings went.
-    QTest::mouseClick(&form.Readings().LogBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(Find<ReadingTools>(&form, "ReadingTools"), "LogBut"),
+                      Qt::LeftButton);
     read("1004000");
     QTest::mouseClick(&form.CloseButton(), Qt::LeftButton);
     QVERIFY(w.rig.boxes.shown.isEmpty());
@@ -255,7 +264,7 @@ void PollingReadingsTest::MeasurementWindowTrendsAndLogsWhatItShows() {
                  QStringLiteral("The window has closed and its log has ended: 2 readings were "
                                 "written to %1.")
                      .arg(QDir::toNativeSeparators(closing)))});
-    QVERIFY(!form.Readings().Log().Active());
+    QVERIFY(!Find<ReadingTools>(&form, "ReadingTools")->Log().Active());
     QVERIFY(logMark.isHidden());
     QCOMPARE(Contents(closing).count("\r\n"), 3);
 }
@@ -265,9 +274,9 @@ void PollingReadingsTest::InsulationAndContinuityFeedTheirReadings() {
     ins.ClickTab(1);
     for (const QByteArray counts : {"7275400", "10000001"}) {
         ins.port.AnswerReading(counts);
-        ins.Volt().InsVTimer().Tick();
+        Find<PollingTimer>(ins.window, "InsVTimer")->Tick();
     }
-    const ReadingHistory &volts = ins.Volt().Readings().History();
+    const ReadingHistory &volts = Find<ReadingTools>(&ins.Volt(), "ReadingTools")->History();
     QCOMPARE(volts.Count(), std::size_t(2));
     QCOMPARE(volts.CurrentSeries()[0].value, 50.0);
     QCOMPARE(volts.RangeOf(volts.CurrentSeries()[0]),
@@ -276,8 +285,8 @@ void PollingReadingsTest::InsulationAndContinuityFeedTheirReadings() {
 
     LoadedWindow<ContForm> cont;
     cont.rig.port.AnswerReading("231428");
-    cont.form->ContTimer().Tick();
-    const ReadingHistory &current = cont.form->Readings().History();
+    Find<PollingTimer>(cont.form, "ContTimer")->Tick();
+    const ReadingHistory &current = Find<ReadingTools>(cont.form, "ReadingTools")->History();
     QCOMPARE(current.Count(), std::size_t(1));
     QCOMPARE(current.CurrentSeries()[0].value, 10.0);
     QCOMPARE(current.RangeOf(current.CurrentSeries()[0]),
@@ -288,17 +297,21 @@ void PollingReadingsTest::InsulationAndContinuityFeedTheirReadings() {
 
 void PollingReadingsTest::EveryPollingWindowMarksAReadingWithoutReply() {
     LoadedWindow<DMMForm> dmm;
-    MarksAReadingWithoutReply(dmm.rig, dmm.form->ReadTimer(), dmm.form->ReadLab(),
-                              dmm.form->Marks(), "1000000", QStringLiteral("0.1100V"),
-                              QStringLiteral("0.0000V"));
+    MarksAReadingWithoutReply(dmm.rig, *Find<PollingTimer>(dmm.form, "ReadTimer"),
+                              *Find<QLabel>(dmm.form, "ReadLab"),
+                              *Find<ReadingMarks>(dmm.form, "ReadingMarks"), "1000000",
+                              QStringLiteral("0.1100V"), QStringLiteral("0.0000V"));
     LoadedWindow<ContForm> cont;
-    MarksAReadingWithoutReply(cont.rig, cont.form->ContTimer(), cont.form->ContCurLab(),
-                              cont.form->Marks(), "231428", QStringLiteral("10.0mA"),
-                              QStringLiteral("0.0mA"));
+    MarksAReadingWithoutReply(cont.rig, *Find<PollingTimer>(cont.form, "ContTimer"),
+                              *Find<QLabel>(cont.form, "ContCurLab"),
+                              *Find<ReadingMarks>(cont.form, "ReadingMarks"), "231428",
+                              QStringLiteral("10.0mA"), QStringLiteral("0.0mA"));
     InsRig ins;
     ins.ClickTab(1);
-    MarksAReadingWithoutReply(ins, ins.Volt().InsVTimer(), ins.Volt().InsVLab(), ins.Volt().Marks(),
-                              "1455080", QStringLiteral("10.00V"), QStringLiteral("0.00V"));
+    MarksAReadingWithoutReply(ins, *Find<PollingTimer>(ins.window, "InsVTimer"),
+                              *Find<QLabel>(&ins.Volt(), "InsVLab"),
+                              *Find<ReadingMarks>(&ins.Volt(), "ReadingMarks"), "1455080",
+                              QStringLiteral("10.00V"), QStringLiteral("0.00V"));
 }
 
 QTEST_MAIN(PollingReadingsTest)

@@ -3,6 +3,7 @@
 #include "ContForm.h"
 #include "DMMForm.h"
 #include "FunctionChoice.h"
+#include "FindControl.h"
 #include "FunctionRig.h"
 #include "InsForm.h"
 #include "MainForm.h"
@@ -133,16 +134,16 @@ void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
     if (console)
         main.ToggleConsole();
     main.OpenFunction(FunctionRow(code));
-    FunctionWindow *window = main.WorkArea().FindFunctionWindow(title);
+    FunctionWindow *window = Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(title);
     QVERIFY(window);
     if (auto *insulation = qobject_cast<InsForm *>(window))
-        insulation->InsTab().setCurrentIndex(1);
+        Find<QTabBar>(insulation, "InsTab")->setCurrentIndex(1);
     auto *timer = window->findChild<PollingTimer *>();
     QVERIFY(timer);
     QVERIFY(timer->IsActive());
     // The test delivers every tick itself: the timer's own, on the wall clock, would add some.
     timer->Stop();
-    ConsoleModel &entries = main.DebugPanel().Model();
+    ConsoleModel &entries = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     const int ticks = DayTicks;
 
     QCOMPARE(Poll(rig, *timer, WarmUpTicks), WarmUpTicks);
@@ -178,7 +179,7 @@ void PollingSoakTest::ADayOfPollingKeepsMemoryFlat() {
     // machine, but not a cost that grows with the entries the console holds.
     QCOMPARE_LT(lastHour, 2 * firstHour + 0.05);
     QVERIFY(rig.boxes.shown.isEmpty());
-    QVERIFY(main.WorkArea().IsWindowOpen(title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(title));
     if (MeasuresMemory) {
         QVERIFY(before > 0);
         QCOMPARE_LT(after - before,

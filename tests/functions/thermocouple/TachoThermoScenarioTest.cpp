@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "ButtonArray.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "FunctionWindow.h"
@@ -39,9 +40,10 @@ void TachoThermoScenarioTest::OpenSetSwitchAndExit() {
     QTest::mouseClick(FunctionButton(main, "TACHO"), Qt::LeftButton);
     QCOMPARE(rig.TakeWritten(), (QStringList{"p16777344", "p0", "R64", "F600", "S0"}));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
-    QVERIFY(main.WorkArea().IsWindowOpen(TachoForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(TachoForm::Title));
     QVERIFY(FunctionChoiceDisabled(main));
-    QPointer<FunctionWindow> tacho = main.WorkArea().FindFunctionWindow(TachoForm::Title);
+    QPointer<FunctionWindow> tacho =
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(TachoForm::Title);
     QVERIFY(tacho);
 
     auto *rpmText = tacho->findChild<QLineEdit *>("RPMText");
@@ -53,12 +55,13 @@ void TachoThermoScenarioTest::OpenSetSwitchAndExit() {
     // Opening another function closes the tachometer window at once, with its release sequence.
     main.OpenFunction(FunctionRow("THERM"));
     QCOMPARE(rig.TakeWritten(), (Release + QStringList{"p25206784", "p0", "R60/S0"}));
-    QVERIFY(!main.WorkArea().IsWindowOpen(TachoForm::Title));
-    QVERIFY(main.WorkArea().IsWindowOpen(ThermoForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(TachoForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ThermoForm::Title));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("THERM"));
     QVERIFY(FunctionChoiceDisabled(main));
 
-    FunctionWindow *thermo = main.WorkArea().FindFunctionWindow(ThermoForm::Title);
+    FunctionWindow *thermo =
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(ThermoForm::Title);
     thermo->findChild<QLineEdit *>("TempManText")->setText("-12.5");
     QTest::keyClick(thermo->findChild<QComboBox *>("ThermoCombo"), Qt::Key_End);
     QCOMPARE(rig.TakeWritten(), QStringList{"K1/L3/O-12.5"});
@@ -67,9 +70,9 @@ void TachoThermoScenarioTest::OpenSetSwitchAndExit() {
 
     main.close();
     QCOMPARE(rig.TakeWritten(), (Release + QStringList{"S1", "R1", "O0"}));
-    QVERIFY(!main.WorkArea().IsWindowOpen(ThermoForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ThermoForm::Title));
     bool progressShown = false;
-    for (QMdiSubWindow *frame : main.WorkArea().subWindowList()) {
+    for (QMdiSubWindow *frame : Find<FunctionArea>(&main, "WorkArea")->subWindowList()) {
         if (auto *progress = qobject_cast<ProgForm *>(frame->widget()))
             progressShown = progress->windowTitle() == QStringLiteral("Releasing Calibrator...");
     }
@@ -85,16 +88,19 @@ void TachoThermoScenarioTest::CloseButtonsHandTheChoiceBack() {
     FunctionMenuItem(main, "THERM")->trigger();
     QCOMPARE(rig.TakeWritten(), (QStringList{"p25206784", "p0", "R60/S0"}));
     QVERIFY(FunctionChoiceDisabled(main));
-    QTest::mouseClick(&main.WorkArea().FindFunctionWindow(ThermoForm::Title)->CloseButton(),
+    QTest::mouseClick(&Find<FunctionArea>(&main, "WorkArea")
+                           ->FindFunctionWindow(ThermoForm::Title)
+                           ->CloseButton(),
                       Qt::LeftButton);
     QCOMPARE(rig.TakeWritten(), Release);
     QVERIFY(FunctionChoiceEnabled(main));
-    QVERIFY(!main.WorkArea().IsWindowOpen(ThermoForm::Title));
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(ThermoForm::Title));
 
     FunctionMenuItem(main, "TACHO")->trigger();
     QCOMPARE(rig.TakeWritten(), (QStringList{"p16777344", "p0", "R64", "F600", "S0"}));
-    QTest::mouseClick(&main.WorkArea().FindFunctionWindow(TachoForm::Title)->CloseButton(),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        &Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(TachoForm::Title)->CloseButton(),
+        Qt::LeftButton);
     QCOMPARE(rig.TakeWritten(), Release);
     QVERIFY(FunctionChoiceEnabled(main));
     // The code of the last function stays; with its window closed, nothing more is closed.

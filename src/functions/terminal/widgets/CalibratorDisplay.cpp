@@ -49,6 +49,7 @@ CalibratorDisplay::CalibratorDisplay(QWidget *parent)
       stateLab(Readout(QStringLiteral("StateLab"), QString(), FontSizes::Caption, Qt::AlignLeft)),
       hvLab(Readout(QStringLiteral("HVLab"), QStringLiteral("\u26A1 HV"), FontSizes::Caption,
                     Qt::AlignLeft)) {
+    Controls::Name(*this, QStringLiteral("CalibratorDisplay"));
     SetColour(*hvLab, WarningColour);
     hvLab->setToolTip(
         QStringLiteral("A voltage above %1 V is live").arg(OutputMarker::WarningVolts));

@@ -25,8 +25,6 @@ public:
     QLabel &Display() const { return *display; }
     QLabel &HzLab() const { return *hzLab; }
     QLabel &CalOPLab() const { return *calOpLab; }
-    QLabel &StateLab() const { return *stateLab; }
-    QLabel &HVLab() const { return *hvLab; }
 
     // Shows what `marker` tells of the output beside its value.
     void ShowOutput(const OutputMarker &marker);

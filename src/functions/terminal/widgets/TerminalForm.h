@@ -30,14 +30,6 @@ public:
     // The window keeps its own face, never the function background picture.
     bool TakesFunctionBackground() const override { return false; }
 
-    TerminalKeypad &Keypad() const { return *keypad; }
-    TerminalSelector &Selector() const { return *selector; }
-    CalibratorDisplay &Readouts() const { return *readouts; }
-    QPushButton &ONBut() const { return *onBut; }
-    QPushButton &OffBut() const { return *offBut; }
-    QCheckBox &AutoCheck() const { return *autoCheck; }
-    QCheckBox &AutoRange() const { return *autoRange; }
-
 protected:
     void OnLoad() override;
     void OnUnload() override;

@@ -44,6 +44,7 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
     // The list is the history of set outputs: typing neither adds to it nor completes from it.
     kbText->setInsertPolicy(QComboBox::NoInsert);
     kbText->setCompleter(nullptr);
+    Controls::Name(*this, QStringLiteral("TerminalKeypad"));
     Controls::Name(*kbText, QStringLiteral("KBText"));
     Controls::Name(*guideLab, QStringLiteral("GuideLab"));
     // One line high even while empty, so that the keys do not move as it comes and goes.

@@ -44,6 +44,7 @@ TerminalSelector::TerminalSelector(QWidget &window)
       coilRow(new QGroupBox(QStringLiteral("CLAMP COILS"))),
       terminalColumn(new QGroupBox(QStringLiteral("OUTPUT TERMINALS"))),
       currentPathGroup(new QWidget) {
+    setObjectName(QStringLiteral("TerminalSelector"));
     cFlash.setObjectName(QStringLiteral("CFlash"));
     cFlash.setInterval(FlashIntervalMs);
     connect(&cFlash, &QTimer::timeout, this, &TerminalSelector::Tick);

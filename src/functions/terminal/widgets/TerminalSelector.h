@@ -24,7 +24,6 @@ public:
     explicit TerminalSelector(QWidget &window);
 
     ButtonArray &TermBut() const { return *termBut; }
-    QLabel &CLab() const { return *cLab; }
     const QTimer &CFlash() const { return cFlash; }
 
     QWidget &CoilRow() const { return *coilRow; }

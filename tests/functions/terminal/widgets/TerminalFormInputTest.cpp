@@ -129,7 +129,7 @@ void TerminalFormInputTest::EveryKeyOnEveryEntry() {
     w.Open();
     for (const QString &entry : keyed + typed) {
         for (int index = 0; index < 20; ++index) {
-            w.form->Keypad().SetEntry(entry);
+            Find<TerminalKeypad>(w.form, "TerminalKeypad")->SetEntry(entry);
             QTest::mouseClick(w.KeyButton(index), Qt::LeftButton);
             const QString after = w.Entry();
             const QString where =
@@ -199,8 +199,8 @@ void TerminalFormInputTest::AutosetPreferenceAcrossReopening() {
     const QString flag = FlagPath(w, TerminalForm::AutoOnFile);
     w.Open();
     w.Taken();
-    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
-    QVERIFY(!w.form->AutoCheck().isChecked());
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoCheck"), Qt::LeftButton);
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
     QCOMPARE(w.Taken(), QStringList{"S1"});
     QVERIFY(w.InStandby());
     QVERIFY(QFileInfo(flag).isFile());
@@ -214,11 +214,11 @@ void TerminalFormInputTest::AutosetPreferenceAcrossReopening() {
     w.Open();
     QCOMPARE(w.Taken(),
              (QStringList{"S1", "p17039360", "#Volts Terminals", "p0", "R1", "O0", "S1"}));
-    QVERIFY(!w.form->AutoCheck().isChecked());
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
     QVERIFY(w.InStandby());
     QVERIFY(QFileInfo(flag).isFile());
 
-    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoCheck"), Qt::LeftButton);
     QVERIFY(w.Taken().isEmpty());
     QVERIFY(!QFileInfo::exists(flag));
     w.Type(QStringLiteral("5V"));
@@ -227,7 +227,7 @@ void TerminalFormInputTest::AutosetPreferenceAcrossReopening() {
     w.Taken();
     w.Open();
     QCOMPARE(w.Taken(), TerminalRig::Opening);
-    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
     QVERIFY(w.rig.boxes.shown.isEmpty());
 }
 
@@ -236,10 +236,10 @@ void TerminalFormInputTest::RangeAutoselectOnlyKeepsItsFile() {
     const QString flag = FlagPath(w, TerminalForm::AutoRangeFile);
     w.Open();
     w.Taken();
-    QTest::mouseClick(&w.form->AutoRange(), Qt::LeftButton);
-    QVERIFY(w.form->AutoRange().isChecked());
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoRange"), Qt::LeftButton);
+    QVERIFY(Find<QCheckBox>(w.form, "AutoRange")->isChecked());
     QVERIFY(!QFileInfo::exists(flag));
-    QTest::mouseClick(&w.form->AutoRange(), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoRange"), Qt::LeftButton);
     QVERIFY(QFileInfo(flag).isFile());
     QVERIFY(w.Taken().isEmpty());
 
@@ -248,8 +248,8 @@ void TerminalFormInputTest::RangeAutoselectOnlyKeepsItsFile() {
     w.Open();
     const QStringList reopening{"p17039360", "#Volts Terminals", "p0", "O0", "S0"};
     QCOMPARE(w.Taken(), QStringList{"S1"} + FunctionHost::ReleaseCommands + reopening);
-    QVERIFY(!w.form->AutoRange().isChecked());
-    QTest::mouseClick(&w.form->AutoRange(), Qt::LeftButton);
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoRange")->isChecked());
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoRange"), Qt::LeftButton);
     QVERIFY(!QFileInfo::exists(flag));
     w.Type(QStringLiteral("3A"));
     QCOMPARE(w.Taken(), (HighCurrent + QStringList{"R11", "O3", "S0"}));
@@ -262,9 +262,9 @@ void TerminalFormInputTest::FlagFileThatCannotBeCreated() {
     QVERIFY(QFile::link(QDir(w.folder.path()).filePath(QStringLiteral("missing/flag")), flag));
     w.Open();
     QCOMPARE(w.Taken(), TerminalRig::Opening);
-    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoCheck"), Qt::LeftButton);
     QCOMPARE(w.Taken(), QStringList{"S1"});
-    QVERIFY(!w.form->AutoCheck().isChecked());
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
     QVERIFY(!QFileInfo::exists(flag));
     QVERIFY(w.rig.boxes.shown.isEmpty());
     w.Type(QStringLiteral("5V"));
@@ -278,10 +278,10 @@ void TerminalFormInputTest::FlagFileThatCannotBeDeleted() {
     QVERIFY(QDir(w.folder.path()).mkpath(QStringLiteral("AutoON.dat/kept")));
     w.Open();
     QCOMPARE(w.Taken(), QStringList{"S1"} + TerminalRig::Opening.mid(0, 5) + QStringList{"S1"});
-    QVERIFY(!w.form->AutoCheck().isChecked());
-    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoCheck"), Qt::LeftButton);
     QVERIFY(w.Taken().isEmpty());
-    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
     QVERIFY(QFileInfo(flag).isDir());
     QVERIFY(w.rig.boxes.shown.isEmpty());
     w.Type(QStringLiteral("5V"));
@@ -292,14 +292,14 @@ void TerminalFormInputTest::ClicksDuringAnExchangeFollowIt() {
     TerminalRig w;
     w.Open();
     w.Taken();
-    QLineEdit &line = *w.form->Keypad().KBText().lineEdit();
+    QLineEdit &line = *Find<TerminalKeypad>(w.form, "TerminalKeypad")->KBText().lineEdit();
     line.setText(QStringLiteral("11V"));
     // Serviced while the range waits for its reply: a key, the autoset box and STAND BY wait for
     // the running setting; STAND BY goes ahead of the others.
     w.rig.DuringReplyTo(QStringLiteral("R3"), [&w] {
         w.Key(QStringLiteral("2"));
-        QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
-        QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>(w.form, "AutoCheck"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(w.form, "OffBut"), Qt::LeftButton);
     });
     QTest::keyClick(&line, Qt::Key_Return);
     // STAND BY is final: the setting's own "S0" is not sent, since STAND BY was pressed after it
@@ -307,7 +307,7 @@ void TerminalFormInputTest::ClicksDuringAnExchangeFollowIt() {
     // nothing.
     QCOMPARE(w.Taken(), (QStringList{"R3", "O11", "S1", "S1"}));
     QVERIFY(!w.OutputOn());
-    QVERIFY(!w.form->AutoCheck().isChecked());
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
     QVERIFY(QFileInfo::exists(FlagPath(w, TerminalForm::AutoOnFile)));
     QCOMPARE(w.Entry(), QStringLiteral("2"));
     QCOMPARE(w.rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R3"));
@@ -317,10 +317,10 @@ void TerminalFormInputTest::HistoryPickDuringAnExchangeFollowsIt() {
     TerminalRig w;
     w.Open();
     w.Taken();
-    w.form->Keypad().SetEntry(QStringLiteral("7"));
+    Find<TerminalKeypad>(w.form, "TerminalKeypad")->SetEntry(QStringLiteral("7"));
     // Picked while "S0" waits for its reply: the item is set once OUTPUT ON has ended.
     w.rig.DuringReplyTo(QStringLiteral("S0"), [&w] { w.PickHistory(0); });
-    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "ONBut"), Qt::LeftButton);
     QCOMPARE(w.Taken(), (QStringList{"S0", "O0", "S0"}));
     QCOMPARE(w.Entry(), QString());
     QCOMPARE(w.OPLab(), QString());
@@ -333,7 +333,7 @@ void TerminalFormInputTest::TypingDuringAnExchangeIsKept() {
     TerminalRig w;
     w.Open();
     w.Taken();
-    QLineEdit &line = *w.form->Keypad().KBText().lineEdit();
+    QLineEdit &line = *Find<TerminalKeypad>(w.form, "TerminalKeypad")->KBText().lineEdit();
     line.setText(QStringLiteral("11V"));
     // Typed while the range waits for its reply: the setting clears only the entry it took.
     w.rig.DuringReplyTo(QStringLiteral("R3"), [&line] {
@@ -356,7 +356,7 @@ void TerminalFormInputTest::WheelAndArrowsOverTheEntryPickNothing() {
     w.Type(QStringLiteral("2A"));
     w.Keys(QStringLiteral("7"));
     w.Taken();
-    QComboBox &list = w.form->Keypad().KBText();
+    QComboBox &list = Find<TerminalKeypad>(w.form, "TerminalKeypad")->KBText();
     for (const int delta : {-120, 120, -120}) {
         QWheelEvent wheel(QPointF(5, 5), list.mapToGlobal(QPointF(5, 5)), QPoint(),
                           QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -384,7 +384,7 @@ void TerminalFormInputTest::ClosedDuringAnExchangeSendsNothingMore() {
     TerminalRig w;
     w.Open();
     w.Taken();
-    QLineEdit &line = *w.form->Keypad().KBText().lineEdit();
+    QLineEdit &line = *Find<TerminalKeypad>(w.form, "TerminalKeypad")->KBText().lineEdit();
     line.setText(QStringLiteral("1V"));
     QTimer::singleShot(0, w.form, [&w] { w.form->Unload(); });
     QTest::keyClick(&line, Qt::Key_Return);

@@ -48,10 +48,10 @@ void TerminalFormTest::OpeningSelectsVoltageAtZero() {
     QVERIFY(!w.EnterKey().isHidden());
     QVERIFY(w.EnterKey().isEnabled());
     QVERIFY(!w.PathsShown());
-    QVERIFY(!w.form->Selector().CFlash().isActive());
-    QCOMPARE(w.form->Selector().CFlash().interval(), 500);
-    QVERIFY(w.form->AutoCheck().isChecked());
-    QVERIFY(!w.form->AutoRange().isChecked());
+    QVERIFY(!Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
+    QCOMPARE(Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().interval(), 500);
+    QVERIFY(Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoRange")->isChecked());
     QCOMPARE(w.rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R1"));
     QVERIFY(w.rig.boxes.shown.isEmpty());
 }
@@ -74,13 +74,14 @@ void TerminalFormTest::ControlsCarryTheirNamesAndCaptions() {
         QCOMPARE(w.Term(i)->objectName(), QStringLiteral("TermBut_%1").arg(i));
         QCOMPARE(w.Term(i)->text(), termCaptions.at(i));
     }
-    QCOMPARE(w.form->Selector().CLab().text(), QStringLiteral("Current Output"));
-    QCOMPARE(w.form->ONBut().text(), QStringLiteral("OUTPUT ON"));
-    QCOMPARE(w.form->OffBut().text(), QStringLiteral("STAND BY"));
-    QCOMPARE(w.form->AutoCheck().text(), QStringLiteral("Autoset Output ON"));
-    QCOMPARE(w.form->AutoCheck().toolTip(), QStringLiteral("Sets output on automatically"));
-    QCOMPARE(w.form->AutoRange().text(), QStringLiteral("Range Autoselect"));
-    QCOMPARE(w.form->AutoRange().toolTip(),
+    QCOMPARE(Find<QLabel>(w.form, "CLab")->text(), QStringLiteral("Current Output"));
+    QCOMPARE(Find<QPushButton>(w.form, "ONBut")->text(), QStringLiteral("OUTPUT ON"));
+    QCOMPARE(Find<QPushButton>(w.form, "OffBut")->text(), QStringLiteral("STAND BY"));
+    QCOMPARE(Find<QCheckBox>(w.form, "AutoCheck")->text(), QStringLiteral("Autoset Output ON"));
+    QCOMPARE(Find<QCheckBox>(w.form, "AutoCheck")->toolTip(),
+             QStringLiteral("Sets output on automatically"));
+    QCOMPARE(Find<QCheckBox>(w.form, "AutoRange")->text(), QStringLiteral("Range Autoselect"));
+    QCOMPARE(Find<QCheckBox>(w.form, "AutoRange")->toolTip(),
              QStringLiteral("Sets current range / coil turns depending on output"));
     for (const char *name : {"KBText", "OPLab", "HzLab", "Display", "CalOPLab", "CLab", "ONBut",
                              "OffBut", "AutoCheck", "AutoRange", "CloseBut"}) {
@@ -116,7 +117,7 @@ void TerminalFormTest::TenMilliamperesOnTheTerminals() {
     QVERIFY(w.PathsShown());
     QCOMPARE(w.EnabledPaths(), QList<int>{10});
     QVERIFY(!w.EnterKey().isEnabled());
-    QVERIFY(w.form->Selector().CFlash().isActive());
+    QVERIFY(Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
     QVERIFY(w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     QCOMPARE(w.Selected(), (QList<int>{3, 9}));
 
@@ -124,7 +125,7 @@ void TerminalFormTest::TenMilliamperesOnTheTerminals() {
     QCOMPARE(w.Taken(), (QStringList{"p16908288", "#Low I Terminals", "p0"}));
     QCOMPARE(w.Selected(), (QList<int>{4, 10}));
     QCOMPARE(w.Entry(), entry);
-    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(!Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
     QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
 
@@ -285,16 +286,17 @@ void TerminalFormTest::HighVoltageIsLeftInStandby() {
     // Set with the output in standby, never on the live terminals.
     QCOMPARE(w.Taken(), (QStringList{"S1", "R4", "O50", "S1"}));
     QVERIFY(w.InStandby());
-    QVERIFY(!w.form->AutoCheck().isEnabled());
-    QCOMPARE(w.form->AutoCheck().text(), QStringLiteral("Autoset Output ON (Disabled for HV O/P)"));
-    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(!Find<QCheckBox>(w.form, "AutoCheck")->isEnabled());
+    QCOMPARE(Find<QCheckBox>(w.form, "AutoCheck")->text(),
+             QStringLiteral("Autoset Output ON (Disabled for HV O/P)"));
+    QVERIFY(Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
 
     w.Keys(QStringLiteral("5V"));
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"R3", "O5", "S0"}));
     QVERIFY(w.OutputOn());
-    QVERIFY(w.form->AutoCheck().isEnabled());
-    QCOMPARE(w.form->AutoCheck().text(), QStringLiteral("Autoset Output ON"));
+    QVERIFY(Find<QCheckBox>(w.form, "AutoCheck")->isEnabled());
+    QCOMPARE(Find<QCheckBox>(w.form, "AutoCheck")->text(), QStringLiteral("Autoset Output ON"));
 }
 
 void TerminalFormTest::FrequencyLimits_data() {
@@ -515,7 +517,7 @@ void TerminalFormTest::OtherFamiliesAreLeftInStandby() {
     w.Type(entry);
     QCOMPARE(w.Taken(), commands);
     QVERIFY(w.InStandby());
-    QVERIFY(w.form->AutoCheck().isEnabled());
+    QVERIFY(Find<QCheckBox>(w.form, "AutoCheck")->isEnabled());
     QCOMPARE(w.Display(), QStringLiteral("0"));
     // The readout of neither quantity is no amplitude: "Hz" and "DC" set nothing.
     for (const QString &key : {QStringLiteral("Hz"), QStringLiteral("DC")}) {
@@ -535,10 +537,10 @@ void TerminalFormTest::OnAndStandbyButtons() {
     TerminalRig w;
     w.Open();
     w.Taken();
-    QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "OffBut"), Qt::LeftButton);
     QCOMPARE(w.Taken(), QStringList{"S1"});
     QVERIFY(w.InStandby());
-    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "ONBut"), Qt::LeftButton);
     QCOMPARE(w.Taken(), QStringList{"S0"});
     QVERIFY(w.OutputOn());
 }

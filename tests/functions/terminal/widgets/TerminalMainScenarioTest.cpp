@@ -3,6 +3,7 @@
 
 #include "ButtonArray.h"
 #include "CalibratorDisplay.h"
+#include "FindControl.h"
 #include "FunctionChoice.h"
 #include "FunctionRig.h"
 #include "KeypadKey.h"
@@ -72,29 +73,35 @@ void TerminalMainScenarioTest::FiftyAmperesOnTheCoilThenAnotherFunction() {
     QCOMPARE(rig.TakeWritten(), Opening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
     QVERIFY(!FunctionChoiceEnabled(main));
-    QPointer<TerminalForm> form =
-        qobject_cast<TerminalForm *>(main.WorkArea().FindFunctionWindow(TerminalForm::Title));
+    QPointer<TerminalForm> form = qobject_cast<TerminalForm *>(
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(TerminalForm::Title));
     QVERIFY(form);
     QVERIFY(!form->autoFillBackground());
 
     for (const char *key : {"5", "0", "A"})
-        Click(form->Keypad().Command1().At(
-            static_cast<int>(TerminalKeypad::Captions.indexOf(QString::fromLatin1(key)))));
+        Click(
+            Find<TerminalKeypad>(form, "TerminalKeypad")
+                ->Command1()
+                .At(static_cast<int>(TerminalKeypad::Captions.indexOf(QString::fromLatin1(key)))));
     QCOMPARE(rig.TakeWritten(), QStringList{"S1"});
-    Click(form->Selector().TermBut().At(6));
+    Click(Find<TerminalSelector>(form, "TerminalSelector")->TermBut().At(6));
     QCOMPARE(rig.TakeWritten(), (QStringList{"p16778240", "#2 Turn Coil", "p0"}));
-    Click(&form->Keypad().EnterKey());
+    Click(&Find<TerminalKeypad>(form, "TerminalKeypad")->EnterKey());
     QCOMPARE(rig.TakeWritten(), (QStringList{"R11", "O25", "S0", "#50.0000A (x2)"}));
-    QCOMPARE(form->Readouts().Display().text(), QStringLiteral("50.0000A"));
-    QCOMPARE(form->Readouts().CalOPLab().text(), QStringLiteral("25A x2"));
+    QCOMPARE(Find<CalibratorDisplay>(form, "CalibratorDisplay")->Display().text(),
+             QStringLiteral("50.0000A"));
+    QCOMPARE(Find<CalibratorDisplay>(form, "CalibratorDisplay")->CalOPLab().text(),
+             QStringLiteral("25A x2"));
 
     // Another function: the terminal window closes at once and releases the adapter first, with
     // the 25 A a turn in standby before the coil is switched out.
     main.OpenFunction(FunctionRow("TACHO"));
     QCOMPARE(rig.TakeWritten(), QStringList{"S1"} + FunctionHost::ReleaseCommands + TachoOpening);
-    QVERIFY(!main.WorkArea().IsWindowOpen(TerminalForm::Title));
-    QVERIFY(main.WorkArea().IsWindowOpen(TachoForm::Title));
-    QVERIFY(main.WorkArea().FindFunctionWindow(TachoForm::Title)->autoFillBackground());
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(TerminalForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(TachoForm::Title));
+    QVERIFY(Find<FunctionArea>(&main, "WorkArea")
+                ->FindFunctionWindow(TachoForm::Title)
+                ->autoFillBackground());
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TACHO"));
     // The last range outlives the window.
     QCOMPARE(rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R11"));
@@ -108,18 +115,18 @@ void TerminalMainScenarioTest::MenuItemThenCloseCurrentFunction() {
     FunctionMenuItem(main, "TERM")->trigger();
     QCOMPARE(rig.TakeWritten(), Opening);
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
-    auto *form =
-        qobject_cast<TerminalForm *>(main.WorkArea().FindFunctionWindow(TerminalForm::Title));
+    auto *form = qobject_cast<TerminalForm *>(
+        Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(TerminalForm::Title));
     QVERIFY(form);
     // Waiting for a current path: the flashing stops with the window.
-    Click(form->Keypad().Command1().At(KeypadKey::Ampere));
-    QVERIFY(form->Selector().CFlash().isActive());
+    Click(Find<TerminalKeypad>(form, "TerminalKeypad")->Command1().At(KeypadKey::Ampere));
+    QVERIFY(Find<TerminalSelector>(form, "TerminalSelector")->CFlash().isActive());
     rig.TakeWritten();
 
-    main.WorkArea().CloseCurrentFunction();
+    Find<FunctionArea>(&main, "WorkArea")->CloseCurrentFunction();
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
-    QVERIFY(!main.WorkArea().IsWindowOpen(TerminalForm::Title));
-    QVERIFY(!form->Selector().CFlash().isActive());
+    QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(TerminalForm::Title));
+    QVERIFY(!Find<TerminalSelector>(form, "TerminalSelector")->CFlash().isActive());
     QVERIFY(FunctionChoiceEnabled(main));
     QCOMPARE(rig.state.CurrentFunction, QStringLiteral("TERM"));
 

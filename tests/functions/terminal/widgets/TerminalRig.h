@@ -3,6 +3,7 @@
 #include "ButtonArray.h"
 #include "CalibratorDisplay.h"
 #include "Controls.h"
+#include "FindControl.h"
 #include "FunctionRig.h"
 #include "KeypadKey.h"
 #include "TerminalForm.h"
@@ -58,19 +59,23 @@ struct TerminalRig {
         for (const QChar key : keys)
             Key(QString(key));
     }
-    QPushButton *KeyButton(int index) const { return form->Keypad().Command1().At(index); }
-    QPushButton &EnterKey() const { return form->Keypad().EnterKey(); }
+    QPushButton *KeyButton(int index) const {
+        return Find<TerminalKeypad>(form, "TerminalKeypad")->Command1().At(index);
+    }
+    QPushButton &EnterKey() const {
+        return Find<TerminalKeypad>(form, "TerminalKeypad")->EnterKey();
+    }
 
     // Types `text` into the entry line and presses Enter there.
     void Type(const QString &text) {
-        QLineEdit &line = *form->Keypad().KBText().lineEdit();
+        QLineEdit &line = *Find<TerminalKeypad>(form, "TerminalKeypad")->KBText().lineEdit();
         line.clear();
         QTest::keyClicks(&line, text);
         QTest::keyClick(&line, Qt::Key_Return);
     }
     // Chooses item `index` of the history list from its drop-down, with the Return key.
     void PickHistory(int index) {
-        QComboBox &list = form->Keypad().KBText();
+        QComboBox &list = Find<TerminalKeypad>(form, "TerminalKeypad")->KBText();
         list.showPopup();
         QAbstractItemView &view = *list.view();
         view.setCurrentIndex(list.model()->index(index, list.modelColumn()));
@@ -80,12 +85,14 @@ struct TerminalRig {
     }
     QStringList History() const {
         QStringList items;
-        for (int i = 0; i < form->Keypad().KBText().count(); ++i)
-            items << form->Keypad().KBText().itemText(i);
+        for (int i = 0; i < Find<TerminalKeypad>(form, "TerminalKeypad")->KBText().count(); ++i)
+            items << Find<TerminalKeypad>(form, "TerminalKeypad")->KBText().itemText(i);
         return items;
     }
 
-    QPushButton *Term(int index) const { return form->Selector().TermBut().At(index); }
+    QPushButton *Term(int index) const {
+        return Find<TerminalSelector>(form, "TerminalSelector")->TermBut().At(index);
+    }
     void ClickTerm(int index) { QTest::mouseClick(Term(index), Qt::LeftButton); }
     // TermBut indices shown selected: the selected colour, and bold.
     QList<int> Selected() const {
@@ -104,27 +111,37 @@ struct TerminalRig {
         }
         return bold;
     }
-    QList<int> EnabledPaths() const { return form->Selector().EnabledPaths(); }
+    QList<int> EnabledPaths() const {
+        return Find<TerminalSelector>(form, "TerminalSelector")->EnabledPaths();
+    }
     bool PathsShown() const {
-        bool shown = !form->Selector().CLab().isHidden();
+        bool shown = !Find<QLabel>(form, "CLab")->isHidden();
         for (const int index : {10, 6, 7, 8})
             shown = shown && !Term(index)->isHidden();
         return shown;
     }
 
-    QString Entry() const { return form->Keypad().Entry(); }
-    QString Display() const { return form->Readouts().Display().text(); }
-    QString HzLab() const { return form->Readouts().HzLab().text(); }
-    QString CalOPLab() const { return form->Readouts().CalOPLab().text(); }
-    QString OPLab() const { return form->Readouts().OPLab().text(); }
+    QString Entry() const { return Find<TerminalKeypad>(form, "TerminalKeypad")->Entry(); }
+    QString Display() const {
+        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->Display().text();
+    }
+    QString HzLab() const {
+        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->HzLab().text();
+    }
+    QString CalOPLab() const {
+        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->CalOPLab().text();
+    }
+    QString OPLab() const {
+        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->OPLab().text();
+    }
     // OUTPUT ON lit and STAND BY plain, or the other way round.
     bool OutputOn() const {
-        return Controls::IsSelected(form->ONBut()) &&
-               !Controls::BackColour(form->OffBut()).isValid();
+        return Controls::IsSelected(*Find<QPushButton>(form, "ONBut")) &&
+               !Controls::BackColour(*Find<QPushButton>(form, "OffBut")).isValid();
     }
     bool InStandby() const {
-        return !Controls::BackColour(form->ONBut()).isValid() &&
-               Controls::HasBackColour(form->OffBut(), Controls::StandbyColour);
+        return !Controls::BackColour(*Find<QPushButton>(form, "ONBut")).isValid() &&
+               Controls::HasBackColour(*Find<QPushButton>(form, "OffBut"), Controls::StandbyColour);
     }
 
     QStringList Taken() { return rig.TakeWritten(); }

@@ -94,9 +94,9 @@ void TerminalSelectionTest::AmpereKeyOffersFittingPaths() {
     QList<int> flashed = plain + offered;
     std::sort(flashed.begin(), flashed.end());
     QCOMPARE(w.Bold(), plain);
-    w.form->Selector().Tick();
+    Find<TerminalSelector>(w.form, "TerminalSelector")->Tick();
     QCOMPARE(w.Bold(), flashed);
-    w.form->Selector().Tick();
+    Find<TerminalSelector>(w.form, "TerminalSelector")->Tick();
     QCOMPARE(w.Bold(), plain);
 }
 
@@ -104,25 +104,25 @@ void TerminalSelectionTest::PickedPathKeepsTheKeyedCurrent() {
     TerminalRig w;
     w.Open();
     w.Keys(QStringLiteral("50A"));
-    w.form->Selector().Tick();
+    Find<TerminalSelector>(w.form, "TerminalSelector")->Tick();
     w.Taken();
     // No zero reset: the entry waits for ENTER, and the flashing stops at normal weight.
     w.ClickTerm(7);
     QCOMPARE(w.Taken(), (QStringList{"p16777728", "#10 Turn Coil", "p0"}));
     QCOMPARE(w.Entry(), QStringLiteral("50A"));
     QCOMPARE(w.Bold(), (QList<int>{1, 7}));
-    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(!Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
     QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     // The calibrator still holds the previous output: OUTPUT ON waits for ENTER to set 50 A.
-    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "ONBut"), Qt::LeftButton);
     QCOMPARE(w.Taken(), QStringList());
     QVERIFY(w.InStandby());
     QCOMPARE(w.TakeBoxes(), QList{TerminalRig::OutputNotSet()});
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"R11", "O5", "S0", "#50.0000A (x10)"}));
-    QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
-    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "OffBut"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "ONBut"), Qt::LeftButton);
     QCOMPARE(w.Taken(), (QStringList{"S1", "S0"}));
 }
 
@@ -140,7 +140,7 @@ void TerminalSelectionTest::KeyedCurrentWithinTheEnabledPaths() {
     QVERIFY(w.Taken().isEmpty());
     QCOMPARE(w.Selected(), (QList<int>{1, 7}));
     QVERIFY(w.EnterKey().isEnabled());
-    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(!Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
     QVERIFY(w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
     w.Key(QStringLiteral("ENTER"));
     QCOMPARE(w.Taken(), (QStringList{"O4", "S0", "#40.0000A (x10)"}));
@@ -150,7 +150,7 @@ void TerminalSelectionTest::KeyedCurrentWithinTheEnabledPaths() {
     QCOMPARE(w.Taken(), QStringList{"S1"});
     QCOMPARE(w.EnabledPaths(), (QList<int>{10, 6}));
     QVERIFY(!w.EnterKey().isEnabled());
-    QVERIFY(w.form->Selector().CFlash().isActive());
+    QVERIFY(Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
     // The coil row keeps its look; the paths lose theirs.
     QCOMPARE(w.Selected(), QList<int>{1});
 }
@@ -176,14 +176,14 @@ void TerminalSelectionTest::AmpereKeyWithNoPathInUse() {
     for (int i = 0; i < 3; ++i)
         w.Key(QStringLiteral("< Back Space"));
     if (outputOn)
-        QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(w.form, "ONBut"), Qt::LeftButton);
     if (voltKey) {
         w.Key(QStringLiteral("V"));
         QVERIFY(w.EnterKey().isEnabled());
         for (int i = 0; i < 2; ++i)
             w.Key(QStringLiteral("< Back Space"));
     }
-    w.form->Selector().Tick();
+    Find<TerminalSelector>(w.form, "TerminalSelector")->Tick();
     QCOMPARE(w.Bold(), (QList<int>{4, 6, 7}));
     w.Taken();
 
@@ -193,7 +193,7 @@ void TerminalSelectionTest::AmpereKeyWithNoPathInUse() {
     QVERIFY(w.InStandby());
     QCOMPARE(w.EnabledPaths(), (QList<int>{6, 7}));
     QVERIFY(!w.EnterKey().isEnabled());
-    QVERIFY(w.form->Selector().CFlash().isActive());
+    QVERIFY(Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
     // The flashing starts again from normal weight.
     QCOMPARE(w.Bold(), QList<int>{4});
     QVERIFY(w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
@@ -206,7 +206,8 @@ void TerminalSelectionTest::EnterInTheEntryLineWhileEnterIsDisabled() {
     w.Keys(QStringLiteral("10A"));
     QVERIFY(!w.EnterKey().isEnabled());
     w.Taken();
-    QTest::keyClick(w.form->Keypad().KBText().lineEdit(), Qt::Key_Return);
+    QTest::keyClick(Find<TerminalKeypad>(w.form, "TerminalKeypad")->KBText().lineEdit(),
+                    Qt::Key_Return);
     QCOMPARE(w.Taken(), (QStringList{"p16843008", "#High I Terminals", "p0", "R11", "O10", "S0"}));
     QVERIFY(w.EnterKey().isEnabled());
     QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
@@ -227,7 +228,8 @@ void TerminalSelectionTest::CoilLimitBox() {
     w.Keys(QStringLiteral("301A"));
     QCOMPARE(w.Taken(), QStringList{"S1"});
     QCOMPARE(w.EnabledPaths(), QList<int>{8});
-    QTest::keyClick(w.form->Keypad().KBText().lineEdit(), Qt::Key_Return);
+    QTest::keyClick(Find<TerminalKeypad>(w.form, "TerminalKeypad")->KBText().lineEdit(),
+                    Qt::Key_Return);
     QCOMPARE(w.Taken(), QStringList{"S1"});
     QCOMPARE(w.rig.boxes.shown, QList{RecordingMessageBoxes::Information(
                                     QStringLiteral("Clamp Coil Current Setting"),
@@ -250,7 +252,7 @@ void TerminalSelectionTest::HistoryPickEndsTheWaitForAPath() {
     w.PickHistory(1);
     QCOMPARE(w.Taken(), (QStringList{"O1", "S0"}));
     QVERIFY(!w.rig.state.Kept<TerminalMemory>().CoilSelectPending);
-    QVERIFY(!w.form->Selector().CFlash().isActive());
+    QVERIFY(!Find<TerminalSelector>(w.form, "TerminalSelector")->CFlash().isActive());
     QVERIFY(w.EnterKey().isEnabled());
     QCOMPARE(w.Bold(), (QList<int>{3, 9}));
 

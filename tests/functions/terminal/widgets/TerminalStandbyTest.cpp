@@ -24,7 +24,7 @@ void TerminalStandbyTest::StandbyOvertakesWhatWasAskedBeforeIt() {
         static_cast<int>(w.History().indexOf(QStringLiteral("30.000V : DC (VOLTAGE)")));
     w.rig.DuringReplyTo(QStringLiteral("S0"), [&w, thirty] {
         w.PickHistory(thirty);
-        QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(w.form, "OffBut"), Qt::LeftButton);
     });
     w.Type(QStringLiteral("10V"));
     QCOMPARE(w.Taken(), (QStringList{"R3", "O10", "S0", "S1", "R4", "O30"}));
@@ -37,8 +37,8 @@ void TerminalStandbyTest::OutputOnAfterStandbyStillRuns() {
     w.Open();
     w.Taken();
     w.rig.DuringReplyTo(QStringLiteral("R3"), [&w] {
-        QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
-        QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(w.form, "OffBut"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(w.form, "ONBut"), Qt::LeftButton);
     });
     w.Type(QStringLiteral("10V"));
     QCOMPARE(w.Taken(), (QStringList{"R3", "O10", "S1", "S0"}));
@@ -48,17 +48,17 @@ void TerminalStandbyTest::OutputOnAfterStandbyStillRuns() {
 void TerminalStandbyTest::WaitingActionsUseTheAutosetBoxAsItWasAsked() {
     TerminalRig w;
     w.Open();
-    QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(w.form, "AutoCheck"), Qt::LeftButton);
     w.Taken();
     // "12V" and ENTER keyed with the box unchecked, then the box ticked, all during 11 V.
     w.rig.DuringReplyTo(QStringLiteral("R3"), [&w] {
         w.Keys(QStringLiteral("12V"));
         w.Key(QStringLiteral("ENTER"));
-        QTest::mouseClick(&w.form->AutoCheck(), Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>(w.form, "AutoCheck"), Qt::LeftButton);
     });
     w.Type(QStringLiteral("11V"));
     QCOMPARE(w.Taken(), (QStringList{"R3", "O11", "S1", "O12", "S1"}));
-    QVERIFY(w.form->AutoCheck().isChecked());
+    QVERIFY(Find<QCheckBox>(w.form, "AutoCheck")->isChecked());
     QVERIFY(w.InStandby());
 }
 

@@ -23,12 +23,13 @@ struct Shown {
 };
 
 Shown Readout(const TerminalRig &w) {
-    const CalibratorDisplay &readouts = w.form->Readouts();
+    const CalibratorDisplay &readouts = *Find<CalibratorDisplay>(w.form, "CalibratorDisplay");
     const QColor value = readouts.Display().palette().color(QPalette::WindowText);
     // The frequency is part of the value.
     if (readouts.HzLab().palette().color(QPalette::WindowText) != value)
         return {};
-    return {readouts.StateLab().text(), value, !readouts.HVLab().isHidden()};
+    return {Find<QLabel>(&readouts, "StateLab")->text(), value,
+            !Find<QLabel>(&readouts, "HVLab")->isHidden()};
 }
 
 const Shown Live{QStringLiteral("OPR"), CalibratorDisplay::LitColour, false};
@@ -41,8 +42,11 @@ void TerminalStatusTest::ReadoutShowsWhetherTheOutputIsLive() {
     TerminalRig w;
     w.Open();
     QCOMPARE(Readout(w), Live);
-    QCOMPARE(w.form->Readouts().HVLab().text(), QStringLiteral("\u26A1 HV"));
-    QCOMPARE(w.form->Readouts().HVLab().palette().color(QPalette::WindowText),
+    QCOMPARE(Find<QLabel>(Find<CalibratorDisplay>(w.form, "CalibratorDisplay"), "HVLab")->text(),
+             QStringLiteral("\u26A1 HV"));
+    QCOMPARE(Find<QLabel>(Find<CalibratorDisplay>(w.form, "CalibratorDisplay"), "HVLab")
+                 ->palette()
+                 .color(QPalette::WindowText),
              CalibratorDisplay::WarningColour);
 
     w.Type(QStringLiteral("10V"));
@@ -54,9 +58,9 @@ void TerminalStatusTest::ReadoutShowsWhetherTheOutputIsLive() {
     QCOMPARE(w.Display(), QStringLiteral("50.000V"));
     QCOMPARE(Readout(w), Standby);
 
-    QTest::mouseClick(&w.form->ONBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "ONBut"), Qt::LeftButton);
     QCOMPARE(Readout(w), LiveHighVoltage);
-    QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(w.form, "OffBut"), Qt::LeftButton);
     QCOMPARE(Readout(w), Standby);
 
     // A current is never high voltage, whatever its number.
@@ -73,7 +77,7 @@ void TerminalStatusTest::ReadoutShowsWhetherTheOutputIsLive() {
         static_cast<int>(w.History().indexOf(QStringLiteral("30.000V : DC (VOLTAGE)")));
     w.rig.DuringReplyTo(QStringLiteral("S0"), [&w, thirty] {
         w.PickHistory(thirty);
-        QTest::mouseClick(&w.form->OffBut(), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(w.form, "OffBut"), Qt::LeftButton);
     });
     w.Taken();
     w.Type(QStringLiteral("10V"));
@@ -85,7 +89,7 @@ void TerminalStatusTest::ReadoutShowsWhetherTheOutputIsLive() {
 void TerminalStatusTest::GuidanceLineSaysWhatToDoNext() {
     TerminalRig w;
     w.Open();
-    const QLabel &guide = w.form->Keypad().GuideLab();
+    const QLabel &guide = Find<TerminalKeypad>(w.form, "TerminalKeypad")->GuideLab();
     QCOMPARE(guide.text(), QString());
 
     // An entry waiting for ENTER is not the output.
