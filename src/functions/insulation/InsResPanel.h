@@ -1,10 +1,8 @@
 #pragma once
 
-#include "ResistanceDigits.h"
-
 #include <QFrame>
 
-class ButtonArray;
+class DecadeDigits;
 class FunctionWindow;
 class MessageBoxes;
 class QLabel;
@@ -29,42 +27,33 @@ public:
     void Announce();
     // The window's opening: the label, then 10.00 MΩ.
     void Open();
-    void SetIns();
-    void Increment(int index);
-    void Decrement(int index);
     // Takes the manual entry into the digits.
     void Set();
-    void FullScale();
-    void Zero();
-    void SetDigit(int index, const QString &caption);
 
     // The digits as the operator reads them: "0010.00".
     QString Display() const;
     // The two lines last sent by SetIns.
     QString Caption() const;
 
-    QLabel &DigitLab(int index) const { return *digitLab.at(static_cast<size_t>(index)); }
     QLineEdit &InsManText() const { return *insManText; }
 
 private:
     QLayout *BuildDigits();
     QLayout *BuildEntry();
-    // The digits shown in grey while their masks are on their way, in black once sent.
-    void ShowDigitsSent(bool sent);
+    // Sends the preset and the resistance mask of the digits shown.
+    void SetIns();
+    void Increment(int index);
+    void Decrement(int index);
+    void FullScale();
+    void Zero();
     // Sends `lines`, then shows the masks among them, one line each.
     void SendAndShow(const QStringList &lines, const QStringList &masks);
     void FilterEntry();
-    int Digit(int index) const;
-    ResistanceDigits::Values Values() const;
-    // Writes the digits that differ from those shown.
-    void ShowDigits(const ResistanceDigits::Values &digits);
     QStringList Masks() const;
 
     FunctionWindow &window;
     MessageBoxes &boxes;
-    std::array<QLabel *, ResistanceDigits::Count> digitLab{};
-    ButtonArray *adjUp;
-    ButtonArray *adjDown;
+    DecadeDigits *digits;
     QLineEdit *insManText;
     QLabel *entValLab;
     QPushButton *setBut;

@@ -5,8 +5,6 @@
 #include "Controls.h"
 #include "FontSizes.h"
 #include "KeypadEntry.h"
-#include "MessageBoxes.h"
-#include "OutputMarker.h"
 #include "PanelPlanner.h"
 #include "ProgramState.h"
 #include "TabOrder.h"
@@ -61,7 +59,8 @@ TerminalForm::TerminalForm(FunctionContext &context)
       onBut(new QPushButton(QStringLiteral("OUTPUT ON"), this)),
       offBut(new QPushButton(QStringLiteral("STAND BY"), this)),
       autoCheck(new QCheckBox(QStringLiteral("Autoset Output ON"), this)),
-      autoRange(new QCheckBox(QStringLiteral("Range Autoselect"), this)) {
+      autoRange(new QCheckBox(QStringLiteral("Range Autoselect"), this)),
+      view(*this, context, {*keypad, *selector, *readouts, *onBut, *offBut, *autoCheck}) {
     Controls::Name(*onBut, QStringLiteral("ONBut"));
     Controls::Name(*offBut, QStringLiteral("OffBut"));
     Controls::Name(*autoCheck, QStringLiteral("AutoCheck"));
@@ -76,13 +75,13 @@ TerminalForm::TerminalForm(FunctionContext &context)
     connect(keypad, &TerminalKeypad::KeyPressed, this,
             [this](int index) { Act(AsAsked([this, index] { PressKey(index); })); });
     connect(keypad, &TerminalKeypad::EntryReturned, this,
-            [this] { Act(AsAsked([this] { Carry(PanelPlanner::Enter(ReadState())); })); });
+            [this] { Act(AsAsked([this] { view.Carry(PanelPlanner::Enter(ReadState())); })); });
     connect(keypad, &TerminalKeypad::HistoryPicked, this, [this](const QString &item) {
-        Act(AsAsked([this, item] { Carry(PanelPlanner::PickHistory(item, ReadState())); }));
+        Act(AsAsked([this, item] { view.Carry(PanelPlanner::PickHistory(item, ReadState())); }));
     });
     connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
         Act(AsAsked([this, index] {
-            Carry(PanelPlanner::SelectTerminal(index, ReadState()));
+            view.Carry(PanelPlanner::SelectTerminal(index, ReadState()));
             note = Guidance::AfterClick(index, selector->Selection());
         }));
     });
@@ -91,10 +90,10 @@ TerminalForm::TerminalForm(FunctionContext &context)
     // "S0" of any action asked for before it).
     const QString output = QStringLiteral("output");
     connect(onBut, &QPushButton::clicked, this, [this, output] {
-        Act(AsAsked([this] { Carry(PanelPlanner::OutputOn(ReadState())); }), output);
+        Act(AsAsked([this] { view.Carry(PanelPlanner::OutputOn(ReadState())); }), output);
     });
     connect(offBut, &QPushButton::clicked, this, [this, output] {
-        ActStandby(AsAsked([this] { Carry(PanelPlanner::Standby(ReadState())); }), output);
+        ActStandby(AsAsked([this] { view.Carry(PanelPlanner::Standby(ReadState())); }), output);
     });
     UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
     UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
@@ -144,9 +143,9 @@ void TerminalForm::BuildLayout() {
 void TerminalForm::OnLoad() {
     UserToggle::SetChecked(*autoCheck, !QFileInfo::exists(AutoOnFile));
     autosetAsked = autoCheck->isChecked();
-    Carry(PanelPlanner::Load(ReadState()));
+    view.Carry(PanelPlanner::Load(ReadState()));
     keypad->EnterKey().show();
-    ShowOutputState();
+    view.ShowOutputState();
     ShowGuidance();
 }
 
@@ -155,108 +154,7 @@ void TerminalForm::OnUnload() {
 }
 
 PanelState TerminalForm::ReadState() const {
-    PanelState state;
-    state.entry = keypad->Entry();
-    state.frequency = readouts->HzLab().text();
-    state.display = readouts->Display().text();
-    state.calOutput = readouts->CalOPLab().text();
-    state.selected = selector->Selection();
-    state.currentPathInUse = selector->CurrentPathInUse();
-    state.autosetChecked = autosetAsked;
-    state.outputOn = Controls::IsSelected(*onBut);
-    state.coilSelectPending = context.state.Kept<TerminalMemory>().CoilSelectPending;
-    state.enabledPaths = selector->EnabledPaths();
-    state.lastRangeCommand = context.state.Kept<TerminalMemory>().LastRangeCommand;
-    state.outputUnset = outputUnset;
-    state.outputValue = outputValue;
-    return state;
-}
-
-void TerminalForm::Carry(const PanelPlan &plan) {
-    // Shared with every later opening of the window: the range the plan sets the calibrator to.
-    context.state.Kept<TerminalMemory>().LastRangeCommand = plan.after.lastRangeCommand;
-    outputUnset = plan.after.outputUnset;
-    outputValue = plan.after.outputValue;
-    entryTaken = keypad->Entry();
-    for (const PanelStep &step : plan.steps) {
-        // Closed from inside one of its own exchanges: the rest concerns a window that is gone.
-        if (IsUnloaded())
-            return;
-        Apply(step);
-    }
-}
-
-void TerminalForm::SendLine(const QString &line) {
-    Send(line);
-}
-
-void TerminalForm::ShowBox(const InformBox &box) {
-    context.boxes.Inform(box.title, box.text);
-}
-
-void TerminalForm::ShowSelection(OutputPoint point, bool stopFlashing) {
-    selector->ShowSelection(point, stopFlashing);
-}
-
-void TerminalForm::ShowOutputOn(bool on) {
-    // What the calibrator was told: an "S0" the interlock refused leaves the output in standby.
-    on = on && context.state.interlock.Model().OutputState() == CalibratorModel::Output::On;
-    Controls::SetSelected(*onBut, on);
-    Controls::SetBackColour(*offBut, on ? QColor() : Controls::StandbyColour);
-    ShowOutputState();
-}
-
-void TerminalForm::SetEntry(const QString &text) {
-    // The operator may type into the entry line while the action waits for a reply: the action
-    // replaces only the entry it took, never what was typed meanwhile.
-    if (keypad->Entry() != entryTaken)
-        return;
-    keypad->SetEntry(text);
-    entryTaken = text;
-}
-
-void TerminalForm::SetCalOutput(const QString &text) {
-    readouts->CalOPLab().setText(text);
-}
-
-void TerminalForm::SetDisplay(const QString &text) {
-    readouts->Display().setText(text);
-    ShowOutputState();
-}
-
-void TerminalForm::SetFrequency(const QString &text) {
-    readouts->HzLab().setText(text);
-}
-
-void TerminalForm::AddHistory(const QString &text) {
-    keypad->AddHistory(text);
-}
-
-void TerminalForm::SetAutosetBox(bool enabled, const QString &caption) {
-    autoCheck->setEnabled(enabled);
-    autoCheck->setText(caption);
-}
-
-void TerminalForm::SetPlusMinusEnabled(bool enabled) {
-    keypad->Command1().At(KeypadKey::PlusMinus)->setEnabled(enabled);
-}
-
-void TerminalForm::SetEnterBold(bool bold) {
-    QFont font = keypad->EnterKey().font();
-    font.setBold(bold);
-    keypad->EnterKey().setFont(font);
-}
-
-void TerminalForm::SetEnterEnabled(bool enabled) {
-    keypad->EnterKey().setEnabled(enabled);
-}
-
-void TerminalForm::SetCoilSelectPending(bool pending) {
-    context.state.Kept<TerminalMemory>().CoilSelectPending = pending;
-}
-
-void TerminalForm::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {
-    selector->OfferPaths(enabled, reselect);
+    return view.ReadState(autosetAsked);
 }
 
 void TerminalForm::PressKey(int index) {
@@ -264,18 +162,18 @@ void TerminalForm::PressKey(int index) {
     const KeypadEntry::Outcome outcome = entry.Press(index);
     switch (outcome) {
     case KeypadEntry::Outcome::Frequency:
-        Carry(PanelPlanner::Hz(ReadState()));
+        view.Carry(PanelPlanner::Hz(ReadState()));
         return;
     case KeypadEntry::Outcome::DirectCurrent:
-        Carry(PanelPlanner::Dc(ReadState()));
+        view.Carry(PanelPlanner::Dc(ReadState()));
         return;
     case KeypadEntry::Outcome::Enter:
-        Carry(PanelPlanner::Enter(ReadState()));
+        view.Carry(PanelPlanner::Enter(ReadState()));
         return;
     case KeypadEntry::Outcome::Ampere:
         keypad->SetEntry(entry.Text());
         selector->ShowPaths(true);
-        Carry(PanelPlanner::CurrentEntry(ReadState()));
+        view.Carry(PanelPlanner::CurrentEntry(ReadState()));
         return;
     case KeypadEntry::Outcome::Volt:
         keypad->SetEntry(entry.Text());
@@ -296,7 +194,7 @@ void TerminalForm::PressKey(int index) {
 void TerminalForm::AutoCheckClicked(bool checked) {
     Act(AsAsked([this, checked] {
         SetFlagFile(AutoOnFile, !checked);
-        Carry(PanelPlanner::AutosetChanged(checked, ReadState()));
+        view.Carry(PanelPlanner::AutosetChanged(checked, ReadState()));
     }));
 }
 
@@ -305,14 +203,9 @@ ActionQueue::Action TerminalForm::AsAsked(ActionQueue::Action action) {
         autosetAsked = autoset;
         note = Guidance::Note::None;
         action();
-        ShowOutputState();
+        view.ShowOutputState();
         ShowGuidance();
     };
-}
-
-void TerminalForm::ShowOutputState() {
-    readouts->ShowOutput(OutputMarker::For(context.state.interlock.Model().OutputState(),
-                                           readouts->Display().text()));
 }
 
 void TerminalForm::ShowGuidance() {

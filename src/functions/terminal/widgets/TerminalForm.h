@@ -2,22 +2,21 @@
 
 #include "FunctionWindow.h"
 #include "Guidance.h"
-#include "PanelView.h"
-#include "ProgramState.h"
+#include "TerminalView.h"
 
 class CalibratorDisplay;
 class QCheckBox;
 class QPushButton;
 class TerminalKeypad;
 class TerminalSelector;
-struct PanelPlan;
 struct PanelState;
 
 // The terminal / coil switching window, a front panel like the calibrator's own: the operator
 // keys a voltage or current, and the window chooses the range, the terminals or a clamp coil and
 // sets the output. The window reads its state back from its controls before every action, has
-// the panel planner turn the action into ordered steps, and carries them out at once.
-class TerminalForm final : public FunctionWindow, private PanelView {
+// the panel planner turn the action into ordered steps, and carries them out at once; its view
+// (TerminalView) does the reading back and the carrying out over the controls.
+class TerminalForm final : public FunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("TERMINAL / COIL SWITCHING");
@@ -36,23 +35,8 @@ protected:
 
 private:
     void BuildLayout();
+    // The panel as it stands, with the autoset box as the running action was asked for.
     PanelState ReadState() const;
-    void Carry(const PanelPlan &plan);
-    void SendLine(const QString &line) override;
-    void ShowBox(const InformBox &box) override;
-    void ShowSelection(OutputPoint point, bool stopFlashing) override;
-    void ShowOutputOn(bool on) override;
-    void SetEntry(const QString &text) override;
-    void SetCalOutput(const QString &text) override;
-    void SetDisplay(const QString &text) override;
-    void SetFrequency(const QString &text) override;
-    void AddHistory(const QString &text) override;
-    void SetAutosetBox(bool enabled, const QString &caption) override;
-    void SetPlusMinusEnabled(bool enabled) override;
-    void SetEnterBold(bool bold) override;
-    void SetEnterEnabled(bool enabled) override;
-    void SetCoilSelectPending(bool pending) override;
-    void OfferCurrentPaths(const QList<int> &enabled, bool reselect) override;
     void PressKey(int index);
     void AutoCheckClicked(bool checked);
     void AutoRangeClicked(bool checked);
@@ -60,8 +44,6 @@ private:
     // waiting while the box is ticked sets the output as the operator saw the box. The guidance
     // line and the output marker then show what the action left.
     ActionQueue::Action AsAsked(ActionQueue::Action action);
-    // The output marker beside the readout, from what the calibrator was last told.
-    void ShowOutputState();
     // The guidance line under the entry, from the panel as it stands.
     void ShowGuidance();
 
@@ -72,12 +54,7 @@ private:
     QPushButton *offBut;
     QCheckBox *autoCheck;
     QCheckBox *autoRange;
-    // The plan's state that no control shows: a picked current path waits for ENTER, and the
-    // exact value the readout shows rounded.
-    bool outputUnset = false;
-    double outputValue = 0.0;
-    // The entry line as the running action last left it.
-    QString entryTaken;
+    TerminalView view;
     // The autoset box as the running action was asked for.
     bool autosetAsked = true;
     // What the last action did that the guidance line explains.
