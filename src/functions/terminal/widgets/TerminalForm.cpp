@@ -94,7 +94,8 @@ TerminalForm::TerminalForm(FunctionContext &context)
         Act(AsAsked([this] { Carry(PanelPlanner::OutputOn(ReadState())); }), output);
     });
     connect(offBut, &QPushButton::clicked, this, [this, output] {
-        ActStandby(AsAsked([this] { Carry(PanelPlanner::Standby(ReadState())); }), output);
+        Actions().ActStandby(AsAsked([this] { Carry(PanelPlanner::Standby(ReadState())); }),
+                             output);
     });
     UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
     UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
