@@ -58,10 +58,10 @@ bool ConsoleSide::PortRestored() {
     // The initialisation has changed the range: the terminal window's next output sends its own.
     state.Kept<TerminalMemory>().LastRangeCommand.clear();
     FunctionWindow *window = functions.OpenFunctionWindow();
-    if (!window || !window->MissedCommands())
+    if (!window || !window->Sender().MissedCommands())
         return true;
     const QString title = window->windowTitle();
-    window->Abandon();
+    window->Actions().Abandon();
     boxes.Inform(ReconnectedTitle,
                  QStringLiteral("The port %1 is back and the calibrator is under computer control "
                                 "again.\r\rThe window \"%2\" was closed, because the calibrator "

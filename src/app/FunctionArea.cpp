@@ -79,7 +79,7 @@ void FunctionArea::DeleteWhenIdle(QMdiSubWindow *frame) {
         if (!frame)
             return;
         auto *window = qobject_cast<FunctionWindow *>(frame->widget());
-        if (state.link.Exchanging() || (window && window->Acting()))
+        if (state.link.Exchanging() || (window && window->Actions().Acting()))
             DeleteWhenIdle(frame);
         else
             delete frame.data();
@@ -216,7 +216,7 @@ void FunctionArea::CloseCurrentFunction() {
     if (row < 0)
         return;
     if (FunctionWindow *window = FindFunctionWindow(FunctionTable::Entries()[row]->title))
-        window->CloseOnRequest();
+        window->Actions().CloseOnRequest();
 }
 
 ProgForm *FunctionArea::ShowProgress(const QString &title) {

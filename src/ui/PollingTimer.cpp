@@ -24,14 +24,14 @@ void PollingTimer::Stop() {
 }
 
 void PollingTimer::Tick() {
-    window.ActIfIdle([this] { Read(); });
+    window.Actions().ActIfIdle([this] { Read(); });
 }
 
 void PollingTimer::Read() {
     QLabel &sampleIndicator = marks.SampleLab();
     sampleIndicator.show();
     sampleIndicator.repaint();
-    const QString reply = window.ReadMeasurement();
+    const QString reply = window.Sender().ReadMeasurement();
     answered = !reply.isEmpty();
     const std::optional<double> read = NumberText::FindLeadingNumber(reply);
     numbered = read.has_value();
@@ -43,6 +43,6 @@ void PollingTimer::Read() {
     marks.ShowAnswered(answered);
     sampleIndicator.hide();
     sampleIndicator.repaint();
-    if (window.ClosePending())
+    if (window.Actions().ClosePending())
         window.Unload();
 }

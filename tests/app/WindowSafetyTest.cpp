@@ -98,7 +98,8 @@ void WindowSafetyTest::AnIdleLossDoesNotCloseAWindowOpenedAfterIt() {
     main.OpenFunction(FunctionRow("TERM"));
     Find<FunctionArea>(&main, "WorkArea")
         ->FindFunctionWindow(TerminalForm::Title)
-        ->CloseOnRequest();
+        ->Actions()
+        .CloseOnRequest();
     rig.TakeWritten();
     QCOMPARE(rig.state.Kept<TerminalMemory>().LastRangeCommand, QStringLiteral("R1"));
 

@@ -116,7 +116,7 @@ void FunctionWindowTest::NothingIsSentAfterTheUnload() {
     window.Unload();
     rig.TakeWritten();
     window.timer.Tick();
-    QCOMPARE(window.ReadMeasurement(), QString());
+    QCOMPARE(window.Sender().ReadMeasurement(), QString());
     QVERIFY(rig.TakeWritten().isEmpty());
     QVERIFY(window.readings.isEmpty());
 }
@@ -129,7 +129,7 @@ void FunctionWindowTest::NothingIsSentWhileTheReleaseWaits() {
     // A tick and a click of the window's own, serviced during the release's reply waits.
     QTimer::singleShot(0, &window, [&window] {
         window.timer.Tick();
-        window.ReadMeasurement();
+        window.Sender().ReadMeasurement();
     });
     window.Unload();
     QCOMPARE(rig.TakeWritten(), FunctionHost::ReleaseCommands);
@@ -144,7 +144,7 @@ void FunctionWindowTest::FrameCloseAsksAsTheCloseButtonDoes() {
     rig.TakeWritten();
     QVERIFY(!window.close());
     QVERIFY(!window.IsUnloaded());
-    QTRY_VERIFY(window.ClosePending());
+    QTRY_VERIFY(window.Actions().ClosePending());
     QVERIFY(!window.IsUnloaded());
     QVERIFY(rig.TakeWritten().isEmpty());
     window.timer.Tick();
@@ -174,7 +174,7 @@ void FunctionWindowTest::DeferredCloseHappensAfterTheTicksExchange() {
     rig.TakeWritten();
     QTest::mouseClick(&window.CloseButton(), Qt::LeftButton);
     QCOMPARE(window.CloseButton().text(), QStringLiteral("Closing..."));
-    QVERIFY(window.ClosePending());
+    QVERIFY(window.Actions().ClosePending());
     QVERIFY(!window.IsUnloaded());
     window.timer.Tick();
     QVERIFY(window.IsUnloaded());
@@ -192,7 +192,7 @@ void FunctionWindowTest::TickDueDuringAReadingIsSkipped() {
     // The reply wait services events: a tick falling due then finds the reading still waiting.
     bool nested = false;
     QTimer::singleShot(0, &window, [&] {
-        nested = window.Acting();
+        nested = window.Actions().Acting();
         window.timer.Tick();
     });
     window.timer.Tick();
@@ -334,8 +334,8 @@ void FunctionWindowTest::QueuedAndRefusedClicksAreTold() {
     QCOMPARE(notices.refused,
              (QStringList{QStringLiteral("Closing: 2 waiting clicks were not taken"),
                           QStringLiteral("Closing: the click was not taken")}));
-    QCOMPARE(FunctionWindow::DroppedRefusal(2), notices.refused.first());
-    QCOMPARE(FunctionWindow::ClosingRefusal, notices.refused.last());
+    QCOMPARE(WindowActions::DroppedRefusal(2), notices.refused.first());
+    QCOMPARE(WindowActions::ClosingRefusal, notices.refused.last());
     QCOMPARE(notices.pending.last(), 0);
     QVERIFY(!rig.TakeWritten().contains(QStringLiteral("p6")));
 }

@@ -112,7 +112,7 @@ void ContForm::SelectResistance(int index) {
     contLab->setText(ContResistances::Table().at(static_cast<size_t>(index)).display);
     if (measuresCurrent)
         SetCurrentDisplayVisible(true);
-    SendMask(ContResistances::SelectCommand(index));
+    Sender().SendMask(ContResistances::SelectCommand(index));
     if (measuresCurrent)
         Polls().Start();
 }

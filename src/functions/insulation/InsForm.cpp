@@ -43,7 +43,7 @@ InsForm::InsForm(FunctionContext &context)
 }
 
 void InsForm::TabChanged(int index) {
-    if (!TakesActions()) {
+    if (!Actions().TakesActions()) {
         const QSignalBlocker quiet(insTab);
         insTab->setCurrentIndex(pages->currentIndex());
         return;

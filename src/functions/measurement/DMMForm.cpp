@@ -94,7 +94,7 @@ void DMMForm::SelectRange(int index) {
         ToggleNull();
     dmmBut->Select(index);
     const DMMRange &range = DMMRanges::Table().at(static_cast<size_t>(index));
-    SendMask(range.maskCommand);
+    Sender().SendMask(range.maskCommand);
     Send(range.displayCommand);
     dispInfoLab->setText(range.information);
     Polls().Start();

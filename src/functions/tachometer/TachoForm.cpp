@@ -80,7 +80,7 @@ TachoForm::TachoForm(FunctionContext &context)
 }
 
 void TachoForm::OnLoad() {
-    SendMask(SwitchingMask);
+    Sender().SendMask(SwitchingMask);
     rpmText->setText(OpeningSpeed);
     Set();
     rpmText->clear();

@@ -105,7 +105,7 @@ ThermoForm::ThermoForm(FunctionContext &context)
 void ThermoForm::OnLoad() {
     thermoCombo->addItems(ThermocoupleTypes::SelectorEntries());
     thermoCombo->setCurrentIndex(0);
-    SendMask(SwitchingMask);
+    Sender().SendMask(SwitchingMask);
     Send(QStringLiteral("R60/S0"));
     ShowOutputOn();
 }

@@ -93,7 +93,8 @@ TerminalForm::TerminalForm(FunctionContext &context)
         Act(AsAsked([this] { view.Carry(PanelPlanner::OutputOn(ReadState())); }), output);
     });
     connect(offBut, &QPushButton::clicked, this, [this, output] {
-        ActStandby(AsAsked([this] { view.Carry(PanelPlanner::Standby(ReadState())); }), output);
+        Actions().ActStandby(AsAsked([this] { view.Carry(PanelPlanner::Standby(ReadState())); }),
+                             output);
     });
     UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
     UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
