@@ -14,7 +14,8 @@ set(rules
     "ui|link"
     "functions/<f>/logic|link"
     "functions/<f>|functions/<f>/logic ui link"
-    "app|functions/* functions/*/logic ui link"
+    "procedures|functions/*/logic link"
+    "app|functions/* functions/*/logic procedures ui link"
     "sim|"
 )
 
@@ -25,7 +26,7 @@ endif()
 # The layer of a file, from its path relative to TOP. A function folder's file belongs to its
 # logic layer when the folder's CMakeLists.txt lists it in <f>_logic, else to its window layer.
 function(layer_of relative out)
-    if(relative MATCHES "^src/(link|ui|app)/")
+    if(relative MATCHES "^src/(link|ui|app|procedures)/")
         set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
     elseif(relative MATCHES "^src/functions/([^/]+)/(.+)$")
         set(function ${CMAKE_MATCH_1})
