@@ -44,7 +44,7 @@ ProcedureHeader ReadHeader(const YamlFields &fields) {
     if (!header.approved.isValid())
         throw ProblemAt(
             fields.At(QStringLiteral("approved")),
-            QStringLiteral("the approval date \"%1\" is not a date as 2026-12-10").arg(approved));
+            QStringLiteral("the approval date \"%1\" is not a date written as 2026-12-10").arg(approved));
     return header;
 }
 
