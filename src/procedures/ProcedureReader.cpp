@@ -44,7 +44,8 @@ ProcedureHeader ReadHeader(const YamlFields &fields) {
     if (!header.approved.isValid())
         throw ProblemAt(
             fields.At(QStringLiteral("approved")),
-            QStringLiteral("the approval date \"%1\" is not a date written as 2026-12-10").arg(approved));
+            QStringLiteral("the approval date \"%1\" is not a date written as 2026-12-10")
+                .arg(approved));
     return header;
 }
 
@@ -67,13 +68,25 @@ Procedure Read(const YAML::Node &root) {
     return procedure;
 }
 
-QString Placed(const QString &path, const ProcedureProblem &problem) {
+// yaml-cpp counts a column in bytes; an editor counts characters ("Ω" is two bytes).
+int CharacterColumn(const QByteArray &bytes, int line, int byteColumn) {
+    qsizetype start = 0;
+    for (int i = 1; i < line; ++i) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            return byteColumn;
+        start = end + 1;
+    }
+    return int(QString::fromUtf8(bytes.mid(start, byteColumn - 1)).size()) + 1;
+}
+
+QString Placed(const QString &path, const QByteArray &bytes, const ProcedureProblem &problem) {
     if (problem.line == 0)
         return QStringLiteral("%1: %2").arg(path, problem.text);
     return QStringLiteral("%1:%2:%3: %4")
         .arg(path)
         .arg(problem.line)
-        .arg(problem.column)
+        .arg(CharacterColumn(bytes, problem.line, problem.column))
         .arg(problem.text);
 }
 
@@ -90,11 +103,11 @@ ProcedureLoad LoadProcedure(const QString &path) {
         procedure.file = path;
         return {procedure, QString()};
     } catch (const ProcedureProblem &problem) {
-        return {std::nullopt, Placed(path, problem)};
+        return {std::nullopt, Placed(path, bytes, problem)};
     } catch (const YAML::Exception &error) {
         const ProcedureProblem problem{
             error.mark.line + 1, error.mark.column + 1,
             QStringLiteral("not valid YAML: %1").arg(QString::fromStdString(error.msg))};
-        return {std::nullopt, Placed(path, problem)};
+        return {std::nullopt, Placed(path, bytes, problem)};
     }
 }

@@ -74,6 +74,10 @@ void ProcedureReaderTest::badFiles_data() {
                                          "(known: insulation resistance, test voltage, "
                                          "continuity resistance, continuity current, "
                                          "tachometer, thermocouple, measurement, terminal)";
+    QTest::newRow("column in characters")
+        << Header + "  - {function: continuity resistance, nominal: 10 Ω, tolerence: 1 Ω}\n"
+        << ":10:54: point 1: unknown key \"tolerence\" (known: function, nominal, tolerance, "
+           "range, resolution, result, readings, connect, settle)";
     QTest::newRow("key of another function")
         << Header + Point("tachometer", "    nominal: 600 RPM\n    frequency: 50 Hz\n")
         << ":12:5: point 1: unknown key \"frequency\" (known: function, nominal, tolerance, "
