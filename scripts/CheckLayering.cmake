@@ -16,7 +16,8 @@ set(rules
     "ui|ui/logic link"
     "functions/<f>/logic|link"
     "functions/<f>|functions/<f>/logic ui ui/logic link"
-    "app|functions/* functions/*/logic ui ui/logic link"
+    "procedures|functions/*/logic link"
+    "app|functions/* functions/*/logic procedures ui ui/logic link"
     "sim|"
 )
 
@@ -29,7 +30,7 @@ endif()
 function(layer_of relative out)
     if(relative MATCHES "^src/ui/logic/")
         set(${out} ui/logic PARENT_SCOPE)
-    elseif(relative MATCHES "^src/(link|ui|app)/")
+    elseif(relative MATCHES "^src/(link|ui|app|procedures)/")
         set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
     elseif(relative MATCHES "^src/functions/([^/]+)/(.+)$")
         set(function ${CMAKE_MATCH_1})

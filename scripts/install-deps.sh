@@ -6,6 +6,8 @@
 # entry on a virtual display).
 set -eu
 packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-charts-dev"
+# The procedure files are YAML.
+packages="$packages libyaml-cpp-dev"
 for option in "$@"; do
     case "$option" in
         --display) packages="$packages xvfb xauth" ;;

@@ -49,7 +49,8 @@ for path in /usr/bin/vk220-panel /usr/bin/vk220-calsim /usr/share/vk220-panel/Ma
     /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg \
     /usr/share/icons/hicolor/16x16/apps/$id.png /usr/share/icons/hicolor/256x256/apps/$id.png \
     /usr/share/man/man1/vk220-panel.1.gz /usr/share/man/man1/vk220-calsim.1.gz \
-    /usr/share/doc/vk220-panel/copyright /usr/share/doc/vk220-panel/changelog.gz; do
+    /usr/share/doc/vk220-panel/copyright /usr/share/doc/vk220-panel/changelog.gz \
+    /usr/share/vk220-panel/procedures/multimeter.yaml; do
     echo "$contents" | grep -qx ".$path" || fail "missing from the package: $path"
 done
 echo "$contents" | grep -qx "./usr/bin/calsim" && fail "the package installs /usr/bin/calsim"
@@ -117,6 +118,9 @@ no_display "$prefix/bin/vk220-panel" foo 2>"$scratch/usage" || status=$?
 [ "$status" -eq 2 ] && grep -q "^Usage: .*vk220-panel \[options\]" "$scratch/usage" ||
     fail "vk220-panel foo without a display ended with $status, not 2 and its usage"
 echo "vk220-panel foo: exit 2 with its usage"
+# The installed example procedures are valid, checked by the installed program.
+no_display "$prefix/bin/vk220-panel" --check-procedure "$prefix"/share/vk220-panel/procedures/*.yaml ||
+    fail "an installed example procedure is not valid"
 
 # The menu entry, started as a desktop starts it (in the home folder), on a virtual display with
 # a scratch home: the window belongs to the entry (its class and icon), and "OK" in the port

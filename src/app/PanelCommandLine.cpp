@@ -40,7 +40,12 @@ PanelCommandLine::PanelCommandLine()
       userFolder(QStringLiteral("user-folder"),
                  QStringLiteral("Work in $XDG_DATA_HOME/vk220-panel (by default "
                                 "~/.local/share/vk220-panel), created when missing. The menu "
-                                "entry starts the panel so.")) {
+                                "entry starts the panel so.")),
+      checkProcedure(QStringLiteral("check-procedure"),
+                     QStringLiteral("Check the procedure <file> and any more files named after "
+                                    "it, without a display: print each problem, or \"FILE: OK\", "
+                                    "and exit with 0 when all are valid, 1 otherwise."),
+                     QStringLiteral("file")) {
     parser.setApplicationDescription(QStringLiteral(
         "Front panel for the VK220 workstation adapter and the calibrator it is wired to.\n"
         "It works in the current folder, or the one given by --folder or --user-folder:\n"
@@ -55,6 +60,7 @@ PanelCommandLine::PanelCommandLine()
     parser.addOption(version);
     parser.addOption(folder);
     parser.addOption(userFolder);
+    parser.addOption(checkProcedure);
     for (const QString &name : WindowSystemOptionsWithValue)
         parser.addOption(Hidden(name, true));
     for (const QString &name : WindowSystemFlags)
@@ -68,6 +74,8 @@ PanelCommandLine::Request PanelCommandLine::Read(const QStringList &arguments) {
         return Request::Help;
     if (parser.isSet(version))
         return Request::Version;
+    if (known && parser.isSet(checkProcedure))
+        return Request::CheckProcedures;
     if (!known || !parser.positionalArguments().isEmpty())
         return Request::Invalid;
     if (parser.isSet(folder) && parser.isSet(userFolder)) {
@@ -83,6 +91,10 @@ QString PanelCommandLine::Folder() const {
 
 bool PanelCommandLine::UserFolder() const {
     return parser.isSet(userFolder);
+}
+
+QStringList PanelCommandLine::ProcedureFiles() const {
+    return parser.values(checkProcedure) + parser.positionalArguments();
 }
 
 QString PanelCommandLine::HelpText() const {

@@ -5,25 +5,30 @@
 #include <QString>
 #include <QStringList>
 
-// The program's command line: --help, --version and the folder to work in (--folder DIR, or
-// --user-folder for the user's data folder, which the menu entry uses). Everything else the
-// program takes from that folder ("Settings.txt", the COMn links, the pictures).
+// The program's command line: --help, --version, --check-procedure FILE... (checks procedure
+// files and exits) and the folder to work in (--folder DIR, or --user-folder for the user's data
+// folder, which the menu entry uses). Everything else the program takes from that folder
+// ("Settings.txt", the COMn links, the pictures).
 class PanelCommandLine {
 public:
-    enum class Request { Run, Help, Version, Invalid };
+    enum class Request { Run, Help, Version, CheckProcedures, Invalid };
 
     PanelCommandLine();
 
     // arguments as in main's argv, the program name first. It is read before QApplication
     // exists, so that a wrong command line is answered without a display: the window system's own
     // options (-platform, -style, ...), which QApplication takes out later, are known here too.
-    // Help and version win over everything else.
+    // Help and version win over everything else. With --check-procedure every argument that is
+    // no option is one more file to check, not a stray argument.
     Request Read(const QStringList &arguments);
 
     // The folder given with --folder; empty without it.
     QString Folder() const;
     // Whether --user-folder was given.
     bool UserFolder() const;
+    // The files to check: the value of each --check-procedure and every argument that is no
+    // option.
+    QStringList ProcedureFiles() const;
 
     // Both name the program as QCoreApplication does.
     QString HelpText() const;
@@ -36,5 +41,6 @@ private:
     const QCommandLineOption version;
     const QCommandLineOption folder;
     const QCommandLineOption userFolder;
+    const QCommandLineOption checkProcedure;
     QString conflict;
 };

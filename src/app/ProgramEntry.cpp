@@ -1,6 +1,7 @@
 #include "Main.h"
 #include "PanelCommandLine.h"
 #include "PanelIdentity.h"
+#include "ProcedureCheck.h"
 #include "WorkingFolder.h"
 
 #include <QApplication>
@@ -24,8 +25,8 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vk220-panel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VK220_VERSION));
     PanelCommandLine commandLine;
-    // The command line is answered before the window system is reached, so that help, version
-    // and a wrong command line work without a display.
+    // The command line is answered before the window system is reached, so that help, version,
+    // the procedure check and a wrong command line work without a display.
     const PanelCommandLine::Request request = commandLine.Read(RawArguments(argc, argv));
     if (request != PanelCommandLine::Request::Run) {
         QCoreApplication application(argc, argv);
@@ -33,6 +34,12 @@ int main(int argc, char *argv[]) {
             std::fprintf(stderr, "vk220-panel: %s\n\n%s", qPrintable(commandLine.ErrorText()),
                          qPrintable(commandLine.HelpText()));
             return 2;
+        }
+        if (request == PanelCommandLine::Request::CheckProcedures) {
+            const ProcedureCheckReport report = CheckProcedureFiles(commandLine.ProcedureFiles());
+            for (const QString &line : report.lines)
+                std::printf("%s\n", qPrintable(line));
+            return report.allValid ? 0 : 1;
         }
         const QString text = request == PanelCommandLine::Request::Help
                                  ? commandLine.HelpText()

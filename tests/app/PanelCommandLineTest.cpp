@@ -16,6 +16,7 @@ private slots:
     void requests_data();
     void requests();
     void folders();
+    void procedureFiles();
     void texts();
     void WrongCommandLineIsAnsweredWithoutADisplay();
 };
@@ -43,6 +44,12 @@ void PanelCommandLineTest::requests_data() {
                                   << Request::Invalid;
     QTest::newRow("unknown option") << QStringList{"--port", "3"} << Request::Invalid;
     QTest::newRow("stray argument") << QStringList{"COM3"} << Request::Invalid;
+    QTest::newRow("--check-procedure")
+        << QStringList{"--check-procedure", "a.yaml"} << Request::CheckProcedures;
+    QTest::newRow("--check-procedure without a file")
+        << QStringList{"--check-procedure"} << Request::Invalid;
+    QTest::newRow("--check-procedure, --help")
+        << QStringList{"--check-procedure", "a.yaml", "-h"} << Request::Help;
 }
 
 void PanelCommandLineTest::requests() {
@@ -62,6 +69,14 @@ void PanelCommandLineTest::folders() {
     QVERIFY(commandLine.UserFolder());
 }
 
+// The files after --check-procedure are all checked, in the order given.
+void PanelCommandLineTest::procedureFiles() {
+    PanelCommandLine commandLine;
+    QCOMPARE(commandLine.Read({"vk220-panel", "--check-procedure", "a.yaml", "b.yaml", "c.yaml"}),
+             Request::CheckProcedures);
+    QCOMPARE(commandLine.ProcedureFiles(), (QStringList{"a.yaml", "b.yaml", "c.yaml"}));
+}
+
 void PanelCommandLineTest::texts() {
     QCoreApplication::setApplicationName(QStringLiteral("vk220-panel"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.40"));
@@ -76,8 +91,8 @@ void PanelCommandLineTest::texts() {
     QCOMPARE(commandLine.ErrorText(),
              QStringLiteral("--folder and --user-folder name two folders; give one"));
     const QString help = commandLine.HelpText();
-    for (const char *option :
-         {"-h, --help", "-v, --version", "--folder <dir>", "--user-folder", "Settings.txt"})
+    for (const char *option : {"-h, --help", "-v, --version", "--folder <dir>", "--user-folder",
+                               "Settings.txt", "--check-procedure <file>"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
     QVERIFY2(!help.contains(QLatin1String("platform")), qPrintable(help));
 }
