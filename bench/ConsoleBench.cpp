@@ -8,15 +8,17 @@
 // Then, at 1,000,000 entries: append time early and late (constant time), memory per entry, how
 // long the shown panel takes to select and show its last entry, what one more exchange costs at
 // that size, and whether the newest entry was then on screen.
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
-#include "ConsoleModel.h"
-#include "ConsolePanel.h"
-#include "RecordingMessageBoxes.h"
+#include "app/ConsoleModel.h"
+#include "app/ConsolePanel.h"
+#include "tests/support/RecordingMessageBoxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListView>
+
+using namespace vk220::app;
 
 namespace {
 

@@ -1,15 +1,17 @@
 // One exchange with a prompt simulated calibrator over a pseudo-terminal (median of 50), and
 // exchanges with a silent one.
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
-#include "CalibratorLink.h"
-#include "CalsimProcess.h"
-#include "QtSerialPort.h"
-#include "SteadyClock.h"
+#include "link/CalibratorLink.h"
+#include "link/QtSerialPort.h"
+#include "link/SteadyClock.h"
+#include "tests/support/CalsimProcess.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
+
+using namespace vk220::link;
 
 namespace {
 

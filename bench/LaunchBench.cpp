@@ -1,9 +1,9 @@
 // Launch to main window: the real program against a prompt simulated calibrator with a stored
 // port (no dialog), offscreen. The main window shows right after the initialisation command, which
 // calsim logs with its arrival time; the panel's resident memory is read once it is up.
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
-#include "CalsimProcess.h"
+#include "tests/support/CalsimProcess.h"
 
 #include <QCoreApplication>
 #include <QDir>

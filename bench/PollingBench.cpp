@@ -1,22 +1,26 @@
 // CPU used while the measurement window polls a prompt simulated calibrator for a minute
 // (the whole panel process: event loop, link and window).
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
-#include "CalibratorLink.h"
-#include "CalsimProcess.h"
-#include "FunctionChoice.h"
-#include "FindControl.h"
-#include "MainForm.h"
-#include "ProgramState.h"
-#include "QtMessageBoxes.h"
-#include "QtSerialPort.h"
-#include "SteadyClock.h"
+#include "app/MainForm.h"
+#include "link/CalibratorLink.h"
+#include "link/QtSerialPort.h"
+#include "link/SteadyClock.h"
+#include "tests/support/CalsimProcess.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "ui/QtMessageBoxes.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::app;
+using namespace vk220::link;
+using namespace vk220::ui;
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);

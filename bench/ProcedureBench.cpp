@@ -1,9 +1,9 @@
 // Loading a procedure of 200 test points: the YAML read, every point checked, the panel's tables
 // included (the terminal points through the terminal window's own planner), as a run does before
 // anything is sent.
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
-#include "ProcedureReader.h"
+#include "procedures/ProcedureReader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+
+using namespace vk220::procedures;
 
 namespace {
 

@@ -1,18 +1,21 @@
 // A day of polling at 2 Hz (172,800 readings) in a polling window's trend: how long one redraw
 // takes (chart, thinning and statistics over all readings, painted offscreen), and how much
 // memory the history and the trend window hold at that size.
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
-#include "FindControl.h"
-#include "Reading.h"
-#include "ReadingHistory.h"
-#include "TrendChart.h"
-#include "TrendWindow.h"
+#include "link/Reading.h"
+#include "tests/support/FindControl.h"
+#include "ui/TrendChart.h"
+#include "ui/TrendWindow.h"
+#include "ui/logic/ReadingHistory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 
 #include <cmath>
+
+using namespace vk220::link;
+using namespace vk220::ui;
 
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,13 +1,15 @@
 // calsim's command handling: any line gets a complete reply, with the completion marker at its
 // end and nowhere else; the reply faults change that as they say.
-#include "CalibratorSimulation.h"
-#include "FuzzCheck.h"
+#include "fuzz/FuzzCheck.h"
+#include "sim/CalibratorSimulation.h"
 
 #include <QByteArray>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+
+using namespace vk220::sim;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     FuzzedDataProvider input(data, size);

@@ -1,8 +1,8 @@
 // The console's model under any sequence of entries and clears: every entry reads back as it was
 // appended (in Latin-1, the console's character set), the display shows line ends escaped, and
 // Qt's model tester checks the model's signals and indexes after every change.
-#include "ConsoleModel.h"
-#include "FuzzCheck.h"
+#include "app/ConsoleModel.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <QAbstractItemModelTester>
 #include <QString>
@@ -11,6 +11,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+
+using namespace vk220::app;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     FuzzedDataProvider input(data, size);

@@ -1,9 +1,9 @@
 // Keypad key sequences on any entry, the value texts of the entry line (ConVal) and history picks.
-#include "ConVal.h"
-#include "FuzzCheck.h"
-#include "HistoryPick.h"
-#include "KeypadEntry.h"
-#include "Readout.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/HistoryPick.h"
+#include "functions/terminal/logic/KeypadEntry.h"
+#include "functions/terminal/logic/Readout.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -12,6 +12,8 @@
 
 #include <cmath>
 #include <cstdint>
+
+using namespace vk220::terminal;
 
 namespace {
 

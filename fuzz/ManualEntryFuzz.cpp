@@ -1,14 +1,17 @@
 // The insulation window's manual resistance entry: what the box lets through as it is typed, and
 // the six digits Set makes of it.
-#include "FuzzCheck.h"
-#include "ManualEntry.h"
-#include "NumberText.h"
+#include "functions/insulation/ManualEntry.h"
+#include "fuzz/FuzzCheck.h"
+#include "link/NumberText.h"
 
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+
+using namespace vk220::insulation;
+using namespace vk220::link;
 
 namespace {
 

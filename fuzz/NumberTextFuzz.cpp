@@ -1,7 +1,7 @@
 // The leading-number parse against the C library's strtod, and the round trips of the number
 // texts written into command lines.
-#include "FuzzCheck.h"
-#include "NumberText.h"
+#include "fuzz/FuzzCheck.h"
+#include "link/NumberText.h"
 
 #include <QString>
 
@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+
+using namespace vk220::link;
 
 namespace {
 

@@ -10,23 +10,23 @@
 // box leaves HzLab, CalOPLab and the readout as they were; the window shows the output on exactly
 // when the calibrator was last told so, and the output point the adapter was last switched to; a
 // history item names that point and reads back as the readout and frequency it was made of.
-#include "AmplitudeRanges.h"
-#include "CalibratorLink.h"
-#include "CoilRules.h"
-#include "ConVal.h"
-#include "CurrentPaths.h"
-#include "FakeSerialPort.h"
-#include "FrequencyLimits.h"
-#include "FuzzCheck.h"
-#include "HistoryPick.h"
-#include "Interlock.h"
-#include "KeypadEntry.h"
-#include "NumberText.h"
-#include "PanelPlanner.h"
-#include "PanelView.h"
-#include "SetCalibratorOutput.h"
-#include "TerminalButtons.h"
-#include "VirtualClock.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
+#include "functions/terminal/logic/CoilRules.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/CurrentPaths.h"
+#include "functions/terminal/logic/FrequencyLimits.h"
+#include "functions/terminal/logic/HistoryPick.h"
+#include "functions/terminal/logic/KeypadEntry.h"
+#include "functions/terminal/logic/PanelPlanner.h"
+#include "functions/terminal/logic/PanelView.h"
+#include "functions/terminal/logic/SetCalibratorOutput.h"
+#include "functions/terminal/logic/TerminalButtons.h"
+#include "fuzz/FuzzCheck.h"
+#include "link/CalibratorLink.h"
+#include "link/Interlock.h"
+#include "link/NumberText.h"
+#include "tests/support/FakeSerialPort.h"
+#include "tests/support/VirtualClock.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -34,6 +34,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+
+using namespace vk220::link;
+using namespace vk220::terminal;
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The reading displays of the polling windows: the fixed-decimal reading, the continuity current,
 // the measurement window's reading with its NULL offset, and the insulation test voltage with the
 // guard that keeps the range from changing under a dangerous voltage.
-#include "ContCurrent.h"
-#include "DMMRanges.h"
-#include "DMMReading.h"
-#include "FuzzCheck.h"
-#include "NumberText.h"
-#include "Reading.h"
-#include "VoltageRanges.h"
+#include "functions/continuity/ContCurrent.h"
+#include "functions/insulation/VoltageRanges.h"
+#include "functions/measurement/DMMRanges.h"
+#include "functions/measurement/DMMReading.h"
+#include "fuzz/FuzzCheck.h"
+#include "link/NumberText.h"
+#include "link/Reading.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -17,6 +17,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+
+using namespace vk220::continuity;
+using namespace vk220::insulation;
+using namespace vk220::link;
+using namespace vk220::measurement;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Reading "Settings.txt" whatever it holds, in a folder of its own that is removed at exit.
-#include "FuzzCheck.h"
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+
+using namespace vk220::app;
 
 namespace {
 

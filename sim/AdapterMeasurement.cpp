@@ -1,11 +1,13 @@
-#include "AdapterMeasurement.h"
+#include "sim/AdapterMeasurement.h"
 
-#include "OutputRange.h"
+#include "sim/OutputRange.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+
+namespace vk220::sim {
 
 namespace {
 
@@ -95,3 +97,5 @@ qint64 AdapterMeasurement::ReadCounts(const CalibratorState &state) {
     const qint64 withNoise = std::llround(counts) + noise.bounded(-NoiseCounts, NoiseCounts + 1);
     return std::clamp(withNoise, -SaturationCounts, SaturationCounts);
 }
+
+} // namespace vk220::sim

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "CalibratorState.h"
+#include "sim/CalibratorState.h"
 
 #include <QRandomGenerator>
+
+namespace vk220::sim {
 
 // The circuits behind the adapter's measuring masks and what the simulated devices put on them:
 // - insulation test voltage: a simulated insulation tester set to the nominal test voltage of
@@ -35,3 +37,5 @@ public:
 private:
     QRandomGenerator noise;
 };
+
+} // namespace vk220::sim

@@ -1,8 +1,10 @@
-#include "CalibratorSimulation.h"
+#include "sim/CalibratorSimulation.h"
 
-#include "CommandLine.h"
+#include "sim/CommandLine.h"
 
 #include <cmath>
+
+namespace vk220::sim {
 
 namespace {
 
@@ -116,3 +118,5 @@ QByteArray CalibratorSimulation::Garbage() {
         character = char(garbageSource.bounded(0x21, 0x7f));
     return text;
 }
+
+} // namespace vk220::sim

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "AdapterMeasurement.h"
-#include "CalibratorState.h"
-#include "SimulationFaults.h"
+#include "sim/AdapterMeasurement.h"
+#include "sim/CalibratorState.h"
+#include "sim/SimulationFaults.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>
+
+namespace vk220::sim {
 
 // The simulated calibrator with its adapter: takes one command line (without its carriage
 // return) and gives the complete reply. A line holds commands joined by "/"; a "#" element is
@@ -35,3 +37,5 @@ private:
     AdapterMeasurement measurement;
     QRandomGenerator garbageSource;
 };
+
+} // namespace vk220::sim

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+namespace vk220::sim {
+
 // What the calibrator and the adapter have been told, as the simulation remembers it.
 struct CalibratorState {
     // The adapter latches a switching mask; the "p0" that usually follows a set-up mask only
@@ -21,3 +23,5 @@ struct CalibratorState {
     QByteArray displayText;     // the "#" element, without its "#"
     int readingsSinceMask = 0;  // "v" commands since the last non-zero mask
 };
+
+} // namespace vk220::sim

@@ -1,6 +1,8 @@
-#include "CalsimOptions.h"
+#include "sim/CalsimOptions.h"
 
 #include <QCommandLineParser>
+
+namespace vk220::sim {
 
 namespace {
 
@@ -83,3 +85,5 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
         faults.hangUpAfter = ReadNumber(parser, QStringLiteral("hangup-after"), 0, options);
     return options;
 }
+
+} // namespace vk220::sim

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "SimulationFaults.h"
+#include "sim/SimulationFaults.h"
 
 #include <QString>
 #include <QStringList>
+
+namespace vk220::sim {
 
 // The calsim program's command line: the port number, the log file and the fault flags.
 struct CalsimOptions {
@@ -18,3 +20,5 @@ struct CalsimOptions {
     // arguments as in QCoreApplication::arguments(), the program name first.
     static CalsimOptions Parse(const QStringList &arguments);
 };
+
+} // namespace vk220::sim

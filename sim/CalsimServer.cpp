@@ -1,6 +1,6 @@
-#include "CalsimServer.h"
+#include "sim/CalsimServer.h"
 
-#include "PseudoTerminal.h"
+#include "sim/PseudoTerminal.h"
 
 #include <QDateTime>
 #include <QSocketNotifier>
@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <unistd.h>
+
+namespace vk220::sim {
 
 CalsimServer::CalsimServer(PseudoTerminal &terminal, const SimulationFaults &faults,
                            QObject *parent)
@@ -137,3 +139,5 @@ void CalsimServer::End() {
     outgoing.clear();
     emit Finished();
 }
+
+} // namespace vk220::sim

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "CalibratorSimulation.h"
-#include "HazardReferee.h"
-#include "ReplySchedule.h"
+#include "sim/CalibratorSimulation.h"
+#include "sim/HazardReferee.h"
+#include "sim/ReplySchedule.h"
 
 #include <QFile>
 #include <QList>
 #include <QObject>
 #include <QTimer>
 
-class PseudoTerminal;
 class QSocketNotifier;
+
+namespace vk220::sim {
+
+class PseudoTerminal;
 
 // Serves the simulation over the master side of the pseudo-terminal: collects command lines
 // ended by a carriage return, logs them, has the referee judge them (reporting each hazard in
@@ -55,3 +58,5 @@ private:
     QTimer chunkTimer;
     QTimer streamTimer;
 };
+
+} // namespace vk220::sim

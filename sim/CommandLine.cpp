@@ -1,4 +1,6 @@
-#include "CommandLine.h"
+#include "sim/CommandLine.h"
+
+namespace vk220::sim {
 
 QList<QByteArray> SplitCommands(const QByteArray &line) {
     QList<QByteArray> commands;
@@ -20,3 +22,5 @@ QList<QByteArray> SplitCommands(const QByteArray &line) {
     }
     return commands;
 }
+
+} // namespace vk220::sim

@@ -1,9 +1,11 @@
-#include "HazardReferee.h"
+#include "sim/HazardReferee.h"
 
-#include "CommandLine.h"
-#include "OutputPoint.h"
+#include "sim/CommandLine.h"
+#include "sim/OutputPoint.h"
 
 #include <cmath>
+
+namespace vk220::sim {
 
 QString HazardReferee::Judge(const QByteArray &line) {
     const QList<QByteArray> commands = SplitCommands(line);
@@ -89,3 +91,5 @@ QString HazardReferee::SwitchOn() {
 QString HazardReferee::RoutingObjection(const OutputRange &hazardous) const {
     return OutputPoint::FromMask(adapterMask).Objection(hazardous, output);
 }
+
+} // namespace vk220::sim

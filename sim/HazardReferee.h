@@ -1,12 +1,14 @@
 #pragma once
 
-#include "OutputRange.h"
-#include "SessionWatch.h"
+#include "sim/OutputRange.h"
+#include "sim/SessionWatch.h"
 
 #include <QByteArray>
 #include <QStringList>
 
 #include <optional>
+
+namespace vk220::sim {
 
 // Watches the command lines the calibrator receives for anything that could hurt the operator,
 // the unit under test or the adapter, keeping its own record of the physical state: which
@@ -48,3 +50,5 @@ private:
     bool valueSet = false;
     QStringList hazards;
 };
+
+} // namespace vk220::sim

@@ -1,6 +1,8 @@
-#include "OutputPoint.h"
+#include "sim/OutputPoint.h"
 
 #include <cmath>
+
+namespace vk220::sim {
 
 OutputPoint OutputPoint::FromMask(qint64 mask) {
     switch (mask) {
@@ -39,3 +41,5 @@ QString OutputPoint::Objection(const OutputRange &range, double value) const {
             .arg(currentLimit);
     return {};
 }
+
+} // namespace vk220::sim

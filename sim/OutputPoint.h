@@ -1,8 +1,10 @@
 #pragma once
 
-#include "OutputRange.h"
+#include "sim/OutputRange.h"
 
 #include <QString>
+
+namespace vk220::sim {
 
 // Where the adapter routes the calibrator's output, as its latched switching mask says: the
 // voltage terminals, the LOW CURRENT terminals (the 0 to 2 A path), the HIGH CURRENT terminals
@@ -35,3 +37,5 @@ private:
     double currentLimit; // amperes the calibrator may drive into this point
     const char *name;
 };
+
+} // namespace vk220::sim

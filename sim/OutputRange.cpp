@@ -1,7 +1,9 @@
-#include "OutputRange.h"
+#include "sim/OutputRange.h"
 
 #include <array>
 #include <cmath>
+
+namespace vk220::sim {
 
 namespace {
 
@@ -45,3 +47,5 @@ QString OutputRange::Limit() const {
         .arg(top)
         .arg(QLatin1String(unit));
 }
+
+} // namespace vk220::sim

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace vk220::sim {
+
 // The calibrator's voltage and current ranges "R1" to "R22", the outputs that can hurt a person
 // or a circuit: DC volts 1 to 5, DC amperes 6 to 11, and their AC twins 12 to 22 (range n + 11
 // is the AC form of range n). The "O" value of a range is in the range's own unit (range 1 in
@@ -44,3 +46,5 @@ private:
     bool topIncluded;
     const char *unit;
 };
+
+} // namespace vk220::sim

@@ -1,4 +1,4 @@
-#include "PseudoTerminal.h"
+#include "sim/PseudoTerminal.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+
+namespace vk220::sim {
 
 namespace {
 
@@ -119,3 +121,5 @@ void PseudoTerminal::HangUp() {
         slaveFd = -1;
     }
 }
+
+} // namespace vk220::sim

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::sim {
+
 // The pseudo-terminal that stands in for the serial line. The slave side is what the panel
 // opens (through the link COMn); calsim reads and writes the master side. calsim keeps a slave
 // handle of its own open for its whole run, so the panel closing and reopening the port never
@@ -40,3 +42,5 @@ private:
     QString slavePath;
     QString linkPath;
 };
+
+} // namespace vk220::sim

@@ -1,4 +1,6 @@
-#include "ReplySchedule.h"
+#include "sim/ReplySchedule.h"
+
+namespace vk220::sim {
 
 QList<ReplyChunk> ReplySchedule::Plan(const QByteArray &reply) const {
     if (reply.isEmpty() || faults.stream) {
@@ -18,3 +20,5 @@ QList<ReplyChunk> ReplySchedule::Plan(const QByteArray &reply) const {
 bool ReplySchedule::HangsUpAt(int lineNumber) const {
     return faults.hangUpAfter >= 0 && lineNumber > faults.hangUpAfter;
 }
+
+} // namespace vk220::sim

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "SimulationFaults.h"
+#include "sim/SimulationFaults.h"
 
 #include <QByteArray>
 #include <QList>
+
+namespace vk220::sim {
 
 // One write of a reply: the pause before it and the characters it carries.
 struct ReplyChunk {
@@ -36,3 +38,5 @@ public:
 private:
     SimulationFaults faults;
 };
+
+} // namespace vk220::sim

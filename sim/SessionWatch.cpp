@@ -1,6 +1,8 @@
-#include "SessionWatch.h"
+#include "sim/SessionWatch.h"
 
 #include <array>
+
+namespace vk220::sim {
 
 namespace {
 
@@ -71,3 +73,5 @@ bool SessionWatch::FollowsExit(const QList<QByteArray> &commands) {
     exitLines = commands == ExitLines.front() ? 1 : 0;
     return exitLines == 1;
 }
+
+} // namespace vk220::sim

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+namespace vk220::sim {
+
 // Follows the panel's run from the lines it sends, to tell which lines may come at all.
 // A function window's release ("p16777216", "p0", then "R1/O0/S1/# PC Control", whose last
 // line marks it) parks the adapter: only a new window's set-up (a line that begins with a
@@ -31,3 +33,5 @@ private:
     Phase phase = Phase::Idle;
     int exitLines = 0; // exit lines received in sequence
 };
+
+} // namespace vk220::sim

@@ -1,10 +1,12 @@
-#include "SignalRelay.h"
+#include "sim/SignalRelay.h"
 
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+
+namespace vk220::sim {
 
 SignalRelay::SignalRelay(std::initializer_list<int> signalNumbers, QObject *parent)
     : QObject(parent) {
@@ -43,3 +45,5 @@ void SignalRelay::Drain() {
     while (read(readFd, &code, 1) == 1)
         emit Received(code);
 }
+
+} // namespace vk220::sim

@@ -6,6 +6,8 @@
 
 class QSocketNotifier;
 
+namespace vk220::sim {
+
 // Turns the termination signals into a Qt signal on the event loop, through a pipe written by
 // the handler (a handler may do nothing else safely), so calsim can clean up before it ends.
 class SignalRelay : public QObject {
@@ -25,3 +27,5 @@ private:
     int readFd = -1;
     QSocketNotifier *notifier = nullptr;
 };
+
+} // namespace vk220::sim

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vk220::sim {
+
 // Misbehaviours the simulated calibrator can show, to exercise the panel's link handling.
 // The first four change what a reply says; the others change how and whether it is delivered.
 struct SimulationFaults {
@@ -12,3 +14,5 @@ struct SimulationFaults {
     bool stream = false;              // after the first line, an endless stream without marker
     int hangUpAfter = -1;             // hang up when line hangUpAfter + 1 arrives; -1: never
 };
+
+} // namespace vk220::sim

@@ -1,7 +1,7 @@
-#include "CalsimOptions.h"
-#include "CalsimServer.h"
-#include "PseudoTerminal.h"
-#include "SignalRelay.h"
+#include "sim/CalsimOptions.h"
+#include "sim/CalsimServer.h"
+#include "sim/PseudoTerminal.h"
+#include "sim/SignalRelay.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +20,8 @@ int Fail(const QString &message) {
 
 int main(int argc, char *argv[]) {
     QCoreApplication application(argc, argv);
-    const CalsimOptions options = CalsimOptions::Parse(QCoreApplication::arguments());
+    const vk220::sim::CalsimOptions options =
+        vk220::sim::CalsimOptions::Parse(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "calsim: %s\n\n%s", qPrintable(options.error),
                      qPrintable(options.helpText));
@@ -36,19 +37,20 @@ int main(int argc, char *argv[]) {
     }
 
     QString error;
-    PseudoTerminal terminal;
+    vk220::sim::PseudoTerminal terminal;
     if (!terminal.Open(error))
         return Fail(error);
-    CalsimServer server(terminal, options.faults);
+    vk220::sim::CalsimServer server(terminal, options.faults);
     if (!server.OpenLog(options.logFile, error))
         return Fail(error);
     const QString linkName = QStringLiteral("COM%1").arg(options.port);
     if (!terminal.CreateLink(QDir::current().absoluteFilePath(linkName), error))
         return Fail(error);
 
-    SignalRelay relay({SIGINT, SIGTERM, SIGHUP});
-    QObject::connect(&relay, &SignalRelay::Received, &application, &QCoreApplication::quit);
-    QObject::connect(&server, &CalsimServer::Finished, &application, [&terminal] {
+    vk220::sim::SignalRelay relay({SIGINT, SIGTERM, SIGHUP});
+    QObject::connect(&relay, &vk220::sim::SignalRelay::Received, &application,
+                     &QCoreApplication::quit);
+    QObject::connect(&server, &vk220::sim::CalsimServer::Finished, &application, [&terminal] {
         terminal.RemoveLink();
         terminal.HangUp();
         QCoreApplication::quit();

@@ -1,13 +1,13 @@
-#include "CommPortForm.h"
+#include "app/CommPortForm.h"
 
-#include "CalibratorLink.h"
-#include "Controls.h"
-#include "MessageBoxes.h"
-#include "PortDevice.h"
-#include "PortLinker.h"
-#include "SerialPort.h"
-#include "SettingsFile.h"
-#include "TabOrder.h"
+#include "app/PortLinker.h"
+#include "app/SettingsFile.h"
+#include "link/CalibratorLink.h"
+#include "link/PortDevice.h"
+#include "link/SerialPort.h"
+#include "ui/Controls.h"
+#include "ui/TabOrder.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -21,12 +21,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace vk220::app {
+
 namespace {
 constexpr int HighestOfferedPort = 20;
 constexpr int DeviceRefreshMs = 1000;
 } // namespace
 
-CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *parent,
+CommPortForm::CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, QWidget *parent,
                            SerialDeviceSource devices)
     : QDialog(parent), link(link), boxes(boxes), devices(std::move(devices)),
       commLab(new QLabel(QStringLiteral("Please select a COM port :"))), combo(new QComboBox),
@@ -35,14 +37,14 @@ CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *p
       commBut(new QPushButton(QStringLiteral("&OK"))),
       exitBut(new QPushButton(QStringLiteral("&Exit"))), deviceTimer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Set Communication Port"));
-    Controls::Name(*this, QStringLiteral("CommPortForm"));
-    Controls::Name(*commLab, QStringLiteral("CommLab"));
-    Controls::Name(*combo, QStringLiteral("COMCombo"));
-    Controls::Name(*deviceLab, QStringLiteral("DeviceLab"));
-    Controls::Name(*deviceList, QStringLiteral("DeviceList"));
-    Controls::Name(*linkBut, QStringLiteral("LinkBut"));
-    Controls::Name(*commBut, QStringLiteral("CommBut"));
-    Controls::Name(*exitBut, QStringLiteral("ExitBut"));
+    ui::Controls::Name(*this, QStringLiteral("CommPortForm"));
+    ui::Controls::Name(*commLab, QStringLiteral("CommLab"));
+    ui::Controls::Name(*combo, QStringLiteral("COMCombo"));
+    ui::Controls::Name(*deviceLab, QStringLiteral("DeviceLab"));
+    ui::Controls::Name(*deviceList, QStringLiteral("DeviceList"));
+    ui::Controls::Name(*linkBut, QStringLiteral("LinkBut"));
+    ui::Controls::Name(*commBut, QStringLiteral("CommBut"));
+    ui::Controls::Name(*exitBut, QStringLiteral("ExitBut"));
     deviceTimer->setObjectName(QStringLiteral("DeviceTimer"));
 
     for (int n = 1; n <= HighestOfferedPort; ++n)
@@ -80,7 +82,7 @@ CommPortForm::CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *p
     layout->addWidget(listLabel);
     layout->addWidget(deviceList, 1);
     layout->addLayout(buttonRow);
-    TabOrder::Chain({combo, deviceList, linkBut, commBut, exitBut});
+    ui::TabOrder::Chain({combo, deviceList, linkBut, commBut, exitBut});
     // Enter takes the port, whichever button comes first.
     commBut->setDefault(true);
     resize(640, 320);
@@ -115,8 +117,8 @@ void CommPortForm::SetMessage(const QString &message) {
 // Which device the chosen number stands for, and whether it is there.
 void CommPortForm::ShowDevice() {
     const int number = combo->currentText().toInt();
-    const QFileInfo local(QDir::current().filePath(PortLinkName(number)));
-    const QString device = PortDevice(number);
+    const QFileInfo local(QDir::current().filePath(link::PortLinkName(number)));
+    const QString device = link::PortDevice(number);
     const QString shown =
         local.isSymLink() ? local.filePath() + QStringLiteral(" \u2192 ") + local.symLinkTarget()
                           : device;
@@ -157,7 +159,7 @@ void CommPortForm::Ok() {
         accept();
         return;
     }
-    SerialPort &port = link.Port();
+    link::SerialPort &port = link.Port();
     port.SetPortNumber(combo->currentText().toInt());
     QString fault;
     if (SettingsFile::WritePortNumber(port.PortNumber(), &fault) && !port.Open())
@@ -187,3 +189,5 @@ bool CommPortForm::eventFilter(QObject *watched, QEvent *event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace vk220::app

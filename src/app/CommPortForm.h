@@ -1,16 +1,23 @@
 #pragma once
 
-#include "SerialDevice.h"
+#include "app/SerialDevice.h"
 
 #include <QDialog>
 
-class CalibratorLink;
-class MessageBoxes;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+
+namespace vk220::link {
+class CalibratorLink;
+} // namespace vk220::link
+namespace vk220::ui {
+class MessageBoxes;
+} // namespace vk220::ui
+
+namespace vk220::app {
 
 // The modal port dialog: the operator picks the port the calibrator hangs on, or leaves the
 // program. Beside the port numbers it lists the serial devices present, kept up to date while it
@@ -21,7 +28,7 @@ class CommPortForm final : public QDialog {
 public:
     static constexpr Qt::Key OfflineKey = Qt::Key_O;
 
-    CommPortForm(CalibratorLink &link, MessageBoxes &boxes, QWidget *parent = nullptr,
+    CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, QWidget *parent = nullptr,
                  SerialDeviceSource devices = PresentSerialDevices);
 
     void SetMessage(const QString &message);
@@ -38,8 +45,8 @@ private:
     // Makes the chosen number's "COMn" a link to the selected device (PortLinker).
     void LinkSelected();
 
-    CalibratorLink &link;
-    MessageBoxes &boxes;
+    link::CalibratorLink &link;
+    ui::MessageBoxes &boxes;
     SerialDeviceSource devices;
     QList<SerialDevice> listed;
     QLabel *commLab;
@@ -53,3 +60,5 @@ private:
     QTimer *deviceTimer;
     bool exitChosen = false;
 };
+
+} // namespace vk220::app

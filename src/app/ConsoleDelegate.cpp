@@ -1,6 +1,8 @@
-#include "ConsoleDelegate.h"
+#include "app/ConsoleDelegate.h"
 
-#include "ConsoleModel.h"
+#include "app/ConsoleModel.h"
+
+namespace vk220::app {
 
 void ConsoleDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                             const QModelIndex &index) const {
@@ -13,3 +15,5 @@ void ConsoleDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
                           ReplyIndent * option.fontMetrics.horizontalAdvance(QLatin1Char('n')));
     QStyledItemDelegate::paint(painter, indented, index);
 }
+
+} // namespace vk220::app

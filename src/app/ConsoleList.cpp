@@ -1,4 +1,4 @@
-#include "ConsoleList.h"
+#include "app/ConsoleList.h"
 
 #include <QCursor>
 #include <QPaintEvent>
@@ -6,6 +6,8 @@
 #include <QScrollBar>
 
 #include <algorithm>
+
+namespace vk220::app {
 
 ConsoleList::ConsoleList(QWidget *parent) : QListView(parent) {
     setVerticalScrollMode(ScrollPerItem);
@@ -192,3 +194,5 @@ int ConsoleList::PageRows() const {
 QModelIndex ConsoleList::Row(int row) const {
     return model()->index(row, modelColumn(), rootIndex());
 }
+
+} // namespace vk220::app

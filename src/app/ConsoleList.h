@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+namespace vk220::app {
+
 // The console's list. Every row has the size of the first, so where a row is, which row lies
 // under a point and how far the list scrolls follow from row numbers alone: no row is laid out,
 // and an entry costs the same to append, select and show at a million rows as at the first.
@@ -38,3 +40,5 @@ private:
 
     QSize rowSize;
 };
+
+} // namespace vk220::app

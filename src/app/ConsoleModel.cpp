@@ -1,7 +1,9 @@
-#include "ConsoleModel.h"
+#include "app/ConsoleModel.h"
 
 #include <QColor>
 #include <QFont>
+
+namespace vk220::app {
 
 int ConsoleModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : Count();
@@ -79,3 +81,5 @@ ConsoleModel::Kind ConsoleModel::KindOf(int row) const {
 qsizetype ConsoleModel::EndOf(int row) const {
     return static_cast<qsizetype>(ends[static_cast<size_t>(row)] & OffsetMask);
 }
+
+} // namespace vk220::app

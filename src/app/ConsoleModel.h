@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace vk220::app {
+
 // The console's entries, kept compactly so that the list can grow to millions of rows: all texts
 // in one buffer (command lines and replies are plain ASCII) and one word per entry, its end offset
 // with its kind in the top bits. Appending is amortised constant time.
@@ -49,3 +51,5 @@ private:
     QByteArray text;
     std::vector<std::uint64_t> ends;
 };
+
+} // namespace vk220::app

@@ -1,10 +1,10 @@
-#include "ConsolePanel.h"
+#include "app/ConsolePanel.h"
 
-#include "ConsoleDelegate.h"
-#include "ConsoleList.h"
-#include "ConsoleModel.h"
-#include "Controls.h"
-#include "MessageBoxes.h"
+#include "app/ConsoleDelegate.h"
+#include "app/ConsoleList.h"
+#include "app/ConsoleModel.h"
+#include "ui/Controls.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -14,23 +14,25 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-ConsolePanel::ConsolePanel(MessageBoxes &boxes, QWidget *parent)
+namespace vk220::app {
+
+ConsolePanel::ConsolePanel(ui::MessageBoxes &boxes, QWidget *parent)
     : QWidget(parent), boxes(boxes), model(new ConsoleModel(this)), list(new ConsoleList),
       clipBut(new QPushButton(QStringLiteral("Copy To Clipboard"))),
       clearBut(new QPushButton(QStringLiteral("Clear Console Window"))),
       saveBut(new QPushButton(QStringLiteral("Save..."))) {
-    Controls::Name(*this, QStringLiteral("DebugPanel"));
-    Controls::Name(*list, QStringLiteral("DebugList"));
-    Controls::Name(*clipBut, QStringLiteral("ClipBut"));
-    Controls::Name(*clearBut, QStringLiteral("ClearBut"));
-    Controls::Name(*saveBut, QStringLiteral("SaveBut"));
+    ui::Controls::Name(*this, QStringLiteral("DebugPanel"));
+    ui::Controls::Name(*list, QStringLiteral("DebugList"));
+    ui::Controls::Name(*clipBut, QStringLiteral("ClipBut"));
+    ui::Controls::Name(*clearBut, QStringLiteral("ClearBut"));
+    ui::Controls::Name(*saveBut, QStringLiteral("SaveBut"));
     list->setModel(model);
     list->setItemDelegate(new ConsoleDelegate(list));
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, Controls::Twips(200), 0);
+    layout->setContentsMargins(0, 0, ui::Controls::Twips(200), 0);
     layout->addWidget(list, 1);
     layout->addWidget(clipBut);
     layout->addWidget(clearBut);
@@ -108,3 +110,5 @@ bool ConsolePanel::SaveTo(const QString &path) {
                QStringLiteral("The console could not be saved to %1.\r\r%2").arg(path, reason));
     return false;
 }
+
+} // namespace vk220::app

@@ -4,10 +4,16 @@
 
 #include <functional>
 
-class ConsoleModel;
-class MessageBoxes;
 class QListView;
 class QPushButton;
+
+namespace vk220::ui {
+class MessageBoxes;
+} // namespace vk220::ui
+
+namespace vk220::app {
+
+class ConsoleModel;
 
 // The console panel of the main window: every command line and reply of the link, two entries
 // an exchange, written only while the panel is shown. Replies are grey and indented under their
@@ -17,7 +23,7 @@ class QPushButton;
 class ConsolePanel final : public QWidget {
     Q_OBJECT
 public:
-    ConsolePanel(MessageBoxes &boxes, QWidget *parent = nullptr);
+    ConsolePanel(ui::MessageBoxes &boxes, QWidget *parent = nullptr);
 
     void Append(const QString &entry);
     // Selects the newest entry, and shows it unless the operator has scrolled back.
@@ -46,7 +52,7 @@ public:
     QPushButton &SaveBut() const { return *saveBut; }
 
 private:
-    MessageBoxes &boxes;
+    ui::MessageBoxes &boxes;
     ConsoleModel *model;
     QListView *list;
     QPushButton *clipBut;
@@ -54,3 +60,5 @@ private:
     QPushButton *saveBut;
     bool following = true;
 };
+
+} // namespace vk220::app

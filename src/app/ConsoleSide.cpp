@@ -1,18 +1,20 @@
-#include "ConsoleSide.h"
+#include "app/ConsoleSide.h"
 
-#include "CalibratorLink.h"
-#include "ConsolePanel.h"
-#include "DetectCalibrator.h"
-#include "FunctionArea.h"
-#include "FunctionWindow.h"
-#include "MainStatusBar.h"
-#include "MessageBoxes.h"
-#include "ProgramState.h"
-#include "TerminalMemory.h"
+#include "app/ConsolePanel.h"
+#include "app/DetectCalibrator.h"
+#include "app/FunctionArea.h"
+#include "app/MainStatusBar.h"
+#include "functions/terminal/logic/TerminalMemory.h"
+#include "link/CalibratorLink.h"
+#include "ui/FunctionWindow.h"
+#include "ui/logic/MessageBoxes.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QCoreApplication>
 
-ConsoleSide::ConsoleSide(ProgramState &state, MessageBoxes &boxes, FunctionArea &functions,
+namespace vk220::app {
+
+ConsoleSide::ConsoleSide(ui::ProgramState &state, ui::MessageBoxes &boxes, FunctionArea &functions,
                          MainStatusBar &status)
     : state(state), boxes(boxes), functions(functions), status(status),
       panel(new ConsolePanel(boxes)) {
@@ -54,10 +56,10 @@ void ConsoleSide::ProcessEvents() {
 }
 
 bool ConsoleSide::PortRestored() {
-    state.interlock.Send(Interlock::Shell, InitialisationCommand);
+    state.interlock.Send(link::Interlock::Shell, InitialisationCommand);
     // The initialisation has changed the range: the terminal window's next output sends its own.
-    state.Kept<TerminalMemory>().LastRangeCommand.clear();
-    FunctionWindow *window = functions.OpenFunctionWindow();
+    state.Kept<terminal::TerminalMemory>().LastRangeCommand.clear();
+    ui::FunctionWindow *window = functions.OpenFunctionWindow();
     if (!window || !window->Sender().MissedCommands())
         return true;
     const QString title = window->windowTitle();
@@ -74,6 +76,8 @@ void ConsoleSide::LineWritten(const QString &line) {
     status.LineWritten(line);
 }
 
-void ConsoleSide::ExchangeEnded(const ExchangeReport &report) {
+void ConsoleSide::ExchangeEnded(const link::ExchangeReport &report) {
     status.ExchangeEnded(report);
 }
+
+} // namespace vk220::app

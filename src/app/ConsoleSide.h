@@ -1,22 +1,27 @@
 #pragma once
 
-#include "LinkObserver.h"
+#include "link/LinkObserver.h"
+
+namespace vk220::ui {
+class MessageBoxes;
+struct ProgramState;
+} // namespace vk220::ui
+
+namespace vk220::app {
 
 class ConsolePanel;
 class FunctionArea;
 class MainStatusBar;
-class MessageBoxes;
-struct ProgramState;
 
 // The main window's side that faces the link: the console panel with the command traffic, the
 // serial error box, the event step of a reply wait, the return of a lost port, and the traffic
 // passed on to the status bar.
-class ConsoleSide final : public LinkObserver {
+class ConsoleSide final : public link::LinkObserver {
 public:
     static inline const QString ReconnectedTitle = QStringLiteral("Calibrator Reconnected");
 
     // The panel is created here and belongs to the widget it is put in.
-    ConsoleSide(ProgramState &state, MessageBoxes &boxes, FunctionArea &functions,
+    ConsoleSide(ui::ProgramState &state, ui::MessageBoxes &boxes, FunctionArea &functions,
                 MainStatusBar &status);
     ~ConsoleSide() override;
     ConsoleSide(const ConsoleSide &) = delete;
@@ -35,12 +40,14 @@ public:
     // settings while the port was lost is abandoned, and the operator is told why.
     bool PortRestored() override;
     void LineWritten(const QString &line) override;
-    void ExchangeEnded(const ExchangeReport &report) override;
+    void ExchangeEnded(const link::ExchangeReport &report) override;
 
 private:
-    ProgramState &state;
-    MessageBoxes &boxes;
+    ui::ProgramState &state;
+    ui::MessageBoxes &boxes;
     FunctionArea &functions;
     MainStatusBar &status;
     ConsolePanel *panel;
 };
+
+} // namespace vk220::app

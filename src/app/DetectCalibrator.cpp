@@ -1,20 +1,22 @@
-#include "DetectCalibrator.h"
+#include "app/DetectCalibrator.h"
 
-#include "CalibratorLink.h"
-#include "Controls.h"
-#include "ProgForm.h"
-#include "SerialPort.h"
-#include "SettingsFile.h"
+#include "app/ProgForm.h"
+#include "app/SettingsFile.h"
+#include "link/CalibratorLink.h"
+#include "link/SerialPort.h"
+#include "ui/Controls.h"
 
 #include <QPointer>
+
+namespace vk220::app {
 
 namespace {
 // An identification reply longer than this proves that a calibrator answers.
 constexpr int ShortestIdentification = 51;
 } // namespace
 
-bool DetectCalibrator(CalibratorLink &link, StartUpWindow &main, const AskPort &askPort) {
-    SerialPort &port = link.Port();
+bool DetectCalibrator(link::CalibratorLink &link, StartUpWindow &main, const AskPort &askPort) {
+    link::SerialPort &port = link.Port();
     const int stored = SettingsFile::ReadPortNumber();
     if (stored == 0) {
         if (!askPort(QStringLiteral("\rPlease Select a Com Port :")))
@@ -40,6 +42,8 @@ bool DetectCalibrator(CalibratorLink &link, StartUpWindow &main, const AskPort &
     link.SendCommand(InitialisationCommand);
     main.AppendPortToTitle(port.PortNumber());
     if (progress)
-        Controls::CloseWindow(*progress);
+        ui::Controls::CloseWindow(*progress);
     return true;
 }
+
+} // namespace vk220::app

@@ -4,7 +4,12 @@
 
 #include <functional>
 
+namespace vk220::link {
 class CalibratorLink;
+} // namespace vk220::link
+
+namespace vk220::app {
+
 class ProgForm;
 
 // Puts the calibrator under computer control: at start-up and when a lost port is back.
@@ -26,4 +31,6 @@ using AskPort = std::function<bool(const QString &message)>;
 // reply longer than 50 characters proves a calibrator there (or offline mode is chosen); then
 // opens the port for the rest of the run and puts the calibrator under computer control.
 // Returns false when the operator left the program from the port dialog.
-bool DetectCalibrator(CalibratorLink &link, StartUpWindow &main, const AskPort &askPort);
+bool DetectCalibrator(link::CalibratorLink &link, StartUpWindow &main, const AskPort &askPort);
+
+} // namespace vk220::app

@@ -1,14 +1,14 @@
-#include "FunctionArea.h"
+#include "app/FunctionArea.h"
 
-#include "CalibratorLink.h"
-#include "Controls.h"
-#include "FunctionTable.h"
-#include "FunctionWindow.h"
-#include "MessageBoxes.h"
-#include "PictureSearch.h"
-#include "ProgForm.h"
-#include "ProgramState.h"
-#include "StatusNotices.h"
+#include "app/FunctionTable.h"
+#include "app/PictureSearch.h"
+#include "app/ProgForm.h"
+#include "link/CalibratorLink.h"
+#include "ui/Controls.h"
+#include "ui/FunctionWindow.h"
+#include "ui/logic/MessageBoxes.h"
+#include "ui/logic/ProgramState.h"
+#include "ui/logic/StatusNotices.h"
 
 #include <QDeadlineTimer>
 #include <QEvent>
@@ -18,6 +18,8 @@
 #include <QTimer>
 
 #include <algorithm>
+
+namespace vk220::app {
 
 namespace {
 
@@ -32,33 +34,34 @@ constexpr int DeleteRetryMs = 20;
 
 } // namespace
 
-FunctionArea::FunctionArea(ProgramState &state, MessageBoxes &boxes, StatusNotices &notices,
-                           std::function<void(bool)> enableChoice)
+FunctionArea::FunctionArea(ui::ProgramState &state, ui::MessageBoxes &boxes,
+                           ui::StatusNotices &notices, std::function<void(bool)> enableChoice)
     : state(state), boxes(boxes), notices(notices), context{state, *this, boxes},
       enableChoice(std::move(enableChoice)) {
-    Controls::Name(*this, QStringLiteral("WorkArea"));
+    ui::Controls::Name(*this, QStringLiteral("WorkArea"));
 }
 
 QString FunctionArea::StillOpening(const QString &title) {
     return QStringLiteral("Still opening %1: wait for it to finish").arg(title);
 }
 
-void FunctionArea::Open(const FunctionDescriptor &entry) {
+void FunctionArea::Open(const ui::FunctionDescriptor &entry) {
     if (!opening.RunIfIdle([this, &entry] { Load(entry); }))
         notices.ShowRefused(StillOpening(loadingTitle));
 }
 
-void FunctionArea::Load(const FunctionDescriptor &entry) {
+void FunctionArea::Load(const ui::FunctionDescriptor &entry) {
     loadingTitle = entry.title;
     window()->setCursor(Qt::WaitCursor);
     CloseCurrentFunction();
     AwaitDeferredClose();
     openTitle = entry.title;
-    FunctionWindow *function = entry.create(context);
+    ui::FunctionWindow *function = entry.create(context);
     QMdiSubWindow *frame = addSubWindow(function);
     // The work area would delete a closed frame at once (DeleteWhenIdle).
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    connect(function, &FunctionWindow::Unloaded, this, [this, frame] { DeleteWhenIdle(frame); });
+    connect(function, &ui::FunctionWindow::Unloaded, this,
+            [this, frame] { DeleteWhenIdle(frame); });
     function->Load();
     if (entry.becomesCurrent)
         state.CurrentFunction = entry.code;
@@ -78,7 +81,7 @@ void FunctionArea::DeleteWhenIdle(QMdiSubWindow *frame) {
     QTimer::singleShot(DeleteRetryMs, this, [this, frame = QPointer<QMdiSubWindow>(frame)] {
         if (!frame)
             return;
-        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        auto *window = qobject_cast<ui::FunctionWindow *>(frame->widget());
         if (state.link.Exchanging() || (window && window->Actions().Acting()))
             DeleteWhenIdle(frame);
         else
@@ -101,10 +104,10 @@ bool FunctionArea::viewportEvent(QEvent *event) {
     return QMdiArea::viewportEvent(event);
 }
 
-QList<FunctionWindow *> FunctionArea::LoadedFunctionWindows() const {
-    QList<FunctionWindow *> loaded;
+QList<ui::FunctionWindow *> FunctionArea::LoadedFunctionWindows() const {
+    QList<ui::FunctionWindow *> loaded;
     for (QMdiSubWindow *frame : subWindowList()) {
-        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        auto *window = qobject_cast<ui::FunctionWindow *>(frame->widget());
         if (window && !window->IsUnloaded())
             loaded.append(window);
     }
@@ -113,37 +116,38 @@ QList<FunctionWindow *> FunctionArea::LoadedFunctionWindows() const {
 
 void FunctionArea::AwaitDeferredClose() {
     // A window may unload and be deleted while the loop runs: only guarded pointers are kept.
-    QList<QPointer<FunctionWindow>> closing;
-    for (FunctionWindow *window : LoadedFunctionWindows())
+    QList<QPointer<ui::FunctionWindow>> closing;
+    for (ui::FunctionWindow *window : LoadedFunctionWindows())
         closing.append(window);
     const auto pending = [&closing] {
-        return std::any_of(closing.begin(), closing.end(),
-                           [](const QPointer<FunctionWindow> &w) { return w && !w->IsUnloaded(); });
+        return std::any_of(
+            closing.begin(), closing.end(),
+            [](const QPointer<ui::FunctionWindow> &w) { return w && !w->IsUnloaded(); });
     };
     if (!pending())
         return;
     QEventLoop loop;
-    for (const QPointer<FunctionWindow> &window : closing) {
-        connect(window, &FunctionWindow::Unloaded, &loop, &QEventLoop::quit);
+    for (const QPointer<ui::FunctionWindow> &window : closing) {
+        connect(window, &ui::FunctionWindow::Unloaded, &loop, &QEventLoop::quit);
         connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
     }
     const QDeadlineTimer deadline(DeferredCloseLimitMs);
     QTimer::singleShot(DeferredCloseLimitMs, &loop, &QEventLoop::quit);
     while (pending() && !deadline.hasExpired())
         loop.exec();
-    for (const QPointer<FunctionWindow> &window : closing) {
+    for (const QPointer<ui::FunctionWindow> &window : closing) {
         if (window && !window->IsUnloaded())
             window->Unload();
     }
 }
 
-FunctionWindow *FunctionArea::OpenFunctionWindow() const {
-    const QList<FunctionWindow *> loaded = LoadedFunctionWindows();
+ui::FunctionWindow *FunctionArea::OpenFunctionWindow() const {
+    const QList<ui::FunctionWindow *> loaded = LoadedFunctionWindows();
     return loaded.isEmpty() ? nullptr : loaded.first();
 }
 
-FunctionWindow *FunctionArea::FindFunctionWindow(const QString &title) const {
-    for (FunctionWindow *window : LoadedFunctionWindows()) {
+ui::FunctionWindow *FunctionArea::FindFunctionWindow(const QString &title) const {
+    for (ui::FunctionWindow *window : LoadedFunctionWindows()) {
         if (window->windowTitle() == title)
             return window;
     }
@@ -156,13 +160,13 @@ void FunctionArea::PlaceFunctionWindow(QWidget &window) {
     frame->show();
     if (auto *child = qobject_cast<QMdiSubWindow *>(frame))
         setActiveSubWindow(child);
-    auto *function = qobject_cast<FunctionWindow *>(&window);
+    auto *function = qobject_cast<ui::FunctionWindow *>(&window);
     if (function)
         frame->resize(function->DesignSize());
     const QSize size = frame->frameGeometry().size();
     const QSize outer = this->window()->frameGeometry().size();
     const int top = (outer.height() - size.height()) / 2;
-    const int left = (outer.width() - Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
+    const int left = (outer.width() - ui::Controls::Twips(PanelAllowanceTwips) - size.width()) / 2;
     frame->move(left, top);
     KeepInWorkArea(*frame);
     const QString background = PictureSearch::Find(FunctionBackground);
@@ -179,12 +183,12 @@ void FunctionArea::PlaceFunctionWindow(QWidget &window) {
 
 void FunctionArea::ReleaseAdapter() {
     for (const QString &line : ReleaseCommands)
-        state.interlock.Send(Interlock::Shell, line);
+        state.interlock.Send(link::Interlock::Shell, line);
     WarnIfNotReleased();
 }
 
 void FunctionArea::WarnIfNotReleased() {
-    const CalibratorLink &link = state.link;
+    const link::CalibratorLink &link = state.link;
     if (!link.PortLost() || warnedLosses == link.Losses())
         return;
     warnedLosses = link.Losses();
@@ -203,7 +207,7 @@ void FunctionArea::SetFunctionControlsEnabled(bool enabled) {
 
 bool FunctionArea::IsWindowOpen(const QString &title) const {
     for (QMdiSubWindow *frame : subWindowList()) {
-        auto *window = qobject_cast<FunctionWindow *>(frame->widget());
+        auto *window = qobject_cast<ui::FunctionWindow *>(frame->widget());
         if (window ? (!window->IsUnloaded() && window->windowTitle() == title)
                    : frame->widget()->windowTitle() == title)
             return true;
@@ -215,7 +219,7 @@ void FunctionArea::CloseCurrentFunction() {
     const int row = FunctionTable::IndexOf(state.CurrentFunction);
     if (row < 0)
         return;
-    if (FunctionWindow *window = FindFunctionWindow(FunctionTable::Entries()[row]->title))
+    if (ui::FunctionWindow *window = FindFunctionWindow(FunctionTable::Entries()[row]->title))
         window->Actions().CloseOnRequest();
 }
 
@@ -232,12 +236,14 @@ ProgForm *FunctionArea::ShowProgress(const QString &title) {
 }
 
 void FunctionArea::ReleaseAtExit() {
-    for (FunctionWindow *window : LoadedFunctionWindows())
+    for (ui::FunctionWindow *window : LoadedFunctionWindows())
         window->Unload();
     CloseCurrentFunction();
     ShowProgress(QStringLiteral("Releasing Calibrator..."));
     for (const char *line : {"S1", "R1", "O0"})
-        state.interlock.Send(Interlock::Shell, QString::fromLatin1(line));
+        state.interlock.Send(link::Interlock::Shell, QString::fromLatin1(line));
     state.interlock.Shutdown();
     WarnIfNotReleased();
 }
+
+} // namespace vk220::app

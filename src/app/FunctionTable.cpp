@@ -1,19 +1,21 @@
-#include "FunctionTable.h"
+#include "app/FunctionTable.h"
 
-#include "ContFunction.h"
-#include "DMMFunction.h"
-#include "DiagFunction.h"
-#include "InsFunction.h"
-#include "TachoFunction.h"
-#include "TerminalFunction.h"
-#include "ThermoFunction.h"
+#include "functions/continuity/ContFunction.h"
+#include "functions/diagram/DiagFunction.h"
+#include "functions/insulation/InsFunction.h"
+#include "functions/measurement/DMMFunction.h"
+#include "functions/tachometer/TachoFunction.h"
+#include "functions/terminal/widgets/TerminalFunction.h"
+#include "functions/thermocouple/ThermoFunction.h"
+
+namespace vk220::app {
 
 namespace FunctionTable {
 namespace {
 
 // A function the adapter does not offer: its row keeps its place, with no window.
-const FunctionDescriptor &EnvironmentalFunction() {
-    static const FunctionDescriptor descriptor{
+const ui::FunctionDescriptor &EnvironmentalFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("ENVIRONMENTAL MEASUREMENT"),
         .menuCaption = QStringLiteral("Environmental Measurement"),
         .title = QString(),
@@ -25,17 +27,17 @@ const FunctionDescriptor &EnvironmentalFunction() {
 
 } // namespace
 
-const QList<const FunctionDescriptor *> &Entries() {
+const QList<const ui::FunctionDescriptor *> &Entries() {
     // One line a row, in the order of the buttons: a function comes or goes with one line.
     // clang-format off
-    static const QList<const FunctionDescriptor *> entries{
-        &ThermoFunction(),
-        &TachoFunction(),
-        &InsFunction(),
-        &ContFunction(),
-        &DMMFunction(),
-        &TerminalFunction(),
-        &DiagFunction(),
+    static const QList<const ui::FunctionDescriptor *> entries{
+        &thermocouple::ThermoFunction(),
+        &tachometer::TachoFunction(),
+        &insulation::InsFunction(),
+        &continuity::ContFunction(),
+        &measurement::DMMFunction(),
+        &terminal::TerminalFunction(),
+        &diagram::DiagFunction(),
         &EnvironmentalFunction(),
     };
     // clang-format on
@@ -43,7 +45,7 @@ const QList<const FunctionDescriptor *> &Entries() {
 }
 
 int IndexOf(const QString &code) {
-    const QList<const FunctionDescriptor *> &entries = Entries();
+    const QList<const ui::FunctionDescriptor *> &entries = Entries();
     for (int i = 0; i < entries.size(); ++i) {
         if (entries[i]->code == code)
             return i;
@@ -52,3 +54,5 @@ int IndexOf(const QString &code) {
 }
 
 } // namespace FunctionTable
+
+} // namespace vk220::app

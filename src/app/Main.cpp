@@ -1,24 +1,26 @@
-#include "Main.h"
+#include "app/Main.h"
 
-#include "CalibratorLink.h"
-#include "CommPortForm.h"
-#include "DetectCalibrator.h"
-#include "MainForm.h"
-#include "ProgramState.h"
-#include "QtMessageBoxes.h"
-#include "QtSerialPort.h"
-#include "SplashForm.h"
-#include "SteadyClock.h"
-#include "WorkingFolder.h"
+#include "app/CommPortForm.h"
+#include "app/DetectCalibrator.h"
+#include "app/MainForm.h"
+#include "app/SplashForm.h"
+#include "app/WorkingFolder.h"
+#include "link/CalibratorLink.h"
+#include "link/QtSerialPort.h"
+#include "link/SteadyClock.h"
+#include "ui/QtMessageBoxes.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QApplication>
 
+namespace vk220::app {
+
 int Main(QApplication &application) {
-    SteadyClock clock;
-    QtSerialPort port;
-    CalibratorLink link(port, clock);
-    ProgramState state(link);
-    QtMessageBoxes boxes;
+    link::SteadyClock clock;
+    link::QtSerialPort port;
+    link::CalibratorLink link(port, clock);
+    ui::ProgramState state(link);
+    ui::QtMessageBoxes boxes;
     if (!WorkingFolder::CheckOwnFiles(boxes))
         return 1;
 
@@ -43,3 +45,5 @@ int Main(QApplication &application) {
     main.show();
     return application.exec();
 }
+
+} // namespace vk220::app

@@ -1,13 +1,13 @@
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "ButtonArray.h"
-#include "ConsolePanel.h"
-#include "Controls.h"
-#include "FunctionArea.h"
-#include "FunctionTable.h"
-#include "PictureSearch.h"
-#include "SplashForm.h"
-#include "WrapButton.h"
+#include "app/ConsolePanel.h"
+#include "app/FunctionArea.h"
+#include "app/FunctionTable.h"
+#include "app/PictureSearch.h"
+#include "app/SplashForm.h"
+#include "app/WrapButton.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+namespace vk220::app {
 
 namespace {
 
@@ -32,13 +34,13 @@ QString Literal(QString caption) {
 
 } // namespace
 
-MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
+MainForm::MainForm(ui::ProgramState &state, ui::MessageBoxes &boxes)
     : status(new MainStatusBar(state, [this] { return workArea->OpenTitle(); })),
       workArea(
           new FunctionArea(state, boxes, *status, [this](bool enabled) { EnableChoice(enabled); })),
       console(state, boxes, *workArea, *status) {
     setWindowTitle(Title);
-    Controls::Name(*this, QStringLiteral("MainForm"));
+    ui::Controls::Name(*this, QStringLiteral("MainForm"));
     setCentralWidget(workArea);
     setStatusBar(status);
     workArea->viewport()->installEventFilter(this);
@@ -58,16 +60,16 @@ MainForm::MainForm(ProgramState &state, MessageBoxes &boxes)
 
 void MainForm::BuildBackPanel() {
     backPanel = new QWidget;
-    Controls::Name(*backPanel, QStringLiteral("BackPanel"));
-    backPanel->setFixedWidth(Controls::Twips(BackPanelWidthTwips));
+    ui::Controls::Name(*backPanel, QStringLiteral("BackPanel"));
+    backPanel->setFixedWidth(ui::Controls::Twips(BackPanelWidthTwips));
     backPanelImage = new QLabel(backPanel);
-    Controls::Name(*backPanelImage, QStringLiteral("BackPanelImage"));
+    ui::Controls::Name(*backPanelImage, QStringLiteral("BackPanelImage"));
     backPanelImage->setScaledContents(true);
 
     QStringList captions;
-    for (const FunctionDescriptor *entry : FunctionTable::Entries())
+    for (const ui::FunctionDescriptor *entry : FunctionTable::Entries())
         captions.append(Literal(entry->buttonCaption));
-    funcBut = new ButtonArray(
+    funcBut = new ui::ButtonArray(
         QStringLiteral("FuncBut"), captions, backPanel,
         [](const QString &caption, QWidget *parent) { return new WrapButton(caption, parent); });
     auto *layout = new QVBoxLayout(backPanel);
@@ -85,7 +87,7 @@ void MainForm::BuildBackPanel() {
         if (entries[i]->hidden)
             funcBut->At(i)->hide();
     }
-    connect(funcBut, &ButtonArray::Clicked, this, &MainForm::OpenFunction);
+    connect(funcBut, &ui::ButtonArray::Clicked, this, &MainForm::OpenFunction);
 
     AddPanel(backPanel, Qt::LeftDockWidgetArea, QStringLiteral("BackPanelDock"));
 }
@@ -106,9 +108,9 @@ void MainForm::BuildMenus() {
     menu->setObjectName(QStringLiteral("FunctionMenu"));
     const auto &entries = FunctionTable::Entries();
     for (int i = 0; i < entries.size(); ++i) {
-        const FunctionDescriptor &entry = *entries[i];
+        const ui::FunctionDescriptor &entry = *entries[i];
         QAction *item = menu->addAction(Literal(entry.menuCaption));
-        item->setObjectName(Controls::ArrayName(QStringLiteral("FunctionMenuItem"), i));
+        item->setObjectName(ui::Controls::ArrayName(QStringLiteral("FunctionMenuItem"), i));
         item->setEnabled(!entry.hidden);
         connect(item, &QAction::triggered, this, [this, i] { OpenFunction(i); });
         functionMenuItem.append(item);
@@ -179,7 +181,7 @@ void MainForm::ToggleConsole() {
 }
 
 void MainForm::OpenFunction(int index) {
-    const FunctionDescriptor &entry = *FunctionTable::Entries().at(index);
+    const ui::FunctionDescriptor &entry = *FunctionTable::Entries().at(index);
     if (entry.create && !exiting)
         workArea->Open(entry);
 }
@@ -232,3 +234,5 @@ void MainForm::closeEvent(QCloseEvent *event) {
     }
     event->accept();
 }
+
+} // namespace vk220::app

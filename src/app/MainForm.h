@@ -1,22 +1,28 @@
 #pragma once
 
-#include "ConsoleSide.h"
-#include "DetectCalibrator.h"
-#include "FunctionArea.h"
-#include "MainStatusBar.h"
+#include "app/ConsoleSide.h"
+#include "app/DetectCalibrator.h"
+#include "app/FunctionArea.h"
+#include "app/MainStatusBar.h"
 
 #include <QList>
 #include <QMainWindow>
 
-class ButtonArray;
-class ConsolePanel;
-class MessageBoxes;
-class ProgForm;
 class QAction;
 class QDockWidget;
 class QLabel;
 class QMenu;
+
+namespace vk220::ui {
+class ButtonArray;
+class MessageBoxes;
 struct ProgramState;
+} // namespace vk220::ui
+
+namespace vk220::app {
+
+class ConsolePanel;
+class ProgForm;
 
 // The program's frame: the function buttons on the left, the Function and About menus, the work
 // area in the middle (FunctionArea), the console on the right (ConsoleSide) and the status bar
@@ -26,7 +32,7 @@ class MainForm final : public QMainWindow, public StartUpWindow {
 public:
     static inline const QString Title = QStringLiteral("VK220 Workstation Virtual Front Panel");
 
-    MainForm(ProgramState &state, MessageBoxes &boxes);
+    MainForm(ui::ProgramState &state, ui::MessageBoxes &boxes);
 
     // Opens row `index` of the function table, as its button and its menu item do.
     void OpenFunction(int index);
@@ -38,7 +44,7 @@ public:
     // True once the exit sequence has run (the operator may exit while start-up still runs).
     bool IsExiting() const { return exiting; }
 
-    ButtonArray &FuncBut() const { return *funcBut; }
+    ui::ButtonArray &FuncBut() const { return *funcBut; }
     const QList<QAction *> &FunctionMenuItem() const { return functionMenuItem; }
     ConsoleSide &Console() { return console; }
 
@@ -67,7 +73,9 @@ private:
     ConsoleSide console;
     QWidget *backPanel;
     QLabel *backPanelImage;
-    ButtonArray *funcBut;
+    ui::ButtonArray *funcBut;
     QList<QAction *> functionMenuItem;
     bool exiting = false;
 };
+
+} // namespace vk220::app

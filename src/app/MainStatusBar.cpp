@@ -1,14 +1,16 @@
-#include "MainStatusBar.h"
+#include "app/MainStatusBar.h"
 
-#include "CalibratorLink.h"
-#include "OutputSummary.h"
-#include "ProgramState.h"
-#include "SerialPort.h"
-#include "StatusField.h"
+#include "app/OutputSummary.h"
+#include "app/StatusField.h"
+#include "link/CalibratorLink.h"
+#include "link/SerialPort.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QTimer>
 
-MainStatusBar::MainStatusBar(ProgramState &state, std::function<QString()> openTitle)
+namespace vk220::app {
+
+MainStatusBar::MainStatusBar(ui::ProgramState &state, std::function<QString()> openTitle)
     : state(state), openTitle(std::move(openTitle)),
       linkLab(new StatusField(QStringLiteral("LinkLab"))),
       functionLab(new StatusField(QStringLiteral("FunctionLab"))),
@@ -37,8 +39,9 @@ void MainStatusBar::LineWritten(const QString &line) {
     Refresh();
 }
 
-void MainStatusBar::ExchangeEnded(const ExchangeReport &report) {
-    if (report.end != ExchangeReport::End::NotSent && report.end != ExchangeReport::End::Offline)
+void MainStatusBar::ExchangeEnded(const link::ExchangeReport &report) {
+    if (report.end != link::ExchangeReport::End::NotSent &&
+        report.end != link::ExchangeReport::End::Offline)
         lastExchange = report;
     Refresh();
 }
@@ -51,7 +54,7 @@ void MainStatusBar::Refresh() {
 }
 
 QString MainStatusBar::LinkHealth() const {
-    CalibratorLink &link = state.link;
+    link::CalibratorLink &link = state.link;
     if (link.OfflineMode())
         return QStringLiteral("offline");
     // The port may have closed itself after a fault that the link has yet to note.
@@ -60,9 +63,9 @@ QString MainStatusBar::LinkHealth() const {
     if (!lastExchange)
         return QStringLiteral("no exchange yet");
     switch (lastExchange->end) {
-    case ExchangeReport::End::Replied:
+    case link::ExchangeReport::End::Replied:
         return lastExchange->seconds > SlowSeconds ? QStringLiteral("slow") : QStringLiteral("OK");
-    case ExchangeReport::End::Silence:
+    case link::ExchangeReport::End::Silence:
         return QStringLiteral("slow");
     default:
         return QStringLiteral("error");
@@ -88,3 +91,5 @@ void MainStatusBar::ShowNotice() {
     else
         noticeLab->SetText(QString());
 }
+
+} // namespace vk220::app

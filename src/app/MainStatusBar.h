@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExchangeReport.h"
-#include "StatusNotices.h"
+#include "link/ExchangeReport.h"
+#include "ui/logic/StatusNotices.h"
 
 #include <QStatusBar>
 
@@ -9,8 +9,14 @@
 #include <optional>
 
 class QTimer;
-class StatusField;
+
+namespace vk220::ui {
 struct ProgramState;
+} // namespace vk220::ui
+
+namespace vk220::app {
+
+class StatusField;
 
 // The main window's status bar: what is live and what is pending. From left to right: the link
 // (the port and the device it opened: OK, slow, lost, offline), the function window open, the
@@ -19,7 +25,7 @@ struct ProgramState;
 //
 // It follows the link, not a timer: the link tells it of every line written and every exchange
 // ended (through ConsoleSide), so it keeps up with a slow, a silent and a vanishing calibrator.
-class MainStatusBar final : public QStatusBar, public StatusNotices {
+class MainStatusBar final : public QStatusBar, public ui::StatusNotices {
     Q_OBJECT
 public:
     // A prompt reply is returned 0.1 to 0.21 s after its line left; an exchange markedly longer
@@ -29,11 +35,11 @@ public:
     static constexpr int RefusalMs = 5000;
 
     // `openTitle` gives the title of the function window (or diagram) open, empty for none.
-    MainStatusBar(ProgramState &state, std::function<QString()> openTitle);
+    MainStatusBar(ui::ProgramState &state, std::function<QString()> openTitle);
 
     // A line is being written: the output and the last line change.
     void LineWritten(const QString &line);
-    void ExchangeEnded(const ExchangeReport &report);
+    void ExchangeEnded(const link::ExchangeReport &report);
     // Reads the link, the function and the output again.
     void Refresh();
 
@@ -51,7 +57,7 @@ private:
     QString LinkHealth() const;
     void ShowNotice();
 
-    ProgramState &state;
+    ui::ProgramState &state;
     std::function<QString()> openTitle;
     StatusField *linkLab;
     StatusField *functionLab;
@@ -59,8 +65,10 @@ private:
     StatusField *sentLab;
     StatusField *noticeLab;
     // The last exchange that reached the line, refused and offline lines aside.
-    std::optional<ExchangeReport> lastExchange;
+    std::optional<link::ExchangeReport> lastExchange;
     int pending = 0;
     QString refusal;
     QTimer *refusalTimer;
 };
+
+} // namespace vk220::app

@@ -1,10 +1,12 @@
-#include "OutputSummary.h"
+#include "app/OutputSummary.h"
 
-#include "AmplitudeRanges.h"
-#include "CalibratorModel.h"
-#include "TerminalButtons.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
+#include "functions/terminal/logic/TerminalButtons.h"
+#include "link/CalibratorModel.h"
 
 #include <QStringList>
+
+namespace vk220::app {
 
 namespace {
 
@@ -15,13 +17,13 @@ constexpr qint64 CommonLine = qint64(1) << 24;
 constexpr int TemperatureRange = 60;
 constexpr int SpeedRange = 64;
 
-QString State(CalibratorModel::Output output) {
+QString State(link::CalibratorModel::Output output) {
     switch (output) {
-    case CalibratorModel::Output::Standby:
+    case link::CalibratorModel::Output::Standby:
         return QStringLiteral("STANDBY");
-    case CalibratorModel::Output::On:
+    case link::CalibratorModel::Output::On:
         return QStringLiteral("OPERATE");
-    case CalibratorModel::Output::Unknown:
+    case link::CalibratorModel::Output::Unknown:
         break;
     }
     return QStringLiteral("OUTPUT UNKNOWN");
@@ -31,7 +33,7 @@ QString State(CalibratorModel::Output output) {
 
 namespace OutputSummary {
 
-QString Text(const CalibratorModel &model) {
+QString Text(const link::CalibratorModel &model) {
     QStringList parts{State(model.OutputState())};
     if (model.Range() >= 0)
         parts << Value(model) << QStringLiteral("R%1").arg(model.Range());
@@ -41,7 +43,7 @@ QString Text(const CalibratorModel &model) {
     return parts.join(QStringLiteral(" \u00B7 "));
 }
 
-QString Value(const CalibratorModel &model) {
+QString Value(const link::CalibratorModel &model) {
     if (!model.ValueSet())
         return QStringLiteral("no value");
     const int range = model.Range();
@@ -49,13 +51,13 @@ QString Value(const CalibratorModel &model) {
         return model.Frequency() + QStringLiteral(" RPM");
     if (range == TemperatureRange)
         return model.Value() + QStringLiteral(" \u00B0C");
-    const AmplitudeRange *amplitude =
-        AmplitudeRanges::FindByCommand(QStringLiteral("R%1").arg(range));
+    const terminal::AmplitudeRange *amplitude =
+        terminal::AmplitudeRanges::FindByCommand(QStringLiteral("R%1").arg(range));
     if (!amplitude)
         return QStringLiteral("O") + model.Value();
     // "O" carries the value in the unit of the range's readout.
     QString text = model.Value() + u' ' + amplitude->unit.toString();
-    if (range > AmplitudeRanges::AcOffset && !model.Frequency().isEmpty())
+    if (range > terminal::AmplitudeRanges::AcOffset && !model.Frequency().isEmpty())
         text += u' ' + model.Frequency() + QStringLiteral(" Hz");
     return text;
 }
@@ -63,7 +65,7 @@ QString Value(const CalibratorModel &model) {
 QString Route(qint64 mask) {
     if ((mask & ~CommonLine) == 0)
         return QString();
-    for (const TerminalButton &button : TerminalButtons::All()) {
+    for (const terminal::TerminalButton &button : terminal::TerminalButtons::All()) {
         if (button.mask == mask)
             return button.label.mid(1).toString(); // the display text without its "#"
     }
@@ -71,3 +73,5 @@ QString Route(qint64 mask) {
 }
 
 } // namespace OutputSummary
+
+} // namespace vk220::app

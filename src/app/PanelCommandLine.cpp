@@ -1,6 +1,8 @@
-#include "PanelCommandLine.h"
+#include "app/PanelCommandLine.h"
 
 #include <QCoreApplication>
+
+namespace vk220::app {
 
 namespace {
 
@@ -114,3 +116,5 @@ QString PanelCommandLine::ErrorText() const {
     return QStringLiteral("unexpected argument \"%1\"")
         .arg(parser.positionalArguments().constFirst());
 }
+
+} // namespace vk220::app

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace vk220::app {
+
 // The program's command line: --help, --version, --check-procedure FILE... (checks procedure
 // files and exits) and the folder to work in (--folder DIR, or --user-folder for the user's data
 // folder, which the menu entry uses). Everything else the program takes from that folder
@@ -44,3 +46,5 @@ private:
     const QCommandLineOption checkProcedure;
     QString conflict;
 };
+
+} // namespace vk220::app

@@ -1,12 +1,20 @@
-#include "PanelIdentity.h"
+#include "app/PanelIdentity.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 
+// The resource file lives in a static library and is registered explicitly, from the global
+// namespace, where Q_INIT_RESOURCE declares its registration function.
+static void InitPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace vk220::app {
+
 // The icons live in a static library: their resource file is registered explicitly, from the
 // global namespace, where the macro declares the resource's function.
 static void RegisterIcons() {
-    Q_INIT_RESOURCE(pictures);
+    InitPictures();
 }
 
 namespace PanelIdentity {
@@ -23,3 +31,5 @@ void Apply() {
 }
 
 } // namespace PanelIdentity
+
+} // namespace vk220::app

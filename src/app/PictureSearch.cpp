@@ -1,8 +1,10 @@
-#include "PictureSearch.h"
+#include "app/PictureSearch.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+namespace vk220::app {
 
 QStringList PictureSearch::Folders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -19,3 +21,5 @@ QString PictureSearch::Find(const QString &name, const QStringList &folders) {
     }
     return {};
 }
+
+} // namespace vk220::app

@@ -1,12 +1,14 @@
-#include "PortLinker.h"
+#include "app/PortLinker.h"
 
-#include "MessageBoxes.h"
-#include "PortDevice.h"
-#include "SerialDevice.h"
+#include "app/SerialDevice.h"
+#include "link/PortDevice.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+namespace vk220::app {
 
 namespace {
 
@@ -30,7 +32,7 @@ void PortLinker::Link(int number, const SerialDevice &device) {
     const QString target = device.stablePath.isEmpty() ? device.device : device.stablePath;
     const QString shownTarget =
         target == device.device ? target : QStringLiteral("%1 (now %2)").arg(target, device.device);
-    const QString name = PortLinkName(number);
+    const QString name = link::PortLinkName(number);
     const QString path = QDir::current().filePath(name);
     const Found asked = Look(path);
     if (asked.link) {
@@ -69,3 +71,5 @@ void PortLinker::Link(int number, const SerialDevice &device) {
             Title,
             QStringLiteral("%1 could not be made a link to %2:\r\r%3").arg(name, target, fault));
 }
+
+} // namespace vk220::app

@@ -2,7 +2,12 @@
 
 #include <QString>
 
+namespace vk220::ui {
 class MessageBoxes;
+} // namespace vk220::ui
+
+namespace vk220::app {
+
 struct SerialDevice;
 
 // Binds a port number to a serial device: "COMn" in the current folder becomes a symbolic link
@@ -12,10 +17,12 @@ class PortLinker {
 public:
     static inline const QString Title = QStringLiteral("Link Port");
 
-    explicit PortLinker(MessageBoxes &boxes) : boxes(boxes) {}
+    explicit PortLinker(ui::MessageBoxes &boxes) : boxes(boxes) {}
 
     void Link(int number, const SerialDevice &device);
 
 private:
-    MessageBoxes &boxes;
+    ui::MessageBoxes &boxes;
 };
+
+} // namespace vk220::app

@@ -1,14 +1,16 @@
-#include "ProgForm.h"
+#include "app/ProgForm.h"
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+namespace vk220::app {
+
 ProgForm::ProgForm(const QString &title, QWidget *parent) : QWidget(parent), bar(new QProgressBar) {
     setWindowTitle(title);
-    Controls::Name(*this, QStringLiteral("ProgForm"));
-    Controls::Name(*bar, QStringLiteral("ProgBar"));
+    ui::Controls::Name(*this, QStringLiteral("ProgForm"));
+    ui::Controls::Name(*bar, QStringLiteral("ProgBar"));
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
@@ -21,10 +23,12 @@ ProgForm::ProgForm(const QString &title, QWidget *parent) : QWidget(parent), bar
 }
 
 QSize ProgForm::DesignSize() {
-    return {Controls::Twips(5400), Controls::Twips(1200)};
+    return {ui::Controls::Twips(5400), ui::Controls::Twips(1200)};
 }
 
 void ProgForm::Tick() {
     if (bar->value() < 100)
         bar->setValue(bar->value() + 10);
 }
+
+} // namespace vk220::app

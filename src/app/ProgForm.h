@@ -5,6 +5,8 @@
 
 class QProgressBar;
 
+namespace vk220::app {
+
 // The progress window of start-up ("Initialising Calibrator...") and exit ("Releasing
 // Calibrator..."). The bar shows time spent, not work done: it moves only while window events
 // are serviced, that is inside the reply waits of the link.
@@ -22,3 +24,5 @@ private:
     QProgressBar *bar;
     QTimer progTimer;
 };
+
+} // namespace vk220::app

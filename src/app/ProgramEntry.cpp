@@ -1,8 +1,8 @@
-#include "Main.h"
-#include "PanelCommandLine.h"
-#include "PanelIdentity.h"
-#include "ProcedureCheck.h"
-#include "WorkingFolder.h"
+#include "app/Main.h"
+#include "app/PanelCommandLine.h"
+#include "app/PanelIdentity.h"
+#include "app/WorkingFolder.h"
+#include "procedures/ProcedureCheck.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -24,45 +24,48 @@ QStringList RawArguments(int argc, char *argv[]) {
 int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vk220-panel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VK220_VERSION));
-    PanelCommandLine commandLine;
+    vk220::app::PanelCommandLine commandLine;
     // The command line is answered before the window system is reached, so that help, version,
     // the procedure check and a wrong command line work without a display.
-    const PanelCommandLine::Request request = commandLine.Read(RawArguments(argc, argv));
-    if (request != PanelCommandLine::Request::Run) {
+    const vk220::app::PanelCommandLine::Request request =
+        commandLine.Read(RawArguments(argc, argv));
+    if (request != vk220::app::PanelCommandLine::Request::Run) {
         QCoreApplication application(argc, argv);
-        if (request == PanelCommandLine::Request::Invalid) {
+        if (request == vk220::app::PanelCommandLine::Request::Invalid) {
             std::fprintf(stderr, "vk220-panel: %s\n\n%s", qPrintable(commandLine.ErrorText()),
                          qPrintable(commandLine.HelpText()));
             return 2;
         }
-        if (request == PanelCommandLine::Request::CheckProcedures) {
-            const ProcedureCheckReport report = CheckProcedureFiles(commandLine.ProcedureFiles());
+        if (request == vk220::app::PanelCommandLine::Request::CheckProcedures) {
+            const vk220::procedures::ProcedureCheckReport report =
+                vk220::procedures::CheckProcedureFiles(commandLine.ProcedureFiles());
             for (const QString &line : report.lines)
                 std::printf("%s\n", qPrintable(line));
             return report.allValid ? 0 : 1;
         }
-        const QString text = request == PanelCommandLine::Request::Help
+        const QString text = request == vk220::app::PanelCommandLine::Request::Help
                                  ? commandLine.HelpText()
-                                 : PanelCommandLine::VersionText();
+                                 : vk220::app::PanelCommandLine::VersionText();
         std::printf("%s", qPrintable(text));
         return 0;
     }
 
-    const QString rootWarning = WorkingFolder::RootWarning();
+    const QString rootWarning = vk220::app::WorkingFolder::RootWarning();
     if (!rootWarning.isEmpty())
         std::fprintf(stderr, "vk220-panel: %s\n", qPrintable(rootWarning));
-    const QString folder = commandLine.UserFolder()
-                               ? WorkingFolder::UserFolder(QProcessEnvironment::systemEnvironment())
-                               : commandLine.Folder();
+    const QString folder =
+        commandLine.UserFolder()
+            ? vk220::app::WorkingFolder::UserFolder(QProcessEnvironment::systemEnvironment())
+            : commandLine.Folder();
     QString failure;
-    if (!folder.isEmpty() && !WorkingFolder::Enter(folder, &failure)) {
+    if (!folder.isEmpty() && !vk220::app::WorkingFolder::Enter(folder, &failure)) {
         std::fprintf(stderr, "vk220-panel: %s\n", qPrintable(failure));
         return 1;
     }
 
     QApplication application(argc, argv);
-    PanelIdentity::Apply();
+    vk220::app::PanelIdentity::Apply();
     // Fusion paints button back colours on every platform; the selected choices rely on it.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    return Main(application);
+    return vk220::app::Main(application);
 }

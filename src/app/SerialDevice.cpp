@@ -1,10 +1,12 @@
-#include "SerialDevice.h"
+#include "app/SerialDevice.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
+
+namespace vk220::app {
 
 QList<SerialDevice> PresentSerialDevices() {
     QList<SerialDevice> devices;
@@ -38,3 +40,5 @@ QString StablePath(const QString &device, const QString &byIdFolder) {
     }
     return {};
 }
+
+} // namespace vk220::app

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace vk220::app {
+
 // A serial device present on this machine, as the port dialog lists it.
 struct SerialDevice {
     QString device; // the full path, "/dev/ttyUSB0"
@@ -29,3 +31,5 @@ QList<SerialDevice> PresentSerialDevices();
 // none does.
 QString StablePath(const QString &device,
                    const QString &byIdFolder = QStringLiteral("/dev/serial/by-id"));
+
+} // namespace vk220::app

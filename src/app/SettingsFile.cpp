@@ -1,6 +1,6 @@
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
 
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <limits>
+
+namespace vk220::app {
 
 namespace {
 // A settings file larger than this is not a port number; reading stops here.
@@ -51,7 +53,7 @@ int ReadPortNumber() {
     QString field = text.left(end).trimmed();
     if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
         field = field.mid(1, field.size() - 2);
-    const double value = NumberText::LeadingNumber(field);
+    const double value = link::NumberText::LeadingNumber(field);
     // Port numbers are small positive integers; anything else means no port is known.
     if (!(value >= 1 && value <= std::numeric_limits<int>::max()))
         return 0;
@@ -90,3 +92,5 @@ bool WritePortNumber(int number, QString *failure) {
 }
 
 } // namespace SettingsFile
+
+} // namespace vk220::app

@@ -2,6 +2,8 @@
 
 class QString;
 
+namespace vk220::app {
+
 // "Settings.txt" in the current folder: one line, the port number.
 namespace SettingsFile {
 
@@ -17,3 +19,5 @@ int ReadPortNumber();
 bool WritePortNumber(int number, QString *failure = nullptr);
 
 } // namespace SettingsFile
+
+} // namespace vk220::app

@@ -5,6 +5,8 @@
 class QLabel;
 class QPushButton;
 
+namespace vk220::app {
+
 // The splash window shown for two seconds at start-up, and again modally by "About" with its
 // "&Close" button visible.
 class SplashForm final : public QDialog {
@@ -22,3 +24,5 @@ private:
     QLabel *verLab;
     QPushButton *closeBut;
 };
+
+} // namespace vk220::app

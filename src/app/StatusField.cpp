@@ -1,6 +1,8 @@
-#include "StatusField.h"
+#include "app/StatusField.h"
 
-#include "Controls.h"
+#include "ui/Controls.h"
+
+namespace vk220::app {
 
 namespace {
 // The narrowest a field gets: a few characters and the ellipsis.
@@ -11,7 +13,7 @@ constexpr int Padding = 6;
 } // namespace
 
 StatusField::StatusField(const QString &name, QWidget *parent) : QLabel(parent) {
-    Controls::Name(*this, name);
+    ui::Controls::Name(*this, name);
     setTextFormat(Qt::PlainText);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     // The padding stands on both sides: a framed label would otherwise indent its text on the
@@ -51,3 +53,5 @@ void StatusField::resizeEvent(QResizeEvent *event) {
 void StatusField::Elide() {
     setText(fontMetrics().elidedText(whole, Qt::ElideRight, contentsRect().width()));
 }
+
+} // namespace vk220::app

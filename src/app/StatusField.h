@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace vk220::app {
+
 // One field of the main window's status bar: a line of text that ends in "…" where the bar is
 // too narrow for it, with the whole text in its tooltip. It never holds the main window wider
 // than the operator makes it.
@@ -28,3 +30,5 @@ private:
 
     QString whole;
 };
+
+} // namespace vk220::app

@@ -1,8 +1,8 @@
-#include "WorkingFolder.h"
+#include "app/WorkingFolder.h"
 
-#include "MessageBoxes.h"
-#include "SettingsFile.h"
-#include "TerminalForm.h"
+#include "app/SettingsFile.h"
+#include "functions/terminal/widgets/TerminalForm.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +15,8 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+
+namespace vk220::app {
 
 namespace WorkingFolder {
 
@@ -49,11 +51,11 @@ bool Enter(const QString &path, QString *failure) {
 }
 
 QStringList OwnFiles() {
-    return {QString::fromLatin1(SettingsFile::FileName), TerminalForm::AutoOnFile,
-            TerminalForm::AutoRangeFile};
+    return {QString::fromLatin1(SettingsFile::FileName), terminal::TerminalForm::AutoOnFile,
+            terminal::TerminalForm::AutoRangeFile};
 }
 
-bool CheckOwnFiles(MessageBoxes &boxes) {
+bool CheckOwnFiles(ui::MessageBoxes &boxes) {
     for (const QString &name : OwnFiles()) {
         const QFileInfo file(QDir::current().absoluteFilePath(name));
         if (!file.isSymLink())
@@ -81,3 +83,5 @@ QString RootWarning() {
 }
 
 } // namespace WorkingFolder
+
+} // namespace vk220::app

@@ -3,8 +3,13 @@
 #include <QString>
 #include <QStringList>
 
-class MessageBoxes;
 class QProcessEnvironment;
+
+namespace vk220::ui {
+class MessageBoxes;
+} // namespace vk220::ui
+
+namespace vk220::app {
 
 // The folder the panel works in: "Settings.txt", the terminal window's flag files, the COMn
 // links and the pictures are looked up and written there. Started from a terminal it is the
@@ -26,10 +31,12 @@ QStringList OwnFiles();
 // A file of the panel's that is a symbolic link would be read and written through it (as root,
 // overwriting whatever it points at). Shows why the panel stops and returns false when one of
 // OwnFiles() in the current folder is a link; true otherwise.
-bool CheckOwnFiles(MessageBoxes &boxes);
+bool CheckOwnFiles(ui::MessageBoxes &boxes);
 inline const QString LinkedFileTitle = QStringLiteral("Working Folder");
 
 // What the panel says when it runs as root; empty otherwise.
 QString RootWarning();
 
 } // namespace WorkingFolder
+
+} // namespace vk220::app

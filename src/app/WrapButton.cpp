@@ -1,7 +1,9 @@
-#include "WrapButton.h"
+#include "app/WrapButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace vk220::app {
 
 namespace {
 constexpr int Margin = 6;
@@ -26,3 +28,5 @@ void WrapButton::paintEvent(QPaintEvent *) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().adjusted(Margin, Margin, -Margin, -Margin), Flags, caption);
 }
+
+} // namespace vk220::app

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+namespace vk220::app {
+
 // A push button whose caption wraps onto several lines, for the narrow function panel.
 class WrapButton final : public QPushButton {
     Q_OBJECT
@@ -13,3 +15,5 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+} // namespace vk220::app

@@ -1,12 +1,14 @@
-#include "CalibratorLink.h"
+#include "link/CalibratorLink.h"
 
-#include "Clock.h"
-#include "ExchangeReport.h"
-#include "LineGate.h"
-#include "LinkObserver.h"
-#include "SerialPort.h"
+#include "link/Clock.h"
+#include "link/ExchangeReport.h"
+#include "link/LineGate.h"
+#include "link/LinkObserver.h"
+#include "link/SerialPort.h"
 
 #include <QScopeGuard>
+
+namespace vk220::link {
 
 namespace {
 const QByteArray Marker("*0\r\n");
@@ -205,3 +207,5 @@ void CalibratorLink::Complete(Exchange &exchange, Outcome outcome) {
 void CalibratorLink::Note(const QString &entry) {
     journal.Note(entry);
 }
+
+} // namespace vk220::link

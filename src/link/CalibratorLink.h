@@ -1,10 +1,12 @@
 #pragma once
 
-#include "LinkExchange.h"
-#include "LinkJournal.h"
+#include "link/LinkExchange.h"
+#include "link/LinkJournal.h"
 
 #include <QByteArray>
 #include <QString>
+
+namespace vk220::link {
 
 class Clock;
 class LineGate;
@@ -116,3 +118,5 @@ private:
     int depth = 0;
     Exchange *running = nullptr;
 };
+
+} // namespace vk220::link

@@ -1,6 +1,8 @@
-#include "CalibratorModel.h"
+#include "link/CalibratorModel.h"
 
 #include <QStringList>
+
+namespace vk220::link {
 
 CalibratorModel::Effect CalibratorModel::Judge(const QString &line) const {
     CalibratorModel after = *this;
@@ -74,3 +76,5 @@ void CalibratorModel::Step(QChar letter, const QString &argument, Effect *effect
         return;
     }
 }
+
+} // namespace vk220::link

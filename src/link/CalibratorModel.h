@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace vk220::link {
+
 // What the calibrator and the adapter hold, as the command lines sent to them tell: whether the
 // output is on, the range, whether an output value was set for the range and the switching mask
 // in force, and the mask itself.
@@ -56,3 +58,5 @@ private:
     QString value;
     QString frequency;
 };
+
+} // namespace vk220::link

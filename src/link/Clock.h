@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vk220::link {
+
 // Elapsed time and the blocking pause of the link. The production clock is monotonic; tests put
 // a virtual clock here so that the two-second silence rule runs in microseconds.
 class Clock {
@@ -10,3 +12,5 @@ public:
     // Blocks the calling thread without servicing window events.
     virtual void Pause(double seconds) = 0;
 };
+
+} // namespace vk220::link

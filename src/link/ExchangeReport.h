@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vk220::link {
+
 // How one call of SendCommand ended, told to the observer so that the main window can say how
 // the link fares.
 struct ExchangeReport {
@@ -20,3 +22,5 @@ struct ExchangeReport {
     // From the line leaving to the end of its reply, on the link's clock; 0 when nothing left.
     double seconds = 0;
 };
+
+} // namespace vk220::link

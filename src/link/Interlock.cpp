@@ -1,6 +1,8 @@
-#include "Interlock.h"
+#include "link/Interlock.h"
 
-#include "CalibratorLink.h"
+#include "link/CalibratorLink.h"
+
+namespace vk220::link {
 
 Interlock::Interlock(CalibratorLink &link) : link(link) {
     link.SetGate(this);
@@ -75,3 +77,5 @@ void Interlock::Written(const QString &line) {
 void Interlock::PortLost() {
     model.Lose();
 }
+
+} // namespace vk220::link

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "CalibratorModel.h"
-#include "LineGate.h"
+#include "link/CalibratorModel.h"
+#include "link/LineGate.h"
 
 #include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
+
+namespace vk220::link {
 
 class CalibratorLink;
 
@@ -80,3 +82,5 @@ private:
     int standbys = 0;
     bool shutDown = false;
 };
+
+} // namespace vk220::link

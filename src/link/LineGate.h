@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::link {
+
 // What the link asks, at the very moment a line would be written (after any wait for a late
 // reply or for the port to come back, during which window events ran), whether that line may go.
 class LineGate {
@@ -20,3 +22,5 @@ public:
     // The port was lost: lines may have been lost with it.
     virtual void PortLost() = 0;
 };
+
+} // namespace vk220::link

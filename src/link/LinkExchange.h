@@ -1,9 +1,11 @@
 #pragma once
 
-#include "ExchangeReport.h"
+#include "link/ExchangeReport.h"
 
 #include <QByteArray>
 #include <QString>
+
+namespace vk220::link {
 
 // One command line and the reply collected for it, from the write to its end.
 struct LinkExchange {
@@ -27,3 +29,5 @@ struct LinkExchange {
     bool silent = false;
     double seconds = 0;
 };
+
+} // namespace vk220::link

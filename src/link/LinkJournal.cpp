@@ -1,6 +1,8 @@
-#include "LinkJournal.h"
+#include "link/LinkJournal.h"
 
-#include "LinkObserver.h"
+#include "link/LinkObserver.h"
+
+namespace vk220::link {
 
 void LinkJournal::Note(const QString &entry) {
     if (!observer || !observer->ConsoleVisible())
@@ -24,3 +26,5 @@ void LinkJournal::ShowError(const QString &description) {
     observer->ShowSerialError(description);
     showingError = false;
 }
+
+} // namespace vk220::link

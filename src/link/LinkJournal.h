@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::link {
+
 class LinkObserver;
 
 // What the link tells the program about its exchanges: the lines and replies for the console,
@@ -23,3 +25,5 @@ private:
     LinkObserver *observer = nullptr;
     bool showingError = false;
 };
+
+} // namespace vk220::link

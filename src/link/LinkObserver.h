@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::link {
+
 struct ExchangeReport;
 
 // What the link needs of the windows, wired up by the application: the console, the serial
@@ -26,3 +28,5 @@ public:
     // A call of SendCommand has ended, however it ended.
     virtual void ExchangeEnded(const ExchangeReport &report) = 0;
 };
+
+} // namespace vk220::link

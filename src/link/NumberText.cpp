@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <optional>
 
@@ -9,6 +9,8 @@
 #include <limits>
 #include <string>
 #include <string_view>
+
+namespace vk220::link {
 
 namespace {
 
@@ -174,3 +176,5 @@ QString Short(double value) {
 }
 
 } // namespace NumberText
+
+} // namespace vk220::link

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace vk220::link {
+
 // Numbers read from and written to the calibrator's command lines and entry boxes.
 namespace NumberText {
 
@@ -26,3 +28,5 @@ QString General(double value);
 QString Short(double value);
 
 } // namespace NumberText
+
+} // namespace vk220::link

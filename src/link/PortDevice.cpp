@@ -1,7 +1,9 @@
-#include "PortDevice.h"
+#include "link/PortDevice.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace vk220::link {
 
 QString PortDevice(int number) {
     const QString name = PortLinkName(number);
@@ -21,3 +23,5 @@ QString PortDevice(int number) {
 QString PortLinkName(int number) {
     return QStringLiteral("COM%1").arg(number);
 }
+
+} // namespace vk220::link

@@ -1,12 +1,14 @@
-#include "QtSerialPort.h"
+#include "link/QtSerialPort.h"
 
-#include "PortDevice.h"
+#include "link/PortDevice.h"
 
 #include <QFile>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+
+namespace vk220::link {
 
 namespace {
 constexpr qint64 ReceiveBufferSize = 1024;
@@ -144,3 +146,5 @@ bool QtSerialPort::CountWaiting(qint64 &count) {
     count = port.bytesAvailable();
     return true;
 }
+
+} // namespace vk220::link

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "SerialPort.h"
+#include "link/SerialPort.h"
 
 #include <QSerialPort>
+
+namespace vk220::link {
 
 // The production port: 9600 baud, 8 data bits, no parity, 1 stop bit, polled reception.
 class QtSerialPort final : public SerialPort {
@@ -40,3 +42,5 @@ private:
     // The description of the last failed open, until an open succeeds.
     QString openFailure;
 };
+
+} // namespace vk220::link

@@ -1,6 +1,8 @@
-#include "Reading.h"
+#include "link/Reading.h"
 
 #include <cmath>
+
+namespace vk220::link {
 
 namespace Reading {
 
@@ -10,3 +12,5 @@ QString Fixed(double value, int decimals, const QString &unit) {
 }
 
 } // namespace Reading
+
+} // namespace vk220::link

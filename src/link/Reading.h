@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace vk220::link {
+
 // Readings in counts from the calibrator's "v" reply, and the fixed-decimal displays of the
 // measuring windows.
 namespace Reading {
@@ -21,3 +23,5 @@ inline bool IsOverRange(double counts) {
 QString Fixed(double value, int decimals, const QString &unit);
 
 } // namespace Reading
+
+} // namespace vk220::link

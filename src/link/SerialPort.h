@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace vk220::link {
+
 // The one serial line to the calibrator, as the link needs it. Every operation that can fail
 // returns false and leaves the platform's description of the fault in ErrorString().
 class SerialPort {
@@ -31,3 +33,5 @@ public:
 
     virtual QString ErrorString() const = 0;
 };
+
+} // namespace vk220::link

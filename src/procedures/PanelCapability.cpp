@@ -1,31 +1,33 @@
-#include "PanelCapability.h"
+#include "procedures/PanelCapability.h"
 
-#include "AmplitudeRanges.h"
-#include "CoilRules.h"
-#include "ConVal.h"
-#include "ContCurrent.h"
-#include "ContResistances.h"
-#include "DMMRanges.h"
-#include "FrequencyLimits.h"
-#include "ManualEntry.h"
-#include "NumberText.h"
-#include "PanelPlanner.h"
-#include "Reading.h"
-#include "SpeedSetting.h"
-#include "TemperatureSetting.h"
-#include "TerminalButtons.h"
-#include "ThermocoupleTypes.h"
-#include "VoltageRanges.h"
+#include "functions/continuity/ContCurrent.h"
+#include "functions/continuity/ContResistances.h"
+#include "functions/insulation/ManualEntry.h"
+#include "functions/insulation/VoltageRanges.h"
+#include "functions/measurement/DMMRanges.h"
+#include "functions/tachometer/SpeedSetting.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
+#include "functions/terminal/logic/CoilRules.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/FrequencyLimits.h"
+#include "functions/terminal/logic/PanelPlanner.h"
+#include "functions/terminal/logic/TerminalButtons.h"
+#include "functions/thermocouple/TemperatureSetting.h"
+#include "functions/thermocouple/ThermocoupleTypes.h"
+#include "link/NumberText.h"
+#include "link/Reading.h"
 
 #include <cmath>
+
+namespace vk220::procedures {
 
 namespace {
 
 const QString Nominal = QStringLiteral("nominal");
 
 // The full scale a range caption names: "1kV Range" is 1000 (volts), "30mA Range" 0.03.
-ConValResult FullScale(const QString &caption) {
-    return ConVal(caption.section(u' ', 0, 0));
+terminal::ConValResult FullScale(const QString &caption) {
+    return terminal::ConVal(caption.section(u' ', 0, 0));
 }
 
 bool Same(double a, double b) {
@@ -41,14 +43,14 @@ std::optional<PanelRefusal> CheckInsulationResistance(const TestPoint &point) {
     const QString what = QStringLiteral("insulation resistance ") + point.nominal.text;
     if (megohms < 0)
         return Refuse(Nominal, what + QStringLiteral(" is negative"));
-    switch (ManualEntry::Read(QString::number(megohms, 'f', 6)).outcome) {
-    case ManualEntry::Outcome::AboveMaximum:
-    case ManualEntry::Outcome::AboveOutput:
+    switch (insulation::ManualEntry::Read(QString::number(megohms, 'f', 6)).outcome) {
+    case insulation::ManualEntry::Outcome::AboveMaximum:
+    case insulation::ManualEntry::Outcome::AboveOutput:
         return Refuse(Nominal, what + QStringLiteral(" is above the highest setting (1999.99 MΩ)"));
-    case ManualEntry::Outcome::BelowStep:
+    case insulation::ManualEntry::Outcome::BelowStep:
         return Refuse(Nominal, what + QStringLiteral(" is below the smallest step (0.01 MΩ)"));
-    case ManualEntry::Outcome::Empty:
-    case ManualEntry::Outcome::Accepted:
+    case insulation::ManualEntry::Outcome::Empty:
+    case insulation::ManualEntry::Outcome::Accepted:
         break;
     }
     if (!Same(megohms * 100, std::round(megohms * 100)))
@@ -62,7 +64,7 @@ std::optional<PanelRefusal> ChooseRange(TestPoint &point, const QStringList &cap
                                         const QString &what) {
     QString highest;
     for (int i = 0; i < captions.size(); ++i) {
-        const ConValResult scale = FullScale(captions.at(i));
+        const terminal::ConValResult scale = FullScale(captions.at(i));
         if (!scale.unit.endsWith(point.nominal.unit))
             continue;
         highest = PlainText(scale.value, point.nominal.unit);
@@ -77,8 +79,9 @@ std::optional<PanelRefusal> ChooseRange(TestPoint &point, const QStringList &cap
 
 std::optional<PanelRefusal> CheckContinuityResistance(TestPoint &point) {
     QStringList settings;
-    for (int i = 0; i < ContResistances::Count; ++i) {
-        const ConValResult value = ConVal(ContResistances::Table().at(size_t(i)).display);
+    for (int i = 0; i < continuity::ContResistances::Count; ++i) {
+        const terminal::ConValResult value =
+            terminal::ConVal(continuity::ContResistances::Table().at(size_t(i)).display);
         if (Same(value.value, point.nominal.value)) {
             point.setting = i;
             return std::nullopt;
@@ -91,8 +94,8 @@ std::optional<PanelRefusal> CheckContinuityResistance(TestPoint &point) {
 }
 
 std::optional<PanelRefusal> CheckContinuityCurrent(TestPoint &point) {
-    point.setting = ContResistances::CurrentIndex;
-    const double milliamps = ContCurrent::Milliamps(Reading::OverRangeCounts);
+    point.setting = continuity::ContResistances::CurrentIndex;
+    const double milliamps = continuity::ContCurrent::Milliamps(link::Reading::OverRangeCounts);
     if (std::fabs(point.nominal.value) * 1000.0 <= milliamps)
         return std::nullopt;
     return Refuse(Nominal,
@@ -103,44 +106,44 @@ std::optional<PanelRefusal> CheckContinuityCurrent(TestPoint &point) {
 
 std::optional<PanelRefusal> CheckSpeed(const TestPoint &point) {
     const std::optional<QString> set =
-        SpeedSetting::SpeedText(NumberText::General(point.nominal.value));
+        tachometer::SpeedSetting::SpeedText(link::NumberText::General(point.nominal.value));
     if (!set)
         return Refuse(Nominal, QStringLiteral("speed %1 is outside the panel's %2 to %3 RPM")
                                    .arg(point.nominal.text)
-                                   .arg(double(SpeedSetting::MinRpm))
-                                   .arg(double(SpeedSetting::MaxRpm)));
+                                   .arg(double(tachometer::SpeedSetting::MinRpm))
+                                   .arg(double(tachometer::SpeedSetting::MaxRpm)));
     if (!Same(set->toDouble(), point.nominal.value))
         return Refuse(Nominal, QStringLiteral("speed %1 is not a setting: the panel sets %2 RPM "
                                               "(it steps by %3 RPM)")
                                    .arg(point.nominal.text, *set)
-                                   .arg(double(SpeedSetting::StepRpm)));
+                                   .arg(double(tachometer::SpeedSetting::StepRpm)));
     return std::nullopt;
 }
 
 std::optional<PanelRefusal> CheckTemperature(const TestPoint &point) {
-    const ThermocoupleType *type = ThermocoupleTypes::At(point.setting);
-    if (TemperatureSetting::Refusal(point.setting, point.nominal.value).isEmpty())
+    const thermocouple::ThermocoupleType *type = thermocouple::ThermocoupleTypes::At(point.setting);
+    if (thermocouple::TemperatureSetting::Refusal(point.setting, point.nominal.value).isEmpty())
         return std::nullopt;
     return Refuse(Nominal,
                   QStringLiteral("%1: %2 is outside %3 to %4")
-                      .arg(TemperatureSetting::TypeCaption(type->selectorEntry), point.nominal.text,
-                           PlainText(type->min, QStringLiteral("\u00B0C")),
+                      .arg(thermocouple::TemperatureSetting::TypeCaption(type->selectorEntry),
+                           point.nominal.text, PlainText(type->min, QStringLiteral("\u00B0C")),
                            PlainText(type->max, QStringLiteral("\u00B0C"))));
 }
 
 std::optional<PanelRefusal> CheckAmplitude(const TestPoint &point) {
-    const QString name = TerminalButtons::PointName(point.terminals);
+    const QString name = terminal::TerminalButtons::PointName(point.terminals);
     const double magnitude = std::fabs(point.nominal.value);
-    const int turns = OutputPoints::CoilTurns(point.terminals);
-    if (point.nominal.unit == u"A" && CoilRules::ExceedsLimit(magnitude, turns))
-        return Refuse(
-            Nominal, QStringLiteral("%1 through the %2 is above its limit (%3)")
-                         .arg(point.nominal.text, name,
-                              PlainText(turns * AmplitudeRanges::MaxCurrent, QStringLiteral("A"))));
-    const OutputFamily family = FamilyOfUnit(point.nominal.unit);
-    if (turns == 1 && !AmplitudeRanges::Select(family, magnitude, false)) {
-        const AmplitudeRange *last = nullptr;
-        for (const AmplitudeRange &range : AmplitudeRanges::Table())
+    const int turns = terminal::OutputPoints::CoilTurns(point.terminals);
+    if (point.nominal.unit == u"A" && terminal::CoilRules::ExceedsLimit(magnitude, turns))
+        return Refuse(Nominal, QStringLiteral("%1 through the %2 is above its limit (%3)")
+                                   .arg(point.nominal.text, name,
+                                        PlainText(turns * terminal::AmplitudeRanges::MaxCurrent,
+                                                  QStringLiteral("A"))));
+    const terminal::OutputFamily family = terminal::FamilyOfUnit(point.nominal.unit);
+    if (turns == 1 && !terminal::AmplitudeRanges::Select(family, magnitude, false)) {
+        const terminal::AmplitudeRange *last = nullptr;
+        for (const terminal::AmplitudeRange &range : terminal::AmplitudeRanges::Table())
             last = range.family == family ? &range : last;
         return Refuse(Nominal,
                       QStringLiteral("terminal output %1 is above the highest range (%2 "
@@ -157,26 +160,27 @@ std::optional<PanelRefusal> CheckAmplitude(const TestPoint &point) {
 std::optional<PanelRefusal> CheckTerminalChoice(const TestPoint &point) {
     if (const std::optional<PanelRefusal> amplitude = CheckAmplitude(point))
         return amplitude;
-    PanelState state;
+    terminal::PanelState state;
     state.selected = point.terminals;
     state.entry = point.nominal.text;
-    const PanelPlan plan = PanelPlanner::Enter(state);
-    const QString name = TerminalButtons::PointName(point.terminals);
-    if (!plan.Of<InformBox>().isEmpty())
-        return Refuse(Nominal,
-                      QStringLiteral("the terminal window refuses %1 on %2 (%3)")
-                          .arg(point.nominal.text, name, plan.Of<InformBox>().constFirst().title));
+    const terminal::PanelPlan plan = terminal::PanelPlanner::Enter(state);
+    const QString name = terminal::TerminalButtons::PointName(point.terminals);
+    if (!plan.Of<terminal::InformBox>().isEmpty())
+        return Refuse(Nominal, QStringLiteral("the terminal window refuses %1 on %2 (%3)")
+                                   .arg(point.nominal.text, name,
+                                        plan.Of<terminal::InformBox>().constFirst().title));
     if (plan.after.selected != point.terminals)
+        return Refuse(QStringLiteral("terminals"),
+                      QStringLiteral("the panel sets %1 on %2, not on %3")
+                          .arg(point.nominal.text,
+                               terminal::TerminalButtons::PointName(plan.after.selected), name));
+    if (point.frequency != 0.0 && terminal::FrequencyLimits::Refusal(point.frequency))
         return Refuse(
-            QStringLiteral("terminals"),
-            QStringLiteral("the panel sets %1 on %2, not on %3")
-                .arg(point.nominal.text, TerminalButtons::PointName(plan.after.selected), name));
-    if (point.frequency != 0.0 && FrequencyLimits::Refusal(point.frequency))
-        return Refuse(QStringLiteral("frequency"),
-                      QStringLiteral("frequency %1 is outside the panel's %2 to %3")
-                          .arg(PlainText(point.frequency, QStringLiteral("Hz")),
-                               PlainText(FrequencyLimits::Lowest, QStringLiteral("Hz")),
-                               PlainText(FrequencyLimits::Highest, QStringLiteral("Hz"))));
+            QStringLiteral("frequency"),
+            QStringLiteral("frequency %1 is outside the panel's %2 to %3")
+                .arg(PlainText(point.frequency, QStringLiteral("Hz")),
+                     PlainText(terminal::FrequencyLimits::Lowest, QStringLiteral("Hz")),
+                     PlainText(terminal::FrequencyLimits::Highest, QStringLiteral("Hz"))));
     return std::nullopt;
 }
 
@@ -194,7 +198,8 @@ std::optional<PanelRefusal> CheckOnPanel(TestPoint &point) {
     case PointFunction::InsulationResistance:
         return CheckInsulationResistance(point);
     case PointFunction::TestVoltage:
-        return ChooseRange(point, Captions(VoltageRanges::Table()), QStringLiteral("test voltage"));
+        return ChooseRange(point, Captions(insulation::VoltageRanges::Table()),
+                           QStringLiteral("test voltage"));
     case PointFunction::ContinuityResistance:
         return CheckContinuityResistance(point);
     case PointFunction::ContinuityCurrent:
@@ -204,7 +209,8 @@ std::optional<PanelRefusal> CheckOnPanel(TestPoint &point) {
     case PointFunction::Thermocouple:
         return CheckTemperature(point);
     case PointFunction::Measurement:
-        return ChooseRange(point, Captions(DMMRanges::Table()), QStringLiteral("measurement"));
+        return ChooseRange(point, Captions(measurement::DMMRanges::Table()),
+                           QStringLiteral("measurement"));
     case PointFunction::Terminal:
         return CheckTerminalChoice(point);
     }
@@ -215,8 +221,9 @@ int ThermocoupleTypeIndex(const QString &text) {
     QString caption = text.trimmed().toUpper();
     if (!caption.startsWith(QStringLiteral("TYPE ")))
         caption.prepend(QStringLiteral("TYPE "));
-    for (int i = 0; i < ThermocoupleTypes::Count; ++i) {
-        if (TemperatureSetting::TypeCaption(ThermocoupleTypes::At(i)->selectorEntry) == caption)
+    for (int i = 0; i < thermocouple::ThermocoupleTypes::Count; ++i) {
+        if (thermocouple::TemperatureSetting::TypeCaption(
+                thermocouple::ThermocoupleTypes::At(i)->selectorEntry) == caption)
             return i;
     }
     return -1;
@@ -224,26 +231,28 @@ int ThermocoupleTypeIndex(const QString &text) {
 
 QString ThermocoupleTypeLetters() {
     QStringList letters;
-    for (const ThermocoupleType &type : ThermocoupleTypes::Table())
-        letters << TemperatureSetting::TypeCaption(type.selectorEntry).mid(5);
+    for (const thermocouple::ThermocoupleType &type : thermocouple::ThermocoupleTypes::Table())
+        letters << thermocouple::TemperatureSetting::TypeCaption(type.selectorEntry).mid(5);
     return letters.join(QStringLiteral(", "));
 }
 
-OutputPoint TerminalsNamed(const QString &text) {
-    for (const TerminalButton &button : TerminalButtons::All()) {
-        if (text.simplified().compare(TerminalButtons::PointName(button.point),
+terminal::OutputPoint TerminalsNamed(const QString &text) {
+    for (const terminal::TerminalButton &button : terminal::TerminalButtons::All()) {
+        if (text.simplified().compare(terminal::TerminalButtons::PointName(button.point),
                                       Qt::CaseInsensitive) == 0)
             return button.point;
     }
-    return OutputPoint::None;
+    return terminal::OutputPoint::None;
 }
 
 QString TerminalsNames() {
     QStringList names;
-    for (const TerminalButton &button : TerminalButtons::All()) {
-        const QString name = TerminalButtons::PointName(button.point);
+    for (const terminal::TerminalButton &button : terminal::TerminalButtons::All()) {
+        const QString name = terminal::TerminalButtons::PointName(button.point);
         if (!names.contains(name))
             names << name;
     }
     return names.join(QStringLiteral(", "));
 }
+
+} // namespace vk220::procedures

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "Procedure.h"
+#include "procedures/Procedure.h"
 
 #include <QString>
 
 #include <optional>
+
+namespace vk220::procedures {
 
 // Why the panel cannot run a point, and the key of the point the reason stands at.
 struct PanelRefusal {
@@ -26,6 +28,8 @@ QString ThermocoupleTypeLetters();
 
 // The terminals or coil written as the terminal window names them ("LOW CURRENT", "2 TURN
 // COIL"); None for any other text.
-OutputPoint TerminalsNamed(const QString &text);
+terminal::OutputPoint TerminalsNamed(const QString &text);
 // Every such name, for a message.
 QString TerminalsNames();
+
+} // namespace vk220::procedures

@@ -1,6 +1,8 @@
-#include "PointFunctions.h"
+#include "procedures/PointFunctions.h"
 
 #include <array>
+
+namespace vk220::procedures {
 
 namespace {
 
@@ -61,3 +63,5 @@ const QStringList &CommonPointKeys() {
         QStringLiteral("readings"), QStringLiteral("connect"),    QStringLiteral("settle")};
     return keys;
 }
+
+} // namespace vk220::procedures

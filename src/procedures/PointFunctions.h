@@ -1,10 +1,12 @@
 #pragma once
 
-#include "Procedure.h"
+#include "procedures/Procedure.h"
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+namespace vk220::procedures {
 
 // What a procedure file may write for each function: its name, the units of its nominal value,
 // how its result is taken and the keys of its own.
@@ -27,3 +29,5 @@ QString ResultModeText(ResultMode mode);
 
 // The keys every point may have whatever its function.
 const QStringList &CommonPointKeys();
+
+} // namespace vk220::procedures

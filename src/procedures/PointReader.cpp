@@ -1,10 +1,12 @@
-#include "PointReader.h"
+#include "procedures/PointReader.h"
 
-#include "PanelCapability.h"
-#include "PointFunctions.h"
-#include "YamlFields.h"
+#include "procedures/PanelCapability.h"
+#include "procedures/PointFunctions.h"
+#include "procedures/YamlFields.h"
 
 #include <optional>
+
+namespace vk220::procedures {
 
 namespace {
 
@@ -108,7 +110,7 @@ void ReadOwnKeys(const PointFields &p, TestPoint &point) {
         point.autoColdJunction = junction == u"auto";
     } else if (point.function == PointFunction::Terminal) {
         point.terminals = TerminalsNamed(p.Fields().Text(QStringLiteral("terminals")));
-        if (point.terminals == OutputPoint::None)
+        if (point.terminals == terminal::OutputPoint::None)
             p.Fail(QStringLiteral("terminals"),
                    QStringLiteral("the terminals are one of %1").arg(TerminalsNames()));
         const QString frequency = p.Fields().OptionalText(QStringLiteral("frequency"));
@@ -147,3 +149,5 @@ TestPoint ReadTestPoint(const YAML::Node &node, int number) {
         p.Fail(refusal->key, refusal->text);
     return point;
 }
+
+} // namespace vk220::procedures

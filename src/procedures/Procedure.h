@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OutputPoint.h"
-#include "Quantity.h"
-#include "Tolerance.h"
+#include "functions/terminal/logic/OutputPoint.h"
+#include "procedures/Quantity.h"
+#include "procedures/Tolerance.h"
 
 #include <QDate>
 #include <QList>
@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <optional>
+
+namespace vk220::procedures {
 
 // The function window a test point runs on.
 enum class PointFunction {
@@ -56,9 +58,10 @@ struct TestPoint {
     // The panel's setting, as an index into the function's own table: the test-voltage or mA and
     // mV measuring range, the continuity resistance, the thermocouple type.
     int setting = -1;
-    bool autoColdJunction = false;             // thermocouple: "Auto" rather than manual 0 °C
-    OutputPoint terminals = OutputPoint::None; // terminal: the terminals or coil
-    double frequency = 0.0;                    // terminal: 0 at DC, otherwise in Hz
+    bool autoColdJunction = false; // thermocouple: "Auto" rather than manual 0 °C
+    terminal::OutputPoint terminals =
+        terminal::OutputPoint::None; // terminal: the terminals or coil
+    double frequency = 0.0;          // terminal: 0 at DC, otherwise in Hz
 
     // The limits of the result from the tolerance, the range and the resolution.
     ToleranceLimits Limits() const {
@@ -72,3 +75,5 @@ struct Procedure {
     ProcedureHeader header;
     QList<TestPoint> points;
 };
+
+} // namespace vk220::procedures

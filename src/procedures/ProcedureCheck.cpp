@@ -1,6 +1,8 @@
-#include "ProcedureCheck.h"
+#include "procedures/ProcedureCheck.h"
 
-#include "ProcedureReader.h"
+#include "procedures/ProcedureReader.h"
+
+namespace vk220::procedures {
 
 ProcedureCheckReport CheckProcedureFiles(const QStringList &paths) {
     ProcedureCheckReport report;
@@ -11,3 +13,5 @@ ProcedureCheckReport CheckProcedureFiles(const QStringList &paths) {
     }
     return report;
 }
+
+} // namespace vk220::procedures

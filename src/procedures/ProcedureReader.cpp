@@ -1,9 +1,11 @@
-#include "ProcedureReader.h"
+#include "procedures/ProcedureReader.h"
 
-#include "PointReader.h"
-#include "YamlFields.h"
+#include "procedures/PointReader.h"
+#include "procedures/YamlFields.h"
 
 #include <QFile>
+
+namespace vk220::procedures {
 
 namespace {
 
@@ -111,3 +113,5 @@ ProcedureLoad LoadProcedure(const QString &path) {
         return {std::nullopt, Placed(path, bytes, problem)};
     }
 }
+
+} // namespace vk220::procedures

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "Procedure.h"
+#include "procedures/Procedure.h"
 
 #include <QString>
 
 #include <optional>
+
+namespace vk220::procedures {
 
 // A procedure read from its file, or the one message that says why it cannot be run.
 struct ProcedureLoad {
@@ -19,3 +21,5 @@ struct ProcedureLoad {
 // the point with the function windows' own tables. The first fault is the problem, named with the
 // path as given, the line and the column.
 ProcedureLoad LoadProcedure(const QString &path);
+
+} // namespace vk220::procedures

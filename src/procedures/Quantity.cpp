@@ -1,12 +1,14 @@
-#include "Quantity.h"
+#include "procedures/Quantity.h"
 
-#include "ConVal.h"
-#include "NumberText.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "link/NumberText.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <cmath>
+
+namespace vk220::procedures {
 
 namespace {
 
@@ -25,7 +27,7 @@ bool IsNumber(const QString &text) {
 } // namespace
 
 std::optional<Quantity> ReadQuantity(const QString &text, QString *problem) {
-    const ConValResult parsed = ConVal(text);
+    const terminal::ConValResult parsed = terminal::ConVal(text);
     // A point that ends the number ("10.mA") is collected with the unit but belongs to the
     // number.
     QString unit = parsed.unit;
@@ -43,7 +45,7 @@ std::optional<Quantity> ReadQuantity(const QString &text, QString *problem) {
         return std::nullopt;
     }
     QString base = unit;
-    if (!BaseUnits.contains(base) && IsPrefix(unit.front()))
+    if (!BaseUnits.contains(base) && terminal::IsPrefix(unit.front()))
         base = unit.mid(1);
     if (!BaseUnits.contains(base)) {
         *problem = QStringLiteral("the unit \"%1\" of \"%2\" is not known (%3, with an optional "
@@ -59,5 +61,7 @@ std::optional<Quantity> ReadQuantity(const QString &text, QString *problem) {
 }
 
 QString PlainText(double value, const QString &unit) {
-    return NumberText::General(value) + u' ' + unit;
+    return link::NumberText::General(value) + u' ' + unit;
 }
+
+} // namespace vk220::procedures

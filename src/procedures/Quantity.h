@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace vk220::procedures {
+
 // A value with its unit as a procedure file writes it: "10 mA", "1.5kV", "100 MΩ", "-40 °C",
 // "2 s". It is read by the terminal keypad's rules (ConVal): a number, point or comma as decimal
 // separator, optional blanks, at most one SI prefix ConVal knows, then the unit.
@@ -19,3 +21,5 @@ std::optional<Quantity> ReadQuantity(const QString &text, QString *problem);
 
 // The value in plain decimals and the base unit: "0.002 A", "1000 V".
 QString PlainText(double value, const QString &unit);
+
+} // namespace vk220::procedures

@@ -1,12 +1,14 @@
-#include "Tolerance.h"
+#include "procedures/Tolerance.h"
 
-#include "Quantity.h"
+#include "procedures/Quantity.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+
+namespace vk220::procedures {
 
 namespace {
 
@@ -121,3 +123,5 @@ ToleranceLimits Tolerance::Limits(double nominal, double range, double resolutio
     const double width = HalfWidth(nominal, range, resolution);
     return {nominal - width, nominal + width};
 }
+
+} // namespace vk220::procedures

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace vk220::procedures {
+
 // One term of a tolerance as instrument makers write it; a tolerance is the sum of its terms.
 struct ToleranceTerm {
     enum class Kind {
@@ -45,3 +47,5 @@ public:
 private:
     QList<ToleranceTerm> terms;
 };
+
+} // namespace vk220::procedures

@@ -1,4 +1,6 @@
-#include "YamlFields.h"
+#include "procedures/YamlFields.h"
+
+namespace vk220::procedures {
 
 ProcedureProblem ProblemAt(const YAML::Node &node, const QString &text) {
     const YAML::Mark mark = node.Mark();
@@ -65,3 +67,5 @@ YAML::Node YamlFields::At(const QString &key) const {
 ProcedureProblem YamlFields::Problem(const QString &text) const {
     return ProblemAt(node, text);
 }
+
+} // namespace vk220::procedures

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace vk220::procedures {
+
 // A problem in a procedure file, where it stands (1-based; line 0 when it has no place).
 struct ProcedureProblem {
     int line = 0;
@@ -40,3 +42,5 @@ private:
     YAML::Node node;
     QString what;
 };
+
+} // namespace vk220::procedures

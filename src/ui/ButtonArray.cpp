@@ -1,8 +1,10 @@
-#include "ButtonArray.h"
+#include "ui/ButtonArray.h"
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QPushButton>
+
+namespace vk220::ui {
 
 ButtonArray::ButtonArray(const QString &name, const QStringList &captions, QWidget *parent,
                          const Factory &create)
@@ -30,3 +32,5 @@ int ButtonArray::Selected() const {
     }
     return -1;
 }
+
+} // namespace vk220::ui

@@ -9,6 +9,8 @@
 class QPushButton;
 class QWidget;
 
+namespace vk220::ui {
+
 // A row of like buttons handled as one control: the row is named "<array>", each element
 // "<array>_<index>", and a click reports the element's index.
 class ButtonArray : public QObject {
@@ -35,3 +37,5 @@ signals:
 private:
     QList<QPushButton *> buttons;
 };
+
+} // namespace vk220::ui

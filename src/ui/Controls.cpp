@@ -1,11 +1,13 @@
-#include "Controls.h"
+#include "ui/Controls.h"
 
-#include "FocusBorder.h"
+#include "ui/FocusBorder.h"
 
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPalette>
 #include <QWidget>
+
+namespace vk220::ui {
 
 namespace {
 // The back colour set by SetBackColour is kept as a property, so that it reads back exactly
@@ -75,3 +77,5 @@ void CloseWindow(QWidget &window) {
 }
 
 } // namespace Controls
+
+} // namespace vk220::ui

@@ -6,6 +6,8 @@
 class QLabel;
 class QWidget;
 
+namespace vk220::ui {
+
 // Naming, colours and sizes shared by every window.
 namespace Controls {
 
@@ -44,3 +46,5 @@ constexpr int Twips(int twips) {
 }
 
 } // namespace Controls
+
+} // namespace vk220::ui

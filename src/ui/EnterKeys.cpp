@@ -1,10 +1,12 @@
-#include "EnterKeys.h"
+#include "ui/EnterKeys.h"
 
 #include <QChildEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include <utility>
+
+namespace vk220::ui {
 
 EnterKeys::EnterKeys(QWidget &window, std::function<bool()> used)
     : QObject(&window), window(window), used(std::move(used)) {
@@ -35,3 +37,5 @@ bool EnterKeys::eventFilter(QObject *watched, QEvent *event) {
     const int key = static_cast<QKeyEvent *>(event)->key();
     return (key == Qt::Key_Return || key == Qt::Key_Enter) && used();
 }
+
+} // namespace vk220::ui

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace vk220::ui {
+
 // Enter pressed anywhere in a window, in any of its controls, those made later included: the
 // press goes to `used`, which returns true when it took it, and then goes no further. Presses in
 // a popup of the window (the open list of a drop-down) belong to the popup: it has already acted
@@ -24,3 +26,5 @@ private:
     QWidget &window;
     std::function<bool()> used;
 };
+
+} // namespace vk220::ui

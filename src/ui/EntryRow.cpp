@@ -1,11 +1,13 @@
-#include "EntryRow.h"
+#include "ui/EntryRow.h"
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+namespace vk220::ui {
 
 EntryRow::EntryRow(const QString &entryName, const QString &unit, QWidget *parent)
     : QWidget(parent), entry(new QLineEdit(this)),
@@ -19,3 +21,5 @@ EntryRow::EntryRow(const QString &entryName, const QString &unit, QWidget *paren
         row->addWidget(new QLabel(unit, this));
     row->addWidget(setBut);
 }
+
+} // namespace vk220::ui

@@ -5,6 +5,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace vk220::ui {
+
 // The manual entry of a setting, alike in every window: the entry line (named as given), the unit
 // after it when there is one, and the "Set " button (`SetBut`). The window decides what Set does.
 class EntryRow final : public QWidget {
@@ -19,3 +21,5 @@ private:
     QLineEdit *entry;
     QPushButton *setBut;
 };
+
+} // namespace vk220::ui

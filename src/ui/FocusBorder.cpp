@@ -1,11 +1,13 @@
-#include "FocusBorder.h"
+#include "ui/FocusBorder.h"
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
+
+namespace vk220::ui {
 
 FocusBorder::FocusBorder(QWidget &control) : QObject(&control) {
     control.installEventFilter(this);
@@ -34,3 +36,5 @@ bool FocusBorder::eventFilter(QObject *watched, QEvent *event) {
     }
     return true;
 }
+
+} // namespace vk220::ui

@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace vk220::ui {
+
 // A dark border drawn over a coloured control while it has the keyboard focus. The style draws
 // its focus as a thin blue outline that vanishes on the light green of a selected button (and on
 // the stand-by and NULL colours); this border shows on any of them. It is drawn when the style
@@ -24,3 +26,5 @@ protected:
 private:
     explicit FocusBorder(QWidget &control);
 };
+
+} // namespace vk220::ui

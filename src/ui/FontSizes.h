@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vk220::ui {
+
 // The point sizes of the windows' texts by role, in one place so that like texts look alike in
 // every window.
 namespace FontSizes {
@@ -17,3 +19,5 @@ constexpr int LargeReading = 26; // the test voltage
 constexpr int MeterReading = 28; // the mA and mV reading
 
 } // namespace FontSizes
+
+} // namespace vk220::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vk220::ui {
+
 class FunctionHost;
 class MessageBoxes;
 struct ProgramState;
@@ -10,3 +12,5 @@ struct FunctionContext {
     FunctionHost &host;
     MessageBoxes &boxes;
 };
+
+} // namespace vk220::ui

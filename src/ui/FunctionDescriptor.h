@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::ui {
+
 class FunctionWindow;
 struct FunctionContext;
 
@@ -34,3 +36,5 @@ struct FunctionDescriptor {
     // calibrator's settings; not for a window that sends nothing, which leaves it as it was.
     bool becomesCurrent = true;
 };
+
+} // namespace vk220::ui

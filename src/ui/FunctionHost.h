@@ -4,6 +4,9 @@
 #include <QStringList>
 
 class QWidget;
+
+namespace vk220::ui {
+
 class StatusNotices;
 
 // The window services of the main window that every function window uses when it opens and
@@ -25,3 +28,5 @@ public:
     // Where the work still queued and the clicks not taken are shown.
     virtual StatusNotices &Notices() = 0;
 };
+
+} // namespace vk220::ui

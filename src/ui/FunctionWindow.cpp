@@ -1,14 +1,16 @@
-#include "FunctionWindow.h"
+#include "ui/FunctionWindow.h"
 
-#include "Controls.h"
-#include "EnterKeys.h"
-#include "FunctionHost.h"
-#include "ProgramState.h"
-#include "TabOrder.h"
+#include "ui/Controls.h"
+#include "ui/EnterKeys.h"
+#include "ui/FunctionHost.h"
+#include "ui/TabOrder.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTimer>
+
+namespace vk220::ui {
 
 FunctionWindow::FunctionWindow(FunctionContext &context, const QString &title, int widthTwips,
                                int heightTwips)
@@ -57,3 +59,5 @@ void FunctionWindow::closeEvent(QCloseEvent *event) {
     }
     event->accept();
 }
+
+} // namespace vk220::ui

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "ActionQueue.h"
-#include "FunctionContext.h"
-#include "WindowActions.h"
-#include "WindowSender.h"
+#include "ui/FunctionContext.h"
+#include "ui/WindowActions.h"
+#include "ui/logic/ActionQueue.h"
+#include "ui/logic/WindowSender.h"
 
 #include <QWidget>
 
 class QPushButton;
+
+namespace vk220::ui {
 
 // The base of every function window: the load handling that places the window, the unload
 // handling that runs exactly once however the window closes, the "Close" button with its
@@ -86,3 +88,5 @@ private:
     bool unloadRequested = false;
     bool unloaded = false;
 };
+
+} // namespace vk220::ui

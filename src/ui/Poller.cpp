@@ -1,10 +1,12 @@
-#include "Poller.h"
+#include "ui/Poller.h"
 
-#include "FunctionWindow.h"
-#include "ReadingMarks.h"
-#include "ReadingTools.h"
+#include "ui/FunctionWindow.h"
+#include "ui/ReadingMarks.h"
+#include "ui/ReadingTools.h"
 
 #include <utility>
+
+namespace vk220::ui {
 
 Poller::Poller(FunctionWindow &window, MessageBoxes &boxes, QLabel &reading, const Names &names,
                QWidget *parent, PollingTimer::Cycle cycle)
@@ -33,3 +35,5 @@ void Poller::Record(ReadingHistory::Shown shown) {
 QLabel &Poller::SampleLab() const {
     return marks->SampleLab();
 }
+
+} // namespace vk220::ui

@@ -1,14 +1,17 @@
 #pragma once
 
-#include "PollingTimer.h"
-#include "ReadingHistory.h"
+#include "ui/PollingTimer.h"
+#include "ui/logic/ReadingHistory.h"
 
 #include <QString>
 
-class FunctionWindow;
-class MessageBoxes;
 class QLabel;
 class QWidget;
+
+namespace vk220::ui {
+
+class FunctionWindow;
+class MessageBoxes;
 class ReadingMarks;
 class ReadingTools;
 
@@ -47,3 +50,5 @@ private:
     PollingTimer *timer;
     ReadingTools *readings;
 };
+
+} // namespace vk220::ui

@@ -1,6 +1,8 @@
-#include "PollingFunctionWindow.h"
+#include "ui/PollingFunctionWindow.h"
 
 #include <utility>
+
+namespace vk220::ui {
 
 Poller &PollingFunctionWindow::MakePoller(QLabel &reading, const Poller::Names &names,
                                           QWidget *parent, PollingTimer::Cycle cycle) {
@@ -17,3 +19,5 @@ void PollingFunctionWindow::OnUnload() {
 bool PollingFunctionWindow::Polling() const {
     return poller && poller->Active();
 }
+
+} // namespace vk220::ui

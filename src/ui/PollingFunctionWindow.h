@@ -1,9 +1,11 @@
 #pragma once
 
-#include "FunctionWindow.h"
-#include "Poller.h"
+#include "ui/FunctionWindow.h"
+#include "ui/Poller.h"
 
 #include <memory>
+
+namespace vk220::ui {
 
 // The base of the windows that read the calibrator on a timer. The window, or a part of it, makes
 // the window's one `Poller` over the label that shows the reading; the base then answers for the
@@ -26,3 +28,5 @@ protected:
 private:
     std::unique_ptr<Poller> poller;
 };
+
+} // namespace vk220::ui

@@ -1,10 +1,12 @@
-#include "PollingTimer.h"
+#include "ui/PollingTimer.h"
 
-#include "FunctionWindow.h"
-#include "NumberText.h"
-#include "ReadingMarks.h"
+#include "link/NumberText.h"
+#include "ui/FunctionWindow.h"
+#include "ui/ReadingMarks.h"
 
 #include <QLabel>
+
+namespace vk220::ui {
 
 PollingTimer::PollingTimer(const QString &name, FunctionWindow &window, ReadingMarks &marks,
                            Cycle cycle)
@@ -33,7 +35,7 @@ void PollingTimer::Read() {
     sampleIndicator.repaint();
     const QString reply = window.Sender().ReadMeasurement();
     answered = !reply.isEmpty();
-    const std::optional<double> read = NumberText::FindLeadingNumber(reply);
+    const std::optional<double> read = link::NumberText::FindLeadingNumber(reply);
     numbered = read.has_value();
     const double counts = read.value_or(0.0);
     // Unloaded during the wait (the program is ending): the window shows nothing more.
@@ -46,3 +48,5 @@ void PollingTimer::Read() {
     if (window.Actions().ClosePending())
         window.Unload();
 }
+
+} // namespace vk220::ui

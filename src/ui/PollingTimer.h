@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace vk220::ui {
+
 class FunctionWindow;
 class ReadingMarks;
 
@@ -48,3 +50,5 @@ private:
     bool answered = false;
     bool numbered = false;
 };
+
+} // namespace vk220::ui

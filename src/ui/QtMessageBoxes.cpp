@@ -1,6 +1,8 @@
-#include "QtMessageBoxes.h"
+#include "ui/QtMessageBoxes.h"
 
 #include <QMessageBox>
+
+namespace vk220::ui {
 
 MessageBoxes::Answer QtMessageBoxes::Show(Icon icon, Buttons buttons, const QString &title,
                                           const QString &text) {
@@ -19,3 +21,5 @@ MessageBoxes::Answer QtMessageBoxes::Show(Icon icon, Buttons buttons, const QStr
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
+
+} // namespace vk220::ui

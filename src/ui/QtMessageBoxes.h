@@ -1,8 +1,10 @@
 #pragma once
 
-#include "MessageBoxes.h"
+#include "ui/logic/MessageBoxes.h"
 
 class QWidget;
+
+namespace vk220::ui {
 
 // Shows the boxes with QMessageBox, centred over the given window.
 class QtMessageBoxes final : public MessageBoxes {
@@ -13,3 +15,5 @@ public:
 private:
     QWidget *parent = nullptr;
 };
+
+} // namespace vk220::ui

@@ -1,11 +1,13 @@
-#include "ReadingMarks.h"
+#include "ui/ReadingMarks.h"
 
-#include "Controls.h"
-#include "FontSizes.h"
-#include "SampleIndicator.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
+#include "ui/SampleIndicator.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace vk220::ui {
 
 ReadingMarks::ReadingMarks(QLabel &reading, QWidget *parent)
     : QWidget(parent), reading(reading),
@@ -45,3 +47,5 @@ bool ReadingMarks::NoReply() const {
 QLabel &ReadingMarks::SampleLab() const {
     return *sampleLab;
 }
+
+} // namespace vk220::ui

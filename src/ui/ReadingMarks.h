@@ -4,6 +4,9 @@
 #include <QWidget>
 
 class QLabel;
+
+namespace vk220::ui {
+
 class SampleIndicator;
 
 // The marks a polling window shows beside its reading, one above the other: "SMPL" (`SampleLab`)
@@ -33,3 +36,5 @@ private:
     SampleIndicator *sampleLab;
     QLabel *noReplyLab;
 };
+
+} // namespace vk220::ui

@@ -1,9 +1,9 @@
-#include "ReadingTools.h"
+#include "ui/ReadingTools.h"
 
-#include "Controls.h"
-#include "FunctionWindow.h"
-#include "MessageBoxes.h"
-#include "TrendWindow.h"
+#include "ui/Controls.h"
+#include "ui/FunctionWindow.h"
+#include "ui/TrendWindow.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -15,6 +15,8 @@
 #include <QScreen>
 
 #include <algorithm>
+
+namespace vk220::ui {
 
 namespace {
 
@@ -196,3 +198,5 @@ void ReadingTools::ShowLogState() {
     logLab->setVisible(active);
     logLab->setToolTip(active ? QDir::toNativeSeparators(log.Path()) : QString());
 }
+
+} // namespace vk220::ui

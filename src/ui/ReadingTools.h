@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReadingHistory.h"
-#include "ReadingLog.h"
+#include "ui/logic/ReadingHistory.h"
+#include "ui/logic/ReadingLog.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -9,10 +9,13 @@
 
 #include <functional>
 
-class FunctionWindow;
-class MessageBoxes;
 class QLabel;
 class QPushButton;
+
+namespace vk220::ui {
+
+class FunctionWindow;
+class MessageBoxes;
 class TrendWindow;
 
 // What a polling window offers on the readings it shows: "Trend" opens or closes its trend window,
@@ -69,3 +72,5 @@ private:
     QLabel *logLab;
     TrendWindow *trend = nullptr;
 };
+
+} // namespace vk220::ui

@@ -1,7 +1,9 @@
-#include "SampleIndicator.h"
+#include "ui/SampleIndicator.h"
 
-#include "Controls.h"
-#include "FontSizes.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
+
+namespace vk220::ui {
 
 SampleIndicator::SampleIndicator(QWidget *parent) : QLabel(QStringLiteral("SMPL"), parent) {
     Controls::Name(*this, QStringLiteral("SampleLab"));
@@ -17,3 +19,5 @@ SampleIndicator::SampleIndicator(QWidget *parent) : QLabel(QStringLiteral("SMPL"
     setSizePolicy(policy);
     hide();
 }
+
+} // namespace vk220::ui

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace vk220::ui {
+
 // The "SMPL" indicator of a polling window, named `SampleLab`: hidden until the reading cycle
 // shows it while a reading is under way. Hidden, it keeps its place in the layout.
 class SampleIndicator final : public QLabel {
@@ -9,3 +11,5 @@ class SampleIndicator final : public QLabel {
 public:
     explicit SampleIndicator(QWidget *parent = nullptr);
 };
+
+} // namespace vk220::ui

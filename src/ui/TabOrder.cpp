@@ -1,6 +1,8 @@
-#include "TabOrder.h"
+#include "ui/TabOrder.h"
 
 #include <QWidget>
+
+namespace vk220::ui {
 
 void TabOrder::Chain(const QList<QWidget *> &controls) {
     for (qsizetype i = 1; i < controls.size(); ++i)
@@ -16,3 +18,5 @@ void TabOrder::MoveToEnd(QWidget &window, QWidget &control) {
     if (last)
         QWidget::setTabOrder(last, &control);
 }
+
+} // namespace vk220::ui

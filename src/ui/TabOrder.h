@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace vk220::ui {
+
 // The keyboard's way through a window. Controls made in one order and laid out in another would
 // otherwise take the Tab key in the order they were made.
 namespace TabOrder {
@@ -15,3 +17,5 @@ void Chain(const QList<QWidget *> &controls);
 void MoveToEnd(QWidget &window, QWidget &control);
 
 } // namespace TabOrder
+
+} // namespace vk220::ui

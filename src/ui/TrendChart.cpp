@@ -1,6 +1,6 @@
-#include "TrendChart.h"
+#include "ui/TrendChart.h"
 
-#include "MinMaxDecimation.h"
+#include "ui/logic/MinMaxDecimation.h"
 
 #include <QDateTimeAxis>
 #include <QLineSeries>
@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace vk220::ui {
 
 namespace {
 
@@ -135,3 +137,5 @@ int TrendChart::OverRangeMarks() const {
 int TrendChart::UnreadMarks() const {
     return static_cast<int>(unreadMarks->count());
 }
+
+} // namespace vk220::ui

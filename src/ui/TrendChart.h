@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReadingHistory.h"
+#include "ui/logic/ReadingHistory.h"
 
 #include <QChartView>
 
@@ -10,6 +10,8 @@ class QDateTimeAxis;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
+
+namespace vk220::ui {
 
 // The readings of one series against the clock time they were taken, in the range's unit, both
 // axes fitted to the readings. The line breaks where readings carry no number, and the gap is
@@ -43,3 +45,5 @@ private:
     QDateTimeAxis *timeAxis;
     QValueAxis *valueAxis;
 };
+
+} // namespace vk220::ui

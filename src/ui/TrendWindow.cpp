@@ -1,10 +1,10 @@
-#include "TrendWindow.h"
+#include "ui/TrendWindow.h"
 
-#include "Controls.h"
-#include "Reading.h"
-#include "ReadingHistory.h"
-#include "ReadingStatistics.h"
-#include "TrendChart.h"
+#include "link/Reading.h"
+#include "ui/Controls.h"
+#include "ui/TrendChart.h"
+#include "ui/logic/ReadingHistory.h"
+#include "ui/logic/ReadingStatistics.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+namespace vk220::ui {
 
 namespace {
 
@@ -94,7 +96,7 @@ void TrendWindow::Refresh() {
     const ReadingStatistics figures = ReadingStatistics::Of(series, lastBox->currentData().toInt());
     const auto show = [&](QLabel *label, double value, int extraDecimals, int least = 1) {
         label->setText(figures.count >= least
-                           ? Reading::Fixed(value, range.decimals + extraDecimals, range.unit)
+                           ? link::Reading::Fixed(value, range.decimals + extraDecimals, range.unit)
                            : QStringLiteral("-"));
     };
     countLab->setText(QString::number(figures.count));
@@ -116,3 +118,5 @@ void TrendWindow::closeEvent(QCloseEvent *event) {
     event->accept();
     emit Closed();
 }
+
+} // namespace vk220::ui

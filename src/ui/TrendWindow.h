@@ -6,6 +6,9 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+
+namespace vk220::ui {
+
 class ReadingHistory;
 class TrendChart;
 
@@ -49,3 +52,5 @@ private:
     QLabel *peakPeakLab;
     QLabel *overRangeLab;
 };
+
+} // namespace vk220::ui

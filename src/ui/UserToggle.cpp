@@ -1,8 +1,10 @@
-#include "UserToggle.h"
+#include "ui/UserToggle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QSignalBlocker>
+
+namespace vk220::ui {
 
 UserToggle::UserToggle(QAbstractButton &button, std::function<void(bool)> act)
     : QObject(&button), button(button), act(std::move(act)) {
@@ -33,3 +35,5 @@ void UserToggle::SetChecked(QAbstractButton &button, bool checked) {
 bool UserToggle::Exclusive() const {
     return button.autoExclusive() || (button.group() && button.group()->exclusive());
 }
+
+} // namespace vk220::ui

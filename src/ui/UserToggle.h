@@ -6,6 +6,8 @@
 
 class QAbstractButton;
 
+namespace vk220::ui {
+
 // Acts on the operator's changes to a check box or option button, whatever makes them: a mouse
 // click, the keyboard, or assistive technology, whose "Toggle" action changes the check state
 // without any click. A click that leaves the state as it was (on the option already chosen) acts
@@ -28,3 +30,5 @@ private:
     // The state when the last press began: a click that changes nothing acts on its own.
     bool checkedAtPress = false;
 };
+
+} // namespace vk220::ui

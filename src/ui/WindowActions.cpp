@@ -1,15 +1,17 @@
-#include "WindowActions.h"
+#include "ui/WindowActions.h"
 
-#include "FunctionContext.h"
-#include "FunctionHost.h"
-#include "FunctionWindow.h"
-#include "ProgramState.h"
-#include "StatusNotices.h"
-#include "WindowSender.h"
+#include "ui/FunctionContext.h"
+#include "ui/FunctionHost.h"
+#include "ui/FunctionWindow.h"
+#include "ui/logic/ProgramState.h"
+#include "ui/logic/StatusNotices.h"
+#include "ui/logic/WindowSender.h"
 
-#include "CalibratorLink.h"
+#include "link/CalibratorLink.h"
 
 #include <QPushButton>
+
+namespace vk220::ui {
 
 WindowActions::WindowActions(FunctionWindow &window, FunctionContext &context,
                              QPushButton &closeBut, WindowSender &sender,
@@ -99,3 +101,5 @@ void WindowActions::ActStandby(ActionQueue::Action action, const QString &key) {
 bool WindowActions::ActIfIdle(ActionQueue::Action action) {
     return !window.IsUnloaded() && queue.RunIfIdle(Stamped(std::move(action)));
 }
+
+} // namespace vk220::ui

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "ActionQueue.h"
+#include "ui/logic/ActionQueue.h"
 
 #include <QString>
 
 #include <functional>
 
-class FunctionWindow;
 class QPushButton;
+
+namespace vk220::ui {
+
+class FunctionWindow;
 class WindowSender;
 struct FunctionContext;
 
@@ -78,3 +81,5 @@ private:
     ActionQueue queue;
     bool loading = false;
 };
+
+} // namespace vk220::ui

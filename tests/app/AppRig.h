@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FindControl.h"
-#include "FunctionRig.h"
-#include "MainForm.h"
+#include "app/MainForm.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionRig.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,22 +14,22 @@ struct AppRig : FunctionRig {
     ~AppRig() { QDir::setCurrent(previous); }
 
     // Created on first use, so that a test can put files in the folder first.
-    MainForm &Main() {
+    vk220::app::MainForm &Main() {
         if (!main)
-            main = std::make_unique<MainForm>(state, boxes);
+            main = std::make_unique<vk220::app::MainForm>(state, boxes);
         return *main;
     }
 
     // What a function window is given when the main window opens it.
-    FunctionContext &MainContext() {
+    vk220::ui::FunctionContext &MainContext() {
         if (!mainContext)
-            mainContext = std::make_unique<FunctionContext>(
-                FunctionContext{state, *Find<FunctionArea>(&Main(), "WorkArea"), boxes});
+            mainContext = std::make_unique<vk220::ui::FunctionContext>(vk220::ui::FunctionContext{
+                state, *Find<vk220::app::FunctionArea>(&Main(), "WorkArea"), boxes});
         return *mainContext;
     }
 
     QTemporaryDir folder;
     QString previous;
-    std::unique_ptr<MainForm> main;
-    std::unique_ptr<FunctionContext> mainContext;
+    std::unique_ptr<vk220::app::MainForm> main;
+    std::unique_ptr<vk220::ui::FunctionContext> mainContext;
 };

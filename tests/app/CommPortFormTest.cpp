@@ -1,7 +1,7 @@
-#include "AppRig.h"
+#include "tests/app/AppRig.h"
 
-#include "CommPortForm.h"
-#include "SerialDevice.h"
+#include "app/CommPortForm.h"
+#include "app/SerialDevice.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+using namespace vk220::app;
+using namespace vk220::ui;
 
 using Box = RecordingMessageBoxes::Box;
 

@@ -1,10 +1,12 @@
-#include "ConsoleModel.h"
-#include "ConsolePanel.h"
-#include "RecordingMessageBoxes.h"
+#include "app/ConsoleModel.h"
+#include "app/ConsolePanel.h"
+#include "tests/support/RecordingMessageBoxes.h"
 
 #include <QListView>
 #include <QScrollBar>
 #include <QTest>
+
+using namespace vk220::app;
 
 class ConsoleListTest : public QObject {
     Q_OBJECT

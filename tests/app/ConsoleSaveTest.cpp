@@ -1,10 +1,12 @@
-#include "ConsoleModel.h"
-#include "ConsolePanel.h"
-#include "RecordingMessageBoxes.h"
+#include "app/ConsoleModel.h"
+#include "app/ConsolePanel.h"
+#include "tests/support/RecordingMessageBoxes.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::app;
 
 class ConsoleSaveTest : public QObject {
     Q_OBJECT

@@ -1,16 +1,16 @@
-#include "CalibratorLink.h"
-#include "CalsimProcess.h"
-#include "Controls.h"
-#include "FunctionChoice.h"
-#include "FindControl.h"
-#include "FunctionHost.h"
-#include "FunctionTable.h"
-#include "FunctionWindow.h"
-#include "MainForm.h"
-#include "ProgramState.h"
-#include "QtSerialPort.h"
-#include "RecordingMessageBoxes.h"
-#include "SteadyClock.h"
+#include "app/FunctionTable.h"
+#include "app/MainForm.h"
+#include "link/CalibratorLink.h"
+#include "link/QtSerialPort.h"
+#include "link/SteadyClock.h"
+#include "tests/support/CalsimProcess.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "ui/Controls.h"
+#include "ui/FunctionHost.h"
+#include "ui/FunctionWindow.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QDir>
 #include <QLabel>
@@ -26,6 +26,10 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+
+using namespace vk220::app;
+using namespace vk220::link;
+using namespace vk220::ui;
 
 // Every function window against every way the calibrator's line can misbehave, with the real
 // serial port over a pseudo-terminal and calsim behind it: open the window, act once, let it

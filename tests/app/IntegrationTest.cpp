@@ -1,16 +1,20 @@
-#include "CalibratorLink.h"
-#include "CalsimProcess.h"
-#include "DetectCalibrator.h"
-#include "MainForm.h"
-#include "ProgramState.h"
-#include "QtSerialPort.h"
-#include "RecordingMessageBoxes.h"
-#include "SteadyClock.h"
+#include "app/DetectCalibrator.h"
+#include "app/MainForm.h"
+#include "link/CalibratorLink.h"
+#include "link/QtSerialPort.h"
+#include "link/SteadyClock.h"
+#include "tests/support/CalsimProcess.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::app;
+using namespace vk220::link;
+using namespace vk220::ui;
 
 // Start-up, exchanges and exit with the real serial port, over a pseudo-terminal, against the
 // simulated calibrator.

@@ -1,21 +1,21 @@
-#include "AppRig.h"
+#include "tests/app/AppRig.h"
 
-#include "ButtonArray.h"
-#include "ConnectionPicture.h"
-#include "ConsoleDelegate.h"
-#include "ConsoleModel.h"
-#include "ConsolePanel.h"
-#include "Controls.h"
-#include "DMMForm.h"
-#include "DiagForm.h"
-#include "FindControl.h"
-#include "FocusBorder.h"
-#include "FunctionChoice.h"
-#include "FunctionTable.h"
-#include "FunctionWindow.h"
-#include "PollingTimer.h"
-#include "ProgForm.h"
-#include "SplashForm.h"
+#include "app/ConsoleDelegate.h"
+#include "app/ConsoleModel.h"
+#include "app/ConsolePanel.h"
+#include "app/FunctionTable.h"
+#include "app/ProgForm.h"
+#include "app/SplashForm.h"
+#include "functions/diagram/ConnectionPicture.h"
+#include "functions/diagram/DiagForm.h"
+#include "functions/measurement/DMMForm.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/FocusBorder.h"
+#include "ui/FunctionWindow.h"
+#include "ui/PollingTimer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,6 +35,11 @@
 #include <QShortcut>
 #include <QTest>
 #include <QTimer>
+
+using namespace vk220::app;
+using namespace vk220::diagram;
+using namespace vk220::measurement;
+using namespace vk220::ui;
 
 using Box = RecordingMessageBoxes::Box;
 
@@ -668,7 +673,8 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
     QVERIFY(FunctionMenuItem(main, "ENV")->shortcut().isEmpty());
     const auto closeDiagram = [&main] {
         QVERIFY(Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));
-        QWidget *diagram = Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DiagForm::Title);
+        QWidget *diagram =
+            Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(DiagForm::Title);
         QTest::mouseClick(diagram->findChild<QPushButton *>(QStringLiteral("CloseBut")),
                           Qt::LeftButton);
         QVERIFY(!Find<FunctionArea>(&main, "WorkArea")->IsWindowOpen(DiagForm::Title));

@@ -1,11 +1,13 @@
-#include "PanelCommandLine.h"
-#include "WorkingFolder.h"
+#include "app/PanelCommandLine.h"
+#include "app/WorkingFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::app;
 
 using Request = PanelCommandLine::Request;
 

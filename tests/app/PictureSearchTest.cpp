@@ -1,10 +1,12 @@
-#include "PictureSearch.h"
+#include "app/PictureSearch.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::app;
 
 namespace {
 

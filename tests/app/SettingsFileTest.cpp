@@ -1,4 +1,4 @@
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +13,8 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+using namespace vk220::app;
 
 namespace {
 

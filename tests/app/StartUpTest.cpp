@@ -1,8 +1,8 @@
-#include "AppRig.h"
+#include "tests/app/AppRig.h"
 
-#include "CommPortForm.h"
-#include "DetectCalibrator.h"
-#include "ProgForm.h"
+#include "app/CommPortForm.h"
+#include "app/DetectCalibrator.h"
+#include "app/ProgForm.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+using namespace vk220::app;
 
 using Box = RecordingMessageBoxes::Box;
 using Chunk = FakeSerialPort::Chunk;

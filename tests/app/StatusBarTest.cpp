@@ -1,17 +1,22 @@
-#include "AppRig.h"
+#include "tests/app/AppRig.h"
 
-#include "ButtonArray.h"
-#include "CalibratorModel.h"
-#include "DiagForm.h"
-#include "FunctionChoice.h"
-#include "FunctionWindow.h"
-#include "OutputSummary.h"
-#include "StatusField.h"
+#include "app/OutputSummary.h"
+#include "app/StatusField.h"
+#include "functions/diagram/DiagForm.h"
+#include "link/CalibratorModel.h"
+#include "tests/support/FunctionChoice.h"
+#include "ui/ButtonArray.h"
+#include "ui/FunctionWindow.h"
 
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+using namespace vk220::app;
+using namespace vk220::diagram;
+using namespace vk220::link;
+using namespace vk220::ui;
 
 using Box = RecordingMessageBoxes::Box;
 using Chunk = FakeSerialPort::Chunk;

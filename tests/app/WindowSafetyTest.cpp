@@ -1,19 +1,24 @@
-#include "AppRig.h"
+#include "tests/app/AppRig.h"
 
-#include "ConsoleSide.h"
-#include "DMMForm.h"
-#include "DetectCalibrator.h"
-#include "FindControl.h"
-#include "FunctionChoice.h"
-#include "FunctionWindow.h"
-#include "TachoForm.h"
-#include "TerminalForm.h"
-#include "TerminalMemory.h"
+#include "app/ConsoleSide.h"
+#include "app/DetectCalibrator.h"
+#include "functions/measurement/DMMForm.h"
+#include "functions/tachometer/TachoForm.h"
+#include "functions/terminal/logic/TerminalMemory.h"
+#include "functions/terminal/widgets/TerminalForm.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "ui/FunctionWindow.h"
 
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+using namespace vk220::app;
+using namespace vk220::measurement;
+using namespace vk220::terminal;
+using namespace vk220::ui;
 
 using Chunk = FakeSerialPort::Chunk;
 

@@ -1,5 +1,5 @@
-#include "WorkingFolder.h"
-#include "RecordingMessageBoxes.h"
+#include "app/WorkingFolder.h"
+#include "tests/support/RecordingMessageBoxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include <unistd.h>
+
+using namespace vk220::app;
 
 class WorkingFolderTest : public QObject {
     Q_OBJECT

@@ -1,15 +1,17 @@
-#include "CalibratorLink.h"
-#include "ExchangeReport.h"
-#include "FakeSerialPort.h"
-#include "Interlock.h"
-#include "RecordingObserver.h"
-#include "VirtualClock.h"
+#include "link/CalibratorLink.h"
+#include "link/ExchangeReport.h"
+#include "link/Interlock.h"
+#include "tests/support/FakeSerialPort.h"
+#include "tests/support/RecordingObserver.h"
+#include "tests/support/VirtualClock.h"
 
 #include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+
+using namespace vk220::link;
 
 using Chunk = FakeSerialPort::Chunk;
 

@@ -1,10 +1,12 @@
-#include "Interlock.h"
-#include "CalibratorLink.h"
-#include "FakeSerialPort.h"
-#include "RecordingObserver.h"
-#include "VirtualClock.h"
+#include "link/Interlock.h"
+#include "link/CalibratorLink.h"
+#include "tests/support/FakeSerialPort.h"
+#include "tests/support/RecordingObserver.h"
+#include "tests/support/VirtualClock.h"
 
 #include <QTest>
+
+using namespace vk220::link;
 
 using Chunk = FakeSerialPort::Chunk;
 

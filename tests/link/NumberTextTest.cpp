@@ -1,10 +1,12 @@
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <QTest>
 
 #include <clocale>
 #include <cmath>
 #include <limits>
+
+using namespace vk220::link;
 
 class NumberTextTest : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
-#include "QtSerialPort.h"
-#include "CalibratorLink.h"
-#include "PortDevice.h"
-#include "SteadyClock.h"
+#include "link/QtSerialPort.h"
+#include "link/CalibratorLink.h"
+#include "link/PortDevice.h"
+#include "link/SteadyClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +12,8 @@
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+
+using namespace vk220::link;
 
 namespace {
 

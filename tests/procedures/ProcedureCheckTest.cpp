@@ -1,5 +1,5 @@
-#include "PointFunctions.h"
-#include "ProcedureReader.h"
+#include "procedures/PointFunctions.h"
+#include "procedures/ProcedureReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::procedures;
 
 class ProcedureCheckTest : public QObject {
     Q_OBJECT

@@ -1,8 +1,11 @@
-#include "ProcedureReader.h"
+#include "procedures/ProcedureReader.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::procedures;
+using vk220::terminal::OutputPoint;
 
 namespace {
 

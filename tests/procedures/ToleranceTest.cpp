@@ -1,6 +1,8 @@
-#include "Tolerance.h"
+#include "procedures/Tolerance.h"
 
 #include <QTest>
+
+using namespace vk220::procedures;
 
 class ToleranceTest : public QObject {
     Q_OBJECT

@@ -1,7 +1,9 @@
-#include "CalibratorSimulation.h"
+#include "sim/CalibratorSimulation.h"
 
 #include <QRegularExpression>
 #include <QTest>
+
+using namespace vk220::sim;
 
 namespace {
 

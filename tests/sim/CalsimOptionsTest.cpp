@@ -1,6 +1,8 @@
-#include "CalsimOptions.h"
+#include "sim/CalsimOptions.h"
 
 #include <QTest>
+
+using namespace vk220::sim;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CalsimProcess.h"
+#include "tests/support/CalsimProcess.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,6 +1,8 @@
-#include "HazardReferee.h"
+#include "sim/HazardReferee.h"
 
 #include <QTest>
+
+using namespace vk220::sim;
 
 namespace {
 

@@ -1,6 +1,8 @@
-#include "ReplySchedule.h"
+#include "sim/ReplySchedule.h"
 
 #include <QTest>
+
+using namespace vk220::sim;
 
 namespace {
 

@@ -1,11 +1,13 @@
-#include "CalsimProcess.h"
+#include "tests/support/CalsimProcess.h"
 
-#include "HazardReferee.h"
+#include "sim/HazardReferee.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+
+using namespace vk220::sim;
 
 CalsimProcess::CalsimProcess(const QString &folder, int port, const QStringList &arguments) {
     process.setWorkingDirectory(folder);

@@ -1,7 +1,9 @@
-#include "FakeSerialPort.h"
+#include "tests/support/FakeSerialPort.h"
 
-#include "PortDevice.h"
-#include "VirtualClock.h"
+#include "link/PortDevice.h"
+#include "tests/support/VirtualClock.h"
+
+using namespace vk220::link;
 
 FakeSerialPort::FakeSerialPort(const VirtualClock &clock) : clock(clock) {
     responder = [](const QString &) {

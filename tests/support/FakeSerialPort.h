@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HazardReferee.h"
-#include "SerialPort.h"
+#include "link/SerialPort.h"
+#include "sim/HazardReferee.h"
 
 #include <QList>
 #include <QStringList>
@@ -15,7 +15,7 @@ class VirtualClock;
 // By default every line is answered at once with the completion marker. Every line written is
 // also judged by the referee calsim uses: a port that received a hazard ends the test program
 // with the list as it is destroyed, so that no test can send one unnoticed.
-class FakeSerialPort final : public SerialPort {
+class FakeSerialPort final : public vk220::link::SerialPort {
 public:
     // A piece of a reply and when it arrives, in seconds after the line was written.
     struct Chunk {
@@ -78,7 +78,7 @@ private:
     bool Fault();
 
     const VirtualClock &clock;
-    HazardReferee referee;
+    vk220::sim::HazardReferee referee;
     QStringList hazards;
     QList<Arrival> pending;
     int number = 1;

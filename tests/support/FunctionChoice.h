@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ButtonArray.h"
-#include "FunctionTable.h"
-#include "MainForm.h"
+#include "app/FunctionTable.h"
+#include "app/MainForm.h"
+#include "ui/ButtonArray.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -11,24 +11,24 @@
 
 // The row of the function `code` in the function table.
 inline int FunctionRow(const QString &code) {
-    const int row = FunctionTable::IndexOf(code);
+    const int row = vk220::app::FunctionTable::IndexOf(code);
     if (row < 0)
         qFatal("no function %s in the function table", qPrintable(code));
     return row;
 }
 
-inline QPushButton *FunctionButton(const MainForm &main, const QString &code) {
+inline QPushButton *FunctionButton(const vk220::app::MainForm &main, const QString &code) {
     return main.FuncBut().At(FunctionRow(code));
 }
 
-inline QAction *FunctionMenuItem(const MainForm &main, const QString &code) {
+inline QAction *FunctionMenuItem(const vk220::app::MainForm &main, const QString &code) {
     return main.FunctionMenuItem().at(FunctionRow(code));
 }
 
 // Whether every row that can be chosen (not hidden) has its button and its menu item enabled, or
 // every one disabled.
-inline bool FunctionChoiceIs(const MainForm &main, bool enabled) {
-    const auto &entries = FunctionTable::Entries();
+inline bool FunctionChoiceIs(const vk220::app::MainForm &main, bool enabled) {
+    const auto &entries = vk220::app::FunctionTable::Entries();
     for (int i = 0; i < entries.size(); ++i) {
         if (entries[i]->hidden)
             continue;
@@ -39,9 +39,9 @@ inline bool FunctionChoiceIs(const MainForm &main, bool enabled) {
     return true;
 }
 
-inline bool FunctionChoiceEnabled(const MainForm &main) {
+inline bool FunctionChoiceEnabled(const vk220::app::MainForm &main) {
     return FunctionChoiceIs(main, true);
 }
-inline bool FunctionChoiceDisabled(const MainForm &main) {
+inline bool FunctionChoiceDisabled(const vk220::app::MainForm &main) {
     return FunctionChoiceIs(main, false);
 }

@@ -1,4 +1,4 @@
-#include "FunctionRig.h"
+#include "tests/support/FunctionRig.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "CalibratorLink.h"
-#include "FakeSerialPort.h"
-#include "FunctionContext.h"
-#include "FunctionHost.h"
-#include "LinkObserver.h"
-#include "ProgramState.h"
-#include "RecordingMessageBoxes.h"
-#include "StatusNotices.h"
-#include "VirtualClock.h"
+#include "link/CalibratorLink.h"
+#include "link/LinkObserver.h"
+#include "tests/support/FakeSerialPort.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "tests/support/VirtualClock.h"
+#include "ui/FunctionContext.h"
+#include "ui/FunctionHost.h"
+#include "ui/logic/ProgramState.h"
+#include "ui/logic/StatusNotices.h"
 
 #include <QStringList>
 
@@ -16,7 +16,7 @@
 
 // Records what the main window's status bar is told: each change of the count of actions still
 // to run, and the clicks not taken.
-class RecordingNotices final : public StatusNotices {
+class RecordingNotices final : public vk220::ui::StatusNotices {
 public:
     QList<int> pending;
     QStringList refused;
@@ -30,9 +30,9 @@ public:
 
 // Stands in for the main window: records what a function window asks of it, and sends the real
 // release sequence through the link so that tests see every line in order.
-class FakeHost final : public FunctionHost {
+class FakeHost final : public vk220::ui::FunctionHost {
 public:
-    explicit FakeHost(Interlock &interlock) : interlock(interlock) {}
+    explicit FakeHost(vk220::link::Interlock &interlock) : interlock(interlock) {}
 
     int placed = 0;
     QList<bool> enabledCalls;
@@ -41,19 +41,19 @@ public:
     void PlaceFunctionWindow(QWidget &) override { ++placed; }
     void ReleaseAdapter() override {
         for (const QString &line : ReleaseCommands)
-            interlock.Send(Interlock::Shell, line);
+            interlock.Send(vk220::link::Interlock::Shell, line);
     }
     void SetFunctionControlsEnabled(bool enabled) override { enabledCalls.append(enabled); }
     bool IsWindowOpen(const QString &) const override { return false; }
     void CloseCurrentFunction() override {}
-    StatusNotices &Notices() override { return notices; }
+    vk220::ui::StatusNotices &Notices() override { return notices; }
 
 private:
-    Interlock &interlock;
+    vk220::link::Interlock &interlock;
 };
 
 // Services window events during reply waits, as the main window does, and counts serial errors.
-class PumpingObserver final : public LinkObserver {
+class PumpingObserver final : public vk220::link::LinkObserver {
 public:
     QStringList errors;
     bool ConsoleVisible() const override { return false; }
@@ -63,7 +63,7 @@ public:
     void ProcessEvents() override;
     bool PortRestored() override { return true; }
     void LineWritten(const QString &) override {}
-    void ExchangeEnded(const ExchangeReport &) override {}
+    void ExchangeEnded(const vk220::link::ExchangeReport &) override {}
 };
 
 // A function window's whole world: link on a fake port and a virtual clock, program state,
@@ -79,10 +79,10 @@ struct FunctionRig {
 
     VirtualClock clock;
     FakeSerialPort port{clock};
-    CalibratorLink link{port, clock};
-    ProgramState state{link};
+    vk220::link::CalibratorLink link{port, clock};
+    vk220::ui::ProgramState state{link};
     RecordingMessageBoxes boxes;
     FakeHost host{state.interlock};
     PumpingObserver observer;
-    FunctionContext context{state, host, boxes};
+    vk220::ui::FunctionContext context{state, host, boxes};
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FunctionRig.h"
+#include "tests/support/FunctionRig.h"
 
 #include <QPointer>
 

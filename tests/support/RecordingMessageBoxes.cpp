@@ -1,10 +1,12 @@
-#include "RecordingMessageBoxes.h"
+#include "tests/support/RecordingMessageBoxes.h"
 
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+
+using namespace vk220::ui;
 
 MessageBoxes::Answer RecordingMessageBoxes::Show(Icon icon, Buttons buttons, const QString &title,
                                                  const QString &text) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxes.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QList>
 
@@ -9,7 +9,7 @@
 // Answers every message box and remembers it, so that tests assert icon, buttons, title and
 // text. A box is answered at once, or after `holdMs` on screen while events are serviced, as a
 // modal box services them; `deepest` tells whether a second box came up while one was showing.
-class RecordingMessageBoxes final : public MessageBoxes {
+class RecordingMessageBoxes final : public vk220::ui::MessageBoxes {
 public:
     struct Box {
         Icon icon;

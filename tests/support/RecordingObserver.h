@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ExchangeReport.h"
-#include "LinkObserver.h"
+#include "link/ExchangeReport.h"
+#include "link/LinkObserver.h"
 
 #include <QStringList>
 
 #include <functional>
 
 // Records what the link shows the operator; runs a scripted action at the first event step.
-class RecordingObserver final : public LinkObserver {
+class RecordingObserver final : public vk220::link::LinkObserver {
 public:
     bool consoleShown = false;
     QStringList console;
@@ -35,10 +35,12 @@ public:
     }
 
     void LineWritten(const QString &line) override { linesWritten.append(line); }
-    void ExchangeEnded(const ExchangeReport &report) override { reports.append(report); }
+    void ExchangeEnded(const vk220::link::ExchangeReport &report) override {
+        reports.append(report);
+    }
 
     int restored = 0;
     bool passAfterRestore = true;
     QStringList linesWritten;
-    QList<ExchangeReport> reports;
+    QList<vk220::link::ExchangeReport> reports;
 };

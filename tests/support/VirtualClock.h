@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Clock.h"
+#include "link/Clock.h"
 
 // A clock that moves only when the link pauses: the two-second silence rule runs at once.
-class VirtualClock final : public Clock {
+class VirtualClock final : public vk220::link::Clock {
 public:
     double Now() const override { return now; }
     void Pause(double seconds) override { now += seconds; }

@@ -1,17 +1,20 @@
-#include "FunctionWindow.h"
-#include "ActionQueue.h"
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "FunctionRig.h"
-#include "PollingTimer.h"
-#include "Reading.h"
-#include "ReadingMarks.h"
+#include "ui/FunctionWindow.h"
+#include "link/Reading.h"
+#include "tests/support/FunctionRig.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/PollingTimer.h"
+#include "ui/ReadingMarks.h"
+#include "ui/logic/ActionQueue.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace vk220::link;
+using namespace vk220::ui;
 
 namespace {
 

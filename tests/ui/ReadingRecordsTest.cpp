@@ -1,9 +1,9 @@
-#include "MinMaxDecimation.h"
-#include "Reading.h"
-#include "ReadingHistory.h"
-#include "ReadingLog.h"
-#include "ReadingStatistics.h"
-#include "RecordingMessageBoxes.h"
+#include "link/Reading.h"
+#include "tests/support/RecordingMessageBoxes.h"
+#include "ui/logic/MinMaxDecimation.h"
+#include "ui/logic/ReadingHistory.h"
+#include "ui/logic/ReadingLog.h"
+#include "ui/logic/ReadingStatistics.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
@@ -14,6 +14,9 @@
 
 #include <csignal>
 #include <sys/resource.h>
+
+using namespace vk220::link;
+using namespace vk220::ui;
 
 namespace {
 

@@ -1,6 +1,8 @@
-#include "ContCurrent.h"
+#include "functions/continuity/ContCurrent.h"
 
-#include "Reading.h"
+#include "link/Reading.h"
+
+namespace vk220::continuity {
 
 namespace ContCurrent {
 
@@ -9,9 +11,11 @@ double Milliamps(double counts) {
 }
 
 QString Text(double counts) {
-    if (Reading::IsOverRange(counts))
+    if (link::Reading::IsOverRange(counts))
         return OverRangeText;
-    return Reading::Fixed(Milliamps(counts), Decimals, QStringLiteral("mA"));
+    return link::Reading::Fixed(Milliamps(counts), Decimals, QStringLiteral("mA"));
 }
 
 } // namespace ContCurrent
+
+} // namespace vk220::continuity

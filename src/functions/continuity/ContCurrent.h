@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::continuity {
+
 // The continuity tester's current, measured on the 1 Ω setting.
 namespace ContCurrent {
 
@@ -18,3 +20,5 @@ double Milliamps(double counts);
 QString Text(double counts);
 
 } // namespace ContCurrent
+
+} // namespace vk220::continuity

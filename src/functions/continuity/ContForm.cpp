@@ -1,15 +1,15 @@
-#include "ContForm.h"
+#include "functions/continuity/ContForm.h"
 
-#include "ContCurrent.h"
-#include "ContFunction.h"
-#include "ContResistances.h"
+#include "functions/continuity/ContCurrent.h"
+#include "functions/continuity/ContFunction.h"
+#include "functions/continuity/ContResistances.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "FontSizes.h"
-#include "Reading.h"
-#include "ReadingMarks.h"
-#include "ReadingTools.h"
+#include "link/Reading.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
+#include "ui/ReadingMarks.h"
+#include "ui/ReadingTools.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
+
+namespace vk220::continuity {
 
 namespace {
 
@@ -33,7 +35,7 @@ QStringList Captions() {
 
 QFrame *Line(const QString &name, QWidget *parent) {
     auto *line = new QFrame(parent);
-    Controls::Name(*line, name);
+    ui::Controls::Name(*line, name);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
@@ -41,20 +43,22 @@ QFrame *Line(const QString &name, QWidget *parent) {
 
 } // namespace
 
-ContForm::ContForm(FunctionContext &context)
-    : PollingFunctionWindow(context, Title, WidthTwips, HeightTwips),
-      contBut(new ButtonArray(QStringLiteral("ContBut"), Captions(), this)),
-      contLab(Controls::BoldLabel(QString(), FontSizes::Reading, QStringLiteral("ContLab"), this)),
-      contCurLab(Controls::BoldLabel(QStringLiteral("0.0mA"), FontSizes::Reading,
-                                     QStringLiteral("ContCurLab"), this)),
-      contCurLab2(Controls::BoldLabel(QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"),
-                                      FontSizes::Caption, QStringLiteral("ContCurLab2"), this)),
+ContForm::ContForm(ui::FunctionContext &context)
+    : ui::PollingFunctionWindow(context, Title, WidthTwips, HeightTwips),
+      contBut(new ui::ButtonArray(QStringLiteral("ContBut"), Captions(), this)),
+      contLab(ui::Controls::BoldLabel(QString(), ui::FontSizes::Reading, QStringLiteral("ContLab"),
+                                      this)),
+      contCurLab(ui::Controls::BoldLabel(QStringLiteral("0.0mA"), ui::FontSizes::Reading,
+                                         QStringLiteral("ContCurLab"), this)),
+      contCurLab2(ui::Controls::BoldLabel(QStringLiteral("CONTINUITY CURRENT @ 1 Ohm"),
+                                          ui::FontSizes::Caption, QStringLiteral("ContCurLab2"),
+                                          this)),
       curLine1(Line(QStringLiteral("CurLine1"), this)),
       curLine2(Line(QStringLiteral("CurLine2"), this)) {
     MakePoller(*contCurLab, {QStringLiteral("ContTimer"), ContFunction().code, Title}, this,
                [this](double counts) { ShowReading(counts); });
     BuildLayout();
-    connect(contBut, &ButtonArray::Clicked, this, [this](int index) {
+    connect(contBut, &ui::ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectResistance(index); }, contBut->objectName());
     });
 }
@@ -62,14 +66,15 @@ ContForm::ContForm(FunctionContext &context)
 void ContForm::BuildLayout() {
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QHBoxLayout;
-    heading->addWidget(Controls::BoldLabel(QStringLiteral("FUNCTION"), FontSizes::Caption,
-                                           QStringLiteral("FunctionLab"), this));
+    heading->addWidget(ui::Controls::BoldLabel(QStringLiteral("FUNCTION"), ui::FontSizes::Caption,
+                                               QStringLiteral("FunctionLab"), this));
     heading->addStretch(1);
-    heading->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY"), FontSizes::Title,
-                                           QStringLiteral("ContinuityLab"), this));
+    heading->addWidget(ui::Controls::BoldLabel(QStringLiteral("CONTINUITY"), ui::FontSizes::Title,
+                                               QStringLiteral("ContinuityLab"), this));
     layout->addLayout(heading);
-    layout->addWidget(Controls::BoldLabel(QStringLiteral("CONTINUITY RESISTANCE"),
-                                          FontSizes::Caption, QStringLiteral("ContResLab"), this));
+    layout->addWidget(ui::Controls::BoldLabel(QStringLiteral("CONTINUITY RESISTANCE"),
+                                              ui::FontSizes::Caption, QStringLiteral("ContResLab"),
+                                              this));
     layout->addWidget(contLab);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : contBut->All())
@@ -121,5 +126,7 @@ void ContForm::ShowReading(double counts) {
     contCurLab->setText(ContCurrent::Text(counts));
     const ContResistance &setting = ContResistances::Table().at(ContResistances::CurrentIndex);
     Polls().Record({contCurLab->text(), setting.caption, QStringLiteral("mA"),
-                    ContCurrent::Decimals, Reading::IsOverRange(counts)});
+                    ContCurrent::Decimals, link::Reading::IsOverRange(counts)});
 }
+
+} // namespace vk220::continuity

@@ -1,15 +1,19 @@
-#include "ContFunction.h"
+#include "functions/continuity/ContFunction.h"
 
-#include "ContForm.h"
+#include "functions/continuity/ContForm.h"
 
-const FunctionDescriptor &ContFunction() {
-    static const FunctionDescriptor descriptor{
+namespace vk220::continuity {
+
+const ui::FunctionDescriptor &ContFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("CONTINUITY RESISTANCE & CURRENT"),
         .menuCaption = QStringLiteral("Continuity Resistance & Current"),
         .title = ContForm::Title,
         .code = QStringLiteral("CONT"),
-        .create = FunctionDescriptor::Create<ContForm>,
+        .create = ui::FunctionDescriptor::Create<ContForm>,
         .polls = true,
     };
     return descriptor;
 }
+
+} // namespace vk220::continuity

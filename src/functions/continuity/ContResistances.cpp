@@ -1,4 +1,6 @@
-#include "ContResistances.h"
+#include "functions/continuity/ContResistances.h"
+
+namespace vk220::continuity {
 
 namespace ContResistances {
 
@@ -22,3 +24,5 @@ QString SelectCommand(int index) {
 }
 
 } // namespace ContResistances
+
+} // namespace vk220::continuity

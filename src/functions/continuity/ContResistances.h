@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vk220::continuity {
+
 // One of the six resistances the adapter presents to a continuity tester.
 struct ContResistance {
     QString caption; // the button's caption, also sent to the calibrator's display
@@ -25,3 +27,5 @@ const std::array<ContResistance, Count> &Table();
 QString SelectCommand(int index);
 
 } // namespace ContResistances
+
+} // namespace vk220::continuity

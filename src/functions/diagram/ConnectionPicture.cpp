@@ -1,11 +1,19 @@
-#include "ConnectionPicture.h"
+#include "functions/diagram/ConnectionPicture.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The resource file lives in a static library and is registered explicitly, from the global
+// namespace, where Q_INIT_RESOURCE declares its registration function.
+static void InitDiagram() {
+    Q_INIT_RESOURCE(diagram);
+}
+
+namespace vk220::diagram {
+
 ConnectionPicture::ConnectionPicture(QWidget *parent) : QWidget(parent) {
     // The picture lives in a static library: its resource file is registered explicitly.
-    Q_INIT_RESOURCE(diagram);
+    InitDiagram();
     renderer = new QSvgRenderer(Source, this);
     setAccessibleName(QStringLiteral("Connection diagram: the PC's serial port to the calibrator's "
                                      "RS-232 port, each calibrator output terminal to the adapter "
@@ -27,3 +35,5 @@ void ConnectionPicture::paintEvent(QPaintEvent *) {
     painter.fillRect(rect(), Qt::white);
     renderer->render(&painter, PictureRect());
 }
+
+} // namespace vk220::diagram

@@ -4,6 +4,8 @@
 
 class QSvgRenderer;
 
+namespace vk220::diagram {
+
 // The connection diagram: the PC, the serial cable, the calibrator with its output terminals,
 // and the adapter with its terminals and its clamp coils of 2, 10 and 50 turns. Drawn from the
 // picture in the program's resources, as large as the widget allows without distortion.
@@ -24,3 +26,5 @@ protected:
 private:
     QSvgRenderer *renderer;
 };
+
+} // namespace vk220::diagram

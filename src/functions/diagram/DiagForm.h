@@ -1,15 +1,17 @@
 #pragma once
 
-#include "FunctionWindow.h"
+#include "ui/FunctionWindow.h"
+
+namespace vk220::diagram {
 
 // The connection diagram window. It sends nothing and hands nothing back when it closes: it
 // holds the function choice only while it is open.
-class DiagForm final : public FunctionWindow {
+class DiagForm final : public ui::FunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("VK220 WORKSTATION CONNECTION DIAGRAM");
 
-    explicit DiagForm(FunctionContext &context);
+    explicit DiagForm(ui::FunctionContext &context);
 
     bool TakesFunctionBackground() const override { return false; }
 
@@ -17,3 +19,5 @@ protected:
     void OnLoad() override;
     bool ReleasesOnUnload() const override { return false; }
 };
+
+} // namespace vk220::diagram

@@ -1,15 +1,19 @@
-#include "DiagFunction.h"
+#include "functions/diagram/DiagFunction.h"
 
-#include "DiagForm.h"
+#include "functions/diagram/DiagForm.h"
 
-const FunctionDescriptor &DiagFunction() {
-    static const FunctionDescriptor descriptor{
+namespace vk220::diagram {
+
+const ui::FunctionDescriptor &DiagFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("VIEW CONNECTION DIAGRAM"),
         .menuCaption = QStringLiteral("View Connection Diagram"),
         .title = DiagForm::Title,
         .code = QStringLiteral("DIAG"),
-        .create = FunctionDescriptor::Create<DiagForm>,
+        .create = ui::FunctionDescriptor::Create<DiagForm>,
         .becomesCurrent = false,
     };
     return descriptor;
 }
+
+} // namespace vk220::diagram

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "FunctionDescriptor.h"
+#include "ui/FunctionDescriptor.h"
+
+namespace vk220::diagram {
 
 // The connection diagram: its row in the main window's function table.
-const FunctionDescriptor &DiagFunction();
+const ui::FunctionDescriptor &DiagFunction();
+
+} // namespace vk220::diagram

@@ -1,14 +1,16 @@
-#include "DecadeDigits.h"
+#include "functions/insulation/DecadeDigits.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "FontSizes.h"
-#include "TabOrder.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
+#include "ui/TabOrder.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
+namespace vk220::insulation {
 
 namespace {
 
@@ -23,24 +25,24 @@ int DigitColumn(int index) {
 
 DecadeDigits::DecadeDigits(QWidget *parent) : QWidget(parent) {
     const QStringList none(ResistanceDigits::Count, QString());
-    auto *adjUp = new ButtonArray(QStringLiteral("AdjUp"), none, this);
-    auto *adjDown = new ButtonArray(QStringLiteral("AdjDown"), none, this);
-    connect(adjUp, &ButtonArray::Clicked, this, &DecadeDigits::UpClicked);
-    connect(adjDown, &ButtonArray::Clicked, this, &DecadeDigits::DownClicked);
+    auto *adjUp = new ui::ButtonArray(QStringLiteral("AdjUp"), none, this);
+    auto *adjDown = new ui::ButtonArray(QStringLiteral("AdjDown"), none, this);
+    connect(adjUp, &ui::ButtonArray::Clicked, this, &DecadeDigits::UpClicked);
+    connect(adjDown, &ui::ButtonArray::Clicked, this, &DecadeDigits::DownClicked);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     QFont digitFont = font();
-    digitFont.setPointSize(FontSizes::Digit);
+    digitFont.setPointSize(ui::FontSizes::Digit);
     digitFont.setBold(true);
     for (int i = 0; i < ResistanceDigits::Count; ++i) {
         auto *label = new QLabel(QStringLiteral("0"), this);
-        Controls::Name(*label, Controls::ArrayName(QStringLiteral("DigitLab"), i));
+        ui::Controls::Name(*label, ui::Controls::ArrayName(QStringLiteral("DigitLab"), i));
         label->setFont(digitFont);
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(Controls::Twips(525));
+        label->setMinimumWidth(ui::Controls::Twips(525));
         digitLab.at(static_cast<size_t>(i)) = label;
 
         QPushButton *up = adjUp->At(i);
@@ -59,7 +61,7 @@ DecadeDigits::DecadeDigits(QWidget *parent) : QWidget(parent) {
     QList<QWidget *> spinOrder;
     for (int i = ResistanceDigits::Count - 1; i >= 0; --i)
         spinOrder << adjUp->At(i) << adjDown->At(i);
-    TabOrder::Chain(spinOrder);
+    ui::TabOrder::Chain(spinOrder);
     auto *point = new QLabel(QStringLiteral("."), this);
     point->setFont(digitFont);
     grid->addWidget(point, 1, DigitColumn(2) + 1);
@@ -109,3 +111,5 @@ void DecadeDigits::ShowSent(bool sent) {
         label->repaint();
     }
 }
+
+} // namespace vk220::insulation

@@ -1,11 +1,16 @@
 #pragma once
 
-#include "ResistanceDigits.h"
+#include "functions/insulation/ResistanceDigits.h"
 
 #include <QWidget>
 
-class ButtonArray;
 class QLabel;
+
+namespace vk220::ui {
+class ButtonArray;
+} // namespace vk220::ui
+
+namespace vk220::insulation {
 
 // The six decade digits of the resistance page, `DigitLab`, each with its spin buttons above
 // (`AdjUp`) and below (`AdjDown`), the point and the unit. The digit captions are the setting:
@@ -37,3 +42,5 @@ private:
 
     std::array<QLabel *, ResistanceDigits::Count> digitLab{};
 };
+
+} // namespace vk220::insulation

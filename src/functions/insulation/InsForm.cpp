@@ -1,8 +1,8 @@
-#include "InsForm.h"
+#include "functions/insulation/InsForm.h"
 
-#include "Controls.h"
-#include "InsResPanel.h"
-#include "InsVoltPanel.h"
+#include "functions/insulation/InsResPanel.h"
+#include "functions/insulation/InsVoltPanel.h"
+#include "ui/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -12,18 +12,20 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+namespace vk220::insulation {
+
 namespace {
 constexpr int WidthTwips = 8100;
 constexpr int HeightTwips = 6300;
 } // namespace
 
-InsForm::InsForm(FunctionContext &context)
-    : PollingFunctionWindow(context, Title, WidthTwips, HeightTwips), insTab(new QTabBar(this)),
+InsForm::InsForm(ui::FunctionContext &context)
+    : ui::PollingFunctionWindow(context, Title, WidthTwips, HeightTwips), insTab(new QTabBar(this)),
       pages(new QStackedWidget(this)), insResPanel(new InsResPanel(*this, context.boxes)),
       insVoltPanel(new InsVoltPanel(*this, context.boxes)) {
     setFocusProxy(&insResPanel->InsManText());
-    Controls::Name(*this, QStringLiteral("InsForm"));
-    Controls::Name(*insTab, QStringLiteral("InsTab"));
+    ui::Controls::Name(*this, QStringLiteral("InsForm"));
+    ui::Controls::Name(*insTab, QStringLiteral("InsTab"));
     insTab->addTab(QStringLiteral("0 to 1Gohm Resistance Output"));
     insTab->addTab(QStringLiteral("Test Voltage Measurement"));
     insTab->setExpanding(false);
@@ -81,3 +83,5 @@ void InsForm::SelectPage(int index) {
         insVoltPanel->SelectRange(0);
     }
 }
+
+} // namespace vk220::insulation

@@ -1,21 +1,24 @@
 #pragma once
 
-#include "PollingFunctionWindow.h"
+#include "ui/PollingFunctionWindow.h"
+
+class QStackedWidget;
+class QTabBar;
+
+namespace vk220::insulation {
 
 class InsResPanel;
 class InsVoltPanel;
-class QStackedWidget;
-class QTabBar;
 
 // The insulation window: the resistance output page and the test-voltage page, chosen by a
 // two-tab strip. Closing from the voltage page waits for the polling tick, so the window never
 // unloads in the middle of a reading.
-class InsForm final : public PollingFunctionWindow {
+class InsForm final : public ui::PollingFunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("INSULATION RESISTANCE & TEST VOLTAGE");
 
-    explicit InsForm(FunctionContext &context);
+    explicit InsForm(ui::FunctionContext &context);
 
 protected:
     void OnLoad() override;
@@ -35,3 +38,5 @@ private:
     InsResPanel *insResPanel;
     InsVoltPanel *insVoltPanel;
 };
+
+} // namespace vk220::insulation

@@ -1,15 +1,19 @@
-#include "InsFunction.h"
+#include "functions/insulation/InsFunction.h"
 
-#include "InsForm.h"
+#include "functions/insulation/InsForm.h"
 
-const FunctionDescriptor &InsFunction() {
-    static const FunctionDescriptor descriptor{
+namespace vk220::insulation {
+
+const ui::FunctionDescriptor &InsFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("INSULATION RESISTANCE & VOLTAGE"),
         .menuCaption = QStringLiteral("Insulation Resistance & Voltage"),
         .title = InsForm::Title,
         .code = QStringLiteral("INS"),
-        .create = FunctionDescriptor::Create<InsForm>,
+        .create = ui::FunctionDescriptor::Create<InsForm>,
         .polls = true,
     };
     return descriptor;
 }
+
+} // namespace vk220::insulation

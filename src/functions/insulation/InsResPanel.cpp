@@ -1,12 +1,12 @@
-#include "InsResPanel.h"
+#include "functions/insulation/InsResPanel.h"
 
-#include "Controls.h"
-#include "DecadeDigits.h"
-#include "EntryRow.h"
-#include "FunctionWindow.h"
-#include "ManualEntry.h"
-#include "MessageBoxes.h"
-#include "ResistanceDigits.h"
+#include "functions/insulation/DecadeDigits.h"
+#include "functions/insulation/ManualEntry.h"
+#include "functions/insulation/ResistanceDigits.h"
+#include "ui/Controls.h"
+#include "ui/EntryRow.h"
+#include "ui/FunctionWindow.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+namespace vk220::insulation {
 
 namespace {
 
@@ -25,12 +27,12 @@ QString PresetLine() {
 
 } // namespace
 
-InsResPanel::InsResPanel(FunctionWindow &window, MessageBoxes &boxes)
+InsResPanel::InsResPanel(ui::FunctionWindow &window, ui::MessageBoxes &boxes)
     : QFrame(&window), window(window), boxes(boxes) {
-    Controls::Name(*this, QStringLiteral("InsResPanel"));
+    ui::Controls::Name(*this, QStringLiteral("InsResPanel"));
     setFrameShape(QFrame::StyledPanel);
     maskLab = new QLabel(this);
-    Controls::Name(*maskLab, QStringLiteral("MaskLab"));
+    ui::Controls::Name(*maskLab, QStringLiteral("MaskLab"));
     maskLab->setMinimumHeight(2 * maskLab->fontMetrics().lineSpacing());
     auto *column = new QVBoxLayout(this);
     column->addWidget(maskLab);
@@ -55,14 +57,14 @@ QLayout *InsResPanel::BuildDigits() {
 
 QLayout *InsResPanel::BuildEntry() {
     entValLab = new QLabel(EnterValue, this);
-    Controls::Name(*entValLab, QStringLiteral("EntValLab"));
-    auto *entryRow = new EntryRow(QStringLiteral("InsManText"), DecadeDigits::Unit, this);
+    ui::Controls::Name(*entValLab, QStringLiteral("EntValLab"));
+    auto *entryRow = new ui::EntryRow(QStringLiteral("InsManText"), DecadeDigits::Unit, this);
     insManText = &entryRow->Entry();
     setBut = &entryRow->SetBut();
     fsBut = new QPushButton(QStringLiteral("F.S."), this);
-    Controls::Name(*fsBut, QStringLiteral("FSBut"));
+    ui::Controls::Name(*fsBut, QStringLiteral("FSBut"));
     zeroBut = new QPushButton(QStringLiteral("ZERO"), this);
-    Controls::Name(*zeroBut, QStringLiteral("ZeroBut"));
+    ui::Controls::Name(*zeroBut, QStringLiteral("ZeroBut"));
     connect(insManText, &QLineEdit::textChanged, this, &InsResPanel::FilterEntry);
     connect(setBut, &QPushButton::clicked, this, [this] { window.Act([this] { Set(); }); });
     connect(fsBut, &QPushButton::clicked, this, [this] { window.Act([this] { FullScale(); }); });
@@ -171,3 +173,5 @@ void InsResPanel::Zero() {
         digits->SetDigit(i, QStringLiteral("0"));
     SetIns();
 }
+
+} // namespace vk220::insulation

@@ -2,13 +2,19 @@
 
 #include <QFrame>
 
-class DecadeDigits;
-class FunctionWindow;
-class MessageBoxes;
 class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+
+namespace vk220::ui {
+class FunctionWindow;
+class MessageBoxes;
+} // namespace vk220::ui
+
+namespace vk220::insulation {
+
+class DecadeDigits;
 
 // The resistance page of the insulation window: six decade digits with their spin buttons, the
 // manual entry, full scale and zero. The setting lives only in the digit captions; every change
@@ -21,7 +27,7 @@ public:
     static inline const QString EnterValue = QStringLiteral("ENTER VALUE");
     static inline const QString EnterValueNumeric = QStringLiteral("ENTER VALUE (NUMERIC)");
 
-    InsResPanel(FunctionWindow &window, MessageBoxes &boxes);
+    InsResPanel(ui::FunctionWindow &window, ui::MessageBoxes &boxes);
 
     // Labels the calibrator's display and sends the present digits: the page comes into use.
     void Announce();
@@ -51,8 +57,8 @@ private:
     void FilterEntry();
     QStringList Masks() const;
 
-    FunctionWindow &window;
-    MessageBoxes &boxes;
+    ui::FunctionWindow &window;
+    ui::MessageBoxes &boxes;
     DecadeDigits *digits;
     QLineEdit *insManText;
     QLabel *entValLab;
@@ -61,3 +67,5 @@ private:
     QPushButton *zeroBut;
     QLabel *maskLab;
 };
+
+} // namespace vk220::insulation

@@ -1,15 +1,15 @@
-#include "InsVoltPanel.h"
+#include "functions/insulation/InsVoltPanel.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "FontSizes.h"
-#include "InsFunction.h"
-#include "MessageBoxes.h"
-#include "Reading.h"
-#include "ReadingMarks.h"
-#include "ReadingTools.h"
-#include "ResistanceDigits.h"
-#include "VoltageRanges.h"
+#include "functions/insulation/InsFunction.h"
+#include "functions/insulation/ResistanceDigits.h"
+#include "functions/insulation/VoltageRanges.h"
+#include "link/Reading.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
+#include "ui/ReadingMarks.h"
+#include "ui/ReadingTools.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include <utility>
+
+namespace vk220::insulation {
 
 namespace {
 
@@ -29,18 +31,18 @@ QStringList Captions() {
 
 } // namespace
 
-InsVoltPanel::InsVoltPanel(PollingFunctionWindow &window, MessageBoxes &boxes)
+InsVoltPanel::InsVoltPanel(ui::PollingFunctionWindow &window, ui::MessageBoxes &boxes)
     : QFrame(&window), window(window), boxes(boxes),
-      insVBut(new ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
+      insVBut(new ui::ButtonArray(QStringLiteral("InsVBut"), Captions(), this)),
       insVLab(new QLabel(VoltageRanges::InitialText, this)) {
     window.MakePoller(*insVLab,
                       {QStringLiteral("InsVTimer"), InsFunction().code,
                        QStringLiteral("INSULATION TEST VOLTAGE")},
                       this, [this](double counts) { ShowReading(counts); });
-    Controls::Name(*this, QStringLiteral("InsVoltPanel"));
-    Controls::Name(*insVLab, QStringLiteral("InsVLab"));
+    ui::Controls::Name(*this, QStringLiteral("InsVoltPanel"));
+    ui::Controls::Name(*insVLab, QStringLiteral("InsVLab"));
     setFrameShape(QFrame::StyledPanel);
-    connect(insVBut, &ButtonArray::Clicked, this, [this](int index) {
+    connect(insVBut, &ui::ButtonArray::Clicked, this, [this](int index) {
         this->window.Act([this, index] { SelectRange(index); }, insVBut->objectName());
     });
 
@@ -49,7 +51,7 @@ InsVoltPanel::InsVoltPanel(PollingFunctionWindow &window, MessageBoxes &boxes)
     headingFont.setBold(true);
     heading->setFont(headingFont);
     QFont readingFont = insVLab->font();
-    readingFont.setPointSize(FontSizes::LargeReading);
+    readingFont.setPointSize(ui::FontSizes::LargeReading);
     readingFont.setBold(true);
     insVLab->setFont(readingFont);
     insVLab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -97,10 +99,13 @@ void InsVoltPanel::ShowReading(double counts) {
     if (!text)
         return;
     insVLab->setText(*text);
-    ReadingHistory::Shown shown{*text, QString(), QStringLiteral("V"), 0, true};
+    ui::ReadingHistory::Shown shown{*text, QString(), QStringLiteral("V"), 0, true};
     if (index >= 0) {
         const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
-        shown = {*text, range.caption, shown.unit, range.decimals, Reading::IsOverRange(counts)};
+        shown = {*text, range.caption, shown.unit, range.decimals,
+                 link::Reading::IsOverRange(counts)};
     }
     window.Polls().Record(shown);
 }
+
+} // namespace vk220::insulation

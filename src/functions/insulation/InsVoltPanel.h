@@ -1,15 +1,20 @@
 #pragma once
 
-#include "PollingFunctionWindow.h"
+#include "ui/PollingFunctionWindow.h"
 
 #include <QFrame>
 
+class QLabel;
+
+namespace vk220::ui {
 class ButtonArray;
 class MessageBoxes;
 class PollingTimer;
-class QLabel;
 class ReadingMarks;
 class ReadingTools;
+} // namespace vk220::ui
+
+namespace vk220::insulation {
 
 // The test-voltage page of the insulation window: five measuring ranges, the voltage reading
 // polled every 500 ms, and the guard that keeps the range from changing under a dangerous
@@ -19,7 +24,7 @@ class InsVoltPanel final : public QFrame {
     Q_OBJECT
 public:
     // Polls with the window's poller, which it makes.
-    InsVoltPanel(PollingFunctionWindow &window, MessageBoxes &boxes);
+    InsVoltPanel(ui::PollingFunctionWindow &window, ui::MessageBoxes &boxes);
 
     // Switches the adapter to range `index` and starts polling, unless the guard refuses.
     void SelectRange(int index);
@@ -28,8 +33,10 @@ public:
 private:
     void ShowReading(double counts);
 
-    PollingFunctionWindow &window;
-    MessageBoxes &boxes;
-    ButtonArray *insVBut;
+    ui::PollingFunctionWindow &window;
+    ui::MessageBoxes &boxes;
+    ui::ButtonArray *insVBut;
     QLabel *insVLab;
 };
+
+} // namespace vk220::insulation

@@ -1,6 +1,8 @@
-#include "ManualEntry.h"
+#include "functions/insulation/ManualEntry.h"
 
 #include <algorithm>
+
+namespace vk220::insulation {
 
 namespace ManualEntry {
 
@@ -80,3 +82,5 @@ QString Message(Outcome outcome) {
 }
 
 } // namespace ManualEntry
+
+} // namespace vk220::insulation

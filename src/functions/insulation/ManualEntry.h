@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace vk220::insulation {
+
 // The manual resistance entry: what the entry box lets through as it is typed, and how Set turns
 // the box's text into the six digit captions (index 0 = 0.01 MΩ ... index 5 = 1000 MΩ).
 namespace ManualEntry {
@@ -46,3 +48,5 @@ inline const QString MessageTitle = QStringLiteral("Invalid Resistance Value");
 QString Message(Outcome outcome);
 
 } // namespace ManualEntry
+
+} // namespace vk220::insulation

@@ -1,4 +1,6 @@
-#include "ResistanceDigits.h"
+#include "functions/insulation/ResistanceDigits.h"
+
+namespace vk220::insulation {
 
 namespace ResistanceDigits {
 
@@ -60,3 +62,5 @@ int Mask(const Values &digits) {
 }
 
 } // namespace ResistanceDigits
+
+} // namespace vk220::insulation

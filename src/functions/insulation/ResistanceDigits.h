@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vk220::insulation {
+
 // The six decade digits of the insulation resistance output and the switching mask that makes
 // the adapter present them. Index 0 is the 0.01 MΩ digit, index 5 the 1000 MΩ digit.
 namespace ResistanceDigits {
@@ -46,3 +48,5 @@ Values Decrement(Values digits, int index);
 int Mask(const Values &digits);
 
 } // namespace ResistanceDigits
+
+} // namespace vk220::insulation

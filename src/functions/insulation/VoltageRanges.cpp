@@ -1,9 +1,11 @@
-#include "VoltageRanges.h"
+#include "functions/insulation/VoltageRanges.h"
 
-#include "NumberText.h"
-#include "Reading.h"
+#include "link/NumberText.h"
+#include "link/Reading.h"
 
 #include <cmath>
+
+namespace vk220::insulation {
 
 namespace VoltageRanges {
 
@@ -23,18 +25,20 @@ double Volts(double counts, const Range &range) {
 }
 
 std::optional<QString> DisplayFor(double counts, int range) {
-    if (Reading::IsOverRange(counts))
+    if (link::Reading::IsOverRange(counts))
         return OverRangeText;
     if (range < 0 || range >= Count)
         return std::nullopt;
     const Range &r = Table().at(static_cast<size_t>(range));
-    return Reading::Fixed(Volts(counts, r), r.decimals, QStringLiteral("V"));
+    return link::Reading::Fixed(Volts(counts, r), r.decimals, QStringLiteral("V"));
 }
 
 bool GuardRefuses(const QString &display) {
     if (display == OverRangeText)
         return true;
-    return !(std::fabs(NumberText::LeadingNumber(display)) < GuardVolts);
+    return !(std::fabs(link::NumberText::LeadingNumber(display)) < GuardVolts);
 }
 
 } // namespace VoltageRanges
+
+} // namespace vk220::insulation

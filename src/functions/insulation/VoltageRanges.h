@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+namespace vk220::insulation {
+
 // The five test-voltage measuring ranges of the insulation window and the voltage display.
 namespace VoltageRanges {
 
@@ -37,3 +39,5 @@ constexpr double GuardVolts = 50.0;
 bool GuardRefuses(const QString &display);
 
 } // namespace VoltageRanges
+
+} // namespace vk220::insulation

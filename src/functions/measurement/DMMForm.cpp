@@ -1,20 +1,22 @@
-#include "DMMForm.h"
+#include "functions/measurement/DMMForm.h"
 
-#include "DMMFunction.h"
-#include "DMMRanges.h"
-#include "DMMReading.h"
+#include "functions/measurement/DMMFunction.h"
+#include "functions/measurement/DMMRanges.h"
+#include "functions/measurement/DMMReading.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "FontSizes.h"
-#include "Reading.h"
-#include "ReadingMarks.h"
-#include "ReadingTools.h"
+#include "link/Reading.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
+#include "ui/ReadingMarks.h"
+#include "ui/ReadingTools.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace vk220::measurement {
 
 namespace {
 
@@ -30,22 +32,23 @@ QStringList Captions() {
 
 } // namespace
 
-DMMForm::DMMForm(FunctionContext &context)
-    : PollingFunctionWindow(context, Title, WidthTwips, HeightTwips),
-      dmmBut(new ButtonArray(QStringLiteral("DMMBut"), Captions(), this)),
+DMMForm::DMMForm(ui::FunctionContext &context)
+    : ui::PollingFunctionWindow(context, Title, WidthTwips, HeightTwips),
+      dmmBut(new ui::ButtonArray(QStringLiteral("DMMBut"), Captions(), this)),
       nullBut(new QPushButton(QStringLiteral("NULL"), this)),
-      nullLab(Controls::BoldLabel(QStringLiteral("NULL ON"), FontSizes::Flag,
-                                  QStringLiteral("NullLab"), this)),
-      readLab(Controls::BoldLabel(QStringLiteral("0.0000V"), FontSizes::MeterReading,
-                                  QStringLiteral("ReadLab"), this)),
-      dispInfoLab(Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"), FontSizes::Caption,
-                                      QStringLiteral("DispInfoLab"), this)) {
+      nullLab(ui::Controls::BoldLabel(QStringLiteral("NULL ON"), ui::FontSizes::Flag,
+                                      QStringLiteral("NullLab"), this)),
+      readLab(ui::Controls::BoldLabel(QStringLiteral("0.0000V"), ui::FontSizes::MeterReading,
+                                      QStringLiteral("ReadLab"), this)),
+      dispInfoLab(ui::Controls::BoldLabel(QStringLiteral("VOLTAGE MEASUREMENT"),
+                                          ui::FontSizes::Caption, QStringLiteral("DispInfoLab"),
+                                          this)) {
     MakePoller(*readLab, {QStringLiteral("ReadTimer"), DMMFunction().code, Title}, this,
                [this](double raw) { ShowReading(raw); });
-    Controls::Name(*nullBut, QStringLiteral("NULLBut"));
+    ui::Controls::Name(*nullBut, QStringLiteral("NULLBut"));
     nullLab->hide();
     BuildLayout();
-    connect(dmmBut, &ButtonArray::Clicked, this, [this](int index) {
+    connect(dmmBut, &ui::ButtonArray::Clicked, this, [this](int index) {
         Act([this, index] { SelectRange(index); }, dmmBut->objectName());
     });
     connect(nullBut, &QPushButton::clicked, this, [this] { Act([this] { ToggleNull(); }); });
@@ -54,11 +57,11 @@ DMMForm::DMMForm(FunctionContext &context)
 void DMMForm::BuildLayout() {
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QHBoxLayout;
-    heading->addWidget(Controls::BoldLabel(QStringLiteral("FUNCTION"), FontSizes::Caption,
-                                           QStringLiteral("FunctionLab"), this));
+    heading->addWidget(ui::Controls::BoldLabel(QStringLiteral("FUNCTION"), ui::FontSizes::Caption,
+                                               QStringLiteral("FunctionLab"), this));
     heading->addStretch(1);
-    heading->addWidget(Controls::BoldLabel(QStringLiteral("MEASUREMENT"), FontSizes::Title,
-                                           QStringLiteral("MeasurementLab"), this));
+    heading->addWidget(ui::Controls::BoldLabel(QStringLiteral("MEASUREMENT"), ui::FontSizes::Title,
+                                               QStringLiteral("MeasurementLab"), this));
     layout->addLayout(heading);
     layout->addWidget(dispInfoLab);
     auto *reading = new QHBoxLayout;
@@ -101,12 +104,12 @@ void DMMForm::SelectRange(int index) {
 }
 
 bool DMMForm::NullOn() const {
-    return Controls::HasBackColour(*nullBut, Controls::NullColour);
+    return ui::Controls::HasBackColour(*nullBut, ui::Controls::NullColour);
 }
 
 void DMMForm::ToggleNull() {
     const bool on = !NullOn();
-    Controls::SetBackColour(*nullBut, on ? Controls::NullColour : QColor());
+    ui::Controls::SetBackColour(*nullBut, on ? ui::Controls::NullColour : QColor());
     nullLab->setVisible(on);
 }
 
@@ -120,8 +123,10 @@ void DMMForm::ShowReading(double raw) {
     if (heldOffset == 0.0 && nullOffset != 0.0)
         Polls().Readings().RecordNullOffset({DMMReading::Text(nullOffset, 0.0, range),
                                              range.caption, range.unit, range.decimals,
-                                             Reading::IsOverRange(nullOffset)});
+                                             link::Reading::IsOverRange(nullOffset)});
     readLab->setText(DMMReading::Text(raw, nullOffset, range));
     Polls().Record({readLab->text(), range.caption, range.unit, range.decimals,
-                    Reading::IsOverRange(raw), nullOffset != 0.0});
+                    link::Reading::IsOverRange(raw), nullOffset != 0.0});
 }
+
+} // namespace vk220::measurement

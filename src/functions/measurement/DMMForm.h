@@ -1,21 +1,26 @@
 #pragma once
 
-#include "PollingFunctionWindow.h"
+#include "ui/PollingFunctionWindow.h"
 
+class QLabel;
+
+namespace vk220::ui {
 class ButtonArray;
 class PollingTimer;
-class QLabel;
 class ReadingMarks;
 class ReadingTools;
+} // namespace vk220::ui
+
+namespace vk220::measurement {
 
 // The mA and mV window: the calibrator measures on one of four ranges, read every 500 ms, with a
 // NULL function that takes off the reading held when it was switched on.
-class DMMForm final : public PollingFunctionWindow {
+class DMMForm final : public ui::PollingFunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("mA & mV MEASUREMENT");
 
-    explicit DMMForm(FunctionContext &context);
+    explicit DMMForm(ui::FunctionContext &context);
 
     // Switches to range `index`; NULL goes off and the reading restarts.
     void SelectRange(int index);
@@ -34,7 +39,7 @@ private:
     void BuildLayout();
     void ShowReading(double raw);
 
-    ButtonArray *dmmBut;
+    ui::ButtonArray *dmmBut;
     QPushButton *nullBut;
     QLabel *nullLab;
     QLabel *readLab;
@@ -42,3 +47,5 @@ private:
     // In counts; 0 while none is captured.
     double nullOffset = 0.0;
 };
+
+} // namespace vk220::measurement

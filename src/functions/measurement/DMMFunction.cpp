@@ -1,15 +1,19 @@
-#include "DMMFunction.h"
+#include "functions/measurement/DMMFunction.h"
 
-#include "DMMForm.h"
+#include "functions/measurement/DMMForm.h"
 
-const FunctionDescriptor &DMMFunction() {
-    static const FunctionDescriptor descriptor{
+namespace vk220::measurement {
+
+const ui::FunctionDescriptor &DMMFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("mA & mV MEASUREMENT"),
         .menuCaption = QStringLiteral("mA & mV Measurement"),
         .title = DMMForm::Title,
         .code = QStringLiteral("DMM"),
-        .create = FunctionDescriptor::Create<DMMForm>,
+        .create = ui::FunctionDescriptor::Create<DMMForm>,
         .polls = true,
     };
     return descriptor;
 }
+
+} // namespace vk220::measurement

@@ -1,4 +1,6 @@
-#include "DMMRanges.h"
+#include "functions/measurement/DMMRanges.h"
+
+namespace vk220::measurement {
 
 namespace DMMRanges {
 
@@ -23,3 +25,5 @@ const std::array<DMMRange, Count> &Table() {
 }
 
 } // namespace DMMRanges
+
+} // namespace vk220::measurement

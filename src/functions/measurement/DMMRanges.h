@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vk220::measurement {
+
 // One measuring range of the mA and mV window.
 struct DMMRange {
     QString caption;        // the range button's caption
@@ -25,3 +27,5 @@ constexpr int OpeningIndex = 2;
 const std::array<DMMRange, Count> &Table();
 
 } // namespace DMMRanges
+
+} // namespace vk220::measurement

@@ -1,10 +1,12 @@
-#include "DMMReading.h"
+#include "functions/measurement/DMMReading.h"
 
-#include "DMMRanges.h"
+#include "functions/measurement/DMMRanges.h"
 
-#include "Reading.h"
+#include "link/Reading.h"
 
 #include <cmath>
+
+namespace vk220::measurement {
 
 namespace DMMReading {
 
@@ -22,9 +24,11 @@ double Value(double raw, double offset, const DMMRange &range) {
 }
 
 QString Text(double raw, double offset, const DMMRange &range) {
-    if (Reading::IsOverRange(raw))
+    if (link::Reading::IsOverRange(raw))
         return OverRangeText;
-    return Reading::Fixed(Value(raw, offset, range), range.decimals, range.unit);
+    return link::Reading::Fixed(Value(raw, offset, range), range.decimals, range.unit);
 }
 
 } // namespace DMMReading
+
+} // namespace vk220::measurement

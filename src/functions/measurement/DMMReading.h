@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::measurement {
+
 struct DMMRange;
 
 // The reading cycle's arithmetic: the NULL offset and the reading display.
@@ -23,3 +25,5 @@ double Value(double raw, double offset, const DMMRange &range);
 QString Text(double raw, double offset, const DMMRange &range);
 
 } // namespace DMMReading
+
+} // namespace vk220::measurement

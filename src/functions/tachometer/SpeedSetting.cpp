@@ -1,14 +1,16 @@
-#include "SpeedSetting.h"
+#include "functions/tachometer/SpeedSetting.h"
 
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <cmath>
 #include <limits>
 
+namespace vk220::tachometer {
+
 namespace SpeedSetting {
 
 float Read(QStringView entry) {
-    const double value = NumberText::LeadingNumber(entry);
+    const double value = link::NumberText::LeadingNumber(entry);
     // Narrowing a double beyond the float range is undefined; such a speed is out of range anyway.
     if (std::fabs(value) > std::numeric_limits<float>::max())
         return value < 0 ? -std::numeric_limits<float>::infinity()
@@ -33,3 +35,5 @@ QString Caption(const QString &speedText) {
 }
 
 } // namespace SpeedSetting
+
+} // namespace vk220::tachometer

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace vk220::tachometer {
+
 // The rules of a speed entry of the tachometer window. The speed is held in single precision from
 // the moment it is read; the limit test and the rounding down to the 6 RPM step work on that value.
 namespace SpeedSetting {
@@ -32,3 +34,5 @@ QStringList Commands(const QString &speedText);
 QString Caption(const QString &speedText);
 
 } // namespace SpeedSetting
+
+} // namespace vk220::tachometer

@@ -1,11 +1,11 @@
-#include "TachoForm.h"
+#include "functions/tachometer/TachoForm.h"
 
-#include "Controls.h"
-#include "EntryRow.h"
-#include "FontSizes.h"
-#include "MessageBoxes.h"
-#include "ProgramState.h"
-#include "SpeedSetting.h"
+#include "functions/tachometer/SpeedSetting.h"
+#include "ui/Controls.h"
+#include "ui/EntryRow.h"
+#include "ui/FontSizes.h"
+#include "ui/logic/MessageBoxes.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,6 +15,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
+
+namespace vk220::tachometer {
 
 namespace {
 
@@ -44,15 +46,16 @@ int WidthFor(const QLineEdit &edit, int characters) {
 
 } // namespace
 
-TachoForm::TachoForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips),
-      entryRow(new EntryRow(QStringLiteral("RPMText"), QStringLiteral("RPM"))),
-      rpmText(&entryRow->Entry()), rpmLab(Controls::BoldLabel(QString(), FontSizes::Setting)),
-      outputOnLab(Controls::BoldLabel(QStringLiteral("Output on"), FontSizes::Flag,
-                                      QStringLiteral("OutputOnLab"))) {
+TachoForm::TachoForm(ui::FunctionContext &context)
+    : ui::FunctionWindow(context, Title, WidthTwips, HeightTwips),
+      entryRow(new ui::EntryRow(QStringLiteral("RPMText"), QStringLiteral("RPM"))),
+      rpmText(&entryRow->Entry()),
+      rpmLab(ui::Controls::BoldLabel(QString(), ui::FontSizes::Setting)),
+      outputOnLab(ui::Controls::BoldLabel(QStringLiteral("Output on"), ui::FontSizes::Flag,
+                                          QStringLiteral("OutputOnLab"))) {
     setFocusProxy(rpmText);
     rpmText->setMinimumWidth(WidthFor(*rpmText, EntryCharacters));
-    Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
+    ui::Controls::Name(*rpmLab, QStringLiteral("RPMLab"));
     ShowOutputOn();
     connect(&entryRow->SetBut(), &QPushButton::clicked, this, [this] { Act([this] { Set(); }); });
 
@@ -64,7 +67,8 @@ TachoForm::TachoForm(FunctionContext &context)
     auto *display = new QFrame;
     display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *displayLayout = new QVBoxLayout(display);
-    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("RPM"), FontSizes::Caption));
+    displayLayout->addWidget(
+        ui::Controls::BoldLabel(QStringLiteral("RPM"), ui::FontSizes::Caption));
     displayLayout->addWidget(rpmLab, 1);
     displayLayout->addWidget(outputOnLab);
 
@@ -111,5 +115,7 @@ void TachoForm::Set() {
 
 void TachoForm::ShowOutputOn() {
     outputOnLab->setVisible(context.state.interlock.Model().OutputState() ==
-                            CalibratorModel::Output::On);
+                            link::CalibratorModel::Output::On);
 }
+
+} // namespace vk220::tachometer

@@ -1,19 +1,24 @@
 #pragma once
 
-#include "FunctionWindow.h"
+#include "ui/FunctionWindow.h"
 
-class EntryRow;
 class QLabel;
 class QLineEdit;
 
+namespace vk220::ui {
+class EntryRow;
+} // namespace vk220::ui
+
+namespace vk220::tachometer {
+
 // The tachometer calibration window: a speed entry whose accepted value, rounded down to the
 // 6 RPM step, the calibrator produces.
-class TachoForm final : public FunctionWindow {
+class TachoForm final : public ui::FunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("TACHOMETER CALIBRATION FUNCTION");
 
-    explicit TachoForm(FunctionContext &context);
+    explicit TachoForm(ui::FunctionContext &context);
 
 protected:
     void OnLoad() override;
@@ -25,8 +30,10 @@ private:
     // OutputOnLab is shown while the calibrator was last told to switch the output on.
     void ShowOutputOn();
 
-    EntryRow *entryRow;
+    ui::EntryRow *entryRow;
     QLineEdit *rpmText;
     QLabel *rpmLab;
     QLabel *outputOnLab;
 };
+
+} // namespace vk220::tachometer

@@ -1,14 +1,18 @@
-#include "TachoFunction.h"
+#include "functions/tachometer/TachoFunction.h"
 
-#include "TachoForm.h"
+#include "functions/tachometer/TachoForm.h"
 
-const FunctionDescriptor &TachoFunction() {
-    static const FunctionDescriptor descriptor{
+namespace vk220::tachometer {
+
+const ui::FunctionDescriptor &TachoFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("TACHOMETER CALIBRATION"),
         .menuCaption = QStringLiteral("Tachometer Calibration"),
         .title = TachoForm::Title,
         .code = QStringLiteral("TACHO"),
-        .create = FunctionDescriptor::Create<TachoForm>,
+        .create = ui::FunctionDescriptor::Create<TachoForm>,
     };
     return descriptor;
 }
+
+} // namespace vk220::tachometer

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "FunctionDescriptor.h"
+#include "ui/FunctionDescriptor.h"
+
+namespace vk220::tachometer {
 
 // The tachometer calibration function: its row in the main window's function table.
-const FunctionDescriptor &TachoFunction();
+const ui::FunctionDescriptor &TachoFunction();
+
+} // namespace vk220::tachometer

@@ -1,10 +1,12 @@
-#include "TemperatureSetting.h"
+#include "functions/thermocouple/TemperatureSetting.h"
 
-#include "ThermocoupleTypes.h"
+#include "functions/thermocouple/ThermocoupleTypes.h"
 
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <algorithm>
+
+namespace vk220::thermocouple {
 
 namespace TemperatureSetting {
 
@@ -20,7 +22,7 @@ QString Refusal(int typeIndex, double tempVal) {
 QString Command(int typeIndex, double tempVal, bool autoCjc) {
     return QStringLiteral("%1/%2/O%3")
         .arg(autoCjc ? QStringLiteral("K1") : QStringLiteral("K0"),
-             ThermocoupleTypes::At(typeIndex)->code, NumberText::General(tempVal));
+             ThermocoupleTypes::At(typeIndex)->code, link::NumberText::General(tempVal));
 }
 
 QString TemperatureCaption(double tempVal) {
@@ -37,3 +39,5 @@ QString TypeCaption(const QString &selectorEntry) {
 }
 
 } // namespace TemperatureSetting
+
+} // namespace vk220::thermocouple

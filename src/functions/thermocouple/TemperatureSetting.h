@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::thermocouple {
+
 // The rules of one thermocouple setting (SetTemp): the limit test of the selected type, the
 // command line and the captions of the window's displays.
 namespace TemperatureSetting {
@@ -24,3 +26,5 @@ QString TemperatureCaption(double tempVal);
 QString TypeCaption(const QString &selectorEntry);
 
 } // namespace TemperatureSetting
+
+} // namespace vk220::thermocouple

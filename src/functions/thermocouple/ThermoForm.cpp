@@ -1,15 +1,15 @@
-#include "ThermoForm.h"
+#include "functions/thermocouple/ThermoForm.h"
 
-#include "Controls.h"
-#include "EntryRow.h"
-#include "FontSizes.h"
-#include "MessageBoxes.h"
-#include "ProgramState.h"
-#include "TemperatureSetting.h"
-#include "ThermocoupleTypes.h"
-#include "UserToggle.h"
+#include "functions/thermocouple/TemperatureSetting.h"
+#include "functions/thermocouple/ThermocoupleTypes.h"
+#include "ui/Controls.h"
+#include "ui/EntryRow.h"
+#include "ui/FontSizes.h"
+#include "ui/UserToggle.h"
+#include "ui/logic/MessageBoxes.h"
+#include "ui/logic/ProgramState.h"
 
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace vk220::thermocouple {
+
 namespace {
 
 constexpr int WidthTwips = 6900;
@@ -35,18 +37,18 @@ constexpr int AutoOption = 1;
 
 } // namespace
 
-ThermoForm::ThermoForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips), thermoCombo(new QComboBox),
-      entryRow(new EntryRow(QStringLiteral("TempManText"), QString())),
+ThermoForm::ThermoForm(ui::FunctionContext &context)
+    : ui::FunctionWindow(context, Title, WidthTwips, HeightTwips), thermoCombo(new QComboBox),
+      entryRow(new ui::EntryRow(QStringLiteral("TempManText"), QString())),
       tempManText(&entryRow->Entry()), cjOpt(new QButtonGroup(this)),
-      tempLab(Controls::BoldLabel(QStringLiteral("0\u00B0C"), FontSizes::Setting)),
-      thermoTypeLab(Controls::BoldLabel(QStringLiteral("TYPE K"), FontSizes::Title)),
-      outputOnLab(Controls::BoldLabel(QStringLiteral("Output on"), FontSizes::Flag,
-                                      QStringLiteral("OutputOnLab"))) {
-    Controls::Name(*thermoCombo, QStringLiteral("ThermoCombo"));
+      tempLab(ui::Controls::BoldLabel(QStringLiteral("0\u00B0C"), ui::FontSizes::Setting)),
+      thermoTypeLab(ui::Controls::BoldLabel(QStringLiteral("TYPE K"), ui::FontSizes::Title)),
+      outputOnLab(ui::Controls::BoldLabel(QStringLiteral("Output on"), ui::FontSizes::Flag,
+                                          QStringLiteral("OutputOnLab"))) {
+    ui::Controls::Name(*thermoCombo, QStringLiteral("ThermoCombo"));
     setFocusProxy(tempManText);
-    Controls::Name(*tempLab, QStringLiteral("TempLab"));
-    Controls::Name(*thermoTypeLab, QStringLiteral("ThermoTypeLab"));
+    ui::Controls::Name(*tempLab, QStringLiteral("TempLab"));
+    ui::Controls::Name(*thermoTypeLab, QStringLiteral("ThermoTypeLab"));
     ShowOutputOn();
 
     auto *cjFrame = new QGroupBox(QStringLiteral("Cold Junction Compensation"));
@@ -54,13 +56,13 @@ ThermoForm::ThermoForm(FunctionContext &context)
     const QString cjCaptions[] = {QStringLiteral("Manual (0\u00B0C)"), QStringLiteral("Auto")};
     for (int i : {ManualOption, AutoOption}) {
         auto *option = new QRadioButton(cjCaptions[i]);
-        Controls::Name(*option, Controls::ArrayName(QStringLiteral("CJOpt"), i));
+        ui::Controls::Name(*option, ui::Controls::ArrayName(QStringLiteral("CJOpt"), i));
         cjOpt->addButton(option, i);
         cjLayout->addWidget(option);
         // Each choice sends the setting again, also a click on the option already chosen.
-        UserToggle::Connect(*option, [this](bool) { SetTyped(); });
+        ui::UserToggle::Connect(*option, [this](bool) { SetTyped(); });
     }
-    UserToggle::SetChecked(*cjOpt->button(AutoOption), true);
+    ui::UserToggle::SetChecked(*cjOpt->button(AutoOption), true);
 
     // Every choice from the list applies the type at once, even the entry already shown; the
     // selection made while the window opens is not the operator's and sets nothing.
@@ -81,8 +83,9 @@ ThermoForm::ThermoForm(FunctionContext &context)
     display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto *displayLayout = new QVBoxLayout(display);
     displayLayout->addWidget(
-        Controls::BoldLabel(QStringLiteral("THERMOCOUPLE"), FontSizes::Caption));
-    displayLayout->addWidget(Controls::BoldLabel(QStringLiteral("SIMULATION"), FontSizes::Caption));
+        ui::Controls::BoldLabel(QStringLiteral("THERMOCOUPLE"), ui::FontSizes::Caption));
+    displayLayout->addWidget(
+        ui::Controls::BoldLabel(QStringLiteral("SIMULATION"), ui::FontSizes::Caption));
     displayLayout->addStretch(1);
     displayLayout->addWidget(thermoTypeLab);
     displayLayout->addWidget(tempLab);
@@ -97,7 +100,7 @@ ThermoForm::ThermoForm(FunctionContext &context)
     closeRow->addWidget(&CloseButton());
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(
-        Controls::BoldLabel(QStringLiteral("THERMOCOUPLE SIMULATION"), FontSizes::Heading));
+        ui::Controls::BoldLabel(QStringLiteral("THERMOCOUPLE SIMULATION"), ui::FontSizes::Heading));
     layout->addLayout(body, 1);
     layout->addLayout(closeRow);
 }
@@ -122,7 +125,7 @@ bool ThermoForm::SetTyped() {
 }
 
 void ThermoForm::Set() {
-    SetTemp(NumberText::LeadingNumber(tempManText->text()), cjOpt->checkedId() == AutoOption);
+    SetTemp(link::NumberText::LeadingNumber(tempManText->text()), cjOpt->checkedId() == AutoOption);
 }
 
 void ThermoForm::SetTemp(double tempVal, bool autoCjc) {
@@ -143,5 +146,7 @@ void ThermoForm::SetTemp(double tempVal, bool autoCjc) {
 
 void ThermoForm::ShowOutputOn() {
     outputOnLab->setVisible(context.state.interlock.Model().OutputState() ==
-                            CalibratorModel::Output::On);
+                            link::CalibratorModel::Output::On);
 }
+
+} // namespace vk220::thermocouple

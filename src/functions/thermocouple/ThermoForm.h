@@ -1,21 +1,26 @@
 #pragma once
 
-#include "FunctionWindow.h"
+#include "ui/FunctionWindow.h"
 
-class EntryRow;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 
+namespace vk220::ui {
+class EntryRow;
+} // namespace vk220::ui
+
+namespace vk220::thermocouple {
+
 // The thermocouple simulation window: type, cold-junction mode and temperature. The setting lives
 // in the controls and is read back from them at every set operation.
-class ThermoForm final : public FunctionWindow {
+class ThermoForm final : public ui::FunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("THERMOCOUPLE SIMULATION FUNCTION");
 
-    explicit ThermoForm(FunctionContext &context);
+    explicit ThermoForm(ui::FunctionContext &context);
 
     // Validates the temperature against the selected type and, when valid, sends the setting and
     // shows it.
@@ -34,10 +39,12 @@ private:
     void ShowOutputOn();
 
     QComboBox *thermoCombo;
-    EntryRow *entryRow;
+    ui::EntryRow *entryRow;
     QLineEdit *tempManText;
     QButtonGroup *cjOpt;
     QLabel *tempLab;
     QLabel *thermoTypeLab;
     QLabel *outputOnLab;
 };
+
+} // namespace vk220::thermocouple

@@ -1,14 +1,18 @@
-#include "ThermoFunction.h"
+#include "functions/thermocouple/ThermoFunction.h"
 
-#include "ThermoForm.h"
+#include "functions/thermocouple/ThermoForm.h"
 
-const FunctionDescriptor &ThermoFunction() {
-    static const FunctionDescriptor descriptor{
+namespace vk220::thermocouple {
+
+const ui::FunctionDescriptor &ThermoFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("THERMOCOUPLE SIMULATION"),
         .menuCaption = QStringLiteral("Thermocouple Simulation"),
         .title = ThermoForm::Title,
         .code = QStringLiteral("THERM"),
-        .create = FunctionDescriptor::Create<ThermoForm>,
+        .create = ui::FunctionDescriptor::Create<ThermoForm>,
     };
     return descriptor;
 }
+
+} // namespace vk220::thermocouple

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "FunctionDescriptor.h"
+#include "ui/FunctionDescriptor.h"
+
+namespace vk220::thermocouple {
 
 // The thermocouple simulation function: its row in the main window's function table.
-const FunctionDescriptor &ThermoFunction();
+const ui::FunctionDescriptor &ThermoFunction();
+
+} // namespace vk220::thermocouple

@@ -1,4 +1,6 @@
-#include "ThermocoupleTypes.h"
+#include "functions/thermocouple/ThermocoupleTypes.h"
+
+namespace vk220::thermocouple {
 
 namespace ThermocoupleTypes {
 
@@ -39,3 +41,5 @@ QStringList SelectorEntries() {
 }
 
 } // namespace ThermocoupleTypes
+
+} // namespace vk220::thermocouple

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace vk220::thermocouple {
+
 // One row of the thermocouple type table; the row's index is its index in the type selector.
 struct ThermocoupleType {
     QString selectorEntry;
@@ -26,3 +28,5 @@ const ThermocoupleType *At(int index);
 QStringList SelectorEntries();
 
 } // namespace ThermocoupleTypes
+
+} // namespace vk220::thermocouple

@@ -1,6 +1,8 @@
-#include "ActionQueue.h"
+#include "ui/logic/ActionQueue.h"
 
 #include <algorithm>
+
+namespace vk220::ui {
 
 void ActionQueue::Run(Action action, const QString &key) {
     if (!running) {
@@ -75,3 +77,5 @@ void ActionQueue::Changed() const {
     if (changed)
         changed();
 }
+
+} // namespace vk220::ui

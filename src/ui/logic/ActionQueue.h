@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace vk220::ui {
+
 // The operator's actions on one window, carried out one at a time.
 //
 // The link services window events while it waits for a reply, so a click or a timer tick can
@@ -55,3 +57,5 @@ private:
     // The running action is a tick given to RunIfIdle.
     bool ticking = false;
 };
+
+} // namespace vk220::ui

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::ui {
+
 // Every modal message box of the program goes through this service: the windows say which icon,
 // buttons, title and text their rules call for; tests put a recorder here that answers each box.
 class MessageBoxes {
@@ -23,3 +25,5 @@ public:
         return Show(Icon::Question, Buttons::YesNo, title, text) == Answer::Yes;
     }
 };
+
+} // namespace vk220::ui

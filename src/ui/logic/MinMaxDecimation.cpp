@@ -1,7 +1,9 @@
-#include "MinMaxDecimation.h"
+#include "ui/logic/MinMaxDecimation.h"
 
 #include <algorithm>
 #include <utility>
+
+namespace vk220::ui {
 
 namespace MinMaxDecimation {
 
@@ -91,3 +93,5 @@ Trace Points(std::span<const ReadingHistory::Sample> series, int columns, double
 }
 
 } // namespace MinMaxDecimation
+
+} // namespace vk220::ui

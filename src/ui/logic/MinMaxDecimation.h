@@ -1,11 +1,13 @@
 #pragma once
 
-#include "ReadingHistory.h"
+#include "ui/logic/ReadingHistory.h"
 
 #include <QList>
 #include <QPointF>
 
 #include <span>
+
+namespace vk220::ui {
 
 // Thins a series to what a chart of `columns` pixel columns can show: for every column, the lowest
 // and the highest reading that fall in it, in the order they were taken. However long the series,
@@ -25,3 +27,5 @@ struct Trace {
 Trace Points(std::span<const ReadingHistory::Sample> series, int columns, double origin);
 
 } // namespace MinMaxDecimation
+
+} // namespace vk220::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Interlock.h"
+#include "link/Interlock.h"
 
 #include <QString>
 
@@ -9,12 +9,16 @@
 #include <typeinfo>
 #include <unordered_map>
 
+namespace vk220::link {
 class CalibratorLink;
+} // namespace vk220::link
+
+namespace vk220::ui {
 
 // The program-wide state, owned by the application and passed by reference to the windows.
 // Offline mode belongs to the link itself (CalibratorLink::OfflineMode).
 struct ProgramState {
-    explicit ProgramState(CalibratorLink &link) : link(link), interlock(link) {}
+    explicit ProgramState(link::CalibratorLink &link) : link(link), interlock(link) {}
 
     // What a window keeps beyond its own life, one object a type, made on first use and held for
     // the whole run: a window's folder defines the type, so ui need not know it.
@@ -25,12 +29,14 @@ struct ProgramState {
         return *static_cast<T *>(slot.get());
     }
 
-    CalibratorLink &link;
+    link::CalibratorLink &link;
     // Every line of the program leaves through it.
-    Interlock interlock;
+    link::Interlock interlock;
     // Code of the last function window opened from the function table; never cleared.
     QString CurrentFunction;
 
 private:
     std::unordered_map<std::type_index, std::shared_ptr<void>> kept;
 };
+
+} // namespace vk220::ui

@@ -1,4 +1,6 @@
-#include "ReadingHistory.h"
+#include "ui/logic/ReadingHistory.h"
+
+namespace vk220::ui {
 
 QString ReadingHistory::Shown::Number() const {
     return text.endsWith(unit) ? text.chopped(unit.size()) : text;
@@ -67,3 +69,5 @@ std::uint16_t ReadingHistory::Intern(const Range &range) {
     ranges.push_back(range);
     return static_cast<std::uint16_t>(ranges.size() - 1);
 }
+
+} // namespace vk220::ui

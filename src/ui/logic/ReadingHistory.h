@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+namespace vk220::ui {
+
 // The readings a polling window has shown, in the order shown, kept compactly so that a day of
 // polling at 2 Hz stays a few megabytes: each reading is the number its display shows (read back
 // from the display text, so the figures never round it a second time), a monotonic time stamp,
@@ -91,3 +93,5 @@ private:
     // The wall clock, in milliseconds since the epoch, at 0 on the monotonic clock.
     double clockAtZero = 0.0;
 };
+
+} // namespace vk220::ui

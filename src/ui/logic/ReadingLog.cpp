@@ -1,6 +1,6 @@
-#include "ReadingLog.h"
+#include "ui/logic/ReadingLog.h"
 
-#include "MessageBoxes.h"
+#include "ui/logic/MessageBoxes.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -11,6 +11,8 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+
+namespace vk220::ui {
 
 namespace {
 
@@ -135,3 +137,5 @@ void ReadingLog::Fail(const QString &reason) {
     file.close();
     boxes.Warn(BoxTitle, text);
 }
+
+} // namespace vk220::ui

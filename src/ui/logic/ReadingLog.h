@@ -1,12 +1,15 @@
 #pragma once
 
-#include "ReadingHistory.h"
+#include "ui/logic/ReadingHistory.h"
 
 #include <QFile>
 #include <QStringList>
 
-class MessageBoxes;
 class QDateTime;
+
+namespace vk220::ui {
+
+class MessageBoxes;
 
 // Writes a polling window's readings to a CSV file of the operator's choice, one line a reading,
 // written unbuffered, line by line, so that every reading shown is on disk even if the program is
@@ -57,3 +60,5 @@ private:
     QFile file;
     int written = 0;
 };
+
+} // namespace vk220::ui

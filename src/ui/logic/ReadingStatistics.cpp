@@ -1,7 +1,9 @@
-#include "ReadingStatistics.h"
+#include "ui/logic/ReadingStatistics.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace vk220::ui {
 
 ReadingStatistics ReadingStatistics::Of(std::span<const ReadingHistory::Sample> series, int last) {
     if (last > 0) {
@@ -37,3 +39,5 @@ ReadingStatistics ReadingStatistics::Of(std::span<const ReadingHistory::Sample> 
         result.standardDeviation = std::sqrt(squares / (result.count - 1));
     return result;
 }
+
+} // namespace vk220::ui

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "ReadingHistory.h"
+#include "ui/logic/ReadingHistory.h"
 
 #include <span>
+
+namespace vk220::ui {
 
 // Count, mean, standard deviation, minimum, maximum and peak-to-peak of the last readings of a
 // series, so that the operator can judge whether a reading has settled. Over-range readings carry
@@ -25,3 +27,5 @@ struct ReadingStatistics {
     // 0 or more than there are).
     static ReadingStatistics Of(std::span<const ReadingHistory::Sample> series, int last);
 };
+
+} // namespace vk220::ui

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::ui {
+
 // What the main window tells the operator of the clicks on the function windows: the work still
 // to be done, and a click that was not taken. Nothing a window is asked for is queued or dropped
 // out of sight.
@@ -14,3 +16,5 @@ public:
     // A click that could not be carried out now, and why.
     virtual void ShowRefused(const QString &message) = 0;
 };
+
+} // namespace vk220::ui

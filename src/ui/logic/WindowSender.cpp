@@ -1,8 +1,10 @@
-#include "WindowSender.h"
+#include "ui/logic/WindowSender.h"
 
-#include "CalibratorLink.h"
+#include "link/CalibratorLink.h"
 
-WindowSender::WindowSender(Interlock &interlock, CalibratorLink &link)
+namespace vk220::ui {
+
+WindowSender::WindowSender(link::Interlock &interlock, link::CalibratorLink &link)
     : interlock(interlock), link(link), sender(interlock.OpenSender()) {}
 
 QString WindowSender::Send(const QString &command) {
@@ -27,3 +29,5 @@ void WindowSender::Revoke() {
     silenced = true;
     interlock.Revoke(sender);
 }
+
+} // namespace vk220::ui

@@ -1,10 +1,14 @@
 #pragma once
 
-#include "Interlock.h"
+#include "link/Interlock.h"
 
 #include <QString>
 
+namespace vk220::link {
 class CalibratorLink;
+} // namespace vk220::link
+
+namespace vk220::ui {
 
 // The sending side of one function window: every line the window and its parts send goes through
 // the interlock under the window's own sender, with the interlock stamp of the action running.
@@ -13,7 +17,7 @@ class CalibratorLink;
 // of an action still runs.
 class WindowSender {
 public:
-    WindowSender(Interlock &interlock, CalibratorLink &link);
+    WindowSender(link::Interlock &interlock, link::CalibratorLink &link);
 
     // Sends one command line through the interlock and returns the reply; nothing once silenced.
     // For the window and its parts, from inside one of its actions.
@@ -38,10 +42,12 @@ public:
     bool Silenced() const { return silenced; }
 
 private:
-    Interlock &interlock;
-    CalibratorLink &link;
-    Interlock::SenderId sender;
+    link::Interlock &interlock;
+    link::CalibratorLink &link;
+    link::Interlock::SenderId sender;
     int actionStamp = 0;
     bool missed = false;
     bool silenced = false;
 };
+
+} // namespace vk220::ui

@@ -1,10 +1,10 @@
-#include "ContForm.h"
+#include "functions/continuity/ContForm.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "FindControl.h"
-#include "LoadedWindow.h"
-#include "PollingTimer.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/LoadedWindow.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/PollingTimer.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,6 +14,9 @@
 
 #include <functional>
 #include <memory>
+
+using namespace vk220::continuity;
+using namespace vk220::ui;
 
 using Chunk = FakeSerialPort::Chunk;
 

@@ -1,12 +1,12 @@
-#include "ContForm.h"
-#include "DMMForm.h"
+#include "functions/continuity/ContForm.h"
+#include "functions/measurement/DMMForm.h"
 
-#include "ButtonArray.h"
-#include "FindControl.h"
-#include "FunctionChoice.h"
-#include "FunctionRig.h"
-#include "MainForm.h"
-#include "PollingTimer.h"
+#include "app/MainForm.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "tests/support/FunctionRig.h"
+#include "ui/ButtonArray.h"
+#include "ui/PollingTimer.h"
 
 #include <QAction>
 #include <QLabel>
@@ -14,6 +14,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+using namespace vk220::app;
+using namespace vk220::continuity;
+using namespace vk220::measurement;
+using namespace vk220::ui;
 
 namespace {
 

@@ -1,10 +1,12 @@
-#include "ContCurrent.h"
-#include "ContResistances.h"
+#include "functions/continuity/ContCurrent.h"
+#include "functions/continuity/ContResistances.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <limits>
+
+using namespace vk220::continuity;
 
 class ContTablesTest : public QObject {
     Q_OBJECT

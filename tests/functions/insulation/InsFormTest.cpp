@@ -1,14 +1,17 @@
-#include "InsRig.h"
+#include "tests/functions/insulation/InsRig.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "PollingTimer.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/PollingTimer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+using namespace vk220::insulation;
+using namespace vk220::ui;
 
 using Box = RecordingMessageBoxes::Box;
 using Answer = MessageBoxes::Answer;

@@ -1,15 +1,19 @@
-#include "InsRig.h"
+#include "tests/functions/insulation/InsRig.h"
 
-#include "ButtonArray.h"
-#include "FindControl.h"
-#include "FunctionChoice.h"
-#include "MainForm.h"
-#include "PollingTimer.h"
+#include "app/MainForm.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "ui/ButtonArray.h"
+#include "ui/PollingTimer.h"
 
 #include <QAction>
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+using namespace vk220::app;
+using namespace vk220::insulation;
+using namespace vk220::ui;
 
 namespace {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "FindControl.h"
-#include "FunctionRig.h"
-#include "InsForm.h"
-#include "InsResPanel.h"
-#include "InsVoltPanel.h"
+#include "functions/insulation/InsForm.h"
+#include "functions/insulation/InsResPanel.h"
+#include "functions/insulation/InsVoltPanel.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionRig.h"
 
 #include <QPointer>
 #include <QTabBar>
@@ -13,21 +13,25 @@
 // The insulation window on the fake port, shown and loaded.
 struct InsRig : FunctionRig {
     InsRig() {
-        window = new InsForm(context);
+        window = new vk220::insulation::InsForm(context);
         window->show();
         window->Load();
     }
     ~InsRig() { delete window.data(); }
 
-    InsResPanel &Res() const { return *Find<InsResPanel>(window, "InsResPanel"); }
-    InsVoltPanel &Volt() const { return *Find<InsVoltPanel>(window, "InsVoltPanel"); }
+    vk220::insulation::InsResPanel &Res() const {
+        return *Find<vk220::insulation::InsResPanel>(window, "InsResPanel");
+    }
+    vk220::insulation::InsVoltPanel &Volt() const {
+        return *Find<vk220::insulation::InsVoltPanel>(window, "InsVoltPanel");
+    }
 
     void ClickTab(int index) const {
         QTabBar &tabs = *Find<QTabBar>(window, "InsTab");
         QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(index).center());
     }
 
-    QPointer<InsForm> window;
+    QPointer<vk220::insulation::InsForm> window;
 };
 
 // `times` SetIns sends of `mask`.

@@ -1,10 +1,12 @@
-#include "ManualEntry.h"
-#include "ResistanceDigits.h"
-#include "VoltageRanges.h"
+#include "functions/insulation/ManualEntry.h"
+#include "functions/insulation/ResistanceDigits.h"
+#include "functions/insulation/VoltageRanges.h"
 
 #include <QTest>
 
 #include <limits>
+
+using namespace vk220::insulation;
 
 using ManualEntry::Outcome;
 

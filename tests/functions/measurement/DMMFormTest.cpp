@@ -1,10 +1,10 @@
-#include "DMMForm.h"
+#include "functions/measurement/DMMForm.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "FindControl.h"
-#include "LoadedWindow.h"
-#include "PollingTimer.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/LoadedWindow.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/PollingTimer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +12,9 @@
 #include <QTimer>
 
 #include <functional>
+
+using namespace vk220::measurement;
+using namespace vk220::ui;
 
 using Chunk = FakeSerialPort::Chunk;
 

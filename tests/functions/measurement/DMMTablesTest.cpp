@@ -1,9 +1,11 @@
-#include "DMMRanges.h"
-#include "DMMReading.h"
+#include "functions/measurement/DMMRanges.h"
+#include "functions/measurement/DMMReading.h"
 
 #include <QTest>
 
 #include <limits>
+
+using namespace vk220::measurement;
 
 namespace {
 constexpr double Infinity = std::numeric_limits<double>::infinity();

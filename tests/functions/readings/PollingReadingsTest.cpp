@@ -1,15 +1,15 @@
-#include "ContForm.h"
-#include "DMMForm.h"
-#include "FindControl.h"
-#include "InsRig.h"
-#include "LoadedWindow.h"
+#include "functions/continuity/ContForm.h"
+#include "functions/measurement/DMMForm.h"
+#include "tests/functions/insulation/InsRig.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/LoadedWindow.h"
 
-#include "ButtonArray.h"
-#include "PollingTimer.h"
-#include "ReadingMarks.h"
-#include "ReadingTools.h"
-#include "TrendChart.h"
-#include "TrendWindow.h"
+#include "ui/ButtonArray.h"
+#include "ui/PollingTimer.h"
+#include "ui/ReadingMarks.h"
+#include "ui/ReadingTools.h"
+#include "ui/TrendChart.h"
+#include "ui/TrendWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,6 +24,10 @@
 #include <QValueAxis>
 
 #include <algorithm>
+
+using namespace vk220::continuity;
+using namespace vk220::measurement;
+using namespace vk220::ui;
 
 using Box = RecordingMessageBoxes::Box;
 

@@ -1,13 +1,13 @@
-#include "ConsoleModel.h"
-#include "ConsolePanel.h"
-#include "ContForm.h"
-#include "DMMForm.h"
-#include "FunctionChoice.h"
-#include "FindControl.h"
-#include "FunctionRig.h"
-#include "InsForm.h"
-#include "MainForm.h"
-#include "PollingTimer.h"
+#include "app/ConsoleModel.h"
+#include "app/ConsolePanel.h"
+#include "app/MainForm.h"
+#include "functions/continuity/ContForm.h"
+#include "functions/insulation/InsForm.h"
+#include "functions/measurement/DMMForm.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "tests/support/FunctionRig.h"
+#include "ui/PollingTimer.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -17,6 +17,12 @@
 
 #include <sys/resource.h>
 #include <unistd.h>
+
+using namespace vk220::app;
+using namespace vk220::continuity;
+using namespace vk220::insulation;
+using namespace vk220::measurement;
+using namespace vk220::ui;
 
 namespace {
 

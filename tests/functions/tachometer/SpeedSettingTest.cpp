@@ -1,8 +1,10 @@
-#include "SpeedSetting.h"
+#include "functions/tachometer/SpeedSetting.h"
 
 #include <QTest>
 
 #include <cmath>
+
+using namespace vk220::tachometer;
 
 class SpeedSettingTest : public QObject {
     Q_OBJECT

@@ -1,11 +1,13 @@
-#include "TachoForm.h"
+#include "functions/tachometer/TachoForm.h"
 
-#include "LoadedWindow.h"
+#include "tests/support/LoadedWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using namespace vk220::tachometer;
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "ButtonArray.h"
-#include "FindControl.h"
-#include "FunctionChoice.h"
-#include "FunctionRig.h"
-#include "FunctionWindow.h"
-#include "ProgForm.h"
-#include "TachoForm.h"
-#include "ThermoForm.h"
+#include "app/ProgForm.h"
+#include "functions/tachometer/TachoForm.h"
+#include "functions/thermocouple/ThermoForm.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "tests/support/FunctionRig.h"
+#include "ui/ButtonArray.h"
+#include "ui/FunctionWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,6 +17,11 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+
+using namespace vk220::app;
+using namespace vk220::tachometer;
+using namespace vk220::thermocouple;
+using namespace vk220::ui;
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "TemperatureSetting.h"
-#include "ThermocoupleTypes.h"
+#include "functions/thermocouple/TemperatureSetting.h"
+#include "functions/thermocouple/ThermocoupleTypes.h"
 
 #include <QTest>
 
 #include <limits>
+
+using namespace vk220::thermocouple;
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "ThermoForm.h"
+#include "functions/thermocouple/ThermoForm.h"
 
-#include "LoadedWindow.h"
-#include "UserToggle.h"
+#include "tests/support/LoadedWindow.h"
+#include "ui/UserToggle.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+using namespace vk220::thermocouple;
+using namespace vk220::ui;
 
 namespace {
 

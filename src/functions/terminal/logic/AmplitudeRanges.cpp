@@ -1,6 +1,8 @@
-#include "AmplitudeRanges.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
 
 #include <array>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -55,3 +57,5 @@ const AmplitudeRange *FindByCommand(QStringView rangeCommand) {
 }
 
 } // namespace AmplitudeRanges
+
+} // namespace vk220::terminal

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "OutputFamily.h"
+#include "functions/terminal/logic/OutputFamily.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <span>
+
+namespace vk220::terminal {
 
 // One voltage or current range of the calibrator, with the readout that shows its values.
 struct AmplitudeRange {
@@ -41,3 +43,5 @@ QString Command(const AmplitudeRange &range, bool ac);
 const AmplitudeRange *FindByCommand(QStringView rangeCommand);
 
 } // namespace AmplitudeRanges
+
+} // namespace vk220::terminal

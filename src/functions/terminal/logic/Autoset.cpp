@@ -1,10 +1,12 @@
-#include "Autoset.h"
+#include "functions/terminal/logic/Autoset.h"
 
-#include "ConVal.h"
-#include "NumberText.h"
-#include "OutputFamily.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/OutputFamily.h"
+#include "link/NumberText.h"
 
 #include <cmath>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -17,7 +19,7 @@ namespace Autoset {
 bool IsHighVoltage(bool voltageSelected, QStringView entry) {
     if (!voltageSelected)
         return false;
-    return std::fabs(NumberText::LeadingNumber(entry)) > highVoltage ||
+    return std::fabs(link::NumberText::LeadingNumber(entry)) > highVoltage ||
            std::fabs(ConVal(entry).value) > highVoltage;
 }
 
@@ -33,3 +35,5 @@ QString Caption(bool highVoltage) {
 }
 
 } // namespace Autoset
+
+} // namespace vk220::terminal

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace vk220::terminal {
+
 // The "Autoset Output ON" preference switches the output on after each change, except a high
 // voltage and an output of another family than voltage and current, which are always left in
 // standby.
@@ -22,3 +24,5 @@ bool HeldInStandby(bool voltageSelected, QStringView entry);
 QString Caption(bool highVoltage);
 
 } // namespace Autoset
+
+} // namespace vk220::terminal

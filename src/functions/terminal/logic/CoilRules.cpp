@@ -1,16 +1,18 @@
-#include "CoilRules.h"
+#include "functions/terminal/logic/CoilRules.h"
 
-#include "AmplitudeRanges.h"
-#include "NumberText.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
+#include "link/NumberText.h"
 
 #include <cmath>
+
+namespace vk220::terminal {
 
 namespace CoilRules {
 
 Division Divide(const QString &entry, double value, int turns) {
     if (turns <= 1)
         return {1, entry, entry};
-    const QString perTurn = NumberText::General(value / turns) + u'A';
+    const QString perTurn = link::NumberText::General(value / turns) + u'A';
     return {turns, perTurn, perTurn + QStringLiteral(" x") + QString::number(turns)};
 }
 
@@ -33,3 +35,5 @@ QString DisplayLabel(QStringView display, int turns) {
 }
 
 } // namespace CoilRules
+
+} // namespace vk220::terminal

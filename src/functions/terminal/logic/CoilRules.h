@@ -1,9 +1,11 @@
 #pragma once
 
-#include "InformBox.h"
+#include "functions/terminal/logic/InformBox.h"
 
 #include <QString>
 #include <QStringView>
+
+namespace vk220::terminal {
 
 // A current through a clamp coil of N turns is N times the calibrator's own current, which may
 // not exceed 30 A per turn: 60 A, 300 A and 1500 A through the 2, 10 and 50 turn coils.
@@ -31,3 +33,5 @@ InformBox LimitBox(int turns);
 QString DisplayLabel(QStringView display, int turns);
 
 } // namespace CoilRules
+
+} // namespace vk220::terminal

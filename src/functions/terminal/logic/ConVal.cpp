@@ -1,9 +1,11 @@
-#include "ConVal.h"
+#include "functions/terminal/logic/ConVal.h"
 
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <cmath>
 #include <optional>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -65,8 +67,8 @@ int PrefixExponent(QStringView unit) {
 double Scaled(double number, int exponent) {
     if (!std::isfinite(number))
         return number;
-    return NumberText::LeadingNumber(NumberText::General(number) + u'e' +
-                                     QString::number(exponent));
+    return link::NumberText::LeadingNumber(link::NumberText::General(number) + u'e' +
+                                           QString::number(exponent));
 }
 
 } // namespace
@@ -87,10 +89,12 @@ ConValResult ConVal(QStringView text) {
     const qsizetype comma = number.indexOf(u',');
     if (comma >= 0)
         number[comma] = u'.';
-    result.value = Scaled(NumberText::LeadingNumber(number), PrefixExponent(result.unit));
+    result.value = Scaled(link::NumberText::LeadingNumber(number), PrefixExponent(result.unit));
     return result;
 }
 
 bool IsPrefix(QChar c) {
     return PrefixPower(c).has_value();
 }
+
+} // namespace vk220::terminal

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace vk220::terminal {
+
 // A value text split into its number and its unit: "1.5mA" is 0.0015 and "mA".
 struct ConValResult {
     // In base units (volts, amperes, farads, henries, ohms, hertz, revolutions per minute). A
@@ -22,3 +24,5 @@ ConValResult ConVal(QStringView text);
 
 // Whether `c` is one of the SI prefix letters ConVal takes: T, G, M, k, m, u or µ, n, p, f, a.
 bool IsPrefix(QChar c);
+
+} // namespace vk220::terminal

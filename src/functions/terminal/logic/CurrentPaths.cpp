@@ -1,7 +1,9 @@
-#include "CurrentPaths.h"
+#include "functions/terminal/logic/CurrentPaths.h"
 
 #include <algorithm>
 #include <limits>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -54,3 +56,5 @@ bool NeedsReselect(double magnitude, const QList<int> &enabledPaths) {
 }
 
 } // namespace CurrentPaths
+
+} // namespace vk220::terminal

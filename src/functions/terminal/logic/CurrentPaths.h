@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vk220::terminal {
+
 // The four current paths that the "A" key offers: TERMINALS (to 30A) and the three coils of the
 // current-path group, each for the magnitudes of current it can carry.
 namespace CurrentPaths {
@@ -31,3 +33,5 @@ QList<int> Offered(double magnitude);
 bool NeedsReselect(double magnitude, const QList<int> &enabledPaths);
 
 } // namespace CurrentPaths
+
+} // namespace vk220::terminal

@@ -1,8 +1,10 @@
-#include "EntryUnits.h"
+#include "functions/terminal/logic/EntryUnits.h"
 
-#include "ConVal.h"
+#include "functions/terminal/logic/ConVal.h"
 
 #include <algorithm>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -48,3 +50,5 @@ bool ReadsAsWritten(QStringView valueText) {
 }
 
 } // namespace EntryUnits
+
+} // namespace vk220::terminal

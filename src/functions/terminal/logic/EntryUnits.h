@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace vk220::terminal {
+
 // The unit letters of a voltage or current typed into the entry line. The keys build only
 // well-formed entries, but the operator may type anything; ENTER takes a typed voltage or current
 // only as it reads, never with a letter or blank quietly dropped: "20UA" is not 20 A, "500u A" is
@@ -25,3 +27,5 @@ QString AsEntered(const QString &entry, bool voltageSelected);
 bool ReadsAsWritten(QStringView valueText);
 
 } // namespace EntryUnits
+
+} // namespace vk220::terminal

@@ -1,8 +1,10 @@
-#include "FamilyRanges.h"
+#include "functions/terminal/logic/FamilyRanges.h"
 
 #include <array>
 #include <cmath>
 #include <span>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -111,3 +113,5 @@ std::optional<FamilyRange> Select(OutputFamily family, double value) {
 }
 
 } // namespace FamilyRanges
+
+} // namespace vk220::terminal

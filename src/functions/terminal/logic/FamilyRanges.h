@@ -1,10 +1,12 @@
 #pragma once
 
-#include "OutputFamily.h"
+#include "functions/terminal/logic/OutputFamily.h"
 
 #include <QString>
 
 #include <optional>
+
+namespace vk220::terminal {
 
 // The range of an output that is neither a voltage nor a current.
 struct FamilyRange {
@@ -21,3 +23,5 @@ namespace FamilyRanges {
 std::optional<FamilyRange> Select(OutputFamily family, double value);
 
 } // namespace FamilyRanges
+
+} // namespace vk220::terminal

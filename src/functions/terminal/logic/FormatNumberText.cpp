@@ -1,8 +1,10 @@
-#include "FormatNumberText.h"
+#include "functions/terminal/logic/FormatNumberText.h"
 
-#include "NumberText.h"
+#include "link/NumberText.h"
 
 #include <cmath>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -35,7 +37,7 @@ QString Increment(QString digits) {
 
 // The magnitude's plain decimal text (at most 15 significant digits) rounded to `decimals`.
 QString RoundedDigits(double magnitude, const MaskShape &shape) {
-    const QString plain = NumberText::General(magnitude);
+    const QString plain = link::NumberText::General(magnitude);
     const qsizetype point = plain.indexOf(u'.');
     QString integerPart = point < 0 ? plain : plain.first(point);
     QString fraction = point < 0 ? QString() : plain.sliced(point + 1);
@@ -65,7 +67,7 @@ QString FormatNumberText(QStringView text, QStringView mask) {
     if (comma >= 0)
         number[comma] = u'.';
 
-    double value = NumberText::LeadingNumber(number);
+    double value = link::NumberText::LeadingNumber(number);
     if (!std::isfinite(value))
         return text.trimmed().toString();
     if (value < 0) {
@@ -75,3 +77,5 @@ QString FormatNumberText(QStringView text, QStringView mask) {
     const QString formatted = RoundedDigits(value, ShapeOf(mask));
     return negative ? u'-' + formatted : formatted;
 }
+
+} // namespace vk220::terminal

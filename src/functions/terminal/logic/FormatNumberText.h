@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace vk220::terminal {
+
 // Formats a number text for the readout with a digit mask of "0" positions and at most one ".":
 // rounded half away from zero to the mask's decimals, no leading zeros before the integer digit,
 // a "-" in front when the text begins with one. FormatNumberText("12.5", "000.000") is "12.500",
@@ -10,3 +12,5 @@
 // text is read as one. A text that is no number formats as 0; one too large for a double comes
 // back trimmed as it was.
 QString FormatNumberText(QStringView text, QStringView mask);
+
+} // namespace vk220::terminal

@@ -1,4 +1,6 @@
-#include "FrequencyLimits.h"
+#include "functions/terminal/logic/FrequencyLimits.h"
+
+namespace vk220::terminal {
 
 namespace FrequencyLimits {
 
@@ -13,3 +15,5 @@ std::optional<InformBox> Refusal(double f) {
 }
 
 } // namespace FrequencyLimits
+
+} // namespace vk220::terminal

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "InformBox.h"
+#include "functions/terminal/logic/InformBox.h"
 
 #include <optional>
+
+namespace vk220::terminal {
 
 // The "Hz" key sets frequencies from 10 Hz to 100000 Hz.
 namespace FrequencyLimits {
@@ -14,3 +16,5 @@ constexpr double Highest = 100000;
 std::optional<InformBox> Refusal(double f);
 
 } // namespace FrequencyLimits
+
+} // namespace vk220::terminal

@@ -1,6 +1,8 @@
-#include "Guidance.h"
+#include "functions/terminal/logic/Guidance.h"
 
-#include "EntryUnits.h"
+#include "functions/terminal/logic/EntryUnits.h"
+
+namespace vk220::terminal {
 
 namespace Guidance {
 
@@ -27,3 +29,5 @@ QString Text(const PanelState &state, bool waitingForPath, Note note) {
 }
 
 } // namespace Guidance
+
+} // namespace vk220::terminal

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "PanelState.h"
+#include "functions/terminal/logic/PanelState.h"
 
 #include <QString>
+
+namespace vk220::terminal {
 
 // The guidance line under the terminal window's entry: what the operator does next, where the
 // panel alone leaves it unsaid (a greyed coil, a disabled ENTER, a button that did not stay
@@ -25,3 +27,5 @@ Note AfterClick(int index, OutputPoint selected);
 QString Text(const PanelState &state, bool waitingForPath, Note note);
 
 } // namespace Guidance
+
+} // namespace vk220::terminal

@@ -1,6 +1,8 @@
-#include "HistoryPick.h"
+#include "functions/terminal/logic/HistoryPick.h"
 
 #include <algorithm>
+
+namespace vk220::terminal {
 
 HistoryPick ParseHistoryPick(QStringView item) {
     const qsizetype colon = item.indexOf(u':');
@@ -16,3 +18,5 @@ HistoryPick ParseHistoryPick(QStringView item) {
         frequency = frequency.first(point);
     return {item.first(entryEnd).toString(), frequency.toString()};
 }
+
+} // namespace vk220::terminal

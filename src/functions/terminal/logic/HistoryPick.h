@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace vk220::terminal {
+
 // An entry picked from the history list, split back into the entry line and the frequency label:
 // "1.00000V : 50Hz (VOLTAGE)" gives "1.00000V" and "50Hz"; a text without ":" is only an entry.
 // The output point named in brackets after the frequency tells where the output went when it was
@@ -16,3 +18,5 @@ struct HistoryPick {
 };
 
 HistoryPick ParseHistoryPick(QStringView item);
+
+} // namespace vk220::terminal

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::terminal {
+
 // An information box with a single OK button. Lines of the text are separated by carriage
 // returns, as the message-box service expects.
 struct InformBox {
@@ -9,3 +11,5 @@ struct InformBox {
     QString text;
     bool operator==(const InformBox &other) const = default;
 };
+
+} // namespace vk220::terminal

@@ -1,6 +1,8 @@
-#include "KeypadEntry.h"
+#include "functions/terminal/logic/KeypadEntry.h"
 
-#include "NumberText.h"
+#include "link/NumberText.h"
+
+namespace vk220::terminal {
 
 KeypadEntry::Outcome KeypadEntry::Press(int index) {
     switch (index) {
@@ -99,5 +101,7 @@ bool KeypadEntry::HasPrefix() const {
 }
 
 bool KeypadEntry::NonzeroOrHasZero() const {
-    return NumberText::LeadingNumber(text) != 0.0 || text.contains(u'0');
+    return link::NumberText::LeadingNumber(text) != 0.0 || text.contains(u'0');
 }
+
+} // namespace vk220::terminal

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "KeypadKey.h"
+#include "functions/terminal/logic/KeypadKey.h"
 
 #include <QString>
 
 #include <utility>
+
+namespace vk220::terminal {
 
 // The entry line of the keypad and the editing rules of its keys, which keep a keyed entry well
 // formed: an optional "-", digits with at most one ".", then at most one prefix ("u" or "m") and
@@ -55,3 +57,5 @@ private:
 
     QString text;
 };
+
+} // namespace vk220::terminal

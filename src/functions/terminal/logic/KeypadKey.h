@@ -1,5 +1,7 @@
 #pragma once
 
+namespace vk220::terminal {
+
 // The twenty keys of the keypad by their index in the Command1 array: the digits 1 to 9 are keys
 // 0 to 8, the others follow.
 namespace KeypadKey {
@@ -26,3 +28,5 @@ constexpr int Digit(int digit) {
 }
 
 } // namespace KeypadKey
+
+} // namespace vk220::terminal

@@ -1,4 +1,6 @@
-#include "OutputFamily.h"
+#include "functions/terminal/logic/OutputFamily.h"
+
+namespace vk220::terminal {
 
 OutputFamily FamilyOfUnit(QStringView unit) {
     if (unit.isEmpty())
@@ -24,3 +26,5 @@ OutputFamily FamilyOfUnit(QStringView unit) {
         return OutputFamily::None;
     }
 }
+
+} // namespace vk220::terminal

@@ -1,26 +1,30 @@
-#include "OutputMarker.h"
+#include "functions/terminal/logic/OutputMarker.h"
 
-#include "ConVal.h"
-#include "OutputFamily.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/OutputFamily.h"
 
 #include <cmath>
 
-OutputMarker OutputMarker::For(CalibratorModel::Output output, QStringView display) {
+namespace vk220::terminal {
+
+OutputMarker OutputMarker::For(link::CalibratorModel::Output output, QStringView display) {
     OutputMarker marker;
     switch (output) {
-    case CalibratorModel::Output::On:
+    case link::CalibratorModel::Output::On:
         marker.text = QStringLiteral("OPR");
         break;
-    case CalibratorModel::Output::Standby:
+    case link::CalibratorModel::Output::Standby:
         marker.text = QStringLiteral("STBY");
         break;
-    case CalibratorModel::Output::Unknown:
+    case link::CalibratorModel::Output::Unknown:
         marker.text = QStringLiteral("OPR?");
         break;
     }
-    marker.dimmed = output == CalibratorModel::Output::Standby;
+    marker.dimmed = output == link::CalibratorModel::Output::Standby;
     const ConValResult shown = ConVal(display);
     marker.highVoltage = !marker.dimmed && FamilyOfUnit(shown.unit) == OutputFamily::Voltage &&
                          std::fabs(shown.value) > WarningVolts;
     return marker;
 }
+
+} // namespace vk220::terminal

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "CalibratorModel.h"
+#include "link/CalibratorModel.h"
 
 #include <QString>
 #include <QStringView>
+
+namespace vk220::terminal {
 
 // What the terminal window's readout tells of the output besides its value: whether it is live,
 // and whether a live voltage is high enough to warn of. The readout alone looks the same in
@@ -19,7 +21,9 @@ struct OutputMarker {
     // From what the calibrator was told (`output`) and the readout (`display`). After a lost
     // port the output is unknown: it may still be operating, so it is neither dimmed nor spared
     // the warning.
-    static OutputMarker For(CalibratorModel::Output output, QStringView display);
+    static OutputMarker For(link::CalibratorModel::Output output, QStringView display);
 
     bool operator==(const OutputMarker &other) const = default;
 };
+
+} // namespace vk220::terminal

@@ -1,4 +1,6 @@
-#include "OutputPoint.h"
+#include "functions/terminal/logic/OutputPoint.h"
+
+namespace vk220::terminal {
 
 namespace OutputPoints {
 
@@ -39,3 +41,5 @@ int CoilTurns(OutputPoint point) {
 }
 
 } // namespace OutputPoints
+
+} // namespace vk220::terminal

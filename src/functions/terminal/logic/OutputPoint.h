@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vk220::terminal {
+
 // Where the adapter routes the calibrator's output. The values are the TermBut index of the
 // pair's button in the coil row or terminal column.
 enum class OutputPoint {
@@ -31,3 +33,5 @@ bool IsCoil(OutputPoint point);
 int CoilTurns(OutputPoint point);
 
 } // namespace OutputPoints
+
+} // namespace vk220::terminal

@@ -1,4 +1,6 @@
-#include "PanelPlan.h"
+#include "functions/terminal/logic/PanelPlan.h"
+
+namespace vk220::terminal {
 
 QStringList PanelPlan::Commands() const {
     QStringList commands;
@@ -6,3 +8,5 @@ QStringList PanelPlan::Commands() const {
         commands << send.line;
     return commands;
 }
+
+} // namespace vk220::terminal

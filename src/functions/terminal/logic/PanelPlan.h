@@ -1,10 +1,12 @@
 #pragma once
 
-#include "PanelState.h"
-#include "PanelStep.h"
+#include "functions/terminal/logic/PanelState.h"
+#include "functions/terminal/logic/PanelStep.h"
 
 #include <QList>
 #include <QStringList>
+
+namespace vk220::terminal {
 
 // The steps of one window action, in order, and the state the window shows once it has carried
 // them out.
@@ -25,3 +27,5 @@ struct PanelPlan {
         return found;
     }
 };
+
+} // namespace vk220::terminal

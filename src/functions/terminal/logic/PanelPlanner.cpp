@@ -1,19 +1,21 @@
-#include "PanelPlanner.h"
+#include "functions/terminal/logic/PanelPlanner.h"
 
-#include "Autoset.h"
-#include "CoilRules.h"
-#include "ConVal.h"
-#include "CurrentPaths.h"
-#include "EntryUnits.h"
-#include "FrequencyLimits.h"
-#include "HistoryPick.h"
-#include "NumberText.h"
-#include "PlanRecorder.h"
-#include "Readout.h"
-#include "SetCalibratorOutput.h"
-#include "TerminalButtons.h"
+#include "functions/terminal/logic/Autoset.h"
+#include "functions/terminal/logic/CoilRules.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/CurrentPaths.h"
+#include "functions/terminal/logic/EntryUnits.h"
+#include "functions/terminal/logic/FrequencyLimits.h"
+#include "functions/terminal/logic/HistoryPick.h"
+#include "functions/terminal/logic/PlanRecorder.h"
+#include "functions/terminal/logic/Readout.h"
+#include "functions/terminal/logic/SetCalibratorOutput.h"
+#include "functions/terminal/logic/TerminalButtons.h"
+#include "link/NumberText.h"
 
 #include <cmath>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -138,7 +140,7 @@ void Builder::PickHistory(QStringView item) {
 }
 
 void Builder::Hz() {
-    const double frequency = NumberText::LeadingNumber(state.entry);
+    const double frequency = link::NumberText::LeadingNumber(state.entry);
     if (const auto refusal = FrequencyLimits::Refusal(frequency)) {
         SetEntry(QString());
         Refuse(*refusal);
@@ -152,7 +154,7 @@ void Builder::Hz() {
         return;
     }
     // The frequency as sent, whatever else the entry held ("50mHz" would not be what is set).
-    SetFrequency(NumberText::General(frequency) + QStringLiteral("Hz"));
+    SetFrequency(link::NumberText::General(frequency) + QStringLiteral("Hz"));
     if (ChangeFrequency(state.frequency))
         steps << SetPlusMinusEnabled{false};
     SetEntry(QString());
@@ -276,3 +278,5 @@ PanelPlan AutosetChanged(bool checked, const PanelState &state) {
 }
 
 } // namespace PanelPlanner
+
+} // namespace vk220::terminal

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "InformBox.h"
-#include "PanelPlan.h"
+#include "functions/terminal/logic/InformBox.h"
+#include "functions/terminal/logic/PanelPlan.h"
 
 #include <QString>
 #include <QStringView>
+
+namespace vk220::terminal {
 
 // Plans every action of the terminal window that sends commands or changes more than the entry
 // line: from the state the window shows, the ordered steps it must carry out. The range the
@@ -65,3 +67,5 @@ PanelPlan Standby(const PanelState &state);
 PanelPlan AutosetChanged(bool checked, const PanelState &state);
 
 } // namespace PanelPlanner
+
+} // namespace vk220::terminal

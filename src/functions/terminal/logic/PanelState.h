@@ -1,9 +1,11 @@
 #pragma once
 
-#include "OutputPoint.h"
+#include "functions/terminal/logic/OutputPoint.h"
 
 #include <QList>
 #include <QString>
+
+namespace vk220::terminal {
 
 // What the terminal window shows that its key and button actions depend on; the window reads it
 // back from its controls before each action.
@@ -35,3 +37,5 @@ struct PanelState {
     double outputValue = 0.0;
     bool operator==(const PanelState &other) const = default;
 };
+
+} // namespace vk220::terminal

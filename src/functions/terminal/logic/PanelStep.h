@@ -1,12 +1,14 @@
 #pragma once
 
-#include "InformBox.h"
-#include "OutputPoint.h"
+#include "functions/terminal/logic/InformBox.h"
+#include "functions/terminal/logic/OutputPoint.h"
 
 #include <QList>
 #include <QString>
 
 #include <variant>
+
+namespace vk220::terminal {
 
 // The things a terminal-window action does, each carried out by the window in plan order.
 namespace PanelSteps {
@@ -88,3 +90,5 @@ using PanelStep =
                  PanelSteps::SetPlusMinusEnabled, PanelSteps::SetEnterBold,
                  PanelSteps::SetEnterEnabled, PanelSteps::SetCoilSelectPending,
                  PanelSteps::OfferCurrentPaths>;
+
+} // namespace vk220::terminal

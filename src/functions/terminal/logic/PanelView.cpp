@@ -1,4 +1,6 @@
-#include "PanelView.h"
+#include "functions/terminal/logic/PanelView.h"
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -31,3 +33,5 @@ void PanelView::Apply(const PanelStep &step) {
         },
         step);
 }
+
+} // namespace vk220::terminal

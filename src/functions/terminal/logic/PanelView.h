@@ -1,6 +1,8 @@
 #pragma once
 
-#include "PanelStep.h"
+#include "functions/terminal/logic/PanelStep.h"
+
+namespace vk220::terminal {
 
 // What the steps of a panel plan act on: the terminal window's controls, or a model of them. Each
 // step kind has one handler; Apply dispatches a step to it, so every view carries out a plan by
@@ -28,3 +30,5 @@ protected:
     virtual void SetCoilSelectPending(bool pending) = 0;
     virtual void OfferCurrentPaths(const QList<int> &enabled, bool reselect) = 0;
 };
+
+} // namespace vk220::terminal

@@ -1,10 +1,12 @@
-#include "PlanRecorder.h"
+#include "functions/terminal/logic/PlanRecorder.h"
 
-#include "Autoset.h"
-#include "CurrentPaths.h"
-#include "OutputPoint.h"
-#include "PanelPlanner.h"
-#include "SetCalibratorOutput.h"
+#include "functions/terminal/logic/Autoset.h"
+#include "functions/terminal/logic/CurrentPaths.h"
+#include "functions/terminal/logic/OutputPoint.h"
+#include "functions/terminal/logic/PanelPlanner.h"
+#include "functions/terminal/logic/SetCalibratorOutput.h"
+
+namespace vk220::terminal {
 
 using namespace PanelSteps;
 
@@ -109,3 +111,5 @@ void PlanRecorder::ApplyAutoset() {
     else
         Standby();
 }
+
+} // namespace vk220::terminal

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "InformBox.h"
-#include "PanelPlan.h"
-#include "SetCalibratorOutput.h"
+#include "functions/terminal/logic/InformBox.h"
+#include "functions/terminal/logic/PanelPlan.h"
+#include "functions/terminal/logic/SetCalibratorOutput.h"
 
 #include <QList>
 #include <QString>
+
+namespace vk220::terminal {
 
 // The plan of one window action as PanelPlanner writes it: the state the window will show, and
 // the steps that bring it there, each change of a label, a flag or the output recorded as a step
@@ -48,3 +50,5 @@ protected:
     PanelState state;
     QList<PanelStep> steps;
 };
+
+} // namespace vk220::terminal

@@ -1,13 +1,15 @@
-#include "Readout.h"
+#include "functions/terminal/logic/Readout.h"
 
-#include "AmplitudeRanges.h"
-#include "ConVal.h"
-#include "FormatNumberText.h"
-#include "NumberText.h"
-#include "OutputFamily.h"
-#include "TerminalButtons.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/FormatNumberText.h"
+#include "functions/terminal/logic/OutputFamily.h"
+#include "functions/terminal/logic/TerminalButtons.h"
+#include "link/NumberText.h"
 
 #include <cmath>
+
+namespace vk220::terminal {
 
 namespace Readout {
 
@@ -16,7 +18,7 @@ QString Text(QStringView rangeCommand, double outputValue, int coilTurns) {
     const double scale = range != nullptr ? range->readoutScale : 0.0;
     const QStringView mask = range != nullptr ? range->mask : QStringView();
     const QStringView unit = range != nullptr ? range->unit : QStringView();
-    const QString number = NumberText::General(std::fabs(outputValue * coilTurns) * scale);
+    const QString number = link::NumberText::General(std::fabs(outputValue * coilTurns) * scale);
     const QString sign = outputValue < 0 ? QStringLiteral("-") : QString();
     return sign + FormatNumberText(number, mask) + unit.toString();
 }
@@ -37,10 +39,12 @@ Amplitude PresentAmplitude(const QString &display, double outputValue, OutputPoi
         shown == OutputFamily::Voltage)
         return {QStringLiteral("0A"), turns, false};
     if (shown == OutputFamily::Voltage)
-        return {NumberText::General(outputValue) + u'V', turns};
+        return {link::NumberText::General(outputValue) + u'V', turns};
     if (shown == OutputFamily::Current)
-        return {NumberText::General(outputValue) + u'A', turns};
+        return {link::NumberText::General(outputValue) + u'A', turns};
     return {display, turns};
 }
 
 } // namespace Readout
+
+} // namespace vk220::terminal

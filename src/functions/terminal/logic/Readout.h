@@ -1,9 +1,11 @@
 #pragma once
 
-#include "OutputPoint.h"
+#include "functions/terminal/logic/OutputPoint.h"
 
 #include <QString>
 #include <QStringView>
+
+namespace vk220::terminal {
 
 // The readout of the present output ("Display") and the texts derived from it.
 namespace Readout {
@@ -35,3 +37,5 @@ struct Amplitude {
 Amplitude PresentAmplitude(const QString &display, double outputValue, OutputPoint selected);
 
 } // namespace Readout
+
+} // namespace vk220::terminal

@@ -1,16 +1,18 @@
-#include "SetCalibratorOutput.h"
+#include "functions/terminal/logic/SetCalibratorOutput.h"
 
-#include "AmplitudeRanges.h"
-#include "ConVal.h"
-#include "FamilyRanges.h"
-#include "NumberText.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/FamilyRanges.h"
+#include "link/NumberText.h"
 
 #include <cmath>
+
+namespace vk220::terminal {
 
 namespace {
 
 QString ValueCommand(double value) {
-    return u'O' + NumberText::Short(value);
+    return u'O' + link::NumberText::Short(value);
 }
 
 // Voltage and current: range by magnitude, frequency command at AC, value in the range's unit.
@@ -23,7 +25,7 @@ bool PlanAmplitude(const OutputRequest &request, OutputFamily family, double fre
     const bool ac = frequency != 0.0;
     plan.RangeCommand = AmplitudeRanges::Command(*range, ac);
     if (ac)
-        plan.frequencyText = u'F' + NumberText::Short(frequency);
+        plan.frequencyText = u'F' + link::NumberText::Short(frequency);
     if (frequency > 0.0)
         afterRange << plan.frequencyText;
     afterRange << ValueCommand(plan.OutputValue * range->sendScale);
@@ -35,7 +37,7 @@ bool PlanAmplitude(const OutputRequest &request, OutputFamily family, double fre
 OutputPlan SetCalibratorOutput(const OutputRequest &request, QString &LastRangeCommand) {
     OutputPlan plan;
     plan.frequencyText = request.frequencyText;
-    const double frequency = NumberText::LeadingNumber(request.frequencyText);
+    const double frequency = link::NumberText::LeadingNumber(request.frequencyText);
     const ConValResult parsed = ConVal(request.valueText);
     plan.OutputValue = parsed.value;
     const OutputFamily family = FamilyOfUnit(parsed.unit);
@@ -88,3 +90,5 @@ InformBox OutputRefusal(const QString &valueText) {
     };
     return {QStringLiteral("Corvale : Output Value Cannot Be Set"), lines.join(u'\r')};
 }
+
+} // namespace vk220::terminal

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "InformBox.h"
+#include "functions/terminal/logic/InformBox.h"
 
 #include <QString>
 #include <QStringList>
+
+namespace vk220::terminal {
 
 // What the output routine is asked to set.
 struct OutputRequest {
@@ -36,3 +38,5 @@ OutputPlan SetCalibratorOutput(const OutputRequest &request, QString &LastRangeC
 
 // The warning box for a value that cannot be set; `valueText` as the caller passed it.
 InformBox OutputRefusal(const QString &valueText);
+
+} // namespace vk220::terminal

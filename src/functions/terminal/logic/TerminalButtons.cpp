@@ -1,6 +1,8 @@
-#include "TerminalButtons.h"
+#include "functions/terminal/logic/TerminalButtons.h"
 
 #include <array>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -54,3 +56,5 @@ QStringList SelectionCommands(int index) {
 }
 
 } // namespace TerminalButtons
+
+} // namespace vk220::terminal

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OutputPoint.h"
+#include "functions/terminal/logic/OutputPoint.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,6 +8,8 @@
 
 #include <array>
 #include <span>
+
+namespace vk220::terminal {
 
 // One button of the TermBut array: what it shows and what it switches.
 struct TerminalButton {
@@ -37,3 +39,5 @@ QString PointName(OutputPoint point);
 QStringList SelectionCommands(int index);
 
 } // namespace TerminalButtons
+
+} // namespace vk220::terminal

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace vk220::terminal {
+
 // What the terminal window remembers from one opening to the next, kept for the whole run in the
 // program-wide state (`ProgramState::Kept<TerminalMemory>()`).
 struct TerminalMemory {
@@ -11,3 +13,5 @@ struct TerminalMemory {
     // The "A" key waits for a current path to be picked.
     bool CoilSelectPending = false;
 };
+
+} // namespace vk220::terminal

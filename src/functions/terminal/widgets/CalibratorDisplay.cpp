@@ -1,8 +1,8 @@
-#include "CalibratorDisplay.h"
+#include "functions/terminal/widgets/CalibratorDisplay.h"
 
-#include "Controls.h"
-#include "FontSizes.h"
-#include "OutputMarker.h"
+#include "functions/terminal/logic/OutputMarker.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,11 +10,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace vk220::terminal {
+
 namespace {
 
 QLabel *Readout(const QString &name, const QString &caption, int pointSize, Qt::Alignment align) {
     auto *label = new QLabel(caption);
-    Controls::Name(*label, name);
+    ui::Controls::Name(*label, name);
     QFont font = label->font();
     font.setPointSize(pointSize);
     font.setBold(true);
@@ -26,7 +28,7 @@ QLabel *Readout(const QString &name, const QString &caption, int pointSize, Qt::
 QLabel *Legend(const QString &caption) {
     auto *label = new QLabel(caption);
     QFont font = label->font();
-    font.setPointSize(FontSizes::Legend);
+    font.setPointSize(ui::FontSizes::Legend);
     label->setFont(font);
     return label;
 }
@@ -39,17 +41,18 @@ void SetColour(QLabel &label, const QColor &colour) {
 
 CalibratorDisplay::CalibratorDisplay(QWidget *parent)
     : QFrame(parent), opLab(Readout(QStringLiteral("OPLab"), QStringLiteral("---"),
-                                    FontSizes::Heading, Qt::AlignLeft)),
-      display(Readout(QStringLiteral("Display"), QStringLiteral("0.000mV"), FontSizes::Reading,
+                                    ui::FontSizes::Heading, Qt::AlignLeft)),
+      display(Readout(QStringLiteral("Display"), QStringLiteral("0.000mV"), ui::FontSizes::Reading,
                       Qt::AlignRight)),
-      hzLab(
-          Readout(QStringLiteral("HzLab"), QStringLiteral("DC"), FontSizes::Title, Qt::AlignLeft)),
-      calOpLab(Readout(QStringLiteral("CalOPLab"), QStringLiteral("---"), FontSizes::Caption,
+      hzLab(Readout(QStringLiteral("HzLab"), QStringLiteral("DC"), ui::FontSizes::Title,
+                    Qt::AlignLeft)),
+      calOpLab(Readout(QStringLiteral("CalOPLab"), QStringLiteral("---"), ui::FontSizes::Caption,
                        Qt::AlignRight)),
-      stateLab(Readout(QStringLiteral("StateLab"), QString(), FontSizes::Caption, Qt::AlignLeft)),
-      hvLab(Readout(QStringLiteral("HVLab"), QStringLiteral("\u26A1 HV"), FontSizes::Caption,
+      stateLab(
+          Readout(QStringLiteral("StateLab"), QString(), ui::FontSizes::Caption, Qt::AlignLeft)),
+      hvLab(Readout(QStringLiteral("HVLab"), QStringLiteral("\u26A1 HV"), ui::FontSizes::Caption,
                     Qt::AlignLeft)) {
-    Controls::Name(*this, QStringLiteral("CalibratorDisplay"));
+    ui::Controls::Name(*this, QStringLiteral("CalibratorDisplay"));
     SetColour(*hvLab, WarningColour);
     hvLab->setToolTip(
         QStringLiteral("A voltage above %1 V is live").arg(OutputMarker::WarningVolts));
@@ -83,7 +86,7 @@ CalibratorDisplay::CalibratorDisplay(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(outputValue, 1);
     layout->addWidget(screen, 3);
-    ShowOutput(OutputMarker::For(CalibratorModel::Output::Standby, display->text()));
+    ShowOutput(OutputMarker::For(link::CalibratorModel::Output::Standby, display->text()));
 }
 
 void CalibratorDisplay::ShowOutput(const OutputMarker &marker) {
@@ -93,3 +96,5 @@ void CalibratorDisplay::ShowOutput(const OutputMarker &marker) {
     SetColour(*hzLab, value);
     hvLab->setVisible(marker.highVoltage);
 }
+
+} // namespace vk220::terminal

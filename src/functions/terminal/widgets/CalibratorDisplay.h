@@ -4,6 +4,9 @@
 #include <QFrame>
 
 class QLabel;
+
+namespace vk220::terminal {
+
 struct OutputMarker;
 
 // The display of the terminal window's front panel: the present output (`Display`) with its
@@ -37,3 +40,5 @@ private:
     QLabel *stateLab;
     QLabel *hvLab;
 };
+
+} // namespace vk220::terminal

@@ -1,17 +1,17 @@
-#include "TerminalForm.h"
+#include "functions/terminal/widgets/TerminalForm.h"
 
-#include "ButtonArray.h"
-#include "CalibratorDisplay.h"
-#include "Controls.h"
-#include "FontSizes.h"
-#include "KeypadEntry.h"
-#include "PanelPlanner.h"
-#include "ProgramState.h"
-#include "TabOrder.h"
-#include "TerminalKeypad.h"
-#include "TerminalMemory.h"
-#include "TerminalSelector.h"
-#include "UserToggle.h"
+#include "functions/terminal/logic/KeypadEntry.h"
+#include "functions/terminal/logic/PanelPlanner.h"
+#include "functions/terminal/logic/TerminalMemory.h"
+#include "functions/terminal/widgets/CalibratorDisplay.h"
+#include "functions/terminal/widgets/TerminalKeypad.h"
+#include "functions/terminal/widgets/TerminalSelector.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/FontSizes.h"
+#include "ui/TabOrder.h"
+#include "ui/UserToggle.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -53,18 +55,18 @@ void SetCaptionFont(QWidget &widget, int pointSize) {
 
 } // namespace
 
-TerminalForm::TerminalForm(FunctionContext &context)
-    : FunctionWindow(context, Title, WidthTwips, HeightTwips), keypad(new TerminalKeypad(this)),
+TerminalForm::TerminalForm(ui::FunctionContext &context)
+    : ui::FunctionWindow(context, Title, WidthTwips, HeightTwips), keypad(new TerminalKeypad(this)),
       selector(new TerminalSelector(*this)), readouts(new CalibratorDisplay(this)),
       onBut(new QPushButton(QStringLiteral("OUTPUT ON"), this)),
       offBut(new QPushButton(QStringLiteral("STAND BY"), this)),
       autoCheck(new QCheckBox(QStringLiteral("Autoset Output ON"), this)),
       autoRange(new QCheckBox(QStringLiteral("Range Autoselect"), this)),
       view(*this, context, {*keypad, *selector, *readouts, *onBut, *offBut, *autoCheck}) {
-    Controls::Name(*onBut, QStringLiteral("ONBut"));
-    Controls::Name(*offBut, QStringLiteral("OffBut"));
-    Controls::Name(*autoCheck, QStringLiteral("AutoCheck"));
-    Controls::Name(*autoRange, QStringLiteral("AutoRange"));
+    ui::Controls::Name(*onBut, QStringLiteral("ONBut"));
+    ui::Controls::Name(*offBut, QStringLiteral("OffBut"));
+    ui::Controls::Name(*autoCheck, QStringLiteral("AutoCheck"));
+    ui::Controls::Name(*autoRange, QStringLiteral("AutoRange"));
     autoCheck->setToolTip(QStringLiteral("Sets output on automatically"));
     autoRange->setToolTip(QStringLiteral("Sets current range / coil turns depending on output"));
     autoCheck->setChecked(true);
@@ -79,7 +81,7 @@ TerminalForm::TerminalForm(FunctionContext &context)
     connect(keypad, &TerminalKeypad::HistoryPicked, this, [this](const QString &item) {
         Act(AsAsked([this, item] { view.Carry(PanelPlanner::PickHistory(item, ReadState())); }));
     });
-    connect(&selector->TermBut(), &ButtonArray::Clicked, this, [this](int index) {
+    connect(&selector->TermBut(), &ui::ButtonArray::Clicked, this, [this](int index) {
         Act(AsAsked([this, index] {
             view.Carry(PanelPlanner::SelectTerminal(index, ReadState()));
             note = Guidance::AfterClick(index, selector->Selection());
@@ -96,14 +98,14 @@ TerminalForm::TerminalForm(FunctionContext &context)
         Actions().ActStandby(AsAsked([this] { view.Carry(PanelPlanner::Standby(ReadState())); }),
                              output);
     });
-    UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
-    UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
+    ui::UserToggle::Connect(*autoCheck, [this](bool checked) { AutoCheckClicked(checked); });
+    ui::UserToggle::Connect(*autoRange, [this](bool checked) { AutoRangeClicked(checked); });
     BuildLayout();
 }
 
 void TerminalForm::BuildLayout() {
-    SetCaptionFont(*onBut, FontSizes::Caption);
-    SetCaptionFont(*offBut, FontSizes::Caption);
+    SetCaptionFont(*onBut, ui::FontSizes::Caption);
+    SetCaptionFont(*offBut, ui::FontSizes::Caption);
     onBut->setMinimumHeight(34);
     offBut->setMinimumHeight(34);
 
@@ -137,12 +139,12 @@ void TerminalForm::BuildLayout() {
     layout->addLayout(body, 1);
     layout->addWidget(&selector->CoilRow());
     layout->addLayout(bottom);
-    TabOrder::Chain(keypad->InTabOrder() + QList<QWidget *>{onBut, offBut} +
-                    selector->InTabOrder() + QList<QWidget *>{autoCheck, autoRange});
+    ui::TabOrder::Chain(keypad->InTabOrder() + QList<QWidget *>{onBut, offBut} +
+                        selector->InTabOrder() + QList<QWidget *>{autoCheck, autoRange});
 }
 
 void TerminalForm::OnLoad() {
-    UserToggle::SetChecked(*autoCheck, !QFileInfo::exists(AutoOnFile));
+    ui::UserToggle::SetChecked(*autoCheck, !QFileInfo::exists(AutoOnFile));
     autosetAsked = autoCheck->isChecked();
     view.Carry(PanelPlanner::Load(ReadState()));
     keypad->EnterKey().show();
@@ -199,7 +201,7 @@ void TerminalForm::AutoCheckClicked(bool checked) {
     }));
 }
 
-ActionQueue::Action TerminalForm::AsAsked(ActionQueue::Action action) {
+ui::ActionQueue::Action TerminalForm::AsAsked(ui::ActionQueue::Action action) {
     return [this, action = std::move(action), autoset = autoCheck->isChecked()] {
         autosetAsked = autoset;
         note = Guidance::Note::None;
@@ -217,3 +219,5 @@ void TerminalForm::ShowGuidance() {
 void TerminalForm::AutoRangeClicked(bool checked) {
     SetFlagFile(AutoRangeFile, !checked);
 }
+
+} // namespace vk220::terminal

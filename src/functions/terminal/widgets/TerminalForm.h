@@ -1,12 +1,15 @@
 #pragma once
 
-#include "FunctionWindow.h"
-#include "Guidance.h"
-#include "TerminalView.h"
+#include "functions/terminal/logic/Guidance.h"
+#include "functions/terminal/widgets/TerminalView.h"
+#include "ui/FunctionWindow.h"
 
-class CalibratorDisplay;
 class QCheckBox;
 class QPushButton;
+
+namespace vk220::terminal {
+
+class CalibratorDisplay;
 class TerminalKeypad;
 class TerminalSelector;
 struct PanelState;
@@ -16,7 +19,7 @@ struct PanelState;
 // sets the output. The window reads its state back from its controls before every action, has
 // the panel planner turn the action into ordered steps, and carries them out at once; its view
 // (TerminalView) does the reading back and the carrying out over the controls.
-class TerminalForm final : public FunctionWindow {
+class TerminalForm final : public ui::FunctionWindow {
     Q_OBJECT
 public:
     static inline const QString Title = QStringLiteral("TERMINAL / COIL SWITCHING");
@@ -24,7 +27,7 @@ public:
     static inline const QString AutoOnFile = QStringLiteral("AutoON.dat");
     static inline const QString AutoRangeFile = QStringLiteral("AutoRange.dat");
 
-    explicit TerminalForm(FunctionContext &context);
+    explicit TerminalForm(ui::FunctionContext &context);
 
     // The window keeps its own face, never the function background picture.
     bool TakesFunctionBackground() const override { return false; }
@@ -43,7 +46,7 @@ private:
     // The action, run with the autoset box as it stood when the operator asked for it: an ENTER
     // waiting while the box is ticked sets the output as the operator saw the box. The guidance
     // line and the output marker then show what the action left.
-    ActionQueue::Action AsAsked(ActionQueue::Action action);
+    ui::ActionQueue::Action AsAsked(ui::ActionQueue::Action action);
     // The guidance line under the entry, from the panel as it stands.
     void ShowGuidance();
 
@@ -60,3 +63,5 @@ private:
     // What the last action did that the guidance line explains.
     Guidance::Note note = Guidance::Note::None;
 };
+
+} // namespace vk220::terminal

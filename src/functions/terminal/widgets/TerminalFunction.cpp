@@ -1,14 +1,18 @@
-#include "TerminalFunction.h"
+#include "functions/terminal/widgets/TerminalFunction.h"
 
-#include "TerminalForm.h"
+#include "functions/terminal/widgets/TerminalForm.h"
 
-const FunctionDescriptor &TerminalFunction() {
-    static const FunctionDescriptor descriptor{
+namespace vk220::terminal {
+
+const ui::FunctionDescriptor &TerminalFunction() {
+    static const ui::FunctionDescriptor descriptor{
         .buttonCaption = QStringLiteral("TERMINAL & COIL SWITCHING"),
         .menuCaption = QStringLiteral("Terminal & Coil Switching"),
         .title = TerminalForm::Title,
         .code = QStringLiteral("TERM"),
-        .create = FunctionDescriptor::Create<TerminalForm>,
+        .create = ui::FunctionDescriptor::Create<TerminalForm>,
     };
     return descriptor;
 }
+
+} // namespace vk220::terminal

@@ -1,8 +1,8 @@
-#include "TerminalKeypad.h"
+#include "functions/terminal/widgets/TerminalKeypad.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "KeypadKey.h"
+#include "functions/terminal/logic/KeypadKey.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include <array>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -39,14 +41,14 @@ constexpr int KeyHeight = 34;
 
 TerminalKeypad::TerminalKeypad(QWidget *parent)
     : QWidget(parent), kbText(new QComboBox(this)), guideLab(new QLabel(this)),
-      command1(new ButtonArray(QStringLiteral("Command1"), Captions, this)) {
+      command1(new ui::ButtonArray(QStringLiteral("Command1"), Captions, this)) {
     kbText->setEditable(true);
     // The list is the history of set outputs: typing neither adds to it nor completes from it.
     kbText->setInsertPolicy(QComboBox::NoInsert);
     kbText->setCompleter(nullptr);
-    Controls::Name(*this, QStringLiteral("TerminalKeypad"));
-    Controls::Name(*kbText, QStringLiteral("KBText"));
-    Controls::Name(*guideLab, QStringLiteral("GuideLab"));
+    ui::Controls::Name(*this, QStringLiteral("TerminalKeypad"));
+    ui::Controls::Name(*kbText, QStringLiteral("KBText"));
+    ui::Controls::Name(*guideLab, QStringLiteral("GuideLab"));
     // One line high even while empty, so that the keys do not move as it comes and goes.
     guideLab->setMinimumHeight(guideLab->fontMetrics().height());
     kbText->installEventFilter(this);
@@ -56,7 +58,7 @@ TerminalKeypad::TerminalKeypad(QWidget *parent)
         ForgetCurrentItem(Entry());
         emit HistoryPicked(kbText->itemText(index));
     });
-    connect(command1, &ButtonArray::Clicked, this, &TerminalKeypad::KeyPressed);
+    connect(command1, &ui::ButtonArray::Clicked, this, &TerminalKeypad::KeyPressed);
 
     auto *keys = new QGridLayout;
     for (const KeyPlace &place : places) {
@@ -137,3 +139,5 @@ bool TerminalKeypad::eventFilter(QObject *watched, QEvent *event) {
     }
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace vk220::terminal

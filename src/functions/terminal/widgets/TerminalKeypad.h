@@ -3,10 +3,15 @@
 #include <QStringList>
 #include <QWidget>
 
-class ButtonArray;
 class QComboBox;
 class QLabel;
 class QPushButton;
+
+namespace vk220::ui {
+class ButtonArray;
+} // namespace vk220::ui
+
+namespace vk220::terminal {
 
 // The calibrator's keypad as the terminal window draws it: the entry line `KBText`, whose list
 // holds the outputs set so far, the guidance line `GuideLab` under it, and the twenty keys of
@@ -29,7 +34,7 @@ public:
 
     QComboBox &KBText() const { return *kbText; }
     QLabel &GuideLab() const { return *guideLab; }
-    ButtonArray &Command1() const { return *command1; }
+    ui::ButtonArray &Command1() const { return *command1; }
     QPushButton &EnterKey() const;
     // The entry line, then the keys row by row as they stand.
     QList<QWidget *> InTabOrder() const;
@@ -55,5 +60,7 @@ private:
 
     QComboBox *kbText;
     QLabel *guideLab;
-    ButtonArray *command1;
+    ui::ButtonArray *command1;
 };
+
+} // namespace vk220::terminal

@@ -1,9 +1,9 @@
-#include "TerminalSelector.h"
+#include "functions/terminal/widgets/TerminalSelector.h"
 
-#include "ButtonArray.h"
-#include "Controls.h"
-#include "CurrentPaths.h"
-#include "TerminalButtons.h"
+#include "functions/terminal/logic/CurrentPaths.h"
+#include "functions/terminal/logic/TerminalButtons.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include <array>
+
+namespace vk220::terminal {
 
 namespace {
 
@@ -32,14 +34,15 @@ void SetBold(QWidget &button, bool bold) {
 
 // Normal weight with the button-face colour.
 void ShowPlain(QPushButton &button) {
-    Controls::SetSelected(button, false);
+    ui::Controls::SetSelected(button, false);
     SetBold(button, false);
 }
 
 } // namespace
 
 TerminalSelector::TerminalSelector(QWidget &window)
-    : QObject(&window), termBut(new ButtonArray(QStringLiteral("TermBut"), Captions(), &window)),
+    : QObject(&window),
+      termBut(new ui::ButtonArray(QStringLiteral("TermBut"), Captions(), &window)),
       cLab(new QLabel(QStringLiteral("Current Output"))),
       coilRow(new QGroupBox(QStringLiteral("CLAMP COILS"))),
       terminalColumn(new QGroupBox(QStringLiteral("OUTPUT TERMINALS"))),
@@ -48,7 +51,7 @@ TerminalSelector::TerminalSelector(QWidget &window)
     cFlash.setObjectName(QStringLiteral("CFlash"));
     cFlash.setInterval(FlashIntervalMs);
     connect(&cFlash, &QTimer::timeout, this, &TerminalSelector::Tick);
-    Controls::Name(*cLab, QStringLiteral("CLab"));
+    ui::Controls::Name(*cLab, QStringLiteral("CLab"));
 
     auto *coils = new QHBoxLayout(coilRow);
     for (const int index : {0, 1, 2})
@@ -85,14 +88,14 @@ QPushButton &TerminalSelector::VoltageTerminals() const {
 OutputPoint TerminalSelector::Selection() const {
     std::array<bool, TerminalButtons::Count> selected{};
     for (int i = 0; i < TerminalButtons::Count; ++i)
-        selected[static_cast<size_t>(i)] = Controls::IsSelected(*termBut->At(i));
+        selected[static_cast<size_t>(i)] = ui::Controls::IsSelected(*termBut->At(i));
     return OutputPoints::FromSelection(selected);
 }
 
 bool TerminalSelector::CurrentPathInUse() const {
     QList<int> selected;
     for (int i = 0; i < TerminalButtons::Count; ++i) {
-        if (Controls::IsSelected(*termBut->At(i)))
+        if (ui::Controls::IsSelected(*termBut->At(i)))
             selected << i;
     }
     return CurrentPaths::InUse(selected);
@@ -113,7 +116,7 @@ void TerminalSelector::ShowSelection(OutputPoint point, bool stopFlashing) {
     if (stopFlashing)
         cFlash.stop();
     for (const int index : OutputPoints::Buttons(point)) {
-        Controls::SetSelected(*termBut->At(index), true);
+        ui::Controls::SetSelected(*termBut->At(index), true);
         SetBold(*termBut->At(index), true);
     }
 }
@@ -125,7 +128,7 @@ void TerminalSelector::OfferPaths(const QList<int> &enabled, bool reselect) {
             ShowPlain(path);
         path.setEnabled(enabled.contains(index));
         if (!path.isEnabled())
-            Controls::SetSelected(path, false);
+            ui::Controls::SetSelected(path, false);
     }
     if (reselect)
         cFlash.start();
@@ -144,3 +147,5 @@ void TerminalSelector::Tick() {
             SetBold(path, !path.font().bold());
     }
 }
+
+} // namespace vk220::terminal

@@ -1,15 +1,20 @@
 #pragma once
 
-#include "OutputPoint.h"
+#include "functions/terminal/logic/OutputPoint.h"
 
 #include <QList>
 #include <QObject>
 #include <QTimer>
 
-class ButtonArray;
 class QLabel;
 class QPushButton;
 class QWidget;
+
+namespace vk220::ui {
+class ButtonArray;
+} // namespace vk220::ui
+
+namespace vk220::terminal {
 
 // The eleven `TermBut` buttons that choose where the adapter routes the output, in their groups:
 // the coil row, the terminal column, the separate VOLTAGE TERMINALS button and the current paths
@@ -23,7 +28,7 @@ public:
     // The groups are created as children of `window`, which lays them out.
     explicit TerminalSelector(QWidget &window);
 
-    ButtonArray &TermBut() const { return *termBut; }
+    ui::ButtonArray &TermBut() const { return *termBut; }
     const QTimer &CFlash() const { return cFlash; }
 
     QWidget &CoilRow() const { return *coilRow; }
@@ -53,10 +58,12 @@ public:
     void StopFlashing() { cFlash.stop(); }
 
 private:
-    ButtonArray *termBut;
+    ui::ButtonArray *termBut;
     QLabel *cLab;
     QTimer cFlash;
     QWidget *coilRow;
     QWidget *terminalColumn;
     QWidget *currentPathGroup;
 };
+
+} // namespace vk220::terminal

@@ -1,25 +1,28 @@
-#include "TerminalView.h"
+#include "functions/terminal/widgets/TerminalView.h"
 
-#include "ButtonArray.h"
-#include "CalibratorDisplay.h"
-#include "Controls.h"
-#include "FunctionContext.h"
-#include "FunctionWindow.h"
-#include "KeypadKey.h"
-#include "MessageBoxes.h"
-#include "OutputMarker.h"
-#include "PanelPlan.h"
-#include "PanelState.h"
-#include "ProgramState.h"
-#include "TerminalKeypad.h"
-#include "TerminalMemory.h"
-#include "TerminalSelector.h"
+#include "functions/terminal/logic/KeypadKey.h"
+#include "functions/terminal/logic/OutputMarker.h"
+#include "functions/terminal/logic/PanelPlan.h"
+#include "functions/terminal/logic/PanelState.h"
+#include "functions/terminal/logic/TerminalMemory.h"
+#include "functions/terminal/widgets/CalibratorDisplay.h"
+#include "functions/terminal/widgets/TerminalKeypad.h"
+#include "functions/terminal/widgets/TerminalSelector.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
+#include "ui/FunctionContext.h"
+#include "ui/FunctionWindow.h"
+#include "ui/logic/MessageBoxes.h"
+#include "ui/logic/ProgramState.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
-TerminalView::TerminalView(FunctionWindow &window, FunctionContext &context, const Parts &parts)
+namespace vk220::terminal {
+
+TerminalView::TerminalView(ui::FunctionWindow &window, ui::FunctionContext &context,
+                           const Parts &parts)
     : window(window), context(context), parts(parts) {}
 
 PanelState TerminalView::ReadState(bool autosetAsked) const {
@@ -31,7 +34,7 @@ PanelState TerminalView::ReadState(bool autosetAsked) const {
     state.selected = parts.selector.Selection();
     state.currentPathInUse = parts.selector.CurrentPathInUse();
     state.autosetChecked = autosetAsked;
-    state.outputOn = Controls::IsSelected(parts.onBut);
+    state.outputOn = ui::Controls::IsSelected(parts.onBut);
     state.coilSelectPending = context.state.Kept<TerminalMemory>().CoilSelectPending;
     state.enabledPaths = parts.selector.EnabledPaths();
     state.lastRangeCommand = context.state.Kept<TerminalMemory>().LastRangeCommand;
@@ -73,9 +76,9 @@ void TerminalView::ShowSelection(OutputPoint point, bool stopFlashing) {
 
 void TerminalView::ShowOutputOn(bool on) {
     // What the calibrator was told: an "S0" the interlock refused leaves the output in standby.
-    on = on && context.state.interlock.Model().OutputState() == CalibratorModel::Output::On;
-    Controls::SetSelected(parts.onBut, on);
-    Controls::SetBackColour(parts.offBut, on ? QColor() : Controls::StandbyColour);
+    on = on && context.state.interlock.Model().OutputState() == link::CalibratorModel::Output::On;
+    ui::Controls::SetSelected(parts.onBut, on);
+    ui::Controls::SetBackColour(parts.offBut, on ? QColor() : ui::Controls::StandbyColour);
     ShowOutputState();
 }
 
@@ -131,3 +134,5 @@ void TerminalView::SetCoilSelectPending(bool pending) {
 void TerminalView::OfferCurrentPaths(const QList<int> &enabled, bool reselect) {
     parts.selector.OfferPaths(enabled, reselect);
 }
+
+} // namespace vk220::terminal

@@ -1,14 +1,20 @@
 #pragma once
 
-#include "PanelView.h"
+#include "functions/terminal/logic/PanelView.h"
 
-class CalibratorDisplay;
-class FunctionWindow;
 class QCheckBox;
 class QPushButton;
+
+namespace vk220::ui {
+class FunctionWindow;
+struct FunctionContext;
+} // namespace vk220::ui
+
+namespace vk220::terminal {
+
+class CalibratorDisplay;
 class TerminalKeypad;
 class TerminalSelector;
-struct FunctionContext;
 struct PanelPlan;
 struct PanelState;
 
@@ -27,7 +33,7 @@ public:
         QCheckBox &autoCheck;
     };
 
-    TerminalView(FunctionWindow &window, FunctionContext &context, const Parts &parts);
+    TerminalView(ui::FunctionWindow &window, ui::FunctionContext &context, const Parts &parts);
 
     // The panel as it stands, with the autoset box as the running action was asked for.
     PanelState ReadState(bool autosetAsked) const;
@@ -54,8 +60,8 @@ private:
     void SetCoilSelectPending(bool pending) override;
     void OfferCurrentPaths(const QList<int> &enabled, bool reselect) override;
 
-    FunctionWindow &window;
-    FunctionContext &context;
+    ui::FunctionWindow &window;
+    ui::FunctionContext &context;
     Parts parts;
     // The plan's state that no control shows: a picked current path waits for ENTER, and the
     // exact value the readout shows rounded.
@@ -64,3 +70,5 @@ private:
     // The entry line as the running action last left it.
     QString entryTaken;
 };
+
+} // namespace vk220::terminal

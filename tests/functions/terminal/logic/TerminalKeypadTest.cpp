@@ -1,8 +1,10 @@
-#include "KeypadEntry.h"
+#include "functions/terminal/logic/KeypadEntry.h"
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+
+using namespace vk220::terminal;
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "AmplitudeRanges.h"
-#include "ConVal.h"
-#include "Readout.h"
-#include "SetCalibratorOutput.h"
+#include "functions/terminal/logic/AmplitudeRanges.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/Readout.h"
+#include "functions/terminal/logic/SetCalibratorOutput.h"
 
 #include <QTest>
+
+using namespace vk220::terminal;
 
 class TerminalOutputTest : public QObject {
     Q_OBJECT

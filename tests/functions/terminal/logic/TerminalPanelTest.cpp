@@ -1,10 +1,12 @@
-#include "CoilRules.h"
-#include "KeypadEntry.h"
-#include "PanelPlanner.h"
-#include "SetCalibratorOutput.h"
-#include "TerminalButtons.h"
+#include "functions/terminal/logic/CoilRules.h"
+#include "functions/terminal/logic/KeypadEntry.h"
+#include "functions/terminal/logic/PanelPlanner.h"
+#include "functions/terminal/logic/SetCalibratorOutput.h"
+#include "functions/terminal/logic/TerminalButtons.h"
 
 #include <QTest>
+
+using namespace vk220::terminal;
 
 using namespace PanelSteps;
 

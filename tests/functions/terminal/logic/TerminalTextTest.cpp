@@ -1,14 +1,17 @@
-#include "ConVal.h"
-#include "FormatNumberText.h"
-#include "Guidance.h"
-#include "HistoryPick.h"
-#include "OutputMarker.h"
-#include "Readout.h"
+#include "functions/terminal/logic/ConVal.h"
+#include "functions/terminal/logic/FormatNumberText.h"
+#include "functions/terminal/logic/Guidance.h"
+#include "functions/terminal/logic/HistoryPick.h"
+#include "functions/terminal/logic/OutputMarker.h"
+#include "functions/terminal/logic/Readout.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
+
+using namespace vk220::link;
+using namespace vk220::terminal;
 
 class TerminalTextTest : public QObject {
     Q_OBJECT

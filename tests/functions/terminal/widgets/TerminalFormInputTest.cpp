@@ -1,7 +1,7 @@
-#include "TerminalRig.h"
+#include "tests/functions/terminal/widgets/TerminalRig.h"
 
-#include "NumberText.h"
-#include "TerminalMemory.h"
+#include "functions/terminal/logic/TerminalMemory.h"
+#include "link/NumberText.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,10 @@
 #include <QWheelEvent>
 
 #include <cmath>
+
+using namespace vk220::link;
+using namespace vk220::terminal;
+using namespace vk220::ui;
 
 // The terminal window against bad input, at its range limits, with its preference files, and
 // with clicks serviced while it waits for the calibrator.

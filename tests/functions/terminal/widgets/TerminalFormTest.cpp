@@ -1,6 +1,9 @@
-#include "TerminalRig.h"
+#include "tests/functions/terminal/widgets/TerminalRig.h"
 
-#include "TerminalMemory.h"
+#include "functions/terminal/logic/TerminalMemory.h"
+
+using namespace vk220::terminal;
+using namespace vk220::ui;
 
 // The terminal window driven through its keys and buttons: its opening, the typical entries,
 // the output routine's examples, the frequency and DC keys, the history and the output buttons.

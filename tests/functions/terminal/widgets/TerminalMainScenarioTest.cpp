@@ -1,16 +1,16 @@
-#include "TachoForm.h"
-#include "TerminalForm.h"
+#include "functions/tachometer/TachoForm.h"
+#include "functions/terminal/widgets/TerminalForm.h"
 
-#include "ButtonArray.h"
-#include "CalibratorDisplay.h"
-#include "FindControl.h"
-#include "FunctionChoice.h"
-#include "FunctionRig.h"
-#include "KeypadKey.h"
-#include "MainForm.h"
-#include "TerminalKeypad.h"
-#include "TerminalMemory.h"
-#include "TerminalSelector.h"
+#include "app/MainForm.h"
+#include "functions/terminal/logic/KeypadKey.h"
+#include "functions/terminal/logic/TerminalMemory.h"
+#include "functions/terminal/widgets/CalibratorDisplay.h"
+#include "functions/terminal/widgets/TerminalKeypad.h"
+#include "functions/terminal/widgets/TerminalSelector.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionChoice.h"
+#include "tests/support/FunctionRig.h"
+#include "ui/ButtonArray.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,6 +20,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace vk220::app;
+using namespace vk220::tachometer;
+using namespace vk220::terminal;
+using namespace vk220::ui;
 
 namespace {
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ButtonArray.h"
-#include "CalibratorDisplay.h"
-#include "Controls.h"
-#include "FindControl.h"
-#include "FunctionRig.h"
-#include "KeypadKey.h"
-#include "TerminalForm.h"
-#include "TerminalKeypad.h"
-#include "TerminalSelector.h"
+#include "functions/terminal/logic/KeypadKey.h"
+#include "functions/terminal/widgets/CalibratorDisplay.h"
+#include "functions/terminal/widgets/TerminalForm.h"
+#include "functions/terminal/widgets/TerminalKeypad.h"
+#include "functions/terminal/widgets/TerminalSelector.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionRig.h"
+#include "ui/ButtonArray.h"
+#include "ui/Controls.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -38,7 +38,7 @@ struct TerminalRig {
 
     // Creates, shows and loads the window.
     void Open() {
-        form = new TerminalForm(rig.context);
+        form = new vk220::terminal::TerminalForm(rig.context);
         form->show();
         form->Load();
     }
@@ -50,7 +50,8 @@ struct TerminalRig {
 
     // Clicks the Command1 key with `caption`.
     void Key(const QString &caption) {
-        const int index = static_cast<int>(TerminalKeypad::Captions.indexOf(caption));
+        const int index =
+            static_cast<int>(vk220::terminal::TerminalKeypad::Captions.indexOf(caption));
         QVERIFY2(index >= 0, qPrintable(caption));
         QTest::mouseClick(KeyButton(index), Qt::LeftButton);
     }
@@ -60,22 +61,23 @@ struct TerminalRig {
             Key(QString(key));
     }
     QPushButton *KeyButton(int index) const {
-        return Find<TerminalKeypad>(form, "TerminalKeypad")->Command1().At(index);
+        return Find<vk220::terminal::TerminalKeypad>(form, "TerminalKeypad")->Command1().At(index);
     }
     QPushButton &EnterKey() const {
-        return Find<TerminalKeypad>(form, "TerminalKeypad")->EnterKey();
+        return Find<vk220::terminal::TerminalKeypad>(form, "TerminalKeypad")->EnterKey();
     }
 
     // Types `text` into the entry line and presses Enter there.
     void Type(const QString &text) {
-        QLineEdit &line = *Find<TerminalKeypad>(form, "TerminalKeypad")->KBText().lineEdit();
+        QLineEdit &line =
+            *Find<vk220::terminal::TerminalKeypad>(form, "TerminalKeypad")->KBText().lineEdit();
         line.clear();
         QTest::keyClicks(&line, text);
         QTest::keyClick(&line, Qt::Key_Return);
     }
     // Chooses item `index` of the history list from its drop-down, with the Return key.
     void PickHistory(int index) {
-        QComboBox &list = Find<TerminalKeypad>(form, "TerminalKeypad")->KBText();
+        QComboBox &list = Find<vk220::terminal::TerminalKeypad>(form, "TerminalKeypad")->KBText();
         list.showPopup();
         QAbstractItemView &view = *list.view();
         view.setCurrentIndex(list.model()->index(index, list.modelColumn()));
@@ -85,20 +87,26 @@ struct TerminalRig {
     }
     QStringList History() const {
         QStringList items;
-        for (int i = 0; i < Find<TerminalKeypad>(form, "TerminalKeypad")->KBText().count(); ++i)
-            items << Find<TerminalKeypad>(form, "TerminalKeypad")->KBText().itemText(i);
+        for (int i = 0;
+             i < Find<vk220::terminal::TerminalKeypad>(form, "TerminalKeypad")->KBText().count();
+             ++i)
+            items << Find<vk220::terminal::TerminalKeypad>(form, "TerminalKeypad")
+                         ->KBText()
+                         .itemText(i);
         return items;
     }
 
     QPushButton *Term(int index) const {
-        return Find<TerminalSelector>(form, "TerminalSelector")->TermBut().At(index);
+        return Find<vk220::terminal::TerminalSelector>(form, "TerminalSelector")
+            ->TermBut()
+            .At(index);
     }
     void ClickTerm(int index) { QTest::mouseClick(Term(index), Qt::LeftButton); }
     // TermBut indices shown selected: the selected colour, and bold.
     QList<int> Selected() const {
         QList<int> selected;
         for (int i = 0; i < 11; ++i) {
-            if (Controls::IsSelected(*Term(i)))
+            if (vk220::ui::Controls::IsSelected(*Term(i)))
                 selected << i;
         }
         return selected;
@@ -112,7 +120,7 @@ struct TerminalRig {
         return bold;
     }
     QList<int> EnabledPaths() const {
-        return Find<TerminalSelector>(form, "TerminalSelector")->EnabledPaths();
+        return Find<vk220::terminal::TerminalSelector>(form, "TerminalSelector")->EnabledPaths();
     }
     bool PathsShown() const {
         bool shown = !Find<QLabel>(form, "CLab")->isHidden();
@@ -121,27 +129,34 @@ struct TerminalRig {
         return shown;
     }
 
-    QString Entry() const { return Find<TerminalKeypad>(form, "TerminalKeypad")->Entry(); }
+    QString Entry() const {
+        return Find<vk220::terminal::TerminalKeypad>(form, "TerminalKeypad")->Entry();
+    }
     QString Display() const {
-        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->Display().text();
+        return Find<vk220::terminal::CalibratorDisplay>(form, "CalibratorDisplay")
+            ->Display()
+            .text();
     }
     QString HzLab() const {
-        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->HzLab().text();
+        return Find<vk220::terminal::CalibratorDisplay>(form, "CalibratorDisplay")->HzLab().text();
     }
     QString CalOPLab() const {
-        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->CalOPLab().text();
+        return Find<vk220::terminal::CalibratorDisplay>(form, "CalibratorDisplay")
+            ->CalOPLab()
+            .text();
     }
     QString OPLab() const {
-        return Find<CalibratorDisplay>(form, "CalibratorDisplay")->OPLab().text();
+        return Find<vk220::terminal::CalibratorDisplay>(form, "CalibratorDisplay")->OPLab().text();
     }
     // OUTPUT ON lit and STAND BY plain, or the other way round.
     bool OutputOn() const {
-        return Controls::IsSelected(*Find<QPushButton>(form, "ONBut")) &&
-               !Controls::BackColour(*Find<QPushButton>(form, "OffBut")).isValid();
+        return vk220::ui::Controls::IsSelected(*Find<QPushButton>(form, "ONBut")) &&
+               !vk220::ui::Controls::BackColour(*Find<QPushButton>(form, "OffBut")).isValid();
     }
     bool InStandby() const {
-        return !Controls::BackColour(*Find<QPushButton>(form, "ONBut")).isValid() &&
-               Controls::HasBackColour(*Find<QPushButton>(form, "OffBut"), Controls::StandbyColour);
+        return !vk220::ui::Controls::BackColour(*Find<QPushButton>(form, "ONBut")).isValid() &&
+               vk220::ui::Controls::HasBackColour(*Find<QPushButton>(form, "OffBut"),
+                                                  vk220::ui::Controls::StandbyColour);
     }
 
     QStringList Taken() { return rig.TakeWritten(); }
@@ -168,5 +183,5 @@ struct TerminalRig {
     QTemporaryDir folder;
     QString previousFolder;
     FunctionRig rig;
-    QPointer<TerminalForm> form;
+    QPointer<vk220::terminal::TerminalForm> form;
 };

@@ -1,8 +1,11 @@
-#include "TerminalRig.h"
+#include "tests/functions/terminal/widgets/TerminalRig.h"
 
-#include "TerminalMemory.h"
+#include "functions/terminal/logic/TerminalMemory.h"
 
 #include <algorithm>
+
+using namespace vk220::terminal;
+using namespace vk220::ui;
 
 // The terminal and coil buttons through the window: the pairs, the automatic choice of the
 // current terminals, the current paths the "A" key offers and flashes, and the coil limit.

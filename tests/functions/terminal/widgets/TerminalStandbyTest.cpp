@@ -1,4 +1,4 @@
-#include "TerminalRig.h"
+#include "tests/functions/terminal/widgets/TerminalRig.h"
 
 #include <QCheckBox>
 #include <QTest>

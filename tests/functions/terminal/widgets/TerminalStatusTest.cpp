@@ -1,6 +1,8 @@
-#include "TerminalRig.h"
+#include "tests/functions/terminal/widgets/TerminalRig.h"
 
 #include <QTest>
+
+using namespace vk220::terminal;
 
 // What the terminal window tells the operator beside the values: whether the output is live
 // (the marker, the dimmed value, the high-voltage symbol) and what to do next (the guidance
