@@ -23,6 +23,11 @@ namespace vk220::app {
 
 namespace {
 
+// What the status bar shows for a choice made while a window is still loading.
+QString StillOpening(const QString &title) {
+    return QStringLiteral("Still opening %1: wait for it to finish").arg(title);
+}
+
 const QString FunctionBackground = QStringLiteral("FunctionBG.jpg");
 // Room for the left panel when a function window is centred.
 constexpr int PanelAllowanceTwips = 2000;
@@ -39,10 +44,6 @@ FunctionArea::FunctionArea(ui::ProgramState &state, ui::MessageBoxes &boxes,
     : state(state), boxes(boxes), notices(notices), context{state, *this, boxes},
       enableChoice(std::move(enableChoice)) {
     ui::Controls::Name(*this, QStringLiteral("WorkArea"));
-}
-
-QString FunctionArea::StillOpening(const QString &title) {
-    return QStringLiteral("Still opening %1: wait for it to finish").arg(title);
 }
 
 void FunctionArea::Open(const ui::FunctionDescriptor &entry) {

@@ -31,9 +31,6 @@ class FunctionArea final : public QMdiArea, public ui::FunctionHost {
 public:
     static inline const QString NotReleasedTitle = QStringLiteral("Calibrator Not In Standby");
 
-    // What the status bar shows for a choice made while a window is still loading.
-    static QString StillOpening(const QString &title);
-
     // `notices` shows the function windows' queued work and the clicks not taken; `enableChoice`
     // enables or disables the frame's function buttons and menu items.
     FunctionArea(ui::ProgramState &state, ui::MessageBoxes &boxes, ui::StatusNotices &notices,
