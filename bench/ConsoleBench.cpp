@@ -12,6 +12,7 @@
 
 #include "app/ConsoleModel.h"
 #include "app/ConsolePanel.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ void Exchange(ConsolePanel &panel) {
     panel.Append(QStringLiteral("v"));
     panel.Append(QStringLiteral("1.234*0\r\n"));
     panel.SelectLast();
-    panel.DebugList().repaint();
+    Find<QListView>(&panel, "DebugList")->repaint();
     QApplication::processEvents();
 }
 
@@ -97,7 +98,7 @@ int main(int argc, char *argv[]) {
 
     timer.start();
     panel.SelectLast();
-    panel.DebugList().repaint();
+    Find<QListView>(&panel, "DebugList")->repaint();
     QApplication::processEvents();
     const double select = timer.nsecsElapsed() / 1e9;
 
@@ -107,7 +108,7 @@ int main(int argc, char *argv[]) {
         timer.start();
         Exchange(panel);
         exchanges.append(timer.nsecsElapsed() / 1e9);
-        QListView &list = panel.DebugList();
+        QListView &list = *Find<QListView>(&panel, "DebugList");
         offScreen +=
             !list.visualRect(model.index(model.Count() - 1)).intersects(list.viewport()->rect());
     }

@@ -46,10 +46,6 @@ public:
     std::function<QString()> chooseSaveFile;
 
     ConsoleModel &Model() const { return *model; }
-    QListView &DebugList() const { return *list; }
-    QPushButton &ClipBut() const { return *clipBut; }
-    QPushButton &ClearBut() const { return *clearBut; }
-    QPushButton &SaveBut() const { return *saveBut; }
 
 private:
     ui::MessageBoxes &boxes;

@@ -1,5 +1,6 @@
 #include "app/ConsoleModel.h"
 #include "app/ConsolePanel.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <QListView>
@@ -29,7 +30,7 @@ void ConsoleListTest::RowsAreFoundByPointKeyAndScrollBar() {
         panel.SelectLast();
     }
     QCoreApplication::processEvents();
-    QListView &list = panel.DebugList();
+    QListView &list = *Find<QListView>(&panel, "DebugList");
     QScrollBar &bar = *list.verticalScrollBar();
     const int rowHeight = list.sizeHintForRow(0);
     const int inView = list.viewport()->height() / rowHeight;

@@ -1,5 +1,6 @@
 #include "app/ConsoleModel.h"
 #include "app/ConsolePanel.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/RecordingMessageBoxes.h"
 
 #include <QPushButton>
@@ -24,8 +25,8 @@ void ConsoleSaveTest::SavesEveryEntryAndReportsAFailedTarget() {
     };
     for (const char *entry : {"p21028923/#Cont.: 1 Ohm", "*0\r\n", "v", "231428*0\r\n"})
         panel.Append(QString::fromLatin1(entry));
-    QTest::mouseClick(&panel.SaveBut(), Qt::LeftButton);
-    QCOMPARE(panel.SaveBut().text(), QStringLiteral("Save..."));
+    QTest::mouseClick(Find<QPushButton>(&panel, "SaveBut"), Qt::LeftButton);
+    QCOMPARE(Find<QPushButton>(&panel, "SaveBut")->text(), QStringLiteral("Save..."));
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(),

@@ -152,7 +152,7 @@ void MainFormTest::ConsoleShowsOnlyExchangesMadeWhileShown() {
     QCOMPARE(model.Entry(0), QStringLiteral("p0"));
     QCOMPARE(model.Entry(3), QStringLiteral("OK*0\r\n"));
     QCOMPARE(model.index(3).data().toString(), QStringLiteral("OK*0\\r\\n"));
-    QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->DebugList().currentIndex().row(), 3);
+    QCOMPARE(Find<QListView>(&main, "DebugList")->currentIndex().row(), 3);
 
     QTest::mouseDClick(Find<FunctionArea>(&main, "WorkArea")->viewport(), Qt::LeftButton);
     QVERIFY(!main.Console().ConsoleVisible());
@@ -167,7 +167,7 @@ void MainFormTest::ConsoleKeepsItsNewestEntryInView() {
     main.ToggleConsole();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     rig.port.AnswerAll("1.2345");
-    QListView &list = Find<ConsolePanel>(&main, "DebugPanel")->DebugList();
+    QListView &list = *Find<QListView>(&main, "DebugList");
     const ConsoleModel &model = Find<ConsolePanel>(&main, "DebugPanel")->Model();
     // As a polling window sees it: one exchange, then the event loop, again and again.
     int offScreen = 0;
@@ -191,16 +191,16 @@ void MainFormTest::ConsoleCopiesTheSelectedEntry() {
     rig.link.SendCommand(QStringLiteral("v"));
     rig.link.SendCommand(QStringLiteral("v"));
     QClipboard *clipboard = QGuiApplication::clipboard();
-    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClipBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&main, "ClipBut"), Qt::LeftButton);
     QCOMPARE(clipboard->text(), QStringLiteral("1.2345*0\r\n"));
 
-    QListView &list = Find<ConsolePanel>(&main, "DebugPanel")->DebugList();
+    QListView &list = *Find<QListView>(&main, "DebugList");
     const QRect first = list.visualRect(Find<ConsolePanel>(&main, "DebugPanel")->Model().index(0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(clipboard->text(), QStringLiteral("v"));
 
     list.clearSelection();
-    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClipBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&main, "ClipBut"), Qt::LeftButton);
     QCOMPARE(clipboard->text(), QString());
 }
 
@@ -212,7 +212,7 @@ void MainFormTest::ConsoleDrawsKindsApartAndStaysWhereTheOperatorLooks() {
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     rig.port.AnswerAll("1.2345");
     ConsolePanel &panel = *Find<ConsolePanel>(&main, "DebugPanel");
-    QListView &list = panel.DebugList();
+    QListView &list = *Find<QListView>(&panel, "DebugList");
     const ConsoleModel &model = panel.Model();
     rig.link.SendCommand(QStringLiteral("v"));
     rig.link.Note(QStringLiteral("Interlock: \"S0\" not sent: no value"));
@@ -277,11 +277,11 @@ void MainFormTest::ClearingTheConsoleAsksFirst() {
     const Box question = RecordingMessageBoxes::Question(QStringLiteral("Clear Console"),
                                                          QStringLiteral("Clear console window?"));
     rig.boxes.answers = {MessageBoxes::Answer::No};
-    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClearBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&main, "ClearBut"), Qt::LeftButton);
     QCOMPARE(rig.boxes.shown, QList<Box>{question});
     QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->Model().Count(), 2);
     rig.boxes.answers = {MessageBoxes::Answer::Yes};
-    QTest::mouseClick(&Find<ConsolePanel>(&main, "DebugPanel")->ClearBut(), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(&main, "ClearBut"), Qt::LeftButton);
     QCOMPARE(rig.boxes.shown, (QList<Box>{question, question}));
     QCOMPARE(Find<ConsolePanel>(&main, "DebugPanel")->Model().Count(), 0);
 }
