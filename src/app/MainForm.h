@@ -44,8 +44,6 @@ public:
     // True once the exit sequence has run (the operator may exit while start-up still runs).
     bool IsExiting() const { return exiting; }
 
-    ui::ButtonArray &FuncBut() const { return *funcBut; }
-    const QList<QAction *> &FunctionMenuItem() const { return functionMenuItem; }
     ConsoleSide &Console() { return console; }
 
     // The menu of a right click on the menu bar: the console, shown or hidden.

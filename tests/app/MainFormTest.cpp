@@ -119,7 +119,7 @@ void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
     MainForm &main = rig.Main();
     main.show();
     QCOMPARE(main.windowTitle(), QStringLiteral("VK220 Workstation Virtual Front Panel"));
-    QCOMPARE(main.FuncBut().Count(), 8);
+    QCOMPARE(Find<ButtonArray>(&main, "FuncBut")->Count(), 8);
     QCOMPARE(FunctionButton(main, "INS")->text(),
              QStringLiteral("INSULATION RESISTANCE && VOLTAGE"));
     QCOMPARE(FunctionButton(main, "DMM")->objectName(), QStringLiteral("FuncBut_4"));
@@ -667,7 +667,7 @@ void MainFormTest::KeysOpenTheFunctionsAndShowTheFocus() {
         if (entries[i]->hidden)
             continue;
         const QKeySequence key(Qt::CTRL | Qt::Key(Qt::Key_1 + number++));
-        QCOMPARE(main.FunctionMenuItem()[i]->shortcut(), key);
+        QCOMPARE(Find<QAction>(&main, "FunctionMenuItem", i)->shortcut(), key);
         QCOMPARE(taken.count(key), 1);
     }
     QVERIFY(FunctionMenuItem(main, "ENV")->shortcut().isEmpty());

@@ -38,7 +38,7 @@ QStringList ButtonTips(const MainForm &main) {
     const auto &entries = FunctionTable::Entries();
     for (int i = 0; i < entries.size(); ++i) {
         if (!entries[i]->hidden)
-            tips.append(main.FuncBut().At(i)->toolTip());
+            tips.append(Find<QPushButton>(&main, "FuncBut", i)->toolTip());
     }
     return tips;
 }

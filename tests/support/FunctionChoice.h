@@ -2,7 +2,7 @@
 
 #include "app/FunctionTable.h"
 #include "app/MainForm.h"
-#include "ui/ButtonArray.h"
+#include "tests/support/FindControl.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -18,11 +18,11 @@ inline int FunctionRow(const QString &code) {
 }
 
 inline QPushButton *FunctionButton(const vk220::app::MainForm &main, const QString &code) {
-    return main.FuncBut().At(FunctionRow(code));
+    return Find<QPushButton>(&main, QStringLiteral("FuncBut"), FunctionRow(code));
 }
 
 inline QAction *FunctionMenuItem(const vk220::app::MainForm &main, const QString &code) {
-    return main.FunctionMenuItem().at(FunctionRow(code));
+    return Find<QAction>(&main, QStringLiteral("FunctionMenuItem"), FunctionRow(code));
 }
 
 // Whether every row that can be chosen (not hidden) has its button and its menu item enabled, or
@@ -32,8 +32,8 @@ inline bool FunctionChoiceIs(const vk220::app::MainForm &main, bool enabled) {
     for (int i = 0; i < entries.size(); ++i) {
         if (entries[i]->hidden)
             continue;
-        if (main.FuncBut().At(i)->isEnabled() != enabled ||
-            main.FunctionMenuItem().at(i)->isEnabled() != enabled)
+        if (Find<QPushButton>(&main, QStringLiteral("FuncBut"), i)->isEnabled() != enabled ||
+            Find<QAction>(&main, QStringLiteral("FunctionMenuItem"), i)->isEnabled() != enabled)
             return false;
     }
     return true;
