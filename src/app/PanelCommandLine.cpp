@@ -49,9 +49,10 @@ PanelCommandLine::PanelCommandLine()
                                     "and exit with 0 when all are valid, 1 otherwise."),
                      QStringLiteral("file")),
       certificate(QStringLiteral("certificate"),
-                  QStringLiteral("Write the certificate <number> again from the results kept in "
-                                 "the user's data folder, as the PDF file given by --output, "
-                                 "without a display; exit with 1 when the number is unknown."),
+                  QStringLiteral("Write the certificate <number> again from the results and the "
+                                 "laboratory (results.sqlite, lab.conf) kept in the user's data "
+                                 "folder, as the PDF file given by --output, without a display; "
+                                 "exit with 1 when the number is unknown."),
                   QStringLiteral("number")),
       output(QStringLiteral("output"), QStringLiteral("The PDF file --certificate writes."),
              QStringLiteral("file")) {

@@ -74,8 +74,10 @@ void CertificatePages::Row(const QStringList &cells, const QList<double> &shares
 }
 
 void CertificatePages::Picture(const QString &file, const QRectF &box) {
+    if (!painter || file.isEmpty())
+        return;
     const QImage image(file);
-    if (!painter || image.isNull())
+    if (image.isNull())
         return;
     const QSizeF size = QSizeF(image.size()).scaled(box.size(), Qt::KeepAspectRatio);
     painter->drawImage(QRectF(box.topLeft(), size), image);

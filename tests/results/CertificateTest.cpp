@@ -67,6 +67,13 @@ void CertificateTest::CertificateCarriesEverythingOnEveryPage() {
              qPrintable(problem));
     QCOMPARE(settings.address, QStringLiteral("12 Mill Lane\nNorthfield NF1 2AB"));
     QCOMPARE(settings.logo, lab + QStringLiteral("/logo.png"));
+    QFile wrong(folder.filePath(QStringLiteral("wrong.conf")));
+    QVERIFY(wrong.open(QIODevice::WriteOnly));
+    wrong.write("name = X\ncolour = blue\n");
+    wrong.close();
+    LabSettings unread;
+    QVERIFY(!ReadLabSettings(wrong.fileName(), &unread, &problem));
+    QCOMPARE(problem, wrong.fileName() + QStringLiteral(":2: unknown key \"colour\""));
     ResultStore store(folder.filePath(QStringLiteral("certificate.sqlite")));
     QVERIFY(store.Open(&problem));
     const QString number = StoreRun(store, QStringLiteral("SN-7781"), 25, true, settings.prefix);
