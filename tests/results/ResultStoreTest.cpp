@@ -87,7 +87,7 @@ void ResultStoreTest::RunIsStoredPointByPoint() {
 }
 
 // An empty file is brought to the current version, each table in place; a file of a newer
-// version is refused with a message and left as it was.
+// version is refused with a message.
 void ResultStoreTest::SchemaIsMigratedAndANewerOneRefused() {
     const QString path = folder.filePath(QStringLiteral("schema.sqlite"));
     QString problem;
