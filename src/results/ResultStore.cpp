@@ -137,22 +137,20 @@ std::optional<Resumption> ResultStore::OpenRun() const {
     if (!run)
         return std::nullopt;
     QSqlQuery query(Database(connection));
-    QString problem;
     Execute(
         query,
         QStringLiteral("SELECT 1 FROM point_result WHERE calibration_id = ? AND phase = ? LIMIT 1"),
-        {run->id, PhaseName(Phase::AsLeft)}, &problem);
+        {run->id, PhaseName(Phase::AsLeft)}, nullptr);
     const Phase phase = query.next() ? Phase::AsLeft : Phase::AsFound;
     return Resumption{*run, phase, NextPoint(run->id, phase)};
 }
 
 int ResultStore::NextPoint(qint64 run, Phase phase) const {
     QSqlQuery query(Database(connection));
-    QString problem;
     Execute(query,
             QStringLiteral("SELECT point_index FROM point_result WHERE calibration_id = ? AND "
                            "phase = ? ORDER BY point_index"),
-            {run, PhaseName(phase)}, &problem);
+            {run, PhaseName(phase)}, nullptr);
     int next = 0;
     while (query.next() && query.value(0).toInt() == next)
         ++next;
@@ -170,12 +168,11 @@ std::optional<CalibrationRun> ResultStore::RunByCertificate(const QString &numbe
 QList<PointResult> ResultStore::Points(qint64 run) const {
     QSqlQuery query(Database(connection));
     query.setForwardOnly(true);
-    QString problem;
     Execute(query,
             QStringLiteral("SELECT %1 FROM point_result WHERE calibration_id = ? "
                            "ORDER BY phase = 'as-left', point_index")
                 .arg(PointColumns),
-            {run}, &problem);
+            {run}, nullptr);
     QList<PointResult> points;
     while (query.next())
         points.append(PointFrom(query));
@@ -200,11 +197,10 @@ QList<CalibrationRun> ResultStore::Find(const CalibrationFilter &filter) const {
            filter.verdict ? VerdictName(*filter.verdict) : QString());
     QSqlQuery query(Database(connection));
     query.setForwardOnly(true);
-    QString problem;
     Execute(query,
             QStringLiteral("SELECT %1 FROM calibration WHERE %2 ORDER BY started DESC, id DESC")
                 .arg(RunColumns, conditions.join(QStringLiteral(" AND "))),
-            values, &problem);
+            values, nullptr);
     QList<CalibrationRun> runs;
     while (query.next())
         runs.append(RunFrom(query));
@@ -214,10 +210,9 @@ QList<CalibrationRun> ResultStore::Find(const CalibrationFilter &filter) const {
 std::optional<CalibrationRun> ResultStore::RunWhere(const QString &condition,
                                                     const QVariant &value) const {
     QSqlQuery query(Database(connection));
-    QString problem;
     if (!Execute(query,
                  QStringLiteral("SELECT %1 FROM calibration WHERE %2").arg(RunColumns, condition),
-                 {value}, &problem) ||
+                 {value}, nullptr) ||
         !query.next())
         return std::nullopt;
     return RunFrom(query);

@@ -6,13 +6,15 @@ namespace vk220::results {
 
 bool Execute(QSqlQuery &query, const QString &sql, const QVariantList &values, QString *problem) {
     if (!query.prepare(sql)) {
-        *problem = query.lastError().text();
+        if (problem)
+            *problem = query.lastError().text();
         return false;
     }
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec()) {
-        *problem = query.lastError().text();
+        if (problem)
+            *problem = query.lastError().text();
         return false;
     }
     return true;
@@ -21,17 +23,16 @@ bool Execute(QSqlQuery &query, const QString &sql, const QVariantList &values, Q
 bool Execute(const QSqlDatabase &database, const QString &sql, QString *problem) {
     QSqlQuery query(database);
     if (!query.exec(sql)) {
-        *problem = query.lastError().text();
+        if (problem)
+            *problem = query.lastError().text();
         return false;
     }
     return true;
 }
 
 Transaction::~Transaction() {
-    if (open) {
-        QString ignored;
-        Execute(database, QStringLiteral("ROLLBACK"), &ignored);
-    }
+    if (open)
+        Execute(database, QStringLiteral("ROLLBACK"), nullptr);
 }
 
 bool Transaction::Begin(QString *problem) {

@@ -8,7 +8,7 @@
 namespace vk220::results {
 
 // Prepares and runs `sql` on `database` with `values` bound in order; on failure returns false
-// with the driver's message in `problem`.
+// with the driver's message in `problem` (unless null: a query whose failure reads as no rows).
 bool Execute(QSqlQuery &query, const QString &sql, const QVariantList &values, QString *problem);
 bool Execute(const QSqlDatabase &database, const QString &sql, QString *problem);
 
