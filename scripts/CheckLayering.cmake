@@ -19,7 +19,8 @@ set(rules
     "functions/<f>/logic|link"
     "functions/<f>|functions/<f>/logic ui ui/logic link"
     "procedures|functions/*/logic link"
-    "app|functions/* functions/*/logic procedures ui ui/logic link"
+    "results|procedures link"
+    "app|functions/* functions/*/logic procedures results ui ui/logic link"
     "sim|"
 )
 
@@ -32,7 +33,7 @@ endif()
 function(layer_of relative out)
     if(relative MATCHES "^src/ui/logic/")
         set(${out} ui/logic PARENT_SCOPE)
-    elseif(relative MATCHES "^src/(link|ui|app|procedures)/")
+    elseif(relative MATCHES "^src/(link|ui|app|procedures|results)/")
         set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
     elseif(relative MATCHES "^src/functions/([^/]+)/(.+)$")
         set(function ${CMAKE_MATCH_1})

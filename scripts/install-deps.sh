@@ -8,6 +8,8 @@ set -eu
 packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-charts-dev"
 # The procedure files are YAML.
 packages="$packages libyaml-cpp-dev"
+# The results store is SQLite through Qt SQL; the certificate tests read the PDF's text.
+packages="$packages libqt6sql6-sqlite poppler-utils"
 for option in "$@"; do
     case "$option" in
         --display) packages="$packages xvfb xauth" ;;

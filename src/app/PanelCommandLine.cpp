@@ -47,7 +47,15 @@ PanelCommandLine::PanelCommandLine()
                      QStringLiteral("Check the procedure <file> and any more files named after "
                                     "it, without a display: print each problem, or \"FILE: OK\", "
                                     "and exit with 0 when all are valid, 1 otherwise."),
-                     QStringLiteral("file")) {
+                     QStringLiteral("file")),
+      certificate(QStringLiteral("certificate"),
+                  QStringLiteral("Write the certificate <number> again from the results and the "
+                                 "laboratory (results.sqlite, lab.conf) kept in the user's data "
+                                 "folder, as the PDF file given by --output, without a display; "
+                                 "exit with 1 when the number is unknown."),
+                  QStringLiteral("number")),
+      output(QStringLiteral("output"), QStringLiteral("The PDF file --certificate writes."),
+             QStringLiteral("file")) {
     parser.setApplicationDescription(QStringLiteral(
         "Front panel for the VK220 workstation adapter and the calibrator it is wired to.\n"
         "It works in the current folder, or the one given by --folder or --user-folder:\n"
@@ -63,6 +71,8 @@ PanelCommandLine::PanelCommandLine()
     parser.addOption(folder);
     parser.addOption(userFolder);
     parser.addOption(checkProcedure);
+    parser.addOption(certificate);
+    parser.addOption(output);
     for (const QString &name : WindowSystemOptionsWithValue)
         parser.addOption(Hidden(name, true));
     for (const QString &name : WindowSystemFlags)
@@ -80,6 +90,12 @@ PanelCommandLine::Request PanelCommandLine::Read(const QStringList &arguments) {
         return Request::CheckProcedures;
     if (!known || !parser.positionalArguments().isEmpty())
         return Request::Invalid;
+    if (parser.isSet(certificate) != parser.isSet(output)) {
+        conflict = QStringLiteral("--certificate and --output go together");
+        return Request::Invalid;
+    }
+    if (parser.isSet(certificate))
+        return Request::Certificate;
     if (parser.isSet(folder) && parser.isSet(userFolder)) {
         conflict = QStringLiteral("--folder and --user-folder name two folders; give one");
         return Request::Invalid;
@@ -97,6 +113,14 @@ bool PanelCommandLine::UserFolder() const {
 
 QStringList PanelCommandLine::ProcedureFiles() const {
     return parser.values(checkProcedure) + parser.positionalArguments();
+}
+
+QString PanelCommandLine::CertificateNumber() const {
+    return parser.value(certificate);
+}
+
+QString PanelCommandLine::OutputFile() const {
+    return parser.value(output);
 }
 
 QString PanelCommandLine::HelpText() const {

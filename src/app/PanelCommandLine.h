@@ -8,12 +8,13 @@
 namespace vk220::app {
 
 // The program's command line: --help, --version, --check-procedure FILE... (checks procedure
-// files and exits) and the folder to work in (--folder DIR, or --user-folder for the user's data
+// files and exits), --certificate NUMBER --output FILE.pdf (writes a certificate again and exits)
+// and the folder to work in (--folder DIR, or --user-folder for the user's data
 // folder, which the menu entry uses). Everything else the program takes from that folder
 // ("Settings.txt", the COMn links, the pictures).
 class PanelCommandLine {
 public:
-    enum class Request { Run, Help, Version, CheckProcedures, Invalid };
+    enum class Request { Run, Help, Version, CheckProcedures, Certificate, Invalid };
 
     PanelCommandLine();
 
@@ -31,6 +32,9 @@ public:
     // The files to check: the value of each --check-procedure and every argument that is no
     // option.
     QStringList ProcedureFiles() const;
+    // The certificate to write again and the PDF file to write it to.
+    QString CertificateNumber() const;
+    QString OutputFile() const;
 
     // Both name the program as QCoreApplication does.
     QString HelpText() const;
@@ -44,6 +48,8 @@ private:
     const QCommandLineOption folder;
     const QCommandLineOption userFolder;
     const QCommandLineOption checkProcedure;
+    const QCommandLineOption certificate;
+    const QCommandLineOption output;
     QString conflict;
 };
 

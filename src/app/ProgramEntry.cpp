@@ -3,6 +3,9 @@
 #include "app/PanelIdentity.h"
 #include "app/WorkingFolder.h"
 #include "procedures/ProcedureCheck.h"
+#include "results/CertificateReprint.h"
+#include "results/LabSettings.h"
+#include "results/ResultStore.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -19,6 +22,21 @@ QStringList RawArguments(int argc, char *argv[]) {
     return arguments;
 }
 
+// Writes a certificate again from the results and the laboratory in the user's data folder.
+// The PDF is painted by Qt Gui, which needs a platform: the offscreen one, which needs no display.
+int ReprintCertificate(const vk220::app::PanelCommandLine &commandLine, int argc, char *argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QString problem;
+    if (vk220::results::ReprintCertificate(commandLine.CertificateNumber(),
+                                           commandLine.OutputFile(),
+                                           vk220::results::ResultStore::DefaultPath(),
+                                           vk220::results::DefaultLabSettingsPath(), &problem))
+        return 0;
+    std::fprintf(stderr, "vk220-panel: %s\n", qPrintable(problem));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -29,6 +47,8 @@ int main(int argc, char *argv[]) {
     // the procedure check and a wrong command line work without a display.
     const vk220::app::PanelCommandLine::Request request =
         commandLine.Read(RawArguments(argc, argv));
+    if (request == vk220::app::PanelCommandLine::Request::Certificate)
+        return ReprintCertificate(commandLine, argc, argv);
     if (request != vk220::app::PanelCommandLine::Request::Run) {
         QCoreApplication application(argc, argv);
         if (request == vk220::app::PanelCommandLine::Request::Invalid) {

@@ -52,6 +52,13 @@ void PanelCommandLineTest::requests_data() {
         << QStringList{"--check-procedure"} << Request::Invalid;
     QTest::newRow("--check-procedure, --help")
         << QStringList{"--check-procedure", "a.yaml", "-h"} << Request::Help;
+    QTest::newRow("--certificate")
+        << QStringList{"--certificate", "VK-2026-0001", "--output", "c.pdf"}
+        << Request::Certificate;
+    QTest::newRow("--certificate without --output")
+        << QStringList{"--certificate", "VK-2026-0001"} << Request::Invalid;
+    QTest::newRow("--output without --certificate")
+        << QStringList{"--output", "c.pdf"} << Request::Invalid;
 }
 
 void PanelCommandLineTest::requests() {

@@ -1,0 +1,32 @@
+#include "results/CertificateReprint.h"
+
+#include "results/CertificateDocument.h"
+#include "results/LabSettings.h"
+#include "results/ResultStore.h"
+
+#include <QFileInfo>
+
+namespace vk220::results {
+
+bool ReprintCertificate(const QString &number, const QString &output, const QString &storePath,
+                        const QString &labPath, QString *problem) {
+    if (!QFileInfo::exists(storePath)) {
+        *problem = QStringLiteral("no certificate %1: there is no results database at %2")
+                       .arg(number, storePath);
+        return false;
+    }
+    ResultStore store(storePath);
+    if (!store.Open(problem))
+        return false;
+    const std::optional<CalibrationRun> run = store.RunByCertificate(number);
+    if (!run) {
+        *problem = QStringLiteral("no certificate %1 in %2").arg(number, storePath);
+        return false;
+    }
+    LabSettings lab;
+    if (!ReadLabSettings(labPath, &lab, problem))
+        return false;
+    return WriteCertificate(*run, store.Points(run->id), lab, output, problem);
+}
+
+} // namespace vk220::results

@@ -1,0 +1,69 @@
+#include "results/LabSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <array>
+#include <utility>
+
+namespace vk220::results {
+
+namespace {
+
+const std::array<std::pair<const char *, QString LabSettings::*>, 9> Keys{{
+    {"name", &LabSettings::name},
+    {"address", &LabSettings::address},
+    {"accreditation", &LabSettings::accreditation},
+    {"logo", &LabSettings::logo},
+    {"certificate prefix", &LabSettings::prefix},
+    {"traceability", &LabSettings::traceability},
+    {"decision rule", &LabSettings::decisionRule},
+    {"calibrated by", &LabSettings::calibratedBy},
+    {"approved by", &LabSettings::approvedBy},
+}};
+
+} // namespace
+
+QString DefaultLabSettingsPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("lab.conf"));
+}
+
+bool ReadLabSettings(const QString &path, LabSettings *settings, QString *problem) {
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *problem = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    int number = 0;
+    while (!file.atEnd()) {
+        ++number;
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const QString key = line.left(equals).trimmed();
+        QString LabSettings::*field = nullptr;
+        for (const auto &[name, member] : Keys)
+            if (key == QLatin1String(name))
+                field = member;
+        if (equals < 0 || field == nullptr) {
+            *problem =
+                equals < 0
+                    ? QStringLiteral("%1:%2: not \"key = value\"").arg(path).arg(number)
+                    : QStringLiteral("%1:%2: unknown key \"%3\"").arg(path).arg(number).arg(key);
+            return false;
+        }
+        settings->*field =
+            line.mid(equals + 1).trimmed().replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    }
+    if (!settings->logo.isEmpty())
+        settings->logo = QFileInfo(path).dir().absoluteFilePath(settings->logo);
+    return true;
+}
+
+} // namespace vk220::results
