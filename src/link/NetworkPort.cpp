@@ -1,0 +1,148 @@
+#include "link/NetworkPort.h"
+
+#include <QDeadlineTimer>
+
+namespace vk220::link {
+
+namespace {
+constexpr int TransmitTimeoutMs = 1000;
+} // namespace
+
+void NetworkPort::SetPortName(const QString &value) {
+    if (!open)
+        name = value.trimmed();
+}
+
+bool NetworkPort::Open() {
+    if (open) {
+        error = QStringLiteral("Port already open");
+        return false;
+    }
+    const std::optional<NetworkAddress> address = NetworkAddress::Parse(name);
+    if (!address) {
+        error = QStringLiteral("%1: not a network port (tcp://host:port or rfc2217://host:port)")
+                    .arg(name);
+        return false;
+    }
+    const QDeadlineTimer deadline(ConnectTimeoutMs);
+    socket.abort();
+    received.clear();
+    codec = TelnetCodec();
+    telnet = address->kind == NetworkAddress::Kind::Telnet;
+    socket.connectToHost(address->host, address->port);
+    if (!socket.waitForConnected(ConnectTimeoutMs)) {
+        error =
+            socket.error() == QAbstractSocket::SocketTimeoutError
+                ? QStringLiteral("%1: no answer within %2 s").arg(name).arg(ConnectTimeoutMs / 1000)
+                : QStringLiteral("%1: %2").arg(name, socket.errorString());
+        socket.abort();
+        return false;
+    }
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    if (telnet && !Negotiate(*address, deadline.remainingTime())) {
+        socket.abort();
+        return false;
+    }
+    open = true;
+    lost = false;
+    received.clear(); // what the line held before the port opened is not an answer
+    return true;
+}
+
+// Asks for the COM port control option and, once the server agrees, sets the line.
+bool NetworkPort::Negotiate(const NetworkAddress &address, qint64 remainingMs) {
+    const QDeadlineTimer deadline(remainingMs);
+    socket.write(codec.Opening());
+    while (codec.State() == TelnetCodec::ComPort::Asked && !deadline.hasExpired() &&
+           socket.state() == QAbstractSocket::ConnectedState) {
+        socket.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
+        QByteArray answers;
+        codec.Receive(socket.readAll(), received, answers);
+        socket.write(answers);
+    }
+    switch (codec.State()) {
+    case TelnetCodec::ComPort::Refused:
+        error = QStringLiteral("%1: the device server refuses the COM port control option "
+                               "(RFC 2217); serve the port with it, or use tcp://%2:%3")
+                    .arg(name, address.host)
+                    .arg(address.port);
+        return false;
+    case TelnetCodec::ComPort::Asked:
+        error = QStringLiteral("%1: the device server did not answer the COM port control "
+                               "option (RFC 2217) within %2 s")
+                    .arg(name)
+                    .arg(ConnectTimeoutMs / 1000);
+        return false;
+    case TelnetCodec::ComPort::Accepted:
+        break;
+    }
+    socket.write(TelnetCodec::LineSettings());
+    return socket.waitForBytesWritten(TransmitTimeoutMs) || socket.bytesToWrite() == 0;
+}
+
+void NetworkPort::Close() {
+    socket.abort();
+    open = false;
+    lost = false;
+    received.clear();
+}
+
+bool NetworkPort::Dropped() {
+    error = socket.error() == QAbstractSocket::RemoteHostClosedError ||
+                    socket.error() == QAbstractSocket::UnknownSocketError
+                ? QStringLiteral("The device server closed the connection")
+                : socket.errorString();
+    socket.abort();
+    open = false;
+    lost = true;
+    return false;
+}
+
+bool NetworkPort::Pull() {
+    if (!open) {
+        if (!lost)
+            error = QStringLiteral("Port not open");
+        return false;
+    }
+    socket.waitForReadyRead(0);
+    const QByteArray bytes = socket.readAll();
+    if (telnet) {
+        QByteArray answers;
+        codec.Receive(bytes, received, answers);
+        if (!answers.isEmpty())
+            socket.write(answers);
+    } else {
+        received += bytes;
+    }
+    // What the server sent before it closed is read first; then the connection counts as lost.
+    if (received.isEmpty() && socket.state() != QAbstractSocket::ConnectedState)
+        return Dropped();
+    return true;
+}
+
+bool NetworkPort::Write(const QByteArray &data) {
+    if (!Pull())
+        return false;
+    const QByteArray wire = telnet ? TelnetCodec::Escape(data) : data;
+    if (socket.write(wire) != wire.size() ||
+        (!socket.waitForBytesWritten(TransmitTimeoutMs) && socket.bytesToWrite() > 0))
+        return Dropped();
+    return true;
+}
+
+bool NetworkPort::ReadAll(QByteArray &data) {
+    if (!Pull())
+        return false;
+    data += received;
+    received.clear();
+    return true;
+}
+
+bool NetworkPort::CountWaiting(qint64 &count) {
+    if (!Pull())
+        return false;
+    count = received.size();
+    return true;
+}
+
+} // namespace vk220::link

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "link/NetworkAddress.h"
+#include "link/SerialPort.h"
+#include "link/TelnetCodec.h"
+
+#include <QTcpSocket>
+
+namespace vk220::link {
+
+// The calibrator's line behind a serial device server, polled like the serial port: a raw TCP
+// stream, or telnet with the COM port control option, which sets the line to 9600 baud, 8 data
+// bits, no parity, 1 stop bit. A connection the server drops is a lost port. Opening waits at most
+// ConnectTimeoutMs for the server (and its answer to the option), so a host that does not answer
+// never holds the panel longer.
+class NetworkPort final : public SerialPort {
+public:
+    static constexpr int ConnectTimeoutMs = 4000;
+
+    NetworkPort() = default;
+
+    // A network port has no number: the address is its name.
+    void SetPortNumber(int) override {}
+    int PortNumber() const override { return 0; }
+    void SetPortName(const QString &name) override;
+    QString PortName() const override { return name; }
+    QString Device() const override { return name; }
+    bool Open() override;
+    void Close() override;
+    bool IsOpen() const override { return open; }
+    bool Lost() const override { return lost; }
+    bool Write(const QByteArray &data) override;
+    bool ReadAll(QByteArray &data) override;
+    bool CountWaiting(qint64 &count) override;
+    QString ErrorString() const override { return error; }
+
+private:
+    bool Negotiate(const NetworkAddress &address, qint64 remainingMs);
+    // Moves what the socket received into `received`, answering the server's telnet requests.
+    bool Pull();
+    // Records a fault of the connection, which closes it: the server or the network has gone.
+    bool Dropped();
+
+    QTcpSocket socket;
+    TelnetCodec codec;
+    QString name;
+    bool telnet = false;
+    bool open = false;
+    bool lost = false;
+    QByteArray received;
+    QString error;
+};
+
+} // namespace vk220::link
