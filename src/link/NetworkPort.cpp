@@ -24,16 +24,16 @@ bool NetworkPort::Open() {
                     .arg(name);
         return false;
     }
-    const QDeadlineTimer deadline(ConnectTimeoutMs);
+    const QDeadlineTimer deadline(connectTimeoutMs);
     socket.abort();
     received.clear();
     codec = TelnetCodec();
     telnet = address->kind == NetworkAddress::Kind::Telnet;
     socket.connectToHost(address->host, address->port);
-    if (!socket.waitForConnected(ConnectTimeoutMs)) {
+    if (!socket.waitForConnected(connectTimeoutMs)) {
         error =
             socket.error() == QAbstractSocket::SocketTimeoutError
-                ? QStringLiteral("%1: no answer within %2 s").arg(name).arg(ConnectTimeoutMs / 1000)
+                ? QStringLiteral("%1: no answer within %2 s").arg(name).arg(connectTimeoutMs / 1000.0)
                 : QStringLiteral("%1: %2").arg(name, socket.errorString());
         socket.abort();
         return false;
@@ -71,7 +71,7 @@ bool NetworkPort::Negotiate(const NetworkAddress &address, qint64 remainingMs) {
         error = QStringLiteral("%1: the device server did not answer the COM port control "
                                "option (RFC 2217) within %2 s")
                     .arg(name)
-                    .arg(ConnectTimeoutMs / 1000);
+                    .arg(connectTimeoutMs / 1000.0);
         return false;
     case TelnetCodec::ComPort::Accepted:
         break;

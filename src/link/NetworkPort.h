@@ -19,6 +19,9 @@ public:
 
     NetworkPort() = default;
 
+    // Bounds the next openings (ConnectTimeoutMs unless set).
+    void SetConnectTimeout(int ms) { connectTimeoutMs = ms; }
+
     // A network port has no number: the address is its name.
     void SetPortNumber(int) override {}
     int PortNumber() const override { return 0; }
@@ -41,6 +44,7 @@ private:
     // Records a fault of the connection, which closes it: the server or the network has gone.
     bool Dropped();
 
+    int connectTimeoutMs = ConnectTimeoutMs;
     QTcpSocket socket;
     TelnetCodec codec;
     QString name;
