@@ -174,16 +174,18 @@ void CommPortForm::Ok() {
         return;
     }
     link::SerialPort &port = link.Port();
-    const QString address = netText->text().trimmed();
+    const QString entered = netText->text().trimmed();
+    const auto address = link::NetworkAddress::Parse(entered);
     QString fault;
-    if (address.isEmpty())
+    if (entered.isEmpty())
         port.SetPortNumber(combo->currentText().toInt());
-    else if (link::NetworkAddress::Parse(address))
-        port.SetPortName(address);
+    else if (address)
+        port.SetPortName(address->Text());
     else
         fault = QStringLiteral("%1 is not a network port: tcp://host:port or rfc2217://host:port")
-                    .arg(address);
-    if (fault.isEmpty() && SettingsFile::WritePortName(port.PortName(), &fault) && !port.Open())
+                    .arg(entered);
+    const QString stored = address ? address->Text() : QString::number(port.PortNumber());
+    if (fault.isEmpty() && SettingsFile::WritePortName(stored, &fault) && !port.Open())
         fault = port.ErrorString();
     if (fault.isEmpty()) {
         port.Close();

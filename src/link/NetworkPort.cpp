@@ -31,10 +31,11 @@ bool NetworkPort::Open() {
     telnet = address->kind == NetworkAddress::Kind::Telnet;
     socket.connectToHost(address->host, address->port);
     if (!socket.waitForConnected(connectTimeoutMs)) {
-        error =
-            socket.error() == QAbstractSocket::SocketTimeoutError
-                ? QStringLiteral("%1: no answer within %2 s").arg(name).arg(connectTimeoutMs / 1000.0)
-                : QStringLiteral("%1: %2").arg(name, socket.errorString());
+        error = socket.error() == QAbstractSocket::SocketTimeoutError
+                    ? QStringLiteral("%1: no answer within %2 s")
+                          .arg(name)
+                          .arg(connectTimeoutMs / 1000.0)
+                    : QStringLiteral("%1: %2").arg(name, socket.errorString());
         socket.abort();
         return false;
     }

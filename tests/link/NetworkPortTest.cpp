@@ -1,6 +1,6 @@
+#include "link/NetworkPort.h"
 #include "link/CalibratorLink.h"
 #include "link/NetworkAddress.h"
-#include "link/NetworkPort.h"
 #include "link/SteadyClock.h"
 #include "link/TelnetCodec.h"
 #include "tests/support/CalsimProcess.h"
@@ -92,8 +92,8 @@ void NetworkPortTest::AddressesReadAndWriteBack() {
 void NetworkPortTest::TelnetCodingEscapesAndAnswers() {
     QCOMPARE(TelnetCodec::Escape("a" + Ff + "b"), "a" + Ff + Ff + "b");
     QCOMPARE(TelnetCodec::LineSettings(),
-             Bytes({255, 250, 44, 1, 0, 0, 0x25, 0x80, 255, 240, 255, 250, 44, 2, 8, 255, 240,
-                    255, 250, 44, 3, 1, 255, 240, 255, 250, 44, 4, 1, 255, 240}));
+             Bytes({255, 250, 44,  1,  0, 0, 0x25, 0x80, 255, 240, 255, 250, 44, 2,   8,  255,
+                    240, 255, 250, 44, 3, 1, 255,  240,  255, 250, 44,  4,   1,  255, 240}));
     TelnetCodec codec;
     QCOMPARE(codec.Opening(), Bytes({255, 251, 44, 255, 251, 0, 255, 253, 0}));
     QByteArray data;
@@ -101,8 +101,8 @@ void NetworkPortTest::TelnetCodingEscapesAndAnswers() {
     // An escaped 0xFF, an option request split between two reads, a subnegotiation the server
     // confirms the baud rate with, the confirmation of binary mode and the option accepted.
     codec.Receive("x" + Ff + Ff + "y" + Ff, data, answers);
-    codec.Receive(Bytes({251, 1, 255, 253, 3, 255, 250, 44, 101, 0, 0, 0x25, 0x80, 255, 240}),
-                  data, answers);
+    codec.Receive(Bytes({251, 1, 255, 253, 3, 255, 250, 44, 101, 0, 0, 0x25, 0x80, 255, 240}), data,
+                  answers);
     QCOMPARE(codec.State(), TelnetCodec::ComPort::Asked);
     codec.Receive(Bytes({255, 251, 0, 255, 253, 44, 255, 251, 1}) + "z", data, answers);
     QCOMPARE(data, "x" + Ff + "yz");
@@ -126,9 +126,8 @@ void NetworkPortTest::ExchangesOverTheDeviceServer() {
     const QString log = folder.filePath(QStringLiteral("calsim.log"));
     CalsimProcess calsim(folder.path(), 4, {QStringLiteral("--log"), log});
     QVERIFY(calsim.IsReady());
-    Ser2netProcess server(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("COM4")))
-                              .symLinkTarget(),
-                          mode);
+    Ser2netProcess server(
+        QFileInfo(QDir(folder.path()).filePath(QStringLiteral("COM4"))).symLinkTarget(), mode);
     QVERIFY(server.Start());
 
     SteadyClock clock;
@@ -158,8 +157,8 @@ void NetworkPortTest::ExchangesOverTheDeviceServer() {
     QCOMPARE(observer.restored, 1);
     port.Close();
     QTRY_COMPARE(CalsimProcess::LoggedLines(log),
-                 (QStringList{QStringLiteral("T"), QStringLiteral("p17317888"),
-                              QStringLiteral("v"), QStringLiteral("T")}));
+                 (QStringList{QStringLiteral("T"), QStringLiteral("p17317888"), QStringLiteral("v"),
+                              QStringLiteral("T")}));
 }
 
 void NetworkPortTest::SilentAndRefusingServersAreBounded() {
@@ -198,7 +197,8 @@ void NetworkPortTest::SilentAndRefusingServersAreBounded() {
     // Nothing listens: refused at once.
     port.SetPortName(QStringLiteral("tcp://127.0.0.1:%1").arg(Ser2netProcess::FreePort()));
     QVERIFY(!port.Open());
-    QVERIFY2(port.ErrorString().contains(QStringLiteral("refused")), qPrintable(port.ErrorString()));
+    QVERIFY2(port.ErrorString().contains(QStringLiteral("refused")),
+             qPrintable(port.ErrorString()));
 }
 
 QTEST_GUILESS_MAIN(NetworkPortTest)

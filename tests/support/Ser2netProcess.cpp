@@ -63,8 +63,7 @@ bool Ser2netProcess::Listening() const {
         "0100007F:" + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
     for (const QByteArray &line : table.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() > 3 && fields.at(1) == local &&
-            fields.at(3) == "0A")
+        if (fields.size() > 3 && fields.at(1) == local && fields.at(3) == "0A")
             return process.state() == QProcess::Running;
     }
     return false;
