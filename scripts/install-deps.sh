@@ -8,6 +8,8 @@ set -eu
 packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-charts-dev"
 # The procedure files are YAML.
 packages="$packages libyaml-cpp-dev"
+# The network bench tests bridge to calsim through the device server ser2net.
+packages="$packages ser2net"
 for option in "$@"; do
     case "$option" in
         --display) packages="$packages xvfb xauth" ;;
