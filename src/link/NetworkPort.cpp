@@ -9,8 +9,10 @@ constexpr int TransmitTimeoutMs = 1000;
 } // namespace
 
 void NetworkPort::SetPortName(const QString &value) {
-    if (!open)
-        name = value.trimmed();
+    if (open)
+        return;
+    name = value.trimmed();
+    unanswered.clear(); // the operator's choice is tried at once, even the same host again
 }
 
 bool NetworkPort::Open() {
@@ -24,6 +26,11 @@ bool NetworkPort::Open() {
                     .arg(name);
         return false;
     }
+    // A host that did not answer is not waited for again at every command that finds the port
+    // lost: until the pause has passed, the same answer comes at once.
+    if (name == unanswered && !retryAfter.hasExpired())
+        return false;
+    unanswered.clear();
     const QDeadlineTimer deadline(connectTimeoutMs);
     socket.abort();
     received.clear();
@@ -31,18 +38,18 @@ bool NetworkPort::Open() {
     telnet = address->kind == NetworkAddress::Kind::Telnet;
     socket.connectToHost(address->host, address->port);
     if (!socket.waitForConnected(connectTimeoutMs)) {
-        error = socket.error() == QAbstractSocket::SocketTimeoutError
-                    ? QStringLiteral("%1: no answer within %2 s")
-                          .arg(name)
-                          .arg(connectTimeoutMs / 1000.0)
-                    : QStringLiteral("%1: %2").arg(name, socket.errorString());
+        const bool silent = socket.error() == QAbstractSocket::SocketTimeoutError;
+        error = silent ? QStringLiteral("%1: no answer within %2 s")
+                             .arg(name)
+                             .arg(connectTimeoutMs / 1000.0)
+                       : QStringLiteral("%1: %2").arg(name, socket.errorString());
         socket.abort();
-        return false;
+        return silent ? Unanswered() : false;
     }
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (telnet && !Negotiate(*address, deadline.remainingTime())) {
         socket.abort();
-        return false;
+        return codec.State() == TelnetCodec::ComPort::Asked ? Unanswered() : false;
     }
     open = true;
     lost = false;
@@ -79,6 +86,12 @@ bool NetworkPort::Negotiate(const NetworkAddress &address, qint64 remainingMs) {
     }
     socket.write(TelnetCodec::LineSettings());
     return socket.waitForBytesWritten(TransmitTimeoutMs) || socket.bytesToWrite() == 0;
+}
+
+bool NetworkPort::Unanswered() {
+    unanswered = name;
+    retryAfter.setRemainingTime(RetryPauseMs);
+    return false;
 }
 
 void NetworkPort::Close() {

@@ -4,6 +4,7 @@
 #include "link/SerialPort.h"
 #include "link/TelnetCodec.h"
 
+#include <QDeadlineTimer>
 #include <QTcpSocket>
 
 namespace vk220::link {
@@ -12,10 +13,12 @@ namespace vk220::link {
 // stream, or telnet with the COM port control option, which sets the line to 9600 baud, 8 data
 // bits, no parity, 1 stop bit. A connection the server drops is a lost port. Opening waits at most
 // ConnectTimeoutMs for the server (and its answer to the option), so a host that does not answer
-// never holds the panel longer.
+// never holds the panel longer, and such a host is tried again only after RetryPauseMs.
 class NetworkPort final : public SerialPort {
 public:
     static constexpr int ConnectTimeoutMs = 4000;
+    // After a host left an opening unanswered, the openings within this pause fail at once.
+    static constexpr int RetryPauseMs = 15000;
 
     NetworkPort() = default;
 
@@ -41,6 +44,8 @@ private:
     bool Negotiate(const NetworkAddress &address, qint64 remainingMs);
     // Moves what the socket received into `received`, answering the server's telnet requests.
     bool Pull();
+    // Records an opening the host left unanswered; returns false.
+    bool Unanswered();
     // Records a fault of the connection, which closes it: the server or the network has gone.
     bool Dropped();
 
@@ -53,6 +58,8 @@ private:
     bool lost = false;
     QByteArray received;
     QString error;
+    QString unanswered;
+    QDeadlineTimer retryAfter;
 };
 
 } // namespace vk220::link
