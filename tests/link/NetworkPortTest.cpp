@@ -196,7 +196,7 @@ void NetworkPortTest::SilentAndRefusingServersAreBounded() {
     port.SetPortName(mute.Address(QStringLiteral("rfc2217")));
     timer.restart();
     QVERIFY(!port.Open());
-    QVERIFY(timer.elapsed() >= 300);
+    QVERIFY(timer.elapsed() >= 250);
     MuteServer refusing(true);
     port.SetPortName(refusing.Address(QStringLiteral("rfc2217")));
     QVERIFY(!port.Open());
