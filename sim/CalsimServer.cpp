@@ -29,6 +29,7 @@ bool CalsimServer::OpenLog(const QString &path, QString &error) {
 }
 
 void CalsimServer::Start(int line) {
+    Detach();
     fd = line;
     pending.clear();
     notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);

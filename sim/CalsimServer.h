@@ -27,8 +27,8 @@ public:
     // Opens the log (appending) when a path is given; on failure says why.
     bool OpenLog(const QString &path, QString &error);
 
-    // Starts reading the line `fd`, which stays the caller's; what the calibrator holds carries
-    // over from the line before.
+    // Starts reading the line `fd`, which stays the caller's, in place of any line before; what
+    // the calibrator holds carries over.
     void Start(int fd);
 
 signals:

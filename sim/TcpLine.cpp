@@ -19,15 +19,14 @@ TcpLine::~TcpLine() {
 
 void TcpLine::incomingConnection(qintptr descriptor) {
     const int fd = static_cast<int>(descriptor);
-    if (line >= 0) {
-        ::close(fd);
-        return;
-    }
     // A reply leaves at once, not when the system has gathered more.
     const int on = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    const int previous = line;
     line = fd;
     server.Start(line);
+    if (previous >= 0)
+        ::close(previous);
 }
 
 void TcpLine::Drop() {

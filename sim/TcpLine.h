@@ -7,8 +7,10 @@ namespace vk220::sim {
 class CalsimServer;
 
 // The calibrator's line as a raw TCP port, as a serial device server would offer it: one
-// connection at a time is the line (another is closed at once, as a serial line has one other
-// end); when it closes, the next connection is the line, to the same calibrator.
+// connection at a time is the line, as a serial line has one other end. The newest connection
+// takes it, and the one before is closed, so a panel that reconnects at once is never turned
+// away by its own connection that the system has not yet reported closed; every connection finds
+// the same calibrator as the last one left it.
 class TcpLine final : public QTcpServer {
     Q_OBJECT
 public:

@@ -237,8 +237,8 @@ void CalsimProgramTest::LeavesAUsersOwnPortAlone() {
     QCOMPARE(QFileInfo(link).symLinkTarget(), QStringLiteral("/dev/ttyUSB0"));
 }
 
-// The line as a raw TCP port: the same answers, log and referee; one connection at a time, and
-// the next one finds the calibrator as the last one left it.
+// The line as a raw TCP port: the same answers, log and referee; one connection at a time (the
+// newest), which finds the calibrator as the last one left it.
 void CalsimProgramTest::ServesATcpPortOneConnectionAtATime() {
     const quint16 tcp = Ser2netProcess::FreePort();
     calsim->start(QStringLiteral(CALSIM_PATH),
@@ -254,9 +254,9 @@ void CalsimProgramTest::ServesATcpPortOneConnectionAtATime() {
     QTcpSocket second;
     second.connectToHost(QHostAddress::LocalHost, tcp);
     QVERIFY(second.waitForConnected(LimitMs));
-    QVERIFY(second.waitForDisconnected(LimitMs));
-    QCOMPARE(TcpExchange(first, "R2"), Marker);
-    first.disconnectFromHost();
+    QVERIFY(first.waitForDisconnected(LimitMs));
+    QCOMPARE(TcpExchange(second, "R2"), Marker);
+    second.disconnectFromHost();
     QTcpSocket next;
     next.connectToHost(QHostAddress::LocalHost, tcp);
     QVERIFY(next.waitForConnected(LimitMs));
