@@ -1,11 +1,13 @@
 #include "link/NetworkPort.h"
 
-#include <QDeadlineTimer>
+#include <QThread>
 
 namespace vk220::link {
 
 namespace {
 constexpr int TransmitTimeoutMs = 1000;
+// The pause before a device server that turned the connection away is asked again.
+constexpr int RetryStepMs = 50;
 } // namespace
 
 void NetworkPort::SetPortName(const QString &value) {
@@ -31,25 +33,18 @@ bool NetworkPort::Open() {
     if (name == unanswered && !retryAfter.hasExpired())
         return false;
     unanswered.clear();
-    const QDeadlineTimer deadline(connectTimeoutMs);
-    socket.abort();
-    received.clear();
-    codec = TelnetCodec();
     telnet = address->kind == NetworkAddress::Kind::Telnet;
-    socket.connectToHost(address->host, address->port);
-    if (!socket.waitForConnected(connectTimeoutMs)) {
-        const bool silent = socket.error() == QAbstractSocket::SocketTimeoutError;
-        error = silent ? QStringLiteral("%1: no answer within %2 s")
-                             .arg(name)
-                             .arg(connectTimeoutMs / 1000.0)
-                       : QStringLiteral("%1: %2").arg(name, socket.errorString());
-        socket.abort();
-        return silent ? Unanswered() : false;
+    const QDeadlineTimer deadline(connectTimeoutMs);
+    // A device server still releasing the line for the connection before (the panel closes its
+    // port and opens it again at once) turns the new one away: it is asked again within the bound.
+    Attempt attempt = Connect(*address, deadline);
+    while (attempt == Attempt::TurnedAway && deadline.remainingTime() > RetryStepMs) {
+        QThread::msleep(RetryStepMs);
+        attempt = Connect(*address, deadline);
     }
-    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    if (telnet && !Negotiate(*address, deadline.remainingTime())) {
+    if (attempt != Attempt::Open) {
         socket.abort();
-        return codec.State() == TelnetCodec::ComPort::Asked ? Unanswered() : false;
+        return attempt == Attempt::Unanswered ? Unanswered() : false;
     }
     open = true;
     lost = false;
@@ -57,9 +52,27 @@ bool NetworkPort::Open() {
     return true;
 }
 
+NetworkPort::Attempt NetworkPort::Connect(const NetworkAddress &address,
+                                          const QDeadlineTimer &deadline) {
+    socket.abort();
+    received.clear();
+    codec = TelnetCodec();
+    socket.connectToHost(address.host, address.port);
+    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
+        const bool silent = socket.error() == QAbstractSocket::SocketTimeoutError;
+        error = silent ? QStringLiteral("%1: no answer within %2 s")
+                             .arg(name)
+                             .arg(connectTimeoutMs / 1000.0)
+                       : QStringLiteral("%1: %2").arg(name, socket.errorString());
+        return silent ? Attempt::Unanswered : Attempt::Failed;
+    }
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    return telnet ? Negotiate(address, deadline) : Attempt::Open;
+}
+
 // Asks for the COM port control option and, once the server agrees, sets the line.
-bool NetworkPort::Negotiate(const NetworkAddress &address, qint64 remainingMs) {
-    const QDeadlineTimer deadline(remainingMs);
+NetworkPort::Attempt NetworkPort::Negotiate(const NetworkAddress &address,
+                                            const QDeadlineTimer &deadline) {
     socket.write(codec.Opening());
     while (codec.State() == TelnetCodec::ComPort::Asked && !deadline.hasExpired() &&
            socket.state() == QAbstractSocket::ConnectedState) {
@@ -74,18 +87,44 @@ bool NetworkPort::Negotiate(const NetworkAddress &address, qint64 remainingMs) {
                                "(RFC 2217); serve the port with it, or use tcp://%2:%3")
                     .arg(name, address.host)
                     .arg(address.port);
-        return false;
+        return Attempt::Failed;
     case TelnetCodec::ComPort::Asked:
+        if (socket.state() != QAbstractSocket::ConnectedState)
+            return TurnedAway();
         error = QStringLiteral("%1: the device server did not answer the COM port control "
                                "option (RFC 2217) within %2 s")
                     .arg(name)
                     .arg(connectTimeoutMs / 1000.0);
-        return false;
+        return Attempt::Unanswered;
     case TelnetCodec::ComPort::Accepted:
         break;
     }
+    // The server confirms the baud rate once it holds the line; one that cannot have it (still
+    // held for the connection before) closes the connection instead.
     socket.write(TelnetCodec::LineSettings());
-    return socket.waitForBytesWritten(TransmitTimeoutMs) || socket.bytesToWrite() == 0;
+    while (!codec.LineConfirmed() && !deadline.hasExpired() &&
+           socket.state() == QAbstractSocket::ConnectedState) {
+        socket.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
+        QByteArray answers;
+        codec.Receive(socket.readAll(), received, answers);
+        socket.write(answers);
+    }
+    if (codec.LineConfirmed())
+        return Attempt::Open;
+    if (socket.state() != QAbstractSocket::ConnectedState)
+        return TurnedAway();
+    error = QStringLiteral("%1: the device server did not confirm the line settings within %2 s")
+                .arg(name)
+                .arg(connectTimeoutMs / 1000.0);
+    return Attempt::Unanswered;
+}
+
+// What the server said as it closed ("Port's device already in use") tells why.
+NetworkPort::Attempt NetworkPort::TurnedAway() {
+    const QString said = QString::fromLatin1(received).simplified();
+    error = QStringLiteral("%1: the device server closed the connection%2")
+                .arg(name, said.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(said));
+    return Attempt::TurnedAway;
 }
 
 bool NetworkPort::Unanswered() {

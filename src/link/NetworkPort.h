@@ -20,10 +20,8 @@ public:
     // After a host left an opening unanswered, the openings within this pause fail at once.
     static constexpr int RetryPauseMs = 15000;
 
-    NetworkPort() = default;
-
-    // Bounds the next openings (ConnectTimeoutMs unless set).
-    void SetConnectTimeout(int ms) { connectTimeoutMs = ms; }
+    explicit NetworkPort(int connectTimeoutMs = ConnectTimeoutMs)
+        : connectTimeoutMs(connectTimeoutMs) {}
 
     // A network port has no number: the address is its name.
     void SetPortNumber(int) override {}
@@ -41,7 +39,11 @@ public:
     QString ErrorString() const override { return error; }
 
 private:
-    bool Negotiate(const NetworkAddress &address, qint64 remainingMs);
+    enum class Attempt { Open, Failed, Unanswered, TurnedAway };
+
+    Attempt Connect(const NetworkAddress &address, const QDeadlineTimer &deadline);
+    Attempt Negotiate(const NetworkAddress &address, const QDeadlineTimer &deadline);
+    Attempt TurnedAway();
     // Moves what the socket received into `received`, answering the server's telnet requests.
     bool Pull();
     // Records an opening the host left unanswered; returns false.
@@ -49,7 +51,7 @@ private:
     // Records a fault of the connection, which closes it: the server or the network has gone.
     bool Dropped();
 
-    int connectTimeoutMs = ConnectTimeoutMs;
+    int connectTimeoutMs;
     QTcpSocket socket;
     TelnetCodec codec;
     QString name;

@@ -20,6 +20,8 @@ constexpr quint8 SetBaudRate = 1;
 constexpr quint8 SetDataSize = 2;
 constexpr quint8 SetParity = 3;
 constexpr quint8 SetStopSize = 4;
+// The server answers each with the command plus this.
+constexpr quint8 ServerOffset = 100;
 constexpr quint32 BaudRate = 9600;
 constexpr quint8 DataBits = 8;
 constexpr quint8 NoParity = 1;
@@ -43,6 +45,10 @@ QByteArray Subnegotiation(quint8 command, const QByteArray &value) {
 // Binary transmission and no go-ahead suit a raw serial line; every other option is declined.
 bool Wanted(quint8 option) {
     return option == Binary || option == SuppressGoAhead;
+}
+
+QByteArray Bytes2(quint8 first, quint8 second) {
+    return QByteArray(1, static_cast<char>(first)) + static_cast<char>(second);
 }
 
 quint64 Bit(quint8 option) {
@@ -92,6 +98,7 @@ void TelnetCodec::Receive(const QByteArray &bytes, QByteArray &data, QByteArray 
                 data += c;
                 step = Step::Data;
             } else if (byte == Sb) {
+                sub.clear();
                 step = Step::Sub;
             } else if (byte >= Will) {
                 verb = byte;
@@ -105,9 +112,14 @@ void TelnetCodec::Receive(const QByteArray &bytes, QByteArray &data, QByteArray 
             step = Step::Data;
             break;
         case Step::Sub:
-            // The server's confirmations of the line settings change nothing here.
+            // Of the server's confirmations of the line settings, the baud rate's tells that it
+            // holds the line; their values change nothing here.
             if (byte == Iac)
                 step = Step::SubIac;
+            else if (sub.size() < 2)
+                sub += c;
+            if (sub == Bytes2(ComPortOption, SetBaudRate + ServerOffset))
+                lineConfirmed = true;
             break;
         case Step::SubIac:
             step = byte == Se ? Step::Data : Step::Sub;

@@ -24,6 +24,8 @@ public:
     void Receive(const QByteArray &bytes, QByteArray &data, QByteArray &answers);
     // Whether the server has agreed to the COM port control option, refused it or not yet said.
     ComPort State() const { return comPort; }
+    // Whether the server has confirmed the baud rate, which it does once it holds the line.
+    bool LineConfirmed() const { return lineConfirmed; }
 
 private:
     enum class Step { Data, Iac, Verb, Sub, SubIac };
@@ -33,6 +35,9 @@ private:
     Step step = Step::Data;
     quint8 verb = 0;
     ComPort comPort = ComPort::Asked;
+    // The bytes of the running subnegotiation read so far (at most its option and command).
+    QByteArray sub;
+    bool lineConfirmed = false;
     // The options already answered each way, so that a repeated request gets no second answer.
     quint64 answeredWill = 0;
     quint64 answeredDo = 0;

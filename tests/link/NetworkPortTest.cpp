@@ -95,6 +95,7 @@ void NetworkPortTest::TelnetCodingEscapesAndAnswers() {
              Bytes({255, 250, 44,  1,  0, 0, 0x25, 0x80, 255, 240, 255, 250, 44, 2,   8,  255,
                     240, 255, 250, 44, 3, 1, 255,  240,  255, 250, 44,  4,   1,  255, 240}));
     TelnetCodec codec;
+    QVERIFY(!codec.LineConfirmed());
     QCOMPARE(codec.Opening(), Bytes({255, 251, 44, 255, 251, 0, 255, 253, 0}));
     QByteArray data;
     QByteArray answers;
@@ -104,6 +105,7 @@ void NetworkPortTest::TelnetCodingEscapesAndAnswers() {
     codec.Receive(Bytes({251, 1, 255, 253, 3, 255, 250, 44, 101, 0, 0, 0x25, 0x80, 255, 240}), data,
                   answers);
     QCOMPARE(codec.State(), TelnetCodec::ComPort::Asked);
+    QVERIFY(codec.LineConfirmed());
     codec.Receive(Bytes({255, 251, 0, 255, 253, 44, 255, 251, 1}) + "z", data, answers);
     QCOMPARE(data, "x" + Ff + "yz");
     QCOMPARE(answers, Bytes({255, 254, 1, 255, 251, 3}));
@@ -164,7 +166,7 @@ void NetworkPortTest::ExchangesOverTheDeviceServer() {
 void NetworkPortTest::SilentAndRefusingServersAreBounded() {
     MuteServer mute;
     SteadyClock clock;
-    NetworkPort port;
+    NetworkPort port(300);
     CalibratorLink link(port, clock);
     RecordingObserver observer;
     link.SetObserver(&observer);
@@ -177,7 +179,6 @@ void NetworkPortTest::SilentAndRefusingServersAreBounded() {
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     port.Close();
     // Telnet: the server never answers the option, so the port does not open, in bounded time.
-    port.SetConnectTimeout(300);
     port.SetPortName(mute.Address(QStringLiteral("rfc2217")));
     timer.restart();
     QVERIFY(!port.Open());
