@@ -10,6 +10,8 @@ packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev qt6-svg-d
 packages="$packages libyaml-cpp-dev"
 # The results store is SQLite through Qt SQL; the certificate tests read the PDF's text.
 packages="$packages libqt6sql6-sqlite poppler-utils"
+# The network bench tests bridge to calsim through the device server ser2net.
+packages="$packages ser2net"
 for option in "$@"; do
     case "$option" in
         --display) packages="$packages xvfb xauth" ;;

@@ -38,6 +38,10 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("Make the link COM<n> (default 1)."),
          QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("tcp"),
+         QStringLiteral("Serve the line as a raw TCP port <port> (one connection at a time) "
+                        "instead of the link COMn."),
+         QStringLiteral("port")},
         {QStringLiteral("log"),
          QStringLiteral("Append each received line, and each hazard, with a time stamp."),
          QStringLiteral("file")},
@@ -71,6 +75,12 @@ CalsimOptions CalsimOptions::Parse(const QStringList &arguments) {
     options.helpRequested = parser.isSet(help);
     options.versionRequested = parser.isSet(version);
     options.port = ReadNumber(parser, QStringLiteral("port"), 1, options);
+    if (parser.isSet(QStringLiteral("tcp"))) {
+        options.tcpPort = ReadNumber(parser, QStringLiteral("tcp"), 1, options);
+        if (options.tcpPort > 65535)
+            options.error = QStringLiteral("--tcp needs a port of at most 65535, not \"%1\"")
+                                .arg(options.tcpPort);
+    }
     options.logFile = parser.value(QStringLiteral("log"));
     SimulationFaults &faults = options.faults;
     faults.silent = parser.isSet(QStringLiteral("silent"));

@@ -1,7 +1,5 @@
 #include "sim/CalsimServer.h"
 
-#include "sim/PseudoTerminal.h"
-
 #include <QDateTime>
 #include <QSocketNotifier>
 
@@ -11,9 +9,8 @@
 
 namespace vk220::sim {
 
-CalsimServer::CalsimServer(PseudoTerminal &terminal, const SimulationFaults &faults,
-                           QObject *parent)
-    : QObject(parent), terminal(terminal), simulation(faults), schedule(faults) {
+CalsimServer::CalsimServer(const SimulationFaults &faults, QObject *parent)
+    : QObject(parent), simulation(faults), schedule(faults) {
     chunkTimer.setSingleShot(true);
     connect(&chunkTimer, &QTimer::timeout, this, &CalsimServer::WriteNextChunk);
     streamTimer.setInterval(ReplySchedule::StreamIntervalMs);
@@ -31,18 +28,22 @@ bool CalsimServer::OpenLog(const QString &path, QString &error) {
     return true;
 }
 
-void CalsimServer::Start() {
-    notifier = new QSocketNotifier(terminal.MasterFd(), QSocketNotifier::Read, this);
+void CalsimServer::Start(int line) {
+    Detach();
+    fd = line;
+    pending.clear();
+    notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &CalsimServer::ReadMaster);
 }
 
 void CalsimServer::ReadMaster() {
     char buffer[512];
-    const ssize_t count = read(terminal.MasterFd(), buffer, sizeof buffer);
+    const ssize_t count = read(fd, buffer, sizeof buffer);
     if (count < 0 && (errno == EAGAIN || errno == EINTR))
         return;
     if (count <= 0) {
-        End();
+        Detach();
+        emit LineClosed();
         return;
     }
     for (ssize_t i = 0; i < count && notifier != nullptr; ++i) {
@@ -119,7 +120,7 @@ void CalsimServer::Write(const QByteArray &bytes) {
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t count =
-            write(terminal.MasterFd(), bytes.constData() + written, size_t(bytes.size() - written));
+            write(fd, bytes.constData() + written, size_t(bytes.size() - written));
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
@@ -131,13 +132,19 @@ void CalsimServer::Write(const QByteArray &bytes) {
 void CalsimServer::End() {
     if (notifier == nullptr)
         return;
+    Detach();
+    emit Finished();
+}
+
+void CalsimServer::Detach() {
+    if (notifier == nullptr)
+        return;
     notifier->setEnabled(false);
     notifier->deleteLater();
     notifier = nullptr;
     chunkTimer.stop();
     streamTimer.stop();
     outgoing.clear();
-    emit Finished();
 }
 
 } // namespace vk220::sim

@@ -13,9 +13,8 @@ class QSocketNotifier;
 
 namespace vk220::sim {
 
-class PseudoTerminal;
-
-// Serves the simulation over the master side of the pseudo-terminal: collects command lines
+// Serves the simulation over a line, the master side of the pseudo-terminal or a TCP connection
+// (a file descriptor either way): collects command lines
 // ended by a carriage return, logs them, has the referee judge them (reporting each hazard in
 // the log and on stderr), and writes each reply as the fault schedule shapes it.
 class CalsimServer : public QObject {
@@ -23,18 +22,20 @@ class CalsimServer : public QObject {
 public:
     static constexpr qsizetype MaxLineLength = 4096;
 
-    CalsimServer(PseudoTerminal &terminal, const SimulationFaults &faults,
-                 QObject *parent = nullptr);
+    explicit CalsimServer(const SimulationFaults &faults, QObject *parent = nullptr);
 
     // Opens the log (appending) when a path is given; on failure says why.
     bool OpenLog(const QString &path, QString &error);
 
-    // Starts reading the master side.
-    void Start();
+    // Starts reading the line `fd`, which stays the caller's, in place of any line before; what
+    // the calibrator holds carries over.
+    void Start(int fd);
 
 signals:
-    // The line is gone, by the hang-up fault or because the master side failed.
+    // The hang-up fault ended the line: the calibrator has gone.
     void Finished();
+    // The line failed or its other end closed it.
+    void LineClosed();
 
 private:
     void ReadMaster();
@@ -45,8 +46,10 @@ private:
     void WriteStream();
     void Write(const QByteArray &bytes);
     void End();
+    // Stops reading and writing the line.
+    void Detach();
 
-    PseudoTerminal &terminal;
+    int fd = -1;
     CalibratorSimulation simulation;
     HazardReferee referee;
     ReplySchedule schedule;

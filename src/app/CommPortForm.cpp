@@ -3,6 +3,7 @@
 #include "app/PortLinker.h"
 #include "app/SettingsFile.h"
 #include "link/CalibratorLink.h"
+#include "link/NetworkAddress.h"
 #include "link/PortDevice.h"
 #include "link/SerialPort.h"
 #include "ui/Controls.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -32,7 +34,7 @@ CommPortForm::CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, 
                            SerialDeviceSource devices)
     : QDialog(parent), link(link), boxes(boxes), devices(std::move(devices)),
       commLab(new QLabel(QStringLiteral("Please select a COM port :"))), combo(new QComboBox),
-      deviceLab(new QLabel), deviceList(new QTreeWidget),
+      netText(new QLineEdit), deviceLab(new QLabel), deviceList(new QTreeWidget),
       linkBut(new QPushButton(QStringLiteral("&Link to Selected Device"))),
       commBut(new QPushButton(QStringLiteral("&OK"))),
       exitBut(new QPushButton(QStringLiteral("&Exit"))), deviceTimer(new QTimer(this)) {
@@ -40,6 +42,7 @@ CommPortForm::CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, 
     ui::Controls::Name(*this, QStringLiteral("CommPortForm"));
     ui::Controls::Name(*commLab, QStringLiteral("CommLab"));
     ui::Controls::Name(*combo, QStringLiteral("COMCombo"));
+    ui::Controls::Name(*netText, QStringLiteral("NetText"));
     ui::Controls::Name(*deviceLab, QStringLiteral("DeviceLab"));
     ui::Controls::Name(*deviceList, QStringLiteral("DeviceList"));
     ui::Controls::Name(*linkBut, QStringLiteral("LinkBut"));
@@ -49,10 +52,15 @@ CommPortForm::CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, 
 
     for (int n = 1; n <= HighestOfferedPort; ++n)
         combo->addItem(QString::number(n));
+    const bool network = link::NetworkAddress::Parse(link.Port().PortName()).has_value();
     const QString current = QString::number(link.Port().PortNumber());
-    if (combo->findText(current) < 0)
+    if (network)
+        netText->setText(link.Port().PortName());
+    else if (combo->findText(current) < 0)
         combo->addItem(current);
-    combo->setCurrentText(current);
+    if (!network)
+        combo->setCurrentText(current);
+    netText->setPlaceholderText(QStringLiteral("tcp://host:port or rfc2217://host:port"));
     ShowDevice();
 
     deviceList->setRootIsDecorated(false);
@@ -71,6 +79,11 @@ CommPortForm::CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, 
     portRow->addWidget(comLabel);
     portRow->addWidget(combo);
     portRow->addWidget(deviceLab, 1);
+    auto *netLabel = new QLabel(QStringLiteral("&Network port:"));
+    netLabel->setBuddy(netText);
+    auto *netRow = new QHBoxLayout;
+    netRow->addWidget(netLabel);
+    netRow->addWidget(netText, 1);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addWidget(linkBut);
     buttonRow->addStretch(1);
@@ -79,10 +92,11 @@ CommPortForm::CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(commLab);
     layout->addLayout(portRow);
+    layout->addLayout(netRow);
     layout->addWidget(listLabel);
     layout->addWidget(deviceList, 1);
     layout->addLayout(buttonRow);
-    ui::TabOrder::Chain({combo, deviceList, linkBut, commBut, exitBut});
+    ui::TabOrder::Chain({combo, netText, deviceList, linkBut, commBut, exitBut});
     // Enter takes the port, whichever button comes first.
     commBut->setDefault(true);
     resize(640, 320);
@@ -160,9 +174,18 @@ void CommPortForm::Ok() {
         return;
     }
     link::SerialPort &port = link.Port();
-    port.SetPortNumber(combo->currentText().toInt());
+    const QString entered = netText->text().trimmed();
+    const auto address = link::NetworkAddress::Parse(entered);
     QString fault;
-    if (SettingsFile::WritePortNumber(port.PortNumber(), &fault) && !port.Open())
+    if (entered.isEmpty())
+        port.SetPortNumber(combo->currentText().toInt());
+    else if (address)
+        port.SetPortName(address->Text());
+    else
+        fault = QStringLiteral("%1 is not a network port: tcp://host:port or rfc2217://host:port")
+                    .arg(entered);
+    const QString stored = address ? address->Text() : QString::number(port.PortNumber());
+    if (fault.isEmpty() && SettingsFile::WritePortName(stored, &fault) && !port.Open())
         fault = port.ErrorString();
     if (fault.isEmpty()) {
         port.Close();
@@ -183,7 +206,7 @@ bool CommPortForm::eventFilter(QObject *watched, QEvent *event) {
     // (with Shift or not) is the offline key.
     const auto *key = static_cast<QKeyEvent *>(event);
     const Qt::KeyboardModifiers chord = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
-    if (key->key() == OfflineKey && !(key->modifiers() & chord)) {
+    if (key->key() == OfflineKey && !(key->modifiers() & chord) && watched != netText) {
         link.SetOfflineMode(!link.OfflineMode());
         return true;
     }

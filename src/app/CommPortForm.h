@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
@@ -22,7 +23,9 @@ namespace vk220::app {
 // The modal port dialog: the operator picks the port the calibrator hangs on, or leaves the
 // program. Beside the port numbers it lists the serial devices present, kept up to date while it
 // is open, and binds a number to one of them by a link "COMn" in the current folder. The key
-// OfflineKey, pressed while the dialog is active, flips offline mode without any visible sign.
+// OfflineKey, pressed while the dialog is active, flips offline mode without any visible sign
+// (but in the network port's entry, where it is a letter of the address). A network address
+// entered there ("tcp://host:4001", "rfc2217://host:4001") is taken instead of the number.
 class CommPortForm final : public QDialog {
     Q_OBJECT
 public:
@@ -51,6 +54,7 @@ private:
     QList<SerialDevice> listed;
     QLabel *commLab;
     QComboBox *combo;
+    QLineEdit *netText;
     QLabel *deviceLab;
     QTreeWidget *deviceList;
     QPushButton *linkBut;

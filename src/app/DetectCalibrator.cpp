@@ -17,12 +17,12 @@ constexpr int ShortestIdentification = 51;
 
 bool DetectCalibrator(link::CalibratorLink &link, StartUpWindow &main, const AskPort &askPort) {
     link::SerialPort &port = link.Port();
-    const int stored = SettingsFile::ReadPortNumber();
-    if (stored == 0) {
+    const QString stored = SettingsFile::ReadPortName();
+    if (stored.isEmpty()) {
         if (!askPort(QStringLiteral("\rPlease Select a Com Port :")))
             return false;
     } else {
-        port.SetPortNumber(stored);
+        port.SetPortName(stored);
     }
 
     // A port that cannot be opened is not reported here: the probe's own error box says why.
@@ -40,7 +40,7 @@ bool DetectCalibrator(link::CalibratorLink &link, StartUpWindow &main, const Ask
         main.ShowProgress(QStringLiteral("Initialising Calibrator..."));
     port.Open();
     link.SendCommand(InitialisationCommand);
-    main.AppendPortToTitle(port.PortNumber());
+    main.AppendPortToTitle(port.PortName());
     if (progress)
         ui::Controls::CloseWindow(*progress);
     return true;

@@ -21,7 +21,8 @@ public:
     virtual ~StartUpWindow() = default;
     // Shows the progress window in the work area (the main window shows with it).
     virtual ProgForm *ShowProgress(const QString &title) = 0;
-    virtual void AppendPortToTitle(int portNumber) = 0;
+    // The port as SerialPort::PortName gives it: its number, or its network address.
+    virtual void AppendPortToTitle(const QString &port) = 0;
 };
 
 // Shows the port dialog with a message; false when the operator chose "&Exit".

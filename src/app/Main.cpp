@@ -6,7 +6,7 @@
 #include "app/SplashForm.h"
 #include "app/WorkingFolder.h"
 #include "link/CalibratorLink.h"
-#include "link/QtSerialPort.h"
+#include "link/SelectedPort.h"
 #include "link/SteadyClock.h"
 #include "ui/QtMessageBoxes.h"
 #include "ui/logic/ProgramState.h"
@@ -17,7 +17,7 @@ namespace vk220::app {
 
 int Main(QApplication &application) {
     link::SteadyClock clock;
-    link::QtSerialPort port;
+    link::SelectedPort port;
     link::CalibratorLink link(port, clock);
     ui::ProgramState state(link);
     ui::QtMessageBoxes boxes;

@@ -206,8 +206,12 @@ ProgForm *MainForm::ShowProgress(const QString &title) {
     return workArea->ShowProgress(title);
 }
 
-void MainForm::AppendPortToTitle(int portNumber) {
-    setWindowTitle(windowTitle() + QStringLiteral(" [COM %1]").arg(portNumber));
+void MainForm::AppendPortToTitle(const QString &port) {
+    // A number is a COM port; a port behind a device server shows its address.
+    bool number = false;
+    port.toInt(&number);
+    setWindowTitle(windowTitle() + (number ? QStringLiteral(" [COM %1]").arg(port)
+                                           : QStringLiteral(" [%1]").arg(port)));
 }
 
 void MainForm::ShowAbout() {

@@ -40,7 +40,7 @@ public:
     void ToggleConsole();
     void ShowAbout();
     ProgForm *ShowProgress(const QString &title) override;
-    void AppendPortToTitle(int portNumber) override;
+    void AppendPortToTitle(const QString &port) override;
     // True once the exit sequence has run (the operator may exit while start-up still runs).
     bool IsExiting() const { return exiting; }
 

@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 
+#include "link/NetworkAddress.h"
 #include "link/NumberText.h"
 
 #include <QDir>
@@ -36,14 +37,12 @@ QString Failure(const QString &path, const QString &what) {
         .arg(path, what, QFileInfo(path).absolutePath());
 }
 
-} // namespace
-
-namespace SettingsFile {
-
-int ReadPortNumber() {
-    QFile file(QString::fromLatin1(FileName));
+// The file's first field: up to the first comma or line end, surrounding quotes removed; empty
+// when there is no file.
+QString FirstField() {
+    QFile file(QString::fromLatin1(SettingsFile::FileName));
     if (!file.open(QIODevice::ReadOnly))
-        return 0;
+        return QString();
     const QString text = QString::fromLatin1(file.read(MaximumRead));
     // The first field: up to the first comma or line end, surrounding quotes removed.
     qsizetype end = 0;
@@ -53,14 +52,33 @@ int ReadPortNumber() {
     QString field = text.left(end).trimmed();
     if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
         field = field.mid(1, field.size() - 2);
-    const double value = link::NumberText::LeadingNumber(field);
+    return field;
+}
+
+} // namespace
+
+namespace SettingsFile {
+
+int ReadPortNumber() {
+    const double value = link::NumberText::LeadingNumber(FirstField());
     // Port numbers are small positive integers; anything else means no port is known.
     if (!(value >= 1 && value <= std::numeric_limits<int>::max()))
         return 0;
     return static_cast<int>(std::trunc(value));
 }
 
+QString ReadPortName() {
+    if (const auto address = link::NetworkAddress::Parse(FirstField()))
+        return address->Text();
+    const int number = ReadPortNumber();
+    return number == 0 ? QString() : QString::number(number);
+}
+
 bool WritePortNumber(int number, QString *failure) {
+    return WritePortName(QString::number(number), failure);
+}
+
+bool WritePortName(const QString &port, QString *failure) {
     const QString name = QString::fromLatin1(FileName);
     const QFileInfo stored(QDir::current().absoluteFilePath(name));
     // Written through a link, the number would replace whatever the link points at (as root,
@@ -76,7 +94,7 @@ bool WritePortNumber(int number, QString *failure) {
     // The number goes to a new file beside the old one, which replaces it only once written
     // whole: a failed write or a program killed midway leaves the old file as it was.
     QSaveFile file(name);
-    const QByteArray line = QByteArray::number(number) + "\r\n";
+    const QByteArray line = port.toLatin1() + "\r\n";
     if (!file.open(QIODevice::WriteOnly)) {
         if (failure)
             *failure = Failure(stored.filePath(), Refusal(name, file.errorString()));

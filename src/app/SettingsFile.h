@@ -4,7 +4,8 @@ class QString;
 
 namespace vk220::app {
 
-// "Settings.txt" in the current folder: one line, the port number.
+// "Settings.txt" in the current folder: one line, the port number, or the address of a port
+// behind a serial device server ("tcp://host:4001", "rfc2217://host:4001").
 namespace SettingsFile {
 
 inline constexpr char FileName[] = "Settings.txt";
@@ -17,6 +18,11 @@ int ReadPortNumber();
 // the file's full path, the platform's words for the fault and what to do. A symbolic link in the
 // file's place is never written through: it is refused.
 bool WritePortNumber(int number, QString *failure = nullptr);
+// The stored port as the port takes it (SerialPort::SetPortName): the network address, else the
+// number's text; empty when none is known.
+QString ReadPortName();
+// Writes the port, a number or a network address, as WritePortNumber does.
+bool WritePortName(const QString &name, QString *failure = nullptr);
 
 } // namespace SettingsFile
 

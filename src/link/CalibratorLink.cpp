@@ -4,6 +4,7 @@
 #include "link/ExchangeReport.h"
 #include "link/LineGate.h"
 #include "link/LinkObserver.h"
+#include "link/NetworkAddress.h"
 #include "link/SerialPort.h"
 
 #include <QScopeGuard>
@@ -17,6 +18,9 @@ const QByteArray Marker("*0\r\n");
 CalibratorLink::CalibratorLink(SerialPort &port, Clock &clock) : port(port), clock(clock) {}
 
 QString CalibratorLink::PortName() const {
+    // A port behind a device server has no number: its address names it.
+    if (NetworkAddress::Parse(port.PortName()))
+        return port.PortName();
     return QStringLiteral("COM%1 (%2)").arg(port.PortNumber()).arg(port.Device());
 }
 

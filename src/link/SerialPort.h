@@ -18,6 +18,11 @@ public:
     // now. A link "COMn" that has gone since (and the failed reopening that finds "COMn" gone)
     // does not change it.
     virtual QString Device() const = 0;
+    // The port as the operator names it and "Settings.txt" keeps it: its number ("3"), or, for a
+    // port that reaches the line over the network, its address ("tcp://host:4001"). Applied only
+    // while the port is closed; a port of numbers only takes the name's number.
+    virtual void SetPortName(const QString &name) { SetPortNumber(name.trimmed().toInt()); }
+    virtual QString PortName() const { return QString::number(PortNumber()); }
 
     virtual bool Open() = 0;
     virtual void Close() = 0;

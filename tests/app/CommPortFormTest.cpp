@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +59,7 @@ private slots:
     void StablePathIsTheByIdEntryOfTheDevice();
     void LinksToTheStablePathWhereThereIsOne();
     void ActsOnlyOnWhatTheQuestionWasAbout();
+    void NetworkPortIsTakenAsItsAddress();
 };
 
 void CommPortFormTest::DevicesShowAsPluggedAndBindByLink() {
@@ -196,6 +198,29 @@ void CommPortFormTest::ActsOnlyOnWhatTheQuestionWasAbout() {
                          RecordingMessageBoxes::Question(
                              "Link Port", "Make COM5 in this folder a link to /dev/ttyUSB0?"),
                          changed("COM5")}));
+}
+
+// An address in the network port's entry is stored instead of the number; the offline key is a
+// letter there; what is no address is refused with the serial error box, the file untouched.
+void CommPortFormTest::NetworkPortIsTakenAsItsAddress() {
+    AppRig rig;
+    {
+        CommPortForm dialog(rig.link, rig.boxes);
+        QLineEdit &netText = *Find<QLineEdit>(&dialog, "NetText");
+        QTest::keyClicks(&netText, QStringLiteral("bench-o:4001"));
+        QCOMPARE(netText.text(), QStringLiteral("bench-o:4001"));
+        QVERIFY(!rig.link.OfflineMode());
+        QTest::mouseClick(Find<QPushButton>(&dialog, "CommBut"), Qt::LeftButton);
+        QVERIFY(!QFile::exists(QStringLiteral("Settings.txt")));
+        netText.setText(QStringLiteral(" tcp://bench-o:4001 "));
+        QTest::mouseClick(Find<QPushButton>(&dialog, "CommBut"), Qt::LeftButton);
+        QCOMPARE(ReadFile("Settings.txt"), QByteArray("tcp://bench-o:4001\r\n"));
+    }
+    QCOMPARE(rig.boxes.shown,
+             QList<Box>{RecordingMessageBoxes::Exclamation(
+                 "Serial Communication Error",
+                 "Serial communication error :\r\rbench-o:4001 is not a network port: "
+                 "tcp://host:port or rfc2217://host:port\r\rClick OK to continue.")});
 }
 
 QTEST_MAIN(CommPortFormTest)

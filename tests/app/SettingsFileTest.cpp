@@ -62,6 +62,7 @@ private slots:
     void ReadsTheFirstField();
     void MissingFileMeansNoPort();
     void WritesExactlyTheNumberAndALineEnd();
+    void NetworkPortIsKeptAsItsAddress();
     void FailedWriteLeavesTheFolderAsItWas_data();
     void FailedWriteLeavesTheFolderAsItWas();
     void LinkIsNeverWrittenThrough();
@@ -156,6 +157,20 @@ void SettingsFileTest::WritesExactlyTheNumberAndALineEnd() {
     QVERIFY(SettingsFile::WritePortNumber(3));
     QCOMPARE(Stored(), QByteArray("3\r\n"));
     QCOMPARE(Files(), QStringList{QStringLiteral("Settings.txt")});
+}
+
+// A network port stands on the line as its address; a number reads as it always has.
+void SettingsFileTest::NetworkPortIsKeptAsItsAddress() {
+    QVERIFY(SettingsFile::WritePortName(QStringLiteral("rfc2217://bench-2:2217")));
+    QCOMPARE(Stored(), QByteArray("rfc2217://bench-2:2217\r\n"));
+    QCOMPARE(SettingsFile::ReadPortName(), QStringLiteral("rfc2217://bench-2:2217"));
+    QCOMPARE(SettingsFile::ReadPortNumber(), 0);
+    Store("\"tcp://10.0.0.7:4001\",9\r\n");
+    QCOMPARE(SettingsFile::ReadPortName(), QStringLiteral("tcp://10.0.0.7:4001"));
+    Store("  4 \r\n");
+    QCOMPARE(SettingsFile::ReadPortName(), QStringLiteral("4"));
+    Store("tcp://no-port\r\n");
+    QCOMPARE(SettingsFile::ReadPortName(), QString());
 }
 
 void SettingsFileTest::FailedWriteLeavesTheFolderAsItWas_data() {

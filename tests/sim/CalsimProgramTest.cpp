@@ -1,10 +1,12 @@
 #include "tests/support/CalsimProcess.h"
+#include "tests/support/Ser2netProcess.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +70,16 @@ Received Exchange(int fd, const QByteArray &line) {
     return ReadReply(fd);
 }
 
+// One exchange over a TCP connection to calsim.
+QByteArray TcpExchange(QTcpSocket &socket, const QByteArray &line) {
+    socket.write(line + '\r');
+    QByteArray reply;
+    QDeadlineTimer deadline(LimitMs);
+    while (!reply.endsWith(Marker) && socket.waitForReadyRead(int(deadline.remainingTime())))
+        reply += socket.readAll();
+    return reply;
+}
+
 } // namespace
 
 class CalsimProgramTest : public QObject {
@@ -81,6 +93,7 @@ private slots:
     void HangsUpAfterTheGivenLines();
     void ReportsHazardsInTheLogAndOnStderr();
     void LeavesAUsersOwnPortAlone();
+    void ServesATcpPortOneConnectionAtATime();
 
 private:
     bool Start(const QStringList &arguments, const QString &linkName);
@@ -222,6 +235,42 @@ void CalsimProgramTest::LeavesAUsersOwnPortAlone() {
                             "move the link away.\n")
                  .arg(link));
     QCOMPARE(QFileInfo(link).symLinkTarget(), QStringLiteral("/dev/ttyUSB0"));
+}
+
+// The line as a raw TCP port: the same answers, log and referee; one connection at a time (the
+// newest), which finds the calibrator as the last one left it.
+void CalsimProgramTest::ServesATcpPortOneConnectionAtATime() {
+    const quint16 tcp = Ser2netProcess::FreePort();
+    calsim->start(QStringLiteral(CALSIM_PATH),
+                  {"--tcp", QString::number(tcp), "--log", "calsim.log"});
+    QVERIFY(calsim->waitForReadyRead(LimitMs));
+    QCOMPARE(QString::fromLocal8Bit(calsim->readLine()),
+             QStringLiteral("calsim: tcp://localhost:%1\n").arg(tcp));
+    QVERIFY(!QFileInfo::exists(folder->filePath(QStringLiteral("COM1"))));
+    QTcpSocket first;
+    first.connectToHost(QHostAddress::LocalHost, tcp);
+    QVERIFY(first.waitForConnected(LimitMs));
+    QVERIFY(TcpExchange(first, "T").size() > 50);
+    QTcpSocket second;
+    second.connectToHost(QHostAddress::LocalHost, tcp);
+    QVERIFY(second.waitForConnected(LimitMs));
+    QVERIFY(first.waitForDisconnected(LimitMs));
+    QCOMPARE(TcpExchange(second, "R2"), Marker);
+    second.disconnectFromHost();
+    QTcpSocket next;
+    next.connectToHost(QHostAddress::LocalHost, tcp);
+    QVERIFY(next.waitForConnected(LimitMs));
+    QCOMPARE(TcpExchange(next, "O5"), Marker);
+
+    const QString log = folder->filePath(QStringLiteral("calsim.log"));
+    const QString hazard = QStringLiteral("value beyond range R2 (below 2.03 V): O5");
+    QCOMPARE(CalsimProcess::LoggedLines(log), (QStringList{"T", "R2", "O5"}));
+    QCOMPARE(CalsimProcess::LoggedHazards(log), QStringList{hazard});
+    calsim->terminate();
+    QVERIFY(calsim->waitForFinished(LimitMs));
+    QCOMPARE(calsim->exitCode(), 0);
+    QCOMPARE(QString::fromLocal8Bit(calsim->readAllStandardError()),
+             QStringLiteral("calsim: hazard: ") + hazard + '\n');
 }
 
 QTEST_GUILESS_MAIN(CalsimProgramTest)
