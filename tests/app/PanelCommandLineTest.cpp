@@ -1,5 +1,6 @@
 #include "app/PanelCommandLine.h"
 #include "app/WorkingFolder.h"
+#include "tests/support/ChildProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,9 +112,7 @@ void PanelCommandLineTest::texts() {
 void PanelCommandLineTest::WrongCommandLineIsAnsweredWithoutADisplay() {
     QTemporaryDir folder;
     QProcess panel;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
     panel.setProcessEnvironment(environment);
     panel.setWorkingDirectory(folder.path());
 

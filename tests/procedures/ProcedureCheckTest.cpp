@@ -1,5 +1,6 @@
 #include "procedures/PointFunctions.h"
 #include "procedures/ProcedureReader.h"
+#include "tests/support/ChildProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,9 +71,7 @@ void ProcedureCheckTest::CheckProcedureRunsWithoutADisplay() {
     const QString good = QStringLiteral(SOURCE_DIR "/procedures/tachometer.yaml");
 
     QProcess panel;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
     panel.setProcessEnvironment(environment);
     panel.setWorkingDirectory(folder.path());
 

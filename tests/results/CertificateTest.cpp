@@ -2,6 +2,7 @@
 #include "results/LabSettings.h"
 #include "results/ResultStore.h"
 #include "tests/results/RunFixtures.h"
+#include "tests/support/ChildProcess.h"
 
 #include <QFile>
 #include <QImage>
@@ -140,9 +141,7 @@ void CertificateTest::ProgramReprintsACertificateWithoutADisplay() {
                  QStringLiteral("NCS-2026-0001"));
     }
     QProcess panel;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
+    QProcessEnvironment environment = EnvironmentWithoutDisplay();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
     panel.setProcessEnvironment(environment);

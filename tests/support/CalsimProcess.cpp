@@ -1,6 +1,7 @@
 #include "tests/support/CalsimProcess.h"
 
 #include "sim/HazardReferee.h"
+#include "tests/support/ChildProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,12 +31,7 @@ CalsimProcess::~CalsimProcess() {
 }
 
 void CalsimProcess::Stop() {
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(5000))
-        process.kill();
-    process.waitForFinished(5000);
+    EndProcess(process);
 }
 
 namespace {

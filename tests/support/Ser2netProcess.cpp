@@ -1,5 +1,7 @@
 #include "tests/support/Ser2netProcess.h"
 
+#include "tests/support/ChildProcess.h"
+
 #include <QFile>
 #include <QTcpServer>
 #include <QTest>
@@ -33,12 +35,7 @@ bool Ser2netProcess::Start() {
 }
 
 void Ser2netProcess::Stop() {
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(5000))
-        process.kill();
-    process.waitForFinished(5000);
+    EndProcess(process);
 }
 
 QString Ser2netProcess::Address() const {
