@@ -20,7 +20,9 @@ set(rules
     "functions/<f>|functions/<f>/logic ui ui/logic link"
     "procedures|functions/*/logic link"
     "results|procedures link"
-    "app|functions/* functions/*/logic procedures results ui ui/logic link"
+    "records|results procedures ui ui/logic link"
+    "runner|records results procedures functions/*/logic ui ui/logic link"
+    "app|functions/* functions/*/logic procedures results records runner ui ui/logic link"
     "sim|"
 )
 
@@ -33,7 +35,7 @@ endif()
 function(layer_of relative out)
     if(relative MATCHES "^src/ui/logic/")
         set(${out} ui/logic PARENT_SCOPE)
-    elseif(relative MATCHES "^src/(link|ui|app|procedures|results)/")
+    elseif(relative MATCHES "^src/(link|ui|app|procedures|results|records|runner)/")
         set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
     elseif(relative MATCHES "^src/functions/([^/]+)/(.+)$")
         set(function ${CMAKE_MATCH_1})
