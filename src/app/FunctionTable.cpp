@@ -7,6 +7,7 @@
 #include "functions/tachometer/TachoFunction.h"
 #include "functions/terminal/widgets/TerminalFunction.h"
 #include "functions/thermocouple/ThermoFunction.h"
+#include "runner/RunnerFunction.h"
 
 namespace vk220::app {
 
@@ -38,6 +39,7 @@ const QList<const ui::FunctionDescriptor *> &Entries() {
         &measurement::DMMFunction(),
         &terminal::TerminalFunction(),
         &diagram::DiagFunction(),
+        &runner::RunnerFunction(),
         &EnvironmentalFunction(),
     };
     // clang-format on

@@ -2,12 +2,15 @@
 
 #include "app/CommPortForm.h"
 #include "app/DetectCalibrator.h"
+#include "app/FunctionTable.h"
 #include "app/MainForm.h"
 #include "app/SplashForm.h"
 #include "app/WorkingFolder.h"
 #include "link/CalibratorLink.h"
 #include "link/SelectedPort.h"
 #include "link/SteadyClock.h"
+#include "runner/RunnerFunction.h"
+#include "runner/Workstation.h"
 #include "ui/QtMessageBoxes.h"
 #include "ui/logic/ProgramState.h"
 
@@ -15,7 +18,7 @@
 
 namespace vk220::app {
 
-int Main(QApplication &application) {
+int Main(QApplication &application, const QString &procedure) {
     link::SteadyClock clock;
     link::SelectedPort port;
     link::CalibratorLink link(port, clock);
@@ -43,6 +46,10 @@ int Main(QApplication &application) {
     if (!DetectCalibrator(link, main, askPort) || main.IsExiting())
         return 0;
     main.show();
+    runner::Workstation &workstation = state.Kept<runner::Workstation>();
+    workstation.pendingProcedure = procedure;
+    if (!procedure.isEmpty() || workstation.HasOpenRun())
+        main.OpenFunction(FunctionTable::IndexOf(runner::RunnerFunction().code));
     return application.exec();
 }
 

@@ -55,7 +55,11 @@ PanelCommandLine::PanelCommandLine()
                                  "exit with 1 when the number is unknown."),
                   QStringLiteral("number")),
       output(QStringLiteral("output"), QStringLiteral("The PDF file --certificate writes."),
-             QStringLiteral("file")) {
+             QStringLiteral("file")),
+      procedure(QStringLiteral("procedure"),
+                QStringLiteral("Open the procedure runner with the procedure <file> once the "
+                               "calibrator is found."),
+                QStringLiteral("file")) {
     parser.setApplicationDescription(QStringLiteral(
         "Front panel for the VK220 workstation adapter and the calibrator it is wired to.\n"
         "It works in the current folder, or the one given by --folder or --user-folder:\n"
@@ -73,6 +77,7 @@ PanelCommandLine::PanelCommandLine()
     parser.addOption(checkProcedure);
     parser.addOption(certificate);
     parser.addOption(output);
+    parser.addOption(procedure);
     for (const QString &name : WindowSystemOptionsWithValue)
         parser.addOption(Hidden(name, true));
     for (const QString &name : WindowSystemFlags)
@@ -121,6 +126,10 @@ QString PanelCommandLine::CertificateNumber() const {
 
 QString PanelCommandLine::OutputFile() const {
     return parser.value(output);
+}
+
+QString PanelCommandLine::ProcedureFile() const {
+    return parser.value(procedure);
 }
 
 QString PanelCommandLine::HelpText() const {

@@ -9,8 +9,9 @@ namespace vk220::app {
 
 // The program's command line: --help, --version, --check-procedure FILE... (checks procedure
 // files and exits), --certificate NUMBER --output FILE.pdf (writes a certificate again and exits)
-// and the folder to work in (--folder DIR, or --user-folder for the user's data
-// folder, which the menu entry uses). Everything else the program takes from that folder
+// --procedure FILE (opens the procedure runner with a file) and the folder to work in (--folder
+// DIR, or --user-folder for the user's data folder, which the menu entry uses). Everything else the
+// program takes from that folder
 // ("Settings.txt", the COMn links, the pictures).
 class PanelCommandLine {
 public:
@@ -35,6 +36,8 @@ public:
     // The certificate to write again and the PDF file to write it to.
     QString CertificateNumber() const;
     QString OutputFile() const;
+    // The procedure file the runner opens with once the calibrator is found; empty without one.
+    QString ProcedureFile() const;
 
     // Both name the program as QCoreApplication does.
     QString HelpText() const;
@@ -50,6 +53,7 @@ private:
     const QCommandLineOption checkProcedure;
     const QCommandLineOption certificate;
     const QCommandLineOption output;
+    const QCommandLineOption procedure;
     QString conflict;
 };
 

@@ -8,6 +8,7 @@
 #include "results/ResultStore.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QStyleFactory>
 
@@ -77,6 +78,10 @@ int main(int argc, char *argv[]) {
         commandLine.UserFolder()
             ? vk220::app::WorkingFolder::UserFolder(QProcessEnvironment::systemEnvironment())
             : commandLine.Folder();
+    // Named from where the program was started, before it enters its folder.
+    const QString procedure = commandLine.ProcedureFile().isEmpty()
+                                  ? QString()
+                                  : QFileInfo(commandLine.ProcedureFile()).absoluteFilePath();
     QString failure;
     if (!folder.isEmpty() && !vk220::app::WorkingFolder::Enter(folder, &failure)) {
         std::fprintf(stderr, "vk220-panel: %s\n", qPrintable(failure));
@@ -87,5 +92,5 @@ int main(int argc, char *argv[]) {
     vk220::app::PanelIdentity::Apply();
     // Fusion paints button back colours on every platform; the selected choices rely on it.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    return vk220::app::Main(application);
+    return vk220::app::Main(application, procedure);
 }

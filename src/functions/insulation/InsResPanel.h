@@ -1,5 +1,7 @@
 #pragma once
 
+#include "functions/insulation/ResistanceDigits.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -23,7 +25,7 @@ class DecadeDigits;
 class InsResPanel final : public QFrame {
     Q_OBJECT
 public:
-    static inline const QString PageText = QStringLiteral("#Insulation Res.");
+    static inline const QString &PageText = ResistanceDigits::PageText;
     static inline const QString EnterValue = QStringLiteral("ENTER VALUE");
     static inline const QString EnterValueNumeric = QStringLiteral("ENTER VALUE (NUMERIC)");
 

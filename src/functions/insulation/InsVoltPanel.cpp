@@ -82,10 +82,8 @@ void InsVoltPanel::SelectRange(int index) {
     }
     window.Polls().Stop();
     insVBut->Select(index);
-    const VoltageRanges::Range &range = VoltageRanges::Table().at(static_cast<size_t>(index));
-    window.Send(QStringLiteral("p%1").arg(ResistanceDigits::PresetMask));
-    window.Send(QStringLiteral("p%1").arg(range.mask));
-    window.Send(QStringLiteral("#Ins.: ") + insVBut->At(index)->text());
+    for (const QString &line : VoltageRanges::SelectCommands(index))
+        window.Send(line);
     window.Polls().Start();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <array>
@@ -12,6 +13,9 @@ namespace ResistanceDigits {
 
 constexpr int Count = 6;
 using Values = std::array<int, Count>;
+
+// Labels the calibrator's display while the adapter presents a resistance.
+inline const QString PageText = QStringLiteral("#Insulation Res.");
 
 // Sent before every resistance mask and every test-voltage range mask.
 constexpr int PresetMask = 18874368;

@@ -1,5 +1,6 @@
 #include "functions/insulation/VoltageRanges.h"
 
+#include "functions/insulation/ResistanceDigits.h"
 #include "link/NumberText.h"
 #include "link/Reading.h"
 
@@ -18,6 +19,12 @@ const std::array<Range, Count> &Table() {
         {QStringLiteral("1kV Range"), 1048815, 7275.41, 1},
     }};
     return table;
+}
+
+QStringList SelectCommands(int index) {
+    const Range &range = Table().at(static_cast<size_t>(index));
+    return {QStringLiteral("p%1").arg(ResistanceDigits::PresetMask),
+            QStringLiteral("p%1").arg(range.mask), QStringLiteral("#Ins.: ") + range.caption};
 }
 
 double Volts(double counts, const Range &range) {

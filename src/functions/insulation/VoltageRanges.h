@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -24,6 +25,10 @@ const std::array<Range, Count> &Table();
 
 // The voltage read as `counts` on `range`.
 double Volts(double counts, const Range &range);
+
+// The lines that switch the adapter to range `index` and label the calibrator's display: the
+// preset mask, the range's mask, then "#Ins.: 50V Range".
+QStringList SelectCommands(int index);
 
 inline const QString OverRangeText = QStringLiteral("Over Range");
 inline const QString InitialText = QStringLiteral("0.00V");

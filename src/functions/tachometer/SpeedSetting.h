@@ -15,6 +15,9 @@ namespace SpeedSetting {
 inline const QString RefusalTitle = QStringLiteral("Invalid RPM");
 inline const QString RefusalText = QStringLiteral("Valid RPM range is from 60 to 60000 RPM.");
 
+// The adapter's switching mask for the tachometer output: bits 7 and 24.
+inline const QString SwitchingMask = QStringLiteral("p16777344");
+
 constexpr float MinRpm = 60.0f;
 constexpr float MaxRpm = 60000.0f;
 constexpr float StepRpm = 6.0f;

@@ -22,8 +22,6 @@ namespace {
 
 constexpr int WidthTwips = 5400;
 constexpr int HeightTwips = 3600;
-// The adapter's switching mask for the tachometer output: bits 7 and 24.
-const QString SwitchingMask = QStringLiteral("p16777344");
 const QString OpeningSpeed = QStringLiteral("600");
 // The longest speed the operator types: "60000.5", one character more than the largest accepted.
 constexpr int EntryCharacters = 8;
@@ -84,7 +82,7 @@ TachoForm::TachoForm(ui::FunctionContext &context)
 }
 
 void TachoForm::OnLoad() {
-    Sender().SendMask(SwitchingMask);
+    Sender().SendMask(SpeedSetting::SwitchingMask);
     rpmText->setText(OpeningSpeed);
     Set();
     rpmText->clear();

@@ -11,6 +11,11 @@ namespace TemperatureSetting {
 inline const QString MessageTitle = QStringLiteral("Thermocouple Simulation");
 inline const QString NoTypeMessage = QStringLiteral("Invalid thermocouple type selected");
 
+// The adapter's switching mask for the thermocouple output: bits 13, 15, 23 and 24.
+inline const QString SwitchingMask = QStringLiteral("p25206784");
+// The calibrator's thermocouple range, with the output on.
+inline const QString RangeCommand = QStringLiteral("R60/S0");
+
 // Why `tempVal` cannot be set for the type at selector index `typeIndex`: the row's range message,
 // or NoTypeMessage when no row has that index. Empty when the setting is valid.
 QString Refusal(int typeIndex, double tempVal);

@@ -30,8 +30,6 @@ namespace {
 
 constexpr int WidthTwips = 6900;
 constexpr int HeightTwips = 5100;
-// The adapter's switching mask for the thermocouple output: bits 13, 15, 23 and 24.
-const QString SwitchingMask = QStringLiteral("p25206784");
 constexpr int ManualOption = 0;
 constexpr int AutoOption = 1;
 
@@ -108,8 +106,8 @@ ThermoForm::ThermoForm(ui::FunctionContext &context)
 void ThermoForm::OnLoad() {
     thermoCombo->addItems(ThermocoupleTypes::SelectorEntries());
     thermoCombo->setCurrentIndex(0);
-    Sender().SendMask(SwitchingMask);
-    Send(QStringLiteral("R60/S0"));
+    Sender().SendMask(TemperatureSetting::SwitchingMask);
+    Send(TemperatureSetting::RangeCommand);
     ShowOutputOn();
 }
 

@@ -1,0 +1,59 @@
+#include "runner/Workstation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace vk220::runner {
+
+results::ResultStore *Workstation::Store(QString *problem) {
+    if (store)
+        return store.get();
+    QDir().mkpath(QFileInfo(storePath).absolutePath());
+    auto opened = std::make_unique<results::ResultStore>(storePath);
+    if (!opened->Open(problem))
+        return nullptr;
+    store = std::move(opened);
+    return store.get();
+}
+
+bool Workstation::HasOpenRun() {
+    QString problem;
+    const results::ResultStore *opened = Store(&problem);
+    return opened && opened->OpenRun();
+}
+
+results::LabSettings Workstation::Lab(QString *problem) const {
+    results::LabSettings lab;
+    if (!results::ReadLabSettings(labPath, &lab, problem))
+        return {};
+    return lab;
+}
+
+QString Workstation::OpenRunProcedure(qint64 run) const {
+    QFile file(OpenRunFile());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    if (lines.size() < 2 || lines.at(0).toLongLong() != run)
+        return {};
+    return lines.at(1);
+}
+
+void Workstation::KeepOpenRunProcedure(qint64 run, const QString &path) const {
+    QSaveFile file(OpenRunFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    file.write(
+        QStringLiteral("%1\n%2\n").arg(run).arg(QFileInfo(path).absoluteFilePath()).toUtf8());
+    file.commit();
+}
+
+QString Workstation::CertificatePath(const QString &number) const {
+    const QDir folder(QFileInfo(storePath).absoluteDir().filePath(QStringLiteral("certificates")));
+    folder.mkpath(QStringLiteral("."));
+    return folder.filePath(number + QStringLiteral(".pdf"));
+}
+
+} // namespace vk220::runner

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "results/LabSettings.h"
+#include "results/ResultStore.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace vk220::runner {
+
+// What the procedure runner keeps for the whole run of the program (in ProgramState::Kept): where
+// the results and the laboratory's settings are, the results store once opened, and a procedure
+// file asked for on the command line, which the runner takes when it opens.
+struct Workstation {
+    QString storePath = results::ResultStore::DefaultPath();
+    QString labPath = results::DefaultLabSettingsPath();
+    QString pendingProcedure;
+
+    // The store, opened on first use; null with the reason when it cannot be opened.
+    results::ResultStore *Store(QString *problem);
+    // Whether the store holds a run left open, which the runner offers to resume.
+    bool HasOpenRun();
+    // The laboratory's settings; the defaults with the reason when the file cannot be read.
+    results::LabSettings Lab(QString *problem) const;
+
+    // The procedure file of the open run `run`, kept beside the store so that the run can be
+    // taken up after a crash; empty when none is kept for it.
+    QString OpenRunProcedure(qint64 run) const;
+    void KeepOpenRunProcedure(qint64 run, const QString &path) const;
+    // Where certificates are written: "certificates" beside the store.
+    QString CertificatePath(const QString &number) const;
+
+private:
+    QString OpenRunFile() const { return storePath + QStringLiteral(".open-run"); }
+
+    std::unique_ptr<results::ResultStore> store;
+};
+
+} // namespace vk220::runner
