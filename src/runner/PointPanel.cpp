@@ -43,8 +43,8 @@ PointPanel::PointPanel()
           ui::Controls::BoldLabel(QString(), ui::FontSizes::Caption, QStringLiteral("RunStatus"))),
       readingLab(
           ui::Controls::BoldLabel(QString(), ui::FontSizes::Title, QStringLiteral("MeasuredLab"))),
-      resultLab(
-          ui::Controls::BoldLabel(QString(), ui::FontSizes::Title, QStringLiteral("PointResult"))),
+      resultLab(ui::Controls::BoldLabel(QString(), ui::FontSizes::Caption,
+                                        QStringLiteral("PointResult"))),
       entry(new QLineEdit), reason(new QLineEdit),
       outputOnBut(Button(QStringLiteral("Output On"), QStringLiteral("RunOutputOn"))),
       acceptBut(Button(QStringLiteral("Accept"), QStringLiteral("AcceptReading"))),
@@ -54,6 +54,7 @@ PointPanel::PointPanel()
       nextBut(Button(QStringLiteral("Next"), QStringLiteral("NextPoint"))),
       table(new QTableWidget(0, static_cast<int>(Columns.size()))), toolsRow(new QHBoxLayout) {
     connectionLab->setWordWrap(true);
+    resultLab->setWordWrap(true);
     ui::Controls::Name(*connectionLab, QStringLiteral("ConnectionLab"));
     ui::Controls::Name(*entry, QStringLiteral("UutReading"));
     entry->setAccessibleName(QStringLiteral("UUT reading"));
@@ -63,6 +64,7 @@ PointPanel::PointPanel()
     ui::Controls::Name(*table, QStringLiteral("PointTable"));
     table->setHorizontalHeaderLabels(Columns);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->hide();
 
