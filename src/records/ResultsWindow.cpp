@@ -97,11 +97,15 @@ ResultsWindow::ResultsWindow(results::ResultStore &store, const results::LabSett
     layout->addLayout(buttons);
     layout->addWidget(statusLab);
     resize(1100, 650);
+    // Enter belongs to the field or the list it is pressed in, never to a button.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
 
     connect(filterBar, &ResultsFilterBar::Changed, this, &ResultsWindow::Refresh);
     connect(runList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ResultsWindow::UpdateButtons);
-    connect(runList, &QTableView::doubleClicked, this, &ResultsWindow::OpenRecord);
+    // A double click, or Enter on the list.
+    connect(runList, &QTableView::activated, this, &ResultsWindow::OpenRecord);
     connect(openBut, &QPushButton::clicked, this, &ResultsWindow::OpenRecord);
     connect(reprintBut, &QPushButton::clicked, this, &ResultsWindow::Reprint);
     connect(csvBut, &QPushButton::clicked, this, [this] { Export(Format::Csv); });
@@ -151,7 +155,7 @@ void ResultsWindow::OpenRecord() {
 
 void ResultsWindow::Reprint() {
     const results::CalibrationRun *run = Selected();
-    if (run == nullptr || !reprintBut->isEnabled())
+    if (run == nullptr)
         return;
     const QString path = Choose(*run, QStringLiteral("pdf"));
     if (path.isEmpty())

@@ -24,7 +24,7 @@ class RunListModel;
 
 // The results window: the calibrations in the store, latest first, narrowed by serial, asset id,
 // customer, start date and verdict (ResultsFilterBar, through ResultStore::Find); the one selected
-// is opened ("Open" or a double click: RecordView), its certificate written again as PDF
+// is opened ("Open", a double click or Enter: RecordView), its certificate written again as PDF
 // ("Reprint Certificate", for a complete run with a number) or the calibration exported as CSV
 // or JSON, each to a file the operator chooses. Success is told in the status line; a file that
 // cannot be written is told in a warning box that names it. The store stays the caller's, open
