@@ -11,9 +11,20 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace vk220::records {
 
 namespace {
+
+// The header's fields, in the order RecordView::ShowHeader fills them: object name, caption.
+const std::pair<const char *, const char *> Fields[] = {
+    {"RecordCertificate", "Certificate"}, {"RecordState", "State"},
+    {"RecordProcedure", "Procedure"},     {"RecordUut", "Instrument"},
+    {"RecordCustomer", "Customer"},       {"RecordOperator", "Operator"},
+    {"RecordTimes", "Started, ended"},    {"RecordEnvironment", "Environment"},
+    {"RecordStandards", "Standards"},
+};
 
 QString Optional(const std::optional<double> &value, const QString &unit) {
     return value ? results::ValueText(*value, unit) : QString();
@@ -22,7 +33,7 @@ QString Optional(const std::optional<double> &value, const QString &unit) {
 } // namespace
 
 RecordView::RecordView(QWidget *parent)
-    : QDialog(parent), header(new QFormLayout), pointTable(new QTableWidget(0, 9, this)) {
+    : QDialog(parent), pointTable(new QTableWidget(0, 9, this)) {
     NameControl(*this, "RecordView", "Calibration record");
     NameControl(*pointTable, "RecordPoints", "Point results");
     pointTable->setHorizontalHeaderLabels({"Phase", "Point", "Nominal", "Reading", "Error",
@@ -35,6 +46,14 @@ RecordView::RecordView(QWidget *parent)
     NameControl(*buttons->button(QDialogButtonBox::Close), "CloseRecord", "Close the record");
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    auto *header = new QFormLayout;
+    for (const auto &[name, caption] : Fields) {
+        auto *value = new QLabel(this);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        NameControl(*value, name, caption);
+        header->addRow(QStringLiteral("%1:").arg(caption), value);
+        fields.append(value);
+    }
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addWidget(pointTable, 1);
@@ -54,40 +73,24 @@ void RecordView::Show(const results::CalibrationRun &run,
 }
 
 void RecordView::ShowHeader(const results::CalibrationRun &run) {
-    while (header->rowCount() > 0)
-        header->removeRow(0);
     const QString verdict = run.verdict ? results::VerdictName(*run.verdict) : QString();
-    const struct {
-        const char *name;
-        const char *caption;
-        QString value;
-    } fields[] = {
-        {"RecordCertificate", "Certificate:", run.certificate},
-        {"RecordState",
-         "State:", QStringLiteral("%1 %2").arg(results::StateName(run.state), verdict)},
-        {"RecordProcedure", "Procedure:",
-         QStringLiteral("%1 rev. %2, %3")
-             .arg(run.procedureId, run.procedureRevision, run.procedureTitle)},
-        {"RecordUut", "Instrument:",
-         QStringLiteral("%1 %2, serial %3, asset %4")
-             .arg(run.uut.make, run.uut.model, run.uut.serial, run.uut.assetId)},
-        {"RecordCustomer", "Customer:", run.uut.customer},
-        {"RecordOperator", "Operator:", run.operatorName},
-        {"RecordTimes", "Started, ended:",
-         QStringLiteral("%1 – %2").arg(TimeText(run.started), TimeText(run.ended))},
-        {"RecordEnvironment", "Environment:",
-         QStringLiteral("%1 °C, %2 % RH")
-             .arg(run.environment.temperature)
-             .arg(run.environment.humidity)},
-        {"RecordStandards", "Standards:",
-         QStringLiteral("%1; %2").arg(run.standards.calibrator, run.standards.adapter)},
+    const QStringList values{
+        run.certificate,
+        QStringLiteral("%1 %2").arg(results::StateName(run.state), verdict),
+        QStringLiteral("%1 rev. %2, %3")
+            .arg(run.procedureId, run.procedureRevision, run.procedureTitle),
+        QStringLiteral("%1 %2, serial %3, asset %4")
+            .arg(run.uut.make, run.uut.model, run.uut.serial, run.uut.assetId),
+        run.uut.customer,
+        run.operatorName,
+        QStringLiteral("%1 – %2").arg(TimeText(run.started), TimeText(run.ended)),
+        QStringLiteral("%1 °C, %2 % RH")
+            .arg(run.environment.temperature)
+            .arg(run.environment.humidity),
+        QStringLiteral("%1; %2").arg(run.standards.calibrator, run.standards.adapter),
     };
-    for (const auto &field : fields) {
-        auto *value = new QLabel(field.value.trimmed(), this);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        NameControl(*value, field.name, QString::fromUtf8(field.caption).chopped(1));
-        header->addRow(QString::fromUtf8(field.caption), value);
-    }
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        fields[i]->setText(values[i].trimmed());
 }
 
 void RecordView::ShowPoints(const QList<results::PointResult> &points) {

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QList>
 
-class QFormLayout;
+class QLabel;
 class QTableWidget;
 
 namespace vk220::records {
@@ -25,7 +25,7 @@ private:
     void ShowHeader(const results::CalibrationRun &run);
     void ShowPoints(const QList<results::PointResult> &points);
 
-    QFormLayout *header;
+    QList<QLabel *> fields;
     QTableWidget *pointTable;
 };
 

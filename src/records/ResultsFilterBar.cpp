@@ -73,7 +73,7 @@ ResultsFilterBar::ResultsFilterBar(QWidget *parent)
     add(0, 0, QStringLiteral("&Serial:"), serialText);
     add(0, 2, QStringLiteral("&Asset ID:"), assetText);
     add(0, 4, QStringLiteral("C&ustomer:"), customerText);
-    add(1, 0, QStringLiteral("Started f&rom:"), fromDate);
+    add(1, 0, QStringLiteral("Started fro&m:"), fromDate);
     add(1, 2, QStringLiteral("&to:"), toDate);
     add(1, 4, QStringLiteral("&Verdict:"), verdictCombo);
     layout->addWidget(findBut, 0, 6);

@@ -81,6 +81,7 @@ ResultsWindow::ResultsWindow(results::ResultStore &store, const results::LabSett
     runList->setWordWrap(false);
     runList->verticalHeader()->hide();
     runList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    runList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     runList->horizontalHeader()->setStretchLastSection(true);
     // The widths follow the first rows only, however many there are.
     runList->horizontalHeader()->setResizeContentsPrecision(50);
