@@ -99,21 +99,21 @@ QList<DriveStep> PointDrive::Set(const procedures::TestPoint &point) {
         return {Mask(range.maskCommand), Line(range.displayCommand)};
     }
     case PointFunction::Terminal:
-        return SetTerminal(point);
+        return SetTerminal(point, opening);
     }
     return steps;
 }
 
-QList<DriveStep> PointDrive::SetTerminal(const procedures::TestPoint &point) {
+QList<DriveStep> PointDrive::SetTerminal(const procedures::TestPoint &point, bool opening) {
     QList<DriveStep> steps;
-    if (current != PointFunction::Terminal || terminal.selected == terminal::OutputPoint::None) {
+    // Another function has switched the adapter since: the terminal window opens anew.
+    if (opening || terminal.selected == terminal::OutputPoint::None) {
         terminal::PanelState opening;
         opening.lastRangeCommand = terminal.lastRangeCommand;
         const terminal::PanelPlan load = terminal::PanelPlanner::Load(opening);
         steps << Lines(load.Commands());
         terminal = load.after;
     }
-    current = PointFunction::Terminal;
     // A point that needs the press is set as the window sets one with its autoset off: in
     // standby, for OUTPUT ON.
     terminal.autosetChecked = !NeedsPress(point);

@@ -46,7 +46,7 @@ public:
     static std::optional<double> Measured(const procedures::TestPoint &point, double counts);
 
 private:
-    QList<DriveStep> SetTerminal(const procedures::TestPoint &point);
+    QList<DriveStep> SetTerminal(const procedures::TestPoint &point, bool opening);
 
     std::optional<procedures::PointFunction> current;
     terminal::PanelState terminal;

@@ -1,6 +1,7 @@
 #include "runner/RunnerForm.h"
 
 #include "functions/terminal/logic/TerminalMemory.h"
+#include "records/ResultsWindow.h"
 #include "results/CertificateDocument.h"
 #include "runner/KeyedReading.h"
 #include "runner/RunSession.h"
@@ -47,6 +48,14 @@ std::pair<double, QString> Mean(const QList<double> &samples, const QString &uni
                       .arg(results::ValueText(sigma, unit))};
 }
 
+// The calibrator's identification: its "T" reply without the completion marker.
+QString Identification(QString reply) {
+    reply = reply.trimmed();
+    if (reply.endsWith(QStringLiteral("*0")))
+        reply.chop(2);
+    return reply.trimmed();
+}
+
 } // namespace
 
 RunnerForm::RunnerForm(ui::FunctionContext &context)
@@ -86,7 +95,11 @@ RunnerForm::RunnerForm(ui::FunctionContext &context)
 
     pages->addWidget(setup);
     pages->addWidget(panel);
+    auto *resultsBut = new QPushButton(QStringLiteral("Results..."));
+    ui::Controls::Name(*resultsBut, QStringLiteral("OpenResults"));
+    connect(resultsBut, &QPushButton::clicked, this, &RunnerForm::ShowResults);
     auto *closeRow = new QHBoxLayout;
+    closeRow->addWidget(resultsBut);
     closeRow->addStretch(1);
     closeRow->addWidget(&CloseButton());
     auto *layout = new QVBoxLayout(this);
@@ -108,6 +121,16 @@ void RunnerForm::OnLoad() {
 void RunnerForm::OnUnload() {
     countdown.Stop();
     PollingFunctionWindow::OnUnload();
+}
+
+void RunnerForm::ShowResults() {
+    QString problem;
+    results::ResultStore *store = workstation.Store(&problem);
+    if (!store)
+        return StoreFault(problem);
+    auto *window = new records::ResultsWindow(*store, workstation.Lab(&problem), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void RunnerForm::StoreFault(const QString &problem) {
@@ -160,7 +183,7 @@ void RunnerForm::StartRun() {
     if (!store)
         return StoreFault(problem);
     // The standards of the run: the calibrator as it names itself, and the adapter.
-    run->standards = {Send(QStringLiteral("T")).trimmed(), Adapter};
+    run->standards = {Identification(Send(QStringLiteral("T"))), Adapter};
     run->started = QDateTime::currentDateTimeUtc();
     session = std::make_unique<RunSession>(*store, *setup->Procedure());
     if (!session->Start(*run, &problem)) {

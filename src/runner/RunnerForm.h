@@ -62,6 +62,8 @@ private:
     void NextPoint();
     void EndPhase();
     void AbortRun();
+    // The results window over the store: every calibration, to open, reprint or export.
+    void ShowResults();
     void SendSteps(const QList<DriveStep> &steps);
     // Shows a fault of the store; the run stands where it was.
     void StoreFault(const QString &problem);

@@ -88,6 +88,9 @@ void PointDriveTest::EveryKindOfPoint() {
         if (PointDrive::NeedsPress(points[i]))
             QCOMPARE(Lines(drive.OutputOn()), expected[i].second);
     }
+    // A terminal point after another function's switches the adapter back to its terminals.
+    drive.Set(points[8]);
+    QCOMPARE(Lines(drive.Set(points[9])), expected[9].first);
     // After a release the next point opens its function again.
     drive.Reset();
     QCOMPARE(Lines(drive.Set(points[1])),

@@ -1,0 +1,228 @@
+// The runner over the fake port: a whole run as found and as left, with the exact lines of each
+// point, the results in the store and the certificate's text; a run cut short and resumed with
+// nothing lost, then aborted; and a procedure file that cannot be run, which sends nothing.
+#include "runner/RunnerForm.h"
+#include "results/ResultStore.h"
+#include "runner/Workstation.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/FunctionRig.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vk220::runner;
+using namespace vk220::results;
+
+namespace {
+
+const char *const Procedure = R"(id: P-9
+revision: C
+title: Tachometer and voltage
+uut: {make: Maker, models: [M1]}
+author: A. Author
+approved: 2026-01-01
+points:
+  - {function: tachometer, nominal: 600 RPM, tolerance: ±1 RPM, result: UUT indicates, settle: 2 s, connect: Aim at the output.}
+  - {function: terminal, terminals: VOLTAGE, nominal: 100 V, tolerance: ±0.5 %, result: UUT indicates, settle: 0 s, connect: Leads to V HI and V LO.}
+  - {function: measurement, nominal: 20 mA, tolerance: ±0.1 % of range, range: 20 mA, result: panel measures, readings: 2, settle: 0 s, connect: Loop source to mA.}
+)";
+const QStringList Release{"p16777216", "p0", "R1/O0/S1/# PC Control"};
+
+// The runner on its own rig, its results and procedure in a temporary folder.
+struct Runner {
+    explicit Runner(const QString &folder) {
+        Workstation &workstation = rig.state.Kept<Workstation>();
+        workstation.storePath = folder + QStringLiteral("/results.sqlite");
+        workstation.labPath = folder + QStringLiteral("/lab.conf");
+        form = new RunnerForm(rig.context);
+        form->show();
+        form->Load();
+    }
+    ~Runner() { delete form.data(); }
+
+    void Click(const char *name) { Find<QPushButton>(form, name)->click(); }
+    void Key(const char *name, const QString &text) { Find<QLineEdit>(form, name)->setText(text); }
+    QString Status() { return Find<QLabel>(form, "RunStatus")->text(); }
+
+    FunctionRig rig;
+    QPointer<RunnerForm> form;
+};
+
+} // namespace
+
+class RunnerFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void WholeRunAsFoundAndAsLeft();
+    void RunResumedThenAborted();
+    void BadFileSendsNothing();
+
+private:
+    void Begin(Runner &runner);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString file;
+};
+
+void RunnerFormTest::init() {
+    dir = std::make_unique<QTemporaryDir>();
+    file = dir->filePath(QStringLiteral("procedure.yaml"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(Procedure);
+}
+
+void RunnerFormTest::Begin(Runner &runner) {
+    runner.Key("ProcedureFile", file);
+    QTest::keyClick(Find<QLineEdit>(runner.form, "ProcedureFile"), Qt::Key_Return);
+    runner.Key("UutSerial", QStringLiteral("SN-7"));
+    runner.Key("Operator", QStringLiteral("J. Smith"));
+    runner.rig.TakeWritten();
+    runner.rig.port.AnswerAll("CAL-5500 V2.1");
+    runner.Click("StartRun");
+}
+
+void RunnerFormTest::WholeRunAsFoundAndAsLeft() {
+    Runner runner(dir->path());
+    Begin(runner);
+    QCOMPARE(runner.rig.TakeWritten(), QStringList({"T", "p16777344", "p0", "R64", "F600", "S0"}));
+    QCOMPARE(runner.Status(), QStringLiteral("Settling: 2 s"));
+    QVERIFY(!Find<QPushButton>(runner.form, "AcceptReading")->isEnabled());
+    runner.form->Countdown().Tick();
+    runner.form->Countdown().Tick();
+    // The keypad's rules, and a reading in another unit, are refused.
+    for (const QString &entry : {QStringLiteral("fast"), QStringLiteral("600 V")}) {
+        runner.Key("UutReading", entry);
+        runner.Click("AcceptReading");
+    }
+    QCOMPARE(runner.rig.boxes.shown.size(), 2);
+    QCOMPARE(runner.rig.boxes.shown.last(),
+             RecordingMessageBoxes::Information(
+                 QStringLiteral("Invalid Reading"),
+                 QStringLiteral("The reading is in V, the point in RPM.")));
+    runner.Key("UutReading", QStringLiteral("600.5"));
+    runner.Click("AcceptReading");
+    QVERIFY(Find<QLabel>(runner.form, "PointResult")->text().startsWith("PASS: reading 600.5 RPM"));
+
+    // 100 V goes on only on the press.
+    runner.Click("NextPoint");
+    QCOMPARE(runner.rig.TakeWritten(), QStringList({"p17039360", "#Volts Terminals", "p0", "R1",
+                                                    "O0", "S0", "S1", "R4", "O100", "S1"}));
+    QVERIFY(!Find<QLineEdit>(runner.form, "UutReading")->isEnabled());
+    runner.Click("RunOutputOn");
+    QCOMPARE(runner.rig.TakeWritten(), QStringList({"S0"}));
+    runner.Key("UutReading", QStringLiteral("101"));
+    runner.Click("AcceptReading");
+
+    // Measured: the mean of two readings on the 30 mA range.
+    runner.Click("NextPoint");
+    QCOMPARE(runner.rig.TakeWritten(), QStringList({"S1", "p17858560", "p0", "#Measure : 20mA"}));
+    runner.rig.port.AnswerReading("5859432"); // 20 mA on the 30 mA range
+    runner.form->Polls().Timer().Tick();
+    runner.form->Polls().Timer().Tick();
+    QCOMPARE(runner.rig.TakeWritten(), QStringList({"v", "v"}));
+    QVERIFY(Find<QLabel>(runner.form, "PointResult")
+                ->text()
+                .startsWith("PASS: reading 20 mA (mean of 2, \u03C3 0 A)"));
+
+    // The failed point again as left, then the certificate.
+    runner.rig.boxes.answers = {vk220::ui::MessageBoxes::Answer::Yes};
+    runner.Click("NextPoint");
+    QCOMPARE(runner.rig.TakeWritten(), QStringList({"S1", "p17039360", "#Volts Terminals", "p0",
+                                                    "R1", "O0", "S0", "S1", "R4", "O100", "S1"}));
+    runner.Click("RunOutputOn");
+    runner.Key("UutReading", QStringLiteral("100.2"));
+    runner.Click("AcceptReading");
+    runner.Click("NextPoint");
+    QCOMPARE(runner.rig.TakeWritten(), QStringList({"S0", "S1"}));
+
+    ResultStore store(dir->filePath(QStringLiteral("results.sqlite")));
+    QVERIFY(store.Open(nullptr));
+    const CalibrationRun run =
+        *store.RunByCertificate(QStringLiteral("VK-%1-0001").arg(QDate::currentDate().year()));
+    QCOMPARE(run.state, RunState::Complete);
+    QCOMPARE(run.standards.calibrator, QStringLiteral("CAL-5500 V2.1"));
+    QList<QString> rows;
+    for (const PointResult &point : store.Points(run.id))
+        rows << QStringLiteral("%1 %2 %3")
+                    .arg(PhaseName(point.phase))
+                    .arg(point.index)
+                    .arg(VerdictName(point.verdict));
+    QCOMPARE(rows, QList<QString>({"as-found 0 PASS", "as-found 1 FAIL", "as-found 2 PASS",
+                                   "as-left 1 PASS"}));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {runner.rig.state.Kept<Workstation>().CertificatePath(run.certificate),
+                QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString certificate = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString &part : {run.certificate, QStringLiteral("SN-7"), QStringLiteral("P-9"),
+                                QStringLiteral("101 V"), QStringLiteral("Page 1 of")})
+        QVERIFY2(certificate.contains(part), qPrintable(part));
+    QVERIFY(runner.rig.port.Hazards().isEmpty());
+}
+
+void RunnerFormTest::RunResumedThenAborted() {
+    {
+        Runner runner(dir->path());
+        Begin(runner);
+        runner.form->Countdown().Tick();
+        runner.form->Countdown().Tick();
+        runner.Key("UutReading", QStringLiteral("599"));
+        runner.Click("AcceptReading");
+    } // closed, or crashed, with the run open
+
+    Runner again(dir->path());
+    QCOMPARE(again.rig.boxes.shown.size(), 1);
+    QCOMPARE(again.rig.boxes.shown.first().title, QStringLiteral("Resume Calibration"));
+    QVERIFY(again.rig.boxes.shown.first().text.startsWith(
+        "The calibration of Maker M1, serial SN-7, by procedure P-9 rev. C was left open at point "
+        "2, as-found."));
+    QCOMPARE(Find<QLabel>(again.form, "PointPlace")->text(),
+             QStringLiteral("Point 2 of 3, as-found"));
+    QCOMPARE(again.rig.TakeWritten(), QStringList({"p17039360", "#Volts Terminals", "p0", "R1",
+                                                   "O0", "S0", "S1", "R4", "O100", "S1"}));
+
+    again.Click("AbortRun");
+    QCOMPARE(
+        again.rig.boxes.shown.last(),
+        RecordingMessageBoxes::Question(
+            QStringLiteral("Abort Calibration"),
+            QStringLiteral("Abort the calibration? The output goes to standby and the adapter is "
+                           "released; the results taken so far are kept, marked incomplete.")));
+    QCOMPARE(again.rig.TakeWritten(), QStringList({"S1"}) + Release);
+    ResultStore store(dir->filePath(QStringLiteral("results.sqlite")));
+    QVERIFY(store.Open(nullptr));
+    QVERIFY(!store.OpenRun());
+    const CalibrationRun run = store.Find({}).constFirst();
+    QCOMPARE(run.state, RunState::Incomplete);
+    QCOMPARE(store.Points(run.id).size(), 1);
+    QCOMPARE(*store.Points(run.id).first().reading, 599.0);
+}
+
+void RunnerFormTest::BadFileSendsNothing() {
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(QByteArray(Procedure).replace("600 RPM", "60 V"));
+    out.close();
+    Runner runner(dir->path());
+    Begin(runner);
+    QCOMPARE(runner.rig.boxes.shown.first().title, QStringLiteral("Procedure"));
+    QCOMPARE(runner.rig.boxes.shown.first().text,
+             file + QStringLiteral(
+                        ":8:37: point 1: the nominal of a tachometer point is in RPM, not V"));
+    QCOMPARE(runner.rig.boxes.shown.last(),
+             RecordingMessageBoxes::Exclamation(
+                 QStringLiteral("Procedure"), QStringLiteral("Choose the procedure file first.")));
+    QVERIFY(runner.rig.TakeWritten().isEmpty());
+}
+
+QTEST_MAIN(RunnerFormTest)
+#include "RunnerFormTest.moc"
