@@ -2,8 +2,12 @@
 # Builds the panel and starts it against the simulated calibrator on COM3, in ./demo.
 # It builds in build-test when ./scripts/test.sh has made that tree (nothing is compiled twice),
 # else in ./build. Without a display (no DISPLAY or WAYLAND_DISPLAY) it runs on a virtual one
-# under Xvfb, unseen, until Ctrl+C.
+# under Xvfb, unseen, until Ctrl+C. "--procedure FILE" opens the procedure runner with FILE.
 set -eu
+if [ "${1:-}" = "--procedure" ]; then
+    [ $# -eq 2 ] && [ -f "$2" ] || { echo "usage: $0 [--procedure FILE]" >&2; exit 2; }
+    set -- --procedure "$(realpath "$2")"
+fi
 top=$(cd "$(dirname "$0")/.." && pwd)
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     "$top/scripts/install-deps.sh"
@@ -28,7 +32,7 @@ while [ ! -e COM3 ]; do
     sleep 0.1
 done
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    "$build/src/app/vk220-panel"
+    "$build/src/app/vk220-panel" "$@"
 else
     cat <<MESSAGE
 No display here: the panel runs on a virtual display (Xvfb), where nothing can be seen, until
@@ -36,5 +40,5 @@ you press Ctrl+C. To watch it, run the demo in a desktop session (or over "ssh -
 picture of it, run: scripts/screenshot.sh $build panel.png
 calsim logs every command line the panel sends to $demo/calsim.log.
 MESSAGE
-    xvfb-run -a -s "-screen 0 1280x800x24" "$build/src/app/vk220-panel"
+    xvfb-run -a -s "-screen 0 1280x800x24" "$build/src/app/vk220-panel" "$@"
 fi

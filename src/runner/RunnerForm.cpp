@@ -170,6 +170,7 @@ void RunnerForm::OfferResume() {
         return;
     session = std::make_unique<RunSession>(*store, *setup->Procedure());
     session->Resume(run, open->phase);
+    sent = true;
     pages->setCurrentWidget(panel);
     Act([this] { BeginPoint(); });
 }
@@ -182,6 +183,7 @@ void RunnerForm::StartRun() {
         return;
     if (!store)
         return StoreFault(problem);
+    sent = true;
     // The standards of the run: the calibrator as it names itself, and the adapter.
     run->standards = {Identification(Send(QStringLiteral("T"))), Adapter};
     run->started = QDateTime::currentDateTimeUtc();
@@ -319,6 +321,8 @@ void RunnerForm::NextPoint() {
 
 void RunnerForm::EndPhase() {
     Send(QStringLiteral("S1"));
+    // In standby now: the next point, as left, opens its function anew and switches it on.
+    drive.Reset();
     const qsizetype failed = session->Failed().size();
     if (session->Phase() == results::Phase::AsFound && failed > 0 &&
         context.boxes.Ask(AsLeftTitle, QStringLiteral("%1 point(s) failed as found. Adjust the "

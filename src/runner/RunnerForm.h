@@ -46,6 +46,8 @@ public:
 protected:
     void OnLoad() override;
     void OnUnload() override;
+    // Only once the runner has sent a line: a runner closed before any run hands back nothing.
+    bool ReleasesOnUnload() const override { return sent; }
 
 private:
     void OfferResume();
@@ -76,6 +78,7 @@ private:
     PointDrive drive;
     SettleCountdown countdown;
     QList<double> samples;
+    bool sent = false;
 };
 
 } // namespace vk220::runner

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "runner/Workstation.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/FunctionRig.h"
 
@@ -10,7 +11,11 @@
 // The main window over a fake port, in a fresh current folder that the test may fill with
 // "Settings.txt" and pictures.
 struct AppRig : FunctionRig {
-    AppRig() : previous(QDir::currentPath()) { QDir::setCurrent(folder.path()); }
+    AppRig() : previous(QDir::currentPath()) {
+        QDir::setCurrent(folder.path());
+        // The procedure runner keeps its results in the test's folder, not the user's.
+        state.Kept<vk220::runner::Workstation>().storePath = folder.filePath("results.sqlite");
+    }
     ~AppRig() { QDir::setCurrent(previous); }
 
     // Created on first use, so that a test can put files in the folder first.

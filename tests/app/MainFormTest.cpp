@@ -87,7 +87,7 @@ const QString Tacho = QStringLiteral("TACHOMETER CALIBRATION FUNCTION");
 class MainFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void FunctionChoiceHasEightRowsWithTheLastHidden();
+    void FunctionChoiceHasNineRowsWithTheLastHidden();
     void ConsoleShowsOnlyExchangesMadeWhileShown();
     void ConsoleKeepsItsNewestEntryInView();
     void ConsoleCopiesTheSelectedEntry();
@@ -114,12 +114,12 @@ private slots:
     void KeysOpenTheFunctionsAndShowTheFocus();
 };
 
-void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
+void MainFormTest::FunctionChoiceHasNineRowsWithTheLastHidden() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
     QCOMPARE(main.windowTitle(), QStringLiteral("VK220 Workstation Virtual Front Panel"));
-    QCOMPARE(Find<ButtonArray>(&main, "FuncBut")->Count(), 8);
+    QCOMPARE(Find<ButtonArray>(&main, "FuncBut")->Count(), 9);
     QCOMPARE(FunctionButton(main, "INS")->text(),
              QStringLiteral("INSULATION RESISTANCE && VOLTAGE"));
     QCOMPARE(FunctionButton(main, "DMM")->objectName(), QStringLiteral("FuncBut_4"));
@@ -127,12 +127,13 @@ void MainFormTest::FunctionChoiceHasEightRowsWithTheLastHidden() {
     QVERIFY(!FunctionButton(main, "ENV")->isVisible());
 
     const QList<QAction *> items = main.menuBar()->actions().first()->menu()->actions();
-    QCOMPARE(items.size(), 10);
+    QCOMPARE(items.size(), 11);
     QCOMPARE(items[0]->text(), QStringLiteral("Thermocouple Simulation"));
     QCOMPARE(items[4]->text(), QStringLiteral("mA && mV Measurement"));
-    QVERIFY(!items[7]->isEnabled());
-    QVERIFY(items[8]->isSeparator());
-    QCOMPARE(items[9]->text(), QStringLiteral("&Exit"));
+    QCOMPARE(items[7]->text(), QStringLiteral("Procedures"));
+    QVERIFY(!items[8]->isEnabled());
+    QVERIFY(items[9]->isSeparator());
+    QCOMPARE(items[10]->text(), QStringLiteral("&Exit"));
     QCOMPARE(main.menuBar()->actions().at(1)->text(), QStringLiteral("About"));
 }
 

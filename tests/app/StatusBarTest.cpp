@@ -222,17 +222,17 @@ void StatusBarTest::GreyFunctionButtonsNameTheWindowToClose() {
     AppRig rig;
     MainForm &main = rig.Main();
     main.show();
-    const QStringList none(7, QString());
+    const QStringList none(8, QString());
     QCOMPARE(ButtonTips(main), none);
     main.OpenFunction(FunctionRow("TACHO"));
     QCOMPARE(ButtonTips(main),
-             QStringList(7, QStringLiteral("Close TACHOMETER CALIBRATION FUNCTION first")));
+             QStringList(8, QStringLiteral("Close TACHOMETER CALIBRATION FUNCTION first")));
     Find<FunctionArea>(&main, "WorkArea")->FindFunctionWindow(Tacho)->CloseButton().click();
     QCOMPARE(ButtonTips(main), none);
 
     QTest::mouseClick(FunctionButton(main, "DIAG"), Qt::LeftButton);
     QCOMPARE(ButtonTips(main),
-             QStringList(7, QStringLiteral("Close VK220 WORKSTATION CONNECTION DIAGRAM first")));
+             QStringList(8, QStringLiteral("Close VK220 WORKSTATION CONNECTION DIAGRAM first")));
     QCOMPARE(Find<MainStatusBar>(&main, "MainStatusBar")->FunctionLab().Text(), DiagForm::Title);
     auto *close = Find<FunctionArea>(&main, "WorkArea")
                       ->subWindowList()
