@@ -1,6 +1,9 @@
 #include "link/NetworkPort.h"
 
-#include <QThread>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QScopeGuard>
+#include <QTimer>
 
 namespace vk220::link {
 
@@ -8,18 +11,22 @@ namespace {
 constexpr int TransmitTimeoutMs = 1000;
 // The pause before a device server that turned the connection away is asked again.
 constexpr int RetryStepMs = 50;
+// A raw connection is watched this long beyond the time it took to connect for the server's word
+// that it is turned away.
+constexpr int GreetingMarginMs = 100;
 } // namespace
 
 void NetworkPort::SetPortName(const QString &value) {
-    if (open)
+    if (open || opening != Opening::No)
         return;
     name = value.trimmed();
     unanswered.clear(); // the operator's choice is tried at once, even the same host again
 }
 
 bool NetworkPort::Open() {
-    if (open) {
-        error = QStringLiteral("Port already open");
+    if (open || opening != Opening::No) {
+        error = open ? QStringLiteral("Port already open")
+                     : QStringLiteral("%1: the port is still opening").arg(name);
         return false;
     }
     const std::optional<NetworkAddress> address = NetworkAddress::Parse(name);
@@ -34,17 +41,30 @@ bool NetworkPort::Open() {
         return false;
     unanswered.clear();
     telnet = address->kind == NetworkAddress::Kind::Telnet;
+    opening = Opening::Running;
+    const auto done = qScopeGuard([this] { opening = Opening::No; });
     const QDeadlineTimer deadline(connectTimeoutMs);
     // A device server still releasing the line for the connection before (the panel closes its
     // port and opens it again at once) turns the new one away: it is asked again within the bound.
     Attempt attempt = Connect(*address, deadline);
     while (attempt == Attempt::TurnedAway && deadline.remainingTime() > RetryStepMs) {
-        QThread::msleep(RetryStepMs);
+        socket.abort();
+        Await(QDeadlineTimer(RetryStepMs));
+        if (opening != Opening::Running)
+            break;
         attempt = Connect(*address, deadline);
+    }
+    if (opening != Opening::Running) {
+        error = QStringLiteral("%1: closed while opening").arg(name);
+        attempt = Attempt::Failed;
     }
     if (attempt != Attempt::Open) {
         socket.abort();
-        return attempt == Attempt::Unanswered ? Unanswered() : false;
+        if (attempt == Attempt::Unanswered) {
+            unanswered = name;
+            retryAfter.setRemainingTime(RetryPauseMs);
+        }
+        return false;
     }
     open = true;
     lost = false;
@@ -57,9 +77,14 @@ NetworkPort::Attempt NetworkPort::Connect(const NetworkAddress &address,
     socket.abort();
     received.clear();
     codec = TelnetCodec();
+    QElapsedTimer took;
+    took.start();
     socket.connectToHost(address.host, address.port);
-    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
-        const bool silent = socket.error() == QAbstractSocket::SocketTimeoutError;
+    while (socket.state() != QAbstractSocket::ConnectedState &&
+           socket.state() != QAbstractSocket::UnconnectedState && Await(deadline)) {
+    }
+    if (socket.state() != QAbstractSocket::ConnectedState) {
+        const bool silent = socket.state() != QAbstractSocket::UnconnectedState;
         error = silent ? QStringLiteral("%1: no answer within %2 s")
                              .arg(name)
                              .arg(connectTimeoutMs / 1000.0)
@@ -67,20 +92,34 @@ NetworkPort::Attempt NetworkPort::Connect(const NetworkAddress &address,
         return silent ? Attempt::Unanswered : Attempt::Failed;
     }
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    return telnet ? Negotiate(address, deadline) : Attempt::Open;
+    if (telnet)
+        return Negotiate(address, deadline);
+    // A raw connection carries nothing before the first command but the word of a server that
+    // turns it away ("Port already in use") and closes it, which comes as soon as the server
+    // takes the connection: about the time the connection took.
+    const QDeadlineTimer greeting(
+        qMin(deadline.remainingTime(), took.elapsed() + GreetingMarginMs));
+    do {
+        received += socket.readAll();
+    } while (socket.state() == QAbstractSocket::ConnectedState && Await(greeting));
+    return socket.state() == QAbstractSocket::ConnectedState ? Attempt::Open : TurnedAway();
 }
 
 // Asks for the COM port control option and, once the server agrees, sets the line.
 NetworkPort::Attempt NetworkPort::Negotiate(const NetworkAddress &address,
                                             const QDeadlineTimer &deadline) {
+    // Answers what came until `settled` holds, the connection closes or the deadline passes.
+    const auto converse = [&](const auto &settled) {
+        do {
+            QByteArray answers;
+            codec.Receive(socket.readAll(), received, answers);
+            if (!answers.isEmpty())
+                socket.write(answers);
+        } while (!settled() && socket.state() == QAbstractSocket::ConnectedState &&
+                 Await(deadline));
+    };
     socket.write(codec.Opening());
-    while (codec.State() == TelnetCodec::ComPort::Asked && !deadline.hasExpired() &&
-           socket.state() == QAbstractSocket::ConnectedState) {
-        socket.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-        QByteArray answers;
-        codec.Receive(socket.readAll(), received, answers);
-        socket.write(answers);
-    }
+    converse([this] { return codec.State() != TelnetCodec::ComPort::Asked; });
     switch (codec.State()) {
     case TelnetCodec::ComPort::Refused:
         error = QStringLiteral("%1: the device server refuses the COM port control option "
@@ -102,13 +141,7 @@ NetworkPort::Attempt NetworkPort::Negotiate(const NetworkAddress &address,
     // The server confirms the baud rate once it holds the line; one that cannot have it (still
     // held for the connection before) closes the connection instead.
     socket.write(TelnetCodec::LineSettings());
-    while (!codec.LineConfirmed() && !deadline.hasExpired() &&
-           socket.state() == QAbstractSocket::ConnectedState) {
-        socket.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-        QByteArray answers;
-        codec.Receive(socket.readAll(), received, answers);
-        socket.write(answers);
-    }
+    converse([this] { return codec.LineConfirmed(); });
     if (codec.LineConfirmed())
         return Attempt::Open;
     if (socket.state() != QAbstractSocket::ConnectedState)
@@ -127,13 +160,22 @@ NetworkPort::Attempt NetworkPort::TurnedAway() {
     return Attempt::TurnedAway;
 }
 
-bool NetworkPort::Unanswered() {
-    unanswered = name;
-    retryAfter.setRemainingTime(RetryPauseMs);
-    return false;
+bool NetworkPort::Await(const QDeadlineTimer &deadline) {
+    if (socket.bytesAvailable() > 0)
+        return true;
+    if (opening != Opening::Running || deadline.hasExpired())
+        return false;
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(deadline.remainingTime()), &loop, &QEventLoop::quit);
+    QObject::connect(&socket, &QAbstractSocket::stateChanged, &loop, &QEventLoop::quit);
+    QObject::connect(&socket, &QIODevice::readyRead, &loop, &QEventLoop::quit);
+    loop.exec();
+    return opening == Opening::Running && (socket.bytesAvailable() > 0 || !deadline.hasExpired());
 }
 
 void NetworkPort::Close() {
+    if (opening == Opening::Running)
+        opening = Opening::Cancelled;
     socket.abort();
     open = false;
     lost = false;

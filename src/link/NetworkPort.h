@@ -13,7 +13,10 @@ namespace vk220::link {
 // stream, or telnet with the COM port control option, which sets the line to 9600 baud, 8 data
 // bits, no parity, 1 stop bit. A connection the server drops is a lost port. Opening waits at most
 // ConnectTimeoutMs for the server (and its answer to the option), so a host that does not answer
-// never holds the panel longer, and such a host is tried again only after RetryPauseMs.
+// never holds the panel longer, and such a host is tried again only after RetryPauseMs. The wait
+// runs the program's events, as a reply wait does: the windows repaint and take clicks meanwhile.
+// An opening asked for during that wait (a command of a timer tick) fails at once; a Close ends
+// the wait, and the opening fails.
 class NetworkPort final : public SerialPort {
 public:
     static constexpr int ConnectTimeoutMs = 4000;
@@ -40,14 +43,17 @@ public:
 
 private:
     enum class Attempt { Open, Failed, Unanswered, TurnedAway };
+    enum class Opening { No, Running, Cancelled };
 
     Attempt Connect(const NetworkAddress &address, const QDeadlineTimer &deadline);
     Attempt Negotiate(const NetworkAddress &address, const QDeadlineTimer &deadline);
     Attempt TurnedAway();
+    // Runs the program's events until the socket has news (connected, data, closed) or the
+    // deadline; true at once when data is waiting, false at the deadline or once the port is
+    // closed.
+    bool Await(const QDeadlineTimer &deadline);
     // Moves what the socket received into `received`, answering the server's telnet requests.
     bool Pull();
-    // Records an opening the host left unanswered; returns false.
-    bool Unanswered();
     // Records a fault of the connection, which closes it: the server or the network has gone.
     bool Dropped();
 
@@ -58,6 +64,7 @@ private:
     bool telnet = false;
     bool open = false;
     bool lost = false;
+    Opening opening = Opening::No;
     QByteArray received;
     QString error;
     QString unanswered;

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 using namespace vk220::link;
 
@@ -64,7 +65,8 @@ private:
 } // namespace
 
 // The port behind a serial device server: the telnet coding on its own, then the real ser2net
-// bridging to calsim, and servers that keep silent or refuse the COM port control option.
+// bridging to calsim (and turning a second connection away), servers that keep silent or refuse
+// the COM port control option, and a host that leaves the connection unanswered.
 class NetworkPortTest : public QObject {
     Q_OBJECT
 private slots:
@@ -73,6 +75,8 @@ private slots:
     void ExchangesOverTheDeviceServer_data();
     void ExchangesOverTheDeviceServer();
     void SilentAndRefusingServersAreBounded();
+    void TurnedAwayRawConnectionIsNoReply();
+    void UnansweredOpeningLetsEventsRun();
 };
 
 void NetworkPortTest::AddressesReadAndWriteBack() {
@@ -211,6 +215,73 @@ void NetworkPortTest::SilentAndRefusingServersAreBounded() {
     QVERIFY(!port.Open());
     QVERIFY2(port.ErrorString().contains(QStringLiteral("refused")),
              qPrintable(port.ErrorString()));
+}
+
+// ser2net serves one raw connection at a time and tells a second one "Port already in use" as it
+// closes it: that text is no reply. The opening asks again until its bound, and an opening while
+// the first connection goes takes the line.
+void NetworkPortTest::TurnedAwayRawConnectionIsNoReply() {
+    QTemporaryDir folder;
+    CalsimProcess calsim(folder.path(), 5);
+    QVERIFY(calsim.IsReady());
+    Ser2netProcess server(
+        QFileInfo(QDir(folder.path()).filePath(QStringLiteral("COM5"))).symLinkTarget(),
+        Ser2netProcess::Mode::Raw);
+    QVERIFY(server.Start());
+    QTcpSocket holder;
+    holder.connectToHost(QHostAddress::LocalHost, server.Port());
+    QVERIFY(holder.waitForConnected(3000));
+    holder.write("T\r");
+    QVERIFY(holder.waitForReadyRead(3000)); // the server holds the line for it
+
+    NetworkPort port(1000);
+    port.SetPortName(server.Address());
+    QVERIFY(!port.Open());
+    QCOMPARE(port.ErrorString(),
+             server.Address() +
+                 QStringLiteral(": the device server closed the connection (Port already in use)"));
+    QTimer::singleShot(150, &holder, [&holder] { holder.abort(); });
+    QVERIFY2(port.Open(), qPrintable(port.ErrorString()));
+    SteadyClock clock;
+    CalibratorLink link(port, clock);
+    const QString reply = link.SendCommand(QStringLiteral("T"));
+    QVERIFY2(reply.size() > 50 && !reply.contains(QStringLiteral("in use")), qPrintable(reply));
+}
+
+// A listener whose queue is full: the kernel leaves a further connection unanswered. The opening
+// gives up at its bound, and the program's events run meanwhile: an opening asked for from a timer
+// fails at once, and a Close from one ends the wait.
+void NetworkPortTest::UnansweredOpeningLetsEventsRun() {
+    QTcpServer full;
+    full.setListenBacklogSize(0);
+    QVERIFY(full.listen(QHostAddress::LocalHost));
+    full.pauseAccepting();
+    QTcpSocket queued;
+    queued.connectToHost(QHostAddress::LocalHost, full.serverPort());
+    QVERIFY(queued.waitForConnected(1000));
+    const QString address = QStringLiteral("tcp://127.0.0.1:%1").arg(full.serverPort());
+
+    NetworkPort port(300);
+    port.SetPortName(address);
+    QString nested;
+    QTimer::singleShot(50, [&] {
+        port.Open();
+        nested = port.ErrorString();
+    });
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!port.Open());
+    QVERIFY2(timer.elapsed() >= 250 && timer.elapsed() < 1000,
+             qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(nested, address + QStringLiteral(": the port is still opening"));
+    QCOMPARE(port.ErrorString(), address + QStringLiteral(": no answer within 0.3 s"));
+
+    port.SetPortName(address);
+    QTimer::singleShot(50, [&port] { port.Close(); });
+    timer.restart();
+    QVERIFY(!port.Open());
+    QVERIFY2(timer.elapsed() < 250, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(port.ErrorString(), address + QStringLiteral(": closed while opening"));
 }
 
 QTEST_GUILESS_MAIN(NetworkPortTest)
