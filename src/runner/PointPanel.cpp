@@ -1,6 +1,7 @@
 #include "runner/PointPanel.h"
 
 #include "runner/RunSession.h"
+#include "ui/ConnectionPicture.h"
 #include "ui/Controls.h"
 #include "ui/FontSizes.h"
 
@@ -22,6 +23,37 @@ const QStringList Columns{QStringLiteral("Point"),   QStringLiteral("Phase"),
                           QStringLiteral("Error"),   QStringLiteral("Limits"),
                           QStringLiteral("Verdict")};
 
+using Part = ui::ConnectionPicture::Part;
+
+// The adapter's outputs a point is connected to, where the diagram shows them.
+std::optional<Part> ConnectionPart(const procedures::TestPoint &point) {
+    using procedures::PointFunction;
+    switch (point.function) {
+    case PointFunction::InsulationResistance:
+    case PointFunction::TestVoltage:
+        return Part::InsulationTerminals;
+    case PointFunction::Measurement:
+        return point.nominal.unit == u"A" ? Part::CurrentTerminals : Part::VoltageTerminals;
+    case PointFunction::Terminal:
+        switch (point.terminals) {
+        case terminal::OutputPoint::Coil2:
+            return Part::Coil2;
+        case terminal::OutputPoint::Coil10:
+            return Part::Coil10;
+        case terminal::OutputPoint::Coil50:
+            return Part::Coil50;
+        case terminal::OutputPoint::LowCurrent:
+            return Part::CurrentTerminals;
+        case terminal::OutputPoint::HighCurrent:
+            return Part::HighCurrentTerminals;
+        default:
+            return Part::VoltageTerminals;
+        }
+    default:
+        return std::nullopt;
+    }
+}
+
 QString Limits(const results::PointResult &result) {
     return results::ValueText(result.low, result.unit) + QStringLiteral(" to ") +
            results::ValueText(result.high, result.unit);
@@ -38,7 +70,7 @@ PointPanel::PointPanel()
           ui::Controls::BoldLabel(QString(), ui::FontSizes::Heading, QStringLiteral("PointPlace"))),
       pointLab(
           ui::Controls::BoldLabel(QString(), ui::FontSizes::Title, QStringLiteral("PointNominal"))),
-      connectionLab(new QLabel),
+      connectionLab(new QLabel), picture(new ui::ConnectionPicture),
       statusLab(
           ui::Controls::BoldLabel(QString(), ui::FontSizes::Caption, QStringLiteral("RunStatus"))),
       readingLab(
@@ -56,6 +88,10 @@ PointPanel::PointPanel()
     connectionLab->setWordWrap(true);
     resultLab->setWordWrap(true);
     ui::Controls::Name(*connectionLab, QStringLiteral("ConnectionLab"));
+    ui::Controls::Name(*picture, QStringLiteral("ConnectionPart"));
+    auto *connection = new QHBoxLayout;
+    connection->addWidget(connectionLab, 1);
+    connection->addWidget(picture, 1);
     ui::Controls::Name(*entry, QStringLiteral("UutReading"));
     entry->setAccessibleName(QStringLiteral("UUT reading"));
     ui::Controls::Name(*reason, QStringLiteral("SkipReason"));
@@ -82,8 +118,10 @@ PointPanel::PointPanel()
     buttons->addStretch(1);
     buttons->addWidget(nextBut);
     auto *layout = new QVBoxLayout(this);
-    for (QWidget *label : {placeLab, pointLab, connectionLab, statusLab})
-        layout->addWidget(label);
+    layout->addWidget(placeLab);
+    layout->addWidget(pointLab);
+    layout->addLayout(connection);
+    layout->addWidget(statusLab);
     layout->addLayout(toolsRow);
     layout->addLayout(fields);
     layout->addWidget(resultLab);
@@ -111,6 +149,7 @@ void PointPanel::ShowPoint(const RunSession &session) {
                                results::ValueText(limits.low, point.nominal.unit),
                                results::ValueText(limits.high, point.nominal.unit)));
     connectionLab->setText(point.connection);
+    picture->ShowAdapterOutputs(ConnectionPart(point));
     readingLab->clear();
     resultLab->clear();
     entry->clear();

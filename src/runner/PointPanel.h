@@ -9,13 +9,18 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+namespace vk220::ui {
+class ConnectionPicture;
+} // namespace vk220::ui
+
 namespace vk220::runner {
 
 class RunSession;
 
 // The page of a run: the point under way (its place, function and nominal, its limits, the
-// technician's connection instruction), what the runner waits for, the reading entry and the
-// result with its verdict, the run's buttons, and every point's verdict so far.
+// technician's connection instruction with the adapter's outputs it concerns ringed), what the
+// runner waits for, the reading entry and the result with its verdict, the run's buttons, and every
+// point's verdict so far.
 class PointPanel : public QWidget {
     Q_OBJECT
 public:
@@ -49,6 +54,7 @@ private:
     QLabel *placeLab;
     QLabel *pointLab;
     QLabel *connectionLab;
+    ui::ConnectionPicture *picture;
     QLabel *statusLab;
     QLabel *readingLab;
     QLabel *resultLab;

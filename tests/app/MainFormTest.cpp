@@ -6,7 +6,7 @@
 #include "app/FunctionTable.h"
 #include "app/ProgForm.h"
 #include "app/SplashForm.h"
-#include "functions/diagram/ConnectionPicture.h"
+#include "ui/ConnectionPicture.h"
 #include "functions/diagram/DiagForm.h"
 #include "functions/measurement/DMMForm.h"
 #include "tests/support/FindControl.h"

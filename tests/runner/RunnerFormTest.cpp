@@ -6,6 +6,7 @@
 #include "runner/Workstation.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/FunctionRig.h"
+#include "ui/ConnectionPicture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,8 @@ void RunnerFormTest::WholeRunAsFoundAndAsLeft() {
     QCOMPARE(runner.rig.TakeWritten(), QStringList({"p17039360", "#Volts Terminals", "p0", "R1",
                                                     "O0", "S0", "S1", "R4", "O100", "S1"}));
     QVERIFY(!Find<QLineEdit>(runner.form, "UutReading")->isEnabled());
+    // The diagram rings the voltage terminals, V HI and V LO.
+    QCOMPARE(Find<vk220::ui::ConnectionPicture>(runner.form, "ConnectionPart")->Rings().size(), 2);
     runner.Click("RunOutputOn");
     QCOMPARE(runner.rig.TakeWritten(), QStringList({"S0"}));
     runner.Key("UutReading", QStringLiteral("101"));

@@ -1,6 +1,6 @@
 #include "functions/diagram/DiagForm.h"
 
-#include "functions/diagram/ConnectionPicture.h"
+#include "ui/ConnectionPicture.h"
 #include "ui/Controls.h"
 
 #include <QLabel>
@@ -18,7 +18,7 @@ DiagForm::DiagForm(ui::FunctionContext &context) : ui::FunctionWindow(context, T
     font.setPointSize(12);
     heading->setFont(font);
     heading->setAlignment(Qt::AlignCenter);
-    auto *picture = new ConnectionPicture;
+    auto *picture = new ui::ConnectionPicture;
     ui::Controls::Name(*picture, QStringLiteral("DiagramPicture"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
