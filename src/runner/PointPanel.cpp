@@ -90,8 +90,8 @@ PointPanel::PointPanel()
     ui::Controls::Name(*connectionLab, QStringLiteral("ConnectionLab"));
     ui::Controls::Name(*picture, QStringLiteral("ConnectionPart"));
     auto *connection = new QHBoxLayout;
-    connection->addWidget(connectionLab, 1);
-    connection->addWidget(picture, 1);
+    connection->addWidget(connectionLab, 2);
+    connection->addWidget(picture, 3);
     ui::Controls::Name(*entry, QStringLiteral("UutReading"));
     entry->setAccessibleName(QStringLiteral("UUT reading"));
     ui::Controls::Name(*reason, QStringLiteral("SkipReason"));

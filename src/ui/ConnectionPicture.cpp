@@ -57,7 +57,7 @@ ConnectionPicture::ConnectionPicture(QWidget *parent) : QWidget(parent) {
 void ConnectionPicture::ShowAdapterOutputs(std::optional<Part> part) {
     shown = AdapterOutputs;
     rings = part ? RingsOf(*part) : QList<QRectF>();
-    setMinimumSize(shown.size().toSize() / 2);
+    setMinimumSize((shown.size() * 0.6).toSize());
     update();
 }
 
