@@ -185,14 +185,14 @@ void PointPanel::ShowResult(const results::PointResult &result, const QString &s
 
 void PointPanel::SetStage(Stage stage, const QString &status) {
     statusLab->setText(status);
-    const bool running = stage != Stage::Ended;
+    const bool running = stage != Stage::Ended && stage != Stage::Halted;
     outputOnBut->setEnabled(stage == Stage::AwaitPress);
     entry->setEnabled(stage == Stage::AwaitEntry);
     acceptBut->setEnabled(stage == Stage::AwaitEntry);
     repeatBut->setEnabled(stage == Stage::Taken || stage == Stage::AwaitEntry);
     skipBut->setEnabled(running && stage != Stage::Setting);
     reason->setEnabled(running && stage != Stage::Setting);
-    abortBut->setEnabled(running);
+    abortBut->setEnabled(stage != Stage::Ended);
     nextBut->setEnabled(stage == Stage::Taken);
     if (stage == Stage::AwaitEntry)
         entry->setFocus();

@@ -25,7 +25,8 @@ class PointPanel : public QWidget {
     Q_OBJECT
 public:
     // What the runner waits for; it decides which buttons can be used.
-    enum class Stage { Setting, AwaitPress, Settling, AwaitEntry, Measuring, Taken, Ended };
+    // Halted: the calibrator may have missed the point's lines; only Abort (or closing) is left.
+    enum class Stage { Setting, AwaitPress, Settling, AwaitEntry, Measuring, Taken, Halted, Ended };
 
     PointPanel();
 

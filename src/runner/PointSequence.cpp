@@ -67,7 +67,7 @@ void PointSequence::StoreFault(const QString &problem) {
     boxes.Warn(StoreTitle, problem);
 }
 
-void PointSequence::SendSteps(const QList<DriveStep> &steps) {
+bool PointSequence::SendSteps(const QList<DriveStep> &steps) {
     for (const DriveStep &step : steps) {
         if (step.kind == DriveStep::Kind::Mask)
             window.Sender().SendMask(step.line);
@@ -75,6 +75,16 @@ void PointSequence::SendSteps(const QList<DriveStep> &steps) {
             window.Send(step.line);
     }
     memory.LastRangeCommand = drive.LastRangeCommand();
+    if (!window.Sender().MissedCommands() && !window.Sender().Silenced())
+        return true;
+    // No reading may be taken against a point the calibrator may not hold.
+    countdown.Stop();
+    window.Polls().Stop();
+    panel.SetStage(Stage::Halted,
+                   QStringLiteral("The port was lost: the calibrator may not hold this point. "
+                                  "Close this window; the run stays open and is taken up at this "
+                                  "point when PROCEDURES is opened again."));
+    return false;
 }
 
 void PointSequence::BeginPoint() {
@@ -87,13 +97,10 @@ void PointSequence::BeginPoint() {
     window.Polls().Marks().setVisible(measures);
     window.Polls().Readings().setVisible(measures);
     panel.ShowResults(session->Points(), session->Procedure().points.size());
-    if (window.Sender().Silenced())
-        return panel.SetStage(Stage::Ended,
-                              QStringLiteral("The port was lost: close this window and open it "
-                                             "again to resume the calibration."));
     panel.SetStage(Stage::Setting, QStringLiteral("Setting the point..."));
     const procedures::TestPoint &point = session->Point();
-    SendSteps(drive.Set(point));
+    if (!SendSteps(drive.Set(point)))
+        return;
     if (PointDrive::NeedsPress(point))
         return panel.SetStage(Stage::AwaitPress,
                               QStringLiteral("Check the connection, then press Output On."));
@@ -109,8 +116,8 @@ void PointSequence::PressOutputOn() {
     window.Act([this] {
         if (!session || session->Index() < 0 || !PointDrive::NeedsPress(session->Point()))
             return;
-        SendSteps(drive.OutputOn());
-        Settle();
+        if (SendSteps(drive.OutputOn()))
+            Settle();
     });
 }
 
@@ -237,7 +244,8 @@ void PointSequence::Finish() {
 }
 
 void PointSequence::Abort() {
-    window.Act([this] {
+    // As STAND BY: ahead of the clicks still waiting, none of which switches the output on again.
+    window.Actions().ActStandby([this] {
         if (!session ||
             !boxes.Ask(AbortTitle, QStringLiteral("Abort the calibration? The output goes to "
                                                   "standby and the adapter is released; the "

@@ -45,6 +45,7 @@ public:
 
     // Takes the run from the point its session stands at; inside an action of the window.
     void Run(std::unique_ptr<RunSession> session);
+    bool Running() const { return session != nullptr; }
     SettleCountdown &Countdown() { return countdown; }
     // One reading of the window's poller, in counts.
     void Measure(double counts);
@@ -69,7 +70,8 @@ private:
     void Taken(const results::PointResult &result, const QString &spread = {});
     void EndPhase();
     void Finish();
-    void SendSteps(const QList<DriveStep> &steps);
+    // Sends the steps; false, with the run halted, when the calibrator may have missed them.
+    bool SendSteps(const QList<DriveStep> &steps);
 
     ui::PollingFunctionWindow &window;
     ui::MessageBoxes &boxes;

@@ -60,7 +60,7 @@ RunnerForm::RunnerForm(ui::FunctionContext &context)
             setup->LoadProcedure(file);
     });
     connect(&setup->StartButton(), &QPushButton::clicked, this,
-            [this] { Act([this] { StartRun(); }); });
+            [this] { Act([this] { StartRun(); }, setup->StartButton().objectName()); });
     connect(&panel->OutputOnButton(), &QPushButton::clicked, sequence,
             &PointSequence::PressOutputOn);
     connect(&panel->AcceptButton(), &QPushButton::clicked, sequence, &PointSequence::AcceptKeyed);
@@ -151,6 +151,9 @@ void RunnerForm::OfferResume() {
 }
 
 void RunnerForm::StartRun() {
+    // A second click that waited behind the first finds the run started.
+    if (sequence->Running())
+        return;
     std::optional<results::CalibrationRun> run = setup->Run();
     QString problem;
     results::ResultStore *store = run ? workstation.Store(&problem) : nullptr;

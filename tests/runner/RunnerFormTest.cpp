@@ -64,6 +64,7 @@ private slots:
     void WholeRunAsFoundAndAsLeft();
     void RunResumedThenAborted();
     void BadFileSendsNothing();
+    void LostPortHaltsThePoint();
 
 private:
     void Begin(Runner &runner);
@@ -87,6 +88,8 @@ void RunnerFormTest::Begin(Runner &runner) {
     runner.Key("Operator", QStringLiteral("J. Smith"));
     runner.rig.TakeWritten();
     runner.rig.port.AnswerAll("CAL-5500 V2.1");
+    // A second click while the first waits for the calibrator starts no second run.
+    runner.rig.DuringReplyTo(QStringLiteral("T"), [&runner] { runner.Click("StartRun"); });
     runner.Click("StartRun");
 }
 
@@ -225,6 +228,27 @@ void RunnerFormTest::BadFileSendsNothing() {
              RecordingMessageBoxes::Exclamation(
                  QStringLiteral("Procedure"), QStringLiteral("Choose the procedure file first.")));
     QVERIFY(runner.rig.TakeWritten().isEmpty());
+}
+
+void RunnerFormTest::LostPortHaltsThePoint() {
+    Runner runner(dir->path());
+    Begin(runner);
+    runner.rig.port.HangUp(QStringLiteral("Device hung up"));
+    runner.rig.port.openError = QStringLiteral("No such device");
+    runner.form->Countdown().Tick();
+    runner.form->Countdown().Tick();
+    runner.Key("UutReading", QStringLiteral("600"));
+    runner.Click("AcceptReading");
+    runner.Click("NextPoint");
+    // No reading is taken against a point the calibrator may not hold; the run stays open.
+    QVERIFY(
+        runner.Status().startsWith("The port was lost: the calibrator may not hold this point."));
+    QVERIFY(!Find<QPushButton>(runner.form, "AcceptReading")->isEnabled());
+    QVERIFY(!Find<QPushButton>(runner.form, "NextPoint")->isEnabled());
+    QVERIFY(Find<QPushButton>(runner.form, "AbortRun")->isEnabled());
+    ResultStore store(dir->filePath(QStringLiteral("results.sqlite")));
+    QVERIFY(store.Open(nullptr));
+    QCOMPARE(store.OpenRun()->nextPoint, 1);
 }
 
 QTEST_MAIN(RunnerFormTest)
