@@ -55,7 +55,14 @@ PanelCommandLine::PanelCommandLine()
                                  "exit with 1 when the number is unknown."),
                   QStringLiteral("number")),
       output(QStringLiteral("output"), QStringLiteral("The PDF file --certificate writes."),
-             QStringLiteral("file")) {
+             QStringLiteral("file")),
+      results(
+          QStringLiteral("results"),
+          QStringLiteral("Keep the results in the SQLite <file>, or on the laboratory's "
+                         "PostgreSQL server postgresql://[user@]host[:port]/database[?sslmode=...] "
+                         "(the password from libpq's password file or environment, never "
+                         "here), instead of the \"results\" setting of lab.conf."),
+          QStringLiteral("file-or-url")) {
     parser.setApplicationDescription(QStringLiteral(
         "Front panel for the VK220 workstation adapter and the calibrator it is wired to.\n"
         "It works in the current folder, or the one given by --folder or --user-folder:\n"
@@ -73,6 +80,7 @@ PanelCommandLine::PanelCommandLine()
     parser.addOption(checkProcedure);
     parser.addOption(certificate);
     parser.addOption(output);
+    parser.addOption(results);
     for (const QString &name : WindowSystemOptionsWithValue)
         parser.addOption(Hidden(name, true));
     for (const QString &name : WindowSystemFlags)
@@ -121,6 +129,10 @@ QString PanelCommandLine::CertificateNumber() const {
 
 QString PanelCommandLine::OutputFile() const {
     return parser.value(output);
+}
+
+QString PanelCommandLine::Results() const {
+    return parser.value(results);
 }
 
 QString PanelCommandLine::HelpText() const {

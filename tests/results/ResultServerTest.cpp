@@ -252,6 +252,13 @@ void ResultServerTest::ServerAwayLosesNothing() {
     qputenv("PGPASSFILE", passwords);
     QCOMPARE(locked.Flush().waiting, 0);
 
+    StoreLocation encrypted = Server(folder.filePath(QStringLiteral("ssl.sqlite")));
+    encrypted.options = QStringList{QStringLiteral("sslmode=require")}; // this server has no TLS
+    ResultStore secure(encrypted, QStringLiteral("bench-d"));
+    secure.SetNotice([&notices](const QString &notice) { notices.append(notice); });
+    QVERIFY(secure.Open(&problem));
+    QVERIFY2(notices.last().contains("server does not support SSL"), qPrintable(notices.last()));
+
     ResultStore office(Server(folder.filePath(QStringLiteral("office2.sqlite"))),
                        QStringLiteral("office"));
     QVERIFY(office.Open(&problem));
