@@ -10,6 +10,9 @@ namespace {
 // the last try (a try costs at most the connect timeout), or at once by Flush.
 constexpr qint64 RetryDelay = 5000; // ms
 
+// The ids given to runs not on the server yet: the spool's, above any the server will reach.
+constexpr qint64 SpoolIds = qint64(1) << 52;
+
 StoreLocation SpoolOf(const StoreLocation &server) {
     StoreLocation spool;
     spool.path = server.path;
@@ -47,11 +50,11 @@ qint64 LabStore::StartRun(const CalibrationRun &run, QString *problem) {
     if (Reach() && !SendRun(spool, server, local, &why))
         Lose(why);
     const qint64 id = ServerId(spool, local);
-    return id != 0 ? id : -local;
+    return id != 0 ? id : SpoolIds + local;
 }
 
 bool LabStore::RecordPoint(qint64 run, const PointResult &result, QString *problem) {
-    const qint64 local = run < 0 ? -run : LocalId(spool, run);
+    const qint64 local = Local(run);
     if (!SpoolPoint(spool, local, result, problem))
         return false;
     QString why;
@@ -62,7 +65,7 @@ bool LabStore::RecordPoint(qint64 run, const PointResult &result, QString *probl
 
 QString LabStore::Complete(qint64 run, const QDateTime &ended, const QString &prefix,
                            QString *problem) {
-    const qint64 local = run < 0 ? -run : LocalId(spool, run);
+    const qint64 local = Local(run);
     if (!SpoolEnd(spool, local, ended, prefix, problem))
         return {};
     QString why;
@@ -77,7 +80,7 @@ QString LabStore::Complete(qint64 run, const QDateTime &ended, const QString &pr
 }
 
 bool LabStore::Abort(qint64 run, const QDateTime &ended, QString *problem) {
-    const qint64 local = run < 0 ? -run : LocalId(spool, run);
+    const qint64 local = Local(run);
     if (!SpoolEnd(spool, local, ended, {}, problem))
         return false;
     QString why;
@@ -94,11 +97,11 @@ std::optional<Resumption> LabStore::OpenRun() const {
 }
 
 int LabStore::NextPoint(qint64 run, Phase phase) const {
-    return spool.NextPoint(run < 0 ? -run : LocalId(spool, run), phase);
+    return spool.NextPoint(Local(run), phase);
 }
 
 std::optional<CalibrationRun> LabStore::Run(qint64 id) const {
-    const qint64 local = id < 0 ? -id : LocalId(spool, id);
+    const qint64 local = Local(id);
     if (local != 0) {
         const std::optional<CalibrationRun> run = spool.Run(local);
         return run ? std::optional(Shown(*run)) : std::nullopt;
@@ -115,7 +118,7 @@ std::optional<CalibrationRun> LabStore::RunByCertificate(const QString &number) 
 }
 
 QList<PointResult> LabStore::Points(qint64 run) const {
-    const qint64 local = run < 0 ? -run : LocalId(spool, run);
+    const qint64 local = Local(run);
     if (local != 0)
         return spool.Points(local);
     return online ? server.Points(run) : QList<PointResult>();
@@ -178,10 +181,14 @@ void LabStore::Lose(const QString &problem) {
         tell(notice);
 }
 
+qint64 LabStore::Local(qint64 id) const {
+    return id > SpoolIds ? id - SpoolIds : LocalId(spool, id);
+}
+
 // A run of the spool as the store gives it out: by the server's id once the server has it.
 CalibrationRun LabStore::Shown(CalibrationRun run) const {
     const qint64 id = ServerId(spool, run.id);
-    run.id = id != 0 ? id : -run.id;
+    run.id = id != 0 ? id : SpoolIds + run.id;
     return run;
 }
 

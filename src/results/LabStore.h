@@ -18,8 +18,8 @@ struct ServerState {
 // The laboratory's server, fronted by the bench's spool: every run and point is committed to the
 // spool first, then sent to the server, so that a bench goes on working while the server cannot
 // be reached (at start, or in the middle of a run) and sends what waits once it is back. A run
-// started here keeps the id StartRun gave (the server's, or the negated spool's while the server
-// was away); the bench's own runs are read from the spool, everything else from the server.
+// started here keeps the id StartRun gave (the server's, or while the server was away the spool's
+// above 2^52); the bench's own runs are read from the spool, everything else from the server.
 class LabStore : public RunBackend {
 public:
     // The server at `location`, the spool at its path.
@@ -53,6 +53,8 @@ private:
     // last try).
     bool Reach(bool now = false);
     void Lose(const QString &problem);
+    // The spool's run of an id this store gave out; 0 for a run of another bench.
+    qint64 Local(qint64 id) const;
     CalibrationRun Shown(CalibrationRun run) const;
 
     RunTables spool;

@@ -132,10 +132,9 @@ bool RunTables::Abort(qint64 run, const QDateTime &ended, QString *problem) {
 }
 
 std::optional<Resumption> RunTables::OpenRun() const {
-    // A run from before runs named their bench has none.
-    const std::optional<CalibrationRun> run = RunWhere(
-        QStringLiteral("state = ? AND bench IN (?, '') ORDER BY started DESC, id DESC LIMIT 1"),
-        {StateName(RunState::Open), bench});
+    const std::optional<CalibrationRun> run =
+        RunWhere(QStringLiteral("state = ? ORDER BY started DESC, id DESC LIMIT 1"),
+                 {StateName(RunState::Open)});
     if (!run)
         return std::nullopt;
     QSqlQuery query(Database());

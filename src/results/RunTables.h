@@ -20,7 +20,7 @@ public:
     QString Complete(qint64 run, const QDateTime &ended, const QString &prefix,
                      QString *problem) override;
     bool Abort(qint64 run, const QDateTime &ended, QString *problem) override;
-    // This bench's latest open run.
+    // The latest open run (of the file's one bench; the server's are found in each spool).
     std::optional<Resumption> OpenRun() const override;
     int NextPoint(qint64 run, Phase phase) const override;
     std::optional<CalibrationRun> Run(qint64 id) const override;
