@@ -67,7 +67,10 @@ run)
     ;;
 esac
 
-folder=$(mktemp -d "${TMPDIR:-/tmp}/vk220-pg.XXXXXX")
+# In /tmp when the cluster's owner is another user, who could not reach a private TMPDIR.
+parent=${TMPDIR:-/tmp}
+[ "$owner" = "$(id -un)" ] || parent=/tmp
+folder=$(mktemp -d "$parent/vk220-pg.XXXXXX")
 cleanup() {
     if [ -f "$folder/data/postmaster.pid" ]; then
         as_owner "$bindir/pg_ctl" -D "$folder/data" -w -t 30 -m fast stop >/dev/null 2>&1 ||

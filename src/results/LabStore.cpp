@@ -2,6 +2,8 @@
 
 #include "results/SpoolSending.h"
 
+#include <QRegularExpression>
+
 namespace vk220::results {
 
 namespace {
@@ -12,6 +14,22 @@ constexpr qint64 RetryDelay = 5000; // ms
 
 // The ids given to runs not on the server yet: the spool's, above any the server will reach.
 constexpr qint64 SpoolIds = qint64(1) << 52;
+
+// The driver's message on one line: libpq's lines without its hints (indented), severity and
+// SQL state, and without Qt's own words after them.
+QString Plain(const QString &problem) {
+    QStringList lines;
+    for (QString line : problem.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1Char('\t')))
+            continue;
+        line.remove(QRegularExpression(QStringLiteral("^\\(\\w+\\) ")));
+        line.remove(QRegularExpression(QStringLiteral("QPSQL: .*$")));
+        line.remove(QRegularExpression(QStringLiteral("\\b(FATAL|ERROR):  ")));
+        if (!line.trimmed().isEmpty())
+            lines.append(line.trimmed());
+    }
+    return lines.join(QStringLiteral("; "));
+}
 
 StoreLocation SpoolOf(const StoreLocation &server) {
     StoreLocation spool;
@@ -176,7 +194,7 @@ void LabStore::Lose(const QString &problem) {
         return;
     notice = QStringLiteral("The laboratory's results server %1 cannot be reached (%2). The "
                             "results are kept on this bench and sent when the server is back.")
-                 .arg(server.Location().text, problem);
+                 .arg(server.Location().text, Plain(problem));
     if (tell)
         tell(notice);
 }

@@ -18,8 +18,8 @@ namespace {
 // Seconds: connecting to a server that does not answer, and a statement it does not finish; the
 // keepalives and the TCP user timeout notice a server that went away under an open connection.
 const QString ServerTimeouts =
-    QStringLiteral("connect_timeout=3;keepalives_idle=5;keepalives_interval=2;keepalives_count=2;"
-                   "tcp_user_timeout=5000");
+    QStringLiteral("connect_timeout=3;keepalives_idle=2;keepalives_interval=1;keepalives_count=2;"
+                   "tcp_user_timeout=3000");
 const char *const StatementTimeout = "SET statement_timeout = 5000";
 
 QString &Chosen() {
