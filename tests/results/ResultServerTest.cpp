@@ -282,7 +282,6 @@ void ResultServerTest::ServerAwayLosesNothing() {
     QCOMPARE(pointsOf("LATE-1"), QStringLiteral("as-found0"));
     QCOMPARE(pointsOf("LOCKED-1"), QStringLiteral("as-found0 as-found1 as-found2 as-left0 "
                                                   "as-left1 as-left2"));
-    qInfo() << notices;
     QVERIFY(!late.Run(spooled)->certificate.isEmpty());
     QCOMPARE(office.RunByCertificate(late.Run(spooled)->certificate)->uut.serial, "LATE-1");
 }
