@@ -43,6 +43,12 @@ PanelCommandLine::PanelCommandLine()
                  QStringLiteral("Work in $XDG_DATA_HOME/vk220-panel (by default "
                                 "~/.local/share/vk220-panel), created when missing. The menu "
                                 "entry starts the panel so.")),
+      results(QStringLiteral("results"),
+              QStringLiteral("Keep the results in the SQLite <file>, or on the laboratory's "
+                             "PostgreSQL server postgresql://[user@]host[:port]/database"
+                             "[?sslmode=...] (the password from libpq's password file or "
+                             "environment, never here), instead of lab.conf's \"results\"."),
+              QStringLiteral("file-or-url")),
       checkProcedure(QStringLiteral("check-procedure"),
                      QStringLiteral("Check the procedure <file> and any more files named after "
                                     "it, without a display: print each problem, or \"FILE: OK\", "
@@ -55,14 +61,7 @@ PanelCommandLine::PanelCommandLine()
                                  "exit with 1 when the number is unknown."),
                   QStringLiteral("number")),
       output(QStringLiteral("output"), QStringLiteral("The PDF file --certificate writes."),
-             QStringLiteral("file")),
-      results(
-          QStringLiteral("results"),
-          QStringLiteral("Keep the results in the SQLite <file>, or on the laboratory's "
-                         "PostgreSQL server postgresql://[user@]host[:port]/database[?sslmode=...] "
-                         "(the password from libpq's password file or environment, never "
-                         "here), instead of the \"results\" setting of lab.conf."),
-          QStringLiteral("file-or-url")) {
+             QStringLiteral("file")) {
     parser.setApplicationDescription(QStringLiteral(
         "Front panel for the VK220 workstation adapter and the calibrator it is wired to.\n"
         "It works in the current folder, or the one given by --folder or --user-folder:\n"
@@ -77,10 +76,10 @@ PanelCommandLine::PanelCommandLine()
     parser.addOption(version);
     parser.addOption(folder);
     parser.addOption(userFolder);
+    parser.addOption(results);
     parser.addOption(checkProcedure);
     parser.addOption(certificate);
     parser.addOption(output);
-    parser.addOption(results);
     for (const QString &name : WindowSystemOptionsWithValue)
         parser.addOption(Hidden(name, true));
     for (const QString &name : WindowSystemFlags)
@@ -119,6 +118,10 @@ bool PanelCommandLine::UserFolder() const {
     return parser.isSet(userFolder);
 }
 
+QString PanelCommandLine::Results() const {
+    return parser.value(results);
+}
+
 QStringList PanelCommandLine::ProcedureFiles() const {
     return parser.values(checkProcedure) + parser.positionalArguments();
 }
@@ -129,10 +132,6 @@ QString PanelCommandLine::CertificateNumber() const {
 
 QString PanelCommandLine::OutputFile() const {
     return parser.value(output);
-}
-
-QString PanelCommandLine::Results() const {
-    return parser.value(results);
 }
 
 QString PanelCommandLine::HelpText() const {

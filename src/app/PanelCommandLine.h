@@ -8,10 +8,10 @@
 namespace vk220::app {
 
 // The program's command line: --help, --version, --check-procedure FILE... (checks procedure
-// files and exits), --certificate NUMBER --output FILE.pdf (writes a certificate again and exits),
-// where the results are kept (--results FILE-OR-URL) and the folder to work in (--folder DIR, or
-// --user-folder for the user's data folder, which the menu entry uses). Everything else the
-// program takes from that folder ("Settings.txt", the COMn links, the pictures).
+// files and exits), --certificate NUMBER --output FILE.pdf (writes a certificate again and exits)
+// and the folder to work in (--folder DIR, or --user-folder for the user's data
+// folder, which the menu entry uses). Everything else the program takes from that folder
+// ("Settings.txt", the COMn links, the pictures).
 class PanelCommandLine {
 public:
     enum class Request { Run, Help, Version, CheckProcedures, Certificate, Invalid };
@@ -29,14 +29,15 @@ public:
     QString Folder() const;
     // Whether --user-folder was given.
     bool UserFolder() const;
+    // Where the results are kept for this session (--results: an SQLite file or the laboratory's
+    // postgresql:// server); empty without it.
+    QString Results() const;
     // The files to check: the value of each --check-procedure and every argument that is no
     // option.
     QStringList ProcedureFiles() const;
     // The certificate to write again and the PDF file to write it to.
     QString CertificateNumber() const;
     QString OutputFile() const;
-    // The results setting given with --results (a file or a postgresql:// URL); empty without it.
-    QString Results() const;
 
     // Both name the program as QCoreApplication does.
     QString HelpText() const;
@@ -49,10 +50,10 @@ private:
     const QCommandLineOption version;
     const QCommandLineOption folder;
     const QCommandLineOption userFolder;
+    const QCommandLineOption results;
     const QCommandLineOption checkProcedure;
     const QCommandLineOption certificate;
     const QCommandLineOption output;
-    const QCommandLineOption results;
     QString conflict;
 };
 
