@@ -10,6 +10,9 @@ packages="g++ cmake ninja-build ccache qt6-base-dev qt6-serialport-dev qt6-svg-d
 packages="$packages libyaml-cpp-dev"
 # The results store is SQLite through Qt SQL; the certificate tests read the PDF's text.
 packages="$packages libqt6sql6-sqlite poppler-utils"
+# The laboratory's results server is PostgreSQL through Qt SQL; its tests start a private
+# PostgreSQL cluster (scripts/pg-cluster.sh).
+packages="$packages libqt6sql6-psql postgresql"
 # The network bench tests bridge to calsim through the device server ser2net.
 packages="$packages ser2net"
 for option in "$@"; do

@@ -43,6 +43,12 @@ PanelCommandLine::PanelCommandLine()
                  QStringLiteral("Work in $XDG_DATA_HOME/vk220-panel (by default "
                                 "~/.local/share/vk220-panel), created when missing. The menu "
                                 "entry starts the panel so.")),
+      results(QStringLiteral("results"),
+              QStringLiteral("Keep the results in the SQLite <file>, or on the laboratory's "
+                             "PostgreSQL server postgresql://[user@]host[:port]/database"
+                             "[?sslmode=...] (the password from libpq's password file or "
+                             "environment, never here), instead of lab.conf's \"results\"."),
+              QStringLiteral("file-or-url")),
       checkProcedure(QStringLiteral("check-procedure"),
                      QStringLiteral("Check the procedure <file> and any more files named after "
                                     "it, without a display: print each problem, or \"FILE: OK\", "
@@ -74,6 +80,7 @@ PanelCommandLine::PanelCommandLine()
     parser.addOption(version);
     parser.addOption(folder);
     parser.addOption(userFolder);
+    parser.addOption(results);
     parser.addOption(checkProcedure);
     parser.addOption(certificate);
     parser.addOption(output);
@@ -114,6 +121,10 @@ QString PanelCommandLine::Folder() const {
 
 bool PanelCommandLine::UserFolder() const {
     return parser.isSet(userFolder);
+}
+
+QString PanelCommandLine::Results() const {
+    return parser.value(results);
 }
 
 QStringList PanelCommandLine::ProcedureFiles() const {

@@ -30,6 +30,9 @@ public:
     QString Folder() const;
     // Whether --user-folder was given.
     bool UserFolder() const;
+    // Where the results are kept for this session (--results: an SQLite file or the laboratory's
+    // postgresql:// server); empty without it.
+    QString Results() const;
     // The files to check: the value of each --check-procedure and every argument that is no
     // option.
     QStringList ProcedureFiles() const;
@@ -50,6 +53,7 @@ private:
     const QCommandLineOption version;
     const QCommandLineOption folder;
     const QCommandLineOption userFolder;
+    const QCommandLineOption results;
     const QCommandLineOption checkProcedure;
     const QCommandLineOption certificate;
     const QCommandLineOption output;

@@ -6,6 +6,7 @@
 #include "results/CertificateReprint.h"
 #include "results/LabSettings.h"
 #include "results/ResultStore.h"
+#include "results/StoreLocation.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -48,6 +49,8 @@ int main(int argc, char *argv[]) {
     // the procedure check and a wrong command line work without a display.
     const vk220::app::PanelCommandLine::Request request =
         commandLine.Read(RawArguments(argc, argv));
+    if (!commandLine.Results().isEmpty())
+        vk220::results::ChooseResults(commandLine.Results());
     if (request == vk220::app::PanelCommandLine::Request::Certificate)
         return ReprintCertificate(commandLine, argc, argv);
     if (request != vk220::app::PanelCommandLine::Request::Run) {

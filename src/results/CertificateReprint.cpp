@@ -3,6 +3,7 @@
 #include "results/CertificateDocument.h"
 #include "results/LabSettings.h"
 #include "results/ResultStore.h"
+#include "results/StoreLocation.h"
 
 #include <QFileInfo>
 
@@ -10,7 +11,10 @@ namespace vk220::results {
 
 bool ReprintCertificate(const QString &number, const QString &output, const QString &storePath,
                         const QString &labPath, QString *problem) {
-    if (!QFileInfo::exists(storePath)) {
+    QString unread;
+    const std::optional<StoreLocation> location = StoreLocation::Parse(storePath, &unread);
+    if (location && location->kind == StoreLocation::Kind::Embedded &&
+        !QFileInfo::exists(location->path)) {
         *problem = QStringLiteral("no certificate %1: there is no results database at %2")
                        .arg(number, storePath);
         return false;

@@ -12,7 +12,7 @@ namespace vk220::results {
 
 namespace {
 
-const std::array<std::pair<const char *, QString LabSettings::*>, 9> Keys{{
+const std::array<std::pair<const char *, QString LabSettings::*>, 11> Keys{{
     {"name", &LabSettings::name},
     {"address", &LabSettings::address},
     {"accreditation", &LabSettings::accreditation},
@@ -22,6 +22,8 @@ const std::array<std::pair<const char *, QString LabSettings::*>, 9> Keys{{
     {"decision rule", &LabSettings::decisionRule},
     {"calibrated by", &LabSettings::calibratedBy},
     {"approved by", &LabSettings::approvedBy},
+    {"results", &LabSettings::results},
+    {"bench", &LabSettings::bench},
 }};
 
 } // namespace

@@ -20,6 +20,11 @@ struct LabSettings {
         "included, without regard to the measurement uncertainty.");
     QString calibratedBy = QStringLiteral("Calibrated by");
     QString approvedBy = QStringLiteral("Approved by");
+    // Where this bench keeps its results: the embedded file (empty: results.sqlite in the user's
+    // data folder) or the laboratory's server, a postgresql:// URL.
+    QString results;
+    // This bench's name among the laboratory's; empty: the computer's host name.
+    QString bench;
 };
 
 // The file the workstation keeps its laboratory in: lab.conf in the user's data folder.

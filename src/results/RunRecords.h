@@ -54,6 +54,8 @@ struct CalibrationRun {
     RunState state = RunState::Open;
     std::optional<Verdict> verdict; // of the whole run, once complete
     QString certificate;            // its number, once complete
+    QString bench;                  // the bench it was taken on; the store's own when left empty
+    QString key; // its identity across the laboratory (a UUID), given by the store
 };
 
 // The result of one test point in one phase.

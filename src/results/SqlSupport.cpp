@@ -1,5 +1,6 @@
 #include "results/SqlSupport.h"
 
+#include <QAtomicInteger>
 #include <QSqlError>
 
 namespace vk220::results {
@@ -30,13 +31,19 @@ bool Execute(const QSqlDatabase &database, const QString &sql, QString *problem)
     return true;
 }
 
+bool IsServer(const QSqlDatabase &database) {
+    return database.driverName() == QLatin1String("QPSQL");
+}
+
 Transaction::~Transaction() {
     if (open)
         Execute(database, QStringLiteral("ROLLBACK"), nullptr);
 }
 
 bool Transaction::Begin(QString *problem) {
-    open = Execute(database, QStringLiteral("BEGIN IMMEDIATE"), problem);
+    open = Execute(database,
+                   IsServer(database) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"),
+                   problem);
     return open;
 }
 
@@ -45,6 +52,25 @@ bool Transaction::Commit(QString *problem) {
         return false;
     open = false;
     return true;
+}
+
+namespace {
+
+QAtomicInteger<int> connections;
+
+} // namespace
+
+NamedConnection::NamedConnection()
+    : name(QStringLiteral("results-%1").arg(connections.fetchAndAddRelaxed(1))) {}
+
+NamedConnection::~NamedConnection() {
+    {
+        QSqlDatabase database = Database();
+        if (database.isValid())
+            database.close();
+    }
+    if (QSqlDatabase::contains(name))
+        QSqlDatabase::removeDatabase(name);
 }
 
 } // namespace vk220::results

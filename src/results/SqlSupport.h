@@ -12,9 +12,12 @@ namespace vk220::results {
 bool Execute(QSqlQuery &query, const QString &sql, const QVariantList &values, QString *problem);
 bool Execute(const QSqlDatabase &database, const QString &sql, QString *problem);
 
-// An immediate write transaction: the database is locked for writing from Begin, so that two
-// programs completing runs at once take certificate numbers one after the other. Rolled back
-// when it goes out of scope uncommitted.
+// Whether the database is the laboratory's server (PostgreSQL) rather than the embedded file.
+bool IsServer(const QSqlDatabase &database);
+
+// A write transaction: on the embedded file an immediate one, locked for writing from Begin, so
+// that two programs completing runs at once take certificate numbers one after the other (the
+// server locks the sequence's row instead). Rolled back when it goes out of scope uncommitted.
 class Transaction {
 public:
     explicit Transaction(const QSqlDatabase &database) : database(database) {}
@@ -28,6 +31,19 @@ public:
 private:
     QSqlDatabase database;
     bool open = false;
+};
+
+// A named Qt SQL connection, closed and removed when this ends.
+class NamedConnection {
+public:
+    // "results-<n>", unique in the process.
+    NamedConnection();
+    ~NamedConnection();
+    NamedConnection(const NamedConnection &) = delete;
+    NamedConnection &operator=(const NamedConnection &) = delete;
+
+    QSqlDatabase Database() const { return QSqlDatabase::database(name, false); }
+    const QString name;
 };
 
 } // namespace vk220::results

@@ -28,22 +28,36 @@ std::optional<double> OptionalFrom(const QVariant &value) {
 const QString RunColumns = QStringLiteral(
     "id, procedure_id, procedure_revision, procedure_title, procedure_hash, uut_make, uut_model, "
     "uut_serial, asset_id, customer, operator, started, ended, temperature, humidity, calibrator, "
-    "adapter, state, verdict, certificate");
+    "adapter, state, verdict, certificate, bench, run_key");
 
 const QString RunInsertColumns = QStringLiteral(
     "procedure_id, procedure_revision, procedure_title, procedure_hash, uut_make, uut_model, "
     "uut_serial, asset_id, customer, operator, started, temperature, humidity, calibrator, "
-    "adapter, state");
+    "adapter, state, bench, run_key");
 
 QVariantList RunValues(const CalibrationRun &run) {
-    return {Text(run.procedureId),       Text(run.procedureRevision),
-            Text(run.procedureTitle),    Text(run.procedureHash),
-            Text(run.uut.make),          Text(run.uut.model),
-            Text(run.uut.serial),        Text(run.uut.assetId),
-            Text(run.uut.customer),      Text(run.operatorName),
-            TimeValue(run.started),      run.environment.temperature,
-            run.environment.humidity,    Text(run.standards.calibrator),
-            Text(run.standards.adapter), StateName(RunState::Open)};
+    return {Text(run.procedureId),
+            Text(run.procedureRevision),
+            Text(run.procedureTitle),
+            Text(run.procedureHash),
+            Text(run.uut.make),
+            Text(run.uut.model),
+            Text(run.uut.serial),
+            Text(run.uut.assetId),
+            Text(run.uut.customer),
+            Text(run.operatorName),
+            TimeValue(run.started),
+            run.environment.temperature,
+            run.environment.humidity,
+            Text(run.standards.calibrator),
+            Text(run.standards.adapter),
+            StateName(RunState::Open),
+            Text(run.bench),
+            run.key};
+}
+
+QString Placeholders(qsizetype count) {
+    return QStringLiteral("?, ").repeated(count - 1) + QLatin1Char('?');
 }
 
 CalibrationRun RunFrom(const QSqlQuery &query) {
@@ -63,6 +77,8 @@ CalibrationRun RunFrom(const QSqlQuery &query) {
     run.state = StateNamed(query.value(17).toString()).value_or(RunState::Open);
     run.verdict = VerdictNamed(query.value(18).toString());
     run.certificate = query.value(19).toString();
+    run.bench = query.value(20).toString();
+    run.key = query.value(21).toString();
     return run;
 }
 

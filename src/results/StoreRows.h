@@ -13,9 +13,11 @@ namespace vk220::results {
 
 // The columns a calibration is read from, in the order RunFrom takes them.
 extern const QString RunColumns;
-// The columns a new calibration is written to, and their values in that order.
+// The columns a new calibration is written to, and their values in that order (as many as
+// RunValues gives; Placeholders makes the "?, ?, ..." for them).
 extern const QString RunInsertColumns;
 QVariantList RunValues(const CalibrationRun &run);
+QString Placeholders(qsizetype count);
 CalibrationRun RunFrom(const QSqlQuery &query);
 
 extern const QString PointColumns;
