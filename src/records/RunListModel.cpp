@@ -26,6 +26,8 @@ QString Cell(const results::CalibrationRun &run, int column) {
         return results::StateName(run.state);
     case RunListModel::Verdict:
         return run.verdict ? results::VerdictName(*run.verdict) : QString();
+    case RunListModel::Bench:
+        return run.bench;
     default:
         return {};
     }
@@ -62,8 +64,8 @@ QVariant RunListModel::data(const QModelIndex &index, int role) const {
 
 QVariant RunListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     static const char *const titles[ColumnCount] = {
-        "Certificate", "Started",   "Serial",   "Asset ID", "Customer",
-        "Make/model",  "Procedure", "Operator", "State",    "Verdict"};
+        "Certificate", "Started",  "Serial", "Asset ID", "Customer", "Make/model",
+        "Procedure",   "Operator", "State",  "Verdict",  "Bench"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return {};

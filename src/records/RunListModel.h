@@ -25,6 +25,7 @@ public:
         Operator,
         State,
         Verdict,
+        Bench,
         ColumnCount
     };
 

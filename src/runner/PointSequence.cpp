@@ -233,6 +233,17 @@ void PointSequence::Finish() {
     }
     const QString number = session->Finish(lab.prefix, &problem);
     panel.ShowResults(session->Points(), session->Procedure().points.size());
+    if (number.isEmpty() && session->Run().state == results::RunState::Complete) {
+        // Kept on this bench; the laboratory's server numbers it once it is back.
+        boxes.Inform(CertificateTitle, QStringLiteral("The calibration is complete and kept on "
+                                                      "this bench, but its certificate number "
+                                                      "comes from the laboratory's server, which "
+                                                      "cannot be reached now. Print the "
+                                                      "certificate from Results... once the "
+                                                      "server is back."));
+        return panel.SetStage(Stage::Ended, QStringLiteral("Complete: the certificate waits for "
+                                                           "its number from the server."));
+    }
     if (number.isEmpty())
         return StoreFault(problem);
     const QString path = workstation.CertificatePath(number);

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vk220::runner {
@@ -27,6 +28,9 @@ namespace {
 
 constexpr int WidthTwips = 10800;
 constexpr int HeightTwips = 9000;
+// How often the store's state is looked at, and a server that was away tried again.
+constexpr int StoreStateMs = 10000;
+const QString ServerTitle = QStringLiteral("Results Server");
 const QString Adapter = QStringLiteral("VK220 multi-function workstation adapter");
 
 // The calibrator's identification: its "T" reply without the completion marker.
@@ -44,7 +48,8 @@ RunnerForm::RunnerForm(ui::FunctionContext &context)
       workstation(context.state.Kept<Workstation>()), setup(new RunSetupPage(context.boxes)),
       panel(new PointPanel), pages(new QStackedLayout),
       sequence(new PointSequence(*this, context.boxes, workstation,
-                                 context.state.Kept<terminal::TerminalMemory>(), *panel)) {
+                                 context.state.Kept<terminal::TerminalMemory>(), *panel)),
+      storeLab(new QLabel), storeTimer(new QTimer(this)) {
     sequence->setParent(this);
     chooseProcedure = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Procedure"), QString(),
@@ -77,7 +82,11 @@ RunnerForm::RunnerForm(ui::FunctionContext &context)
     resultsBut->setAccessibleName(QStringLiteral("Results"));
     connect(resultsBut, &QPushButton::clicked, this, &RunnerForm::ShowResults);
     auto *closeRow = new QHBoxLayout;
+    ui::Controls::Name(*storeLab, QStringLiteral("ResultsState"));
+    storeTimer->setInterval(StoreStateMs);
+    connect(storeTimer, &QTimer::timeout, this, &RunnerForm::ShowStoreState);
     closeRow->addWidget(resultsBut);
+    closeRow->addWidget(storeLab);
     closeRow->addStretch(1);
     closeRow->addWidget(&CloseButton());
     auto *layout = new QVBoxLayout(this);
@@ -92,10 +101,23 @@ RunnerForm::~RunnerForm() = default;
 void RunnerForm::OnLoad() {
     if (const QString pending = std::exchange(workstation.pendingProcedure, {}); !pending.isEmpty())
         setup->LoadProcedure(pending);
+    QString problem;
+    if (results::ResultStore *store = workstation.Store(&problem)) {
+        // Once when the server is lost, once when it is back; the boxes outlive this window.
+        store->SetNotice(
+            [&boxes = context.boxes](const QString &notice) { boxes.Inform(ServerTitle, notice); });
+    }
+    ShowStoreState();
+    storeTimer->start();
     OfferResume();
 }
 
+void RunnerForm::ShowStoreState() {
+    storeLab->setText(workstation.StoreState());
+}
+
 void RunnerForm::OnUnload() {
+    storeTimer->stop();
     sequence->Stop();
     PollingFunctionWindow::OnUnload();
 }

@@ -6,7 +6,9 @@
 
 #include <functional>
 
+class QLabel;
 class QStackedLayout;
+class QTimer;
 
 namespace vk220::runner {
 
@@ -42,12 +44,16 @@ private:
     void StartRun();
     // The results window over the store: every calibration, to open, reprint or export.
     void ShowResults();
+    // The store's indicator; on a server, sends what waits on the bench when it is back.
+    void ShowStoreState();
 
     Workstation &workstation;
     RunSetupPage *setup;
     PointPanel *panel;
     QStackedLayout *pages;
     PointSequence *sequence;
+    QLabel *storeLab;
+    QTimer *storeTimer;
     bool sent = false;
 };
 

@@ -7,10 +7,36 @@
 
 namespace vk220::runner {
 
+QString Workstation::Folder() const {
+    QString problem;
+    const std::optional<results::StoreLocation> location =
+        results::StoreLocation::Parse(storePath, &problem);
+    return QFileInfo(location ? location->path : storePath).absolutePath();
+}
+
+QString Workstation::OpenRunFile() const {
+    return QDir(Folder()).filePath(QStringLiteral("open-run.txt"));
+}
+
+QString Workstation::StoreState() {
+    QString problem;
+    const std::optional<results::StoreLocation> location =
+        results::StoreLocation::Parse(storePath, &problem);
+    results::ResultStore *opened = Store(&problem);
+    if (!location || !opened)
+        return QStringLiteral("Results: not kept (%1)").arg(problem);
+    if (location->kind == results::StoreLocation::Kind::Embedded)
+        return QStringLiteral("Results: %1").arg(QFileInfo(location->path).fileName());
+    const results::ServerState state = opened->Flush();
+    if (state.reachable && state.waiting == 0)
+        return QStringLiteral("Results: laboratory server");
+    return QStringLiteral("Results: server away, %1 run(s) waiting on this bench")
+        .arg(state.waiting);
+}
+
 results::ResultStore *Workstation::Store(QString *problem) {
     if (store)
         return store.get();
-    QDir().mkpath(QFileInfo(storePath).absolutePath());
     auto opened = std::make_unique<results::ResultStore>(storePath);
     if (!opened->Open(problem))
         return nullptr;
@@ -51,7 +77,7 @@ void Workstation::KeepOpenRunProcedure(qint64 run, const QString &path) const {
 }
 
 QString Workstation::CertificatePath(const QString &number) const {
-    const QDir folder(QFileInfo(storePath).absoluteDir().filePath(QStringLiteral("certificates")));
+    const QDir folder(QDir(Folder()).filePath(QStringLiteral("certificates")));
     folder.mkpath(QStringLiteral("."));
     return folder.filePath(number + QStringLiteral(".pdf"));
 }

@@ -10,8 +10,10 @@
 namespace vk220::runner {
 
 // What the procedure runner keeps for the whole run of the program (in ProgramState::Kept): where
-// the results and the laboratory's settings are, the results store once opened, and a procedure
-// file asked for on the command line, which the runner takes when it opens.
+// the results (a file, or the laboratory's server) and the laboratory's settings are, the results
+// store once opened, and a procedure file asked for on the command line, which the runner takes
+// when it opens. The bench's own files (the open run's procedure, the certificates) are kept
+// beside the results file, or beside the spool of a server's results.
 struct Workstation {
     QString storePath = results::ResultStore::DefaultPath();
     QString labPath = results::DefaultLabSettingsPath();
@@ -19,6 +21,8 @@ struct Workstation {
 
     // The store, opened on first use; null with the reason when it cannot be opened.
     results::ResultStore *Store(QString *problem);
+    // The results' place for the status indicator: the file, or the server with its state.
+    QString StoreState();
     // Whether the store holds a run left open, which the runner offers to resume.
     bool HasOpenRun();
     // The laboratory's settings; the defaults with the reason when the file cannot be read.
@@ -32,7 +36,9 @@ struct Workstation {
     QString CertificatePath(const QString &number) const;
 
 private:
-    QString OpenRunFile() const { return storePath + QStringLiteral(".open-run"); }
+    // The folder of the bench's own files.
+    QString Folder() const;
+    QString OpenRunFile() const;
 
     std::unique_ptr<results::ResultStore> store;
 };

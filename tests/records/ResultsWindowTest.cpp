@@ -1,5 +1,6 @@
 #include "records/ResultsWindow.h"
 #include "records/RunListModel.h"
+#include "results/StoreLocation.h"
 #include "tests/results/RunFixtures.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/RecordingMessageBoxes.h"
@@ -98,6 +99,10 @@ void ResultsWindowTest::ListsAndFiltersTheCalibrations() {
     const QStringList all{"S-1", "S-2", "S-3"};
     QCOMPARE(Shown(window), all);
     QCOMPARE(Find<QLabel>(&window, "ResultsStatus")->text(), QStringLiteral("3 calibrations"));
+    // Each run with the bench it was taken on.
+    QCOMPARE(
+        Find<QTableView>(&window, "ResultsList")->model()->index(0, RunListModel::Bench).data(),
+        vk220::results::BenchName());
 
     auto *findBut = Find<QPushButton>(&window, "FindRuns");
     Find<QLineEdit>(&window, "SerialFilter")->setText("S-2");

@@ -97,6 +97,8 @@ void RunnerFormTest::WholeRunAsFoundAndAsLeft() {
     Runner runner(dir->path());
     Begin(runner);
     QCOMPARE(runner.rig.TakeWritten(), QStringList({"T", "p16777344", "p0", "R64", "F600", "S0"}));
+    QCOMPARE(Find<QLabel>(runner.form, "ResultsState")->text(),
+             QStringLiteral("Results: results.sqlite"));
     QCOMPARE(runner.Status(), QStringLiteral("Settling: 2 s"));
     QVERIFY(!Find<QPushButton>(runner.form, "AcceptReading")->isEnabled());
     runner.form->Countdown().Tick();
