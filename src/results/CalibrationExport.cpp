@@ -35,7 +35,7 @@ QJsonValue OptionalJson(const std::optional<double> &value) {
 QByteArray CalibrationCsv(const CalibrationRun &run, const QList<PointResult> &points) {
     QStringList lines{QStringLiteral(
         "certificate,procedure,revision,serial,asset,customer,phase,point,nominal,unit,reading,"
-        "error,low,high,verdict,reason,taken")};
+        "error,low,high,verdict,reason,taken,uncertainty")};
     for (const PointResult &point : points) {
         const QStringList fields{run.certificate,
                                  run.procedureId,
@@ -53,7 +53,8 @@ QByteArray CalibrationCsv(const CalibrationRun &run, const QList<PointResult> &p
                                  Number(point.high),
                                  VerdictName(point.verdict),
                                  point.reason,
-                                 Time(point.taken)};
+                                 Time(point.taken),
+                                 Number(point.uncertainty)};
         QStringList quoted;
         for (const QString &field : fields)
             quoted.append(Field(field));
@@ -73,6 +74,7 @@ QByteArray CalibrationJson(const CalibrationRun &run, const QList<PointResult> &
                                    {"error", OptionalJson(point.error)},
                                    {"low", point.low},
                                    {"high", point.high},
+                                   {"uncertainty", point.uncertainty},
                                    {"verdict", VerdictName(point.verdict)},
                                    {"reason", point.reason},
                                    {"taken", Time(point.taken)}});
@@ -96,6 +98,7 @@ QByteArray CalibrationJson(const CalibrationRun &run, const QList<PointResult> &
          QJsonObject{{"calibrator", run.standards.calibrator}, {"adapter", run.standards.adapter}}},
         {"state", StateName(run.state)},
         {"verdict", run.verdict ? QJsonValue(VerdictName(*run.verdict)) : QJsonValue()},
+        {"decision rule", run.decisionRule},
         {"points", results}};
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

@@ -6,6 +6,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+#include <algorithm>
+
 namespace vk220::results {
 
 namespace {
@@ -20,6 +22,8 @@ QFont Font(double size, bool bold = false) {
 }
 
 const QList<double> Shares{0.07, 0.15, 0.16, 0.16, 0.16, 0.16, 0.14};
+// With a guard band, the uncertainty that narrowed each verdict's limits beside them.
+const QList<double> GuardShares{0.06, 0.14, 0.14, 0.14, 0.14, 0.14, 0.12, 0.12};
 
 QString Optional(const std::optional<double> &value, const QString &unit) {
     return value ? ValueText(*value, unit) : QStringLiteral("—");
@@ -82,10 +86,13 @@ void Standards(CertificatePages &pages, const CalibrationRun &run, const LabSett
     pages.Paragraph(lab.traceability, Font(9));
 }
 
-QStringList Columns() {
-    return {QStringLiteral("Point"),  QStringLiteral("Nominal"),   QStringLiteral("Reading"),
-            QStringLiteral("Error"),  QStringLiteral("Low limit"), QStringLiteral("High limit"),
-            QStringLiteral("Verdict")};
+QStringList Columns(bool guarded) {
+    QStringList columns{QStringLiteral("Point"),     QStringLiteral("Nominal"),
+                        QStringLiteral("Reading"),   QStringLiteral("Error"),
+                        QStringLiteral("Low limit"), QStringLiteral("High limit")};
+    if (guarded)
+        columns << QStringLiteral("Uncertainty");
+    return columns << QStringLiteral("Verdict");
 }
 
 void Results(CertificatePages &pages, const QList<PointResult> &points, Phase phase,
@@ -97,19 +104,23 @@ void Results(CertificatePages &pages, const QList<PointResult> &points, Phase ph
     if (shown.isEmpty())
         return;
     Heading(pages, title);
-    pages.Row(Columns(), Shares, Font(8, true));
+    const bool guarded = std::any_of(
+        shown.begin(), shown.end(), [](const PointResult &point) { return point.uncertainty > 0; });
+    const QList<double> &shares = guarded ? GuardShares : Shares;
+    pages.Row(Columns(guarded), shares, Font(8, true));
     for (const PointResult &point : shown) {
         const QString reason =
             point.verdict == Verdict::Skipped && !point.reason.isEmpty()
                 ? QStringLiteral("Point %1 skipped: %2").arg(point.index + 1).arg(point.reason)
                 : QString();
         if (pages.Need(reason.isEmpty() ? 16.0 : 30.0))
-            pages.Row(Columns(), Shares, Font(8, true));
-        pages.Row({QString::number(point.index + 1), ValueText(point.nominal, point.unit),
-                   Optional(point.reading, point.unit), Optional(point.error, point.unit),
-                   ValueText(point.low, point.unit), ValueText(point.high, point.unit),
-                   VerdictName(point.verdict)},
-                  Shares, Font(8));
+            pages.Row(Columns(guarded), shares, Font(8, true));
+        QStringList cells{QString::number(point.index + 1),    ValueText(point.nominal, point.unit),
+                          Optional(point.reading, point.unit), Optional(point.error, point.unit),
+                          ValueText(point.low, point.unit),    ValueText(point.high, point.unit)};
+        if (guarded)
+            cells << ValueText(point.uncertainty, point.unit);
+        pages.Row(cells << VerdictName(point.verdict), shares, Font(8));
         if (!reason.isEmpty())
             pages.Paragraph(reason, Font(7.5), Qt::AlignLeft, 20.0);
     }
@@ -117,7 +128,7 @@ void Results(CertificatePages &pages, const QList<PointResult> &points, Phase ph
 
 void Closing(CertificatePages &pages, const CalibrationRun &run, const LabSettings &lab) {
     Heading(pages, QStringLiteral("Decision rule"));
-    pages.Paragraph(lab.decisionRule, Font(9));
+    pages.Paragraph(run.decisionRule.isEmpty() ? lab.decisionRule : run.decisionRule, Font(9));
     pages.Skip(8.0);
     pages.Paragraph(QStringLiteral("The results relate only to the item calibrated."), Font(9));
     pages.Paragraph(QStringLiteral("This certificate shall not be reproduced except in full "

@@ -26,6 +26,28 @@ const std::array<std::pair<const char *, QString LabSettings::*>, 11> Keys{{
     {"bench", &LabSettings::bench},
 }};
 
+enum class Special { No, Read, Refused };
+
+// The keys whose value is no text: "guard band" (yes or no) and "uncertainty ...".
+Special ReadSpecial(const QString &key, const QString &value, LabSettings *settings,
+                    QString *problem) {
+    if (key == u"guard band") {
+        if (value != u"yes" && value != u"no") {
+            *problem = QStringLiteral("guard band is \"yes\" or \"no\"");
+            return Special::Refused;
+        }
+        settings->guardBand = value == u"yes";
+        return Special::Read;
+    }
+    if (!key.startsWith(QStringLiteral("uncertainty ")))
+        return Special::No;
+    const std::optional<LabUncertainty> uncertainty = ReadLabUncertainty(key, value, problem);
+    if (!uncertainty)
+        return Special::Refused;
+    settings->uncertainties.append(*uncertainty);
+    return Special::Read;
+}
+
 } // namespace
 
 QString DefaultLabSettingsPath() {
@@ -42,6 +64,7 @@ bool ReadLabSettings(const QString &path, LabSettings *settings, QString *proble
         return false;
     }
     int number = 0;
+    bool ownRule = false;
     while (!file.atEnd()) {
         ++number;
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -49,6 +72,16 @@ bool ReadLabSettings(const QString &path, LabSettings *settings, QString *proble
             continue;
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        const Special special =
+            equals < 0 ? Special::No : ReadSpecial(key, value, settings, problem);
+        if (special == Special::Refused) {
+            *problem = QStringLiteral("%1:%2: %3").arg(path).arg(number).arg(*problem);
+            return false;
+        }
+        if (special == Special::Read)
+            continue;
+        ownRule = ownRule || key == u"decision rule";
         QString LabSettings::*field = nullptr;
         for (const auto &[name, member] : Keys)
             if (key == QLatin1String(name))
@@ -60,9 +93,10 @@ bool ReadLabSettings(const QString &path, LabSettings *settings, QString *proble
                     : QStringLiteral("%1:%2: unknown key \"%3\"").arg(path).arg(number).arg(key);
             return false;
         }
-        settings->*field =
-            line.mid(equals + 1).trimmed().replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+        settings->*field = QString(value).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
     }
+    if (settings->guardBand && !ownRule)
+        settings->decisionRule = GuardBandRule;
     if (!settings->logo.isEmpty())
         settings->logo = QFileInfo(path).dir().absoluteFilePath(settings->logo);
     return true;

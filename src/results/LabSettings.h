@@ -1,5 +1,8 @@
 #pragma once
 
+#include "results/LabUncertainty.h"
+
+#include <QList>
 #include <QString>
 
 namespace vk220::results {
@@ -25,7 +28,22 @@ struct LabSettings {
     QString results;
     // This bench's name among the laboratory's; empty: the computer's host name.
     QString bench;
+    // "guard band = yes": a result passes only within the limits narrowed on either side by the
+    // laboratory's uncertainty for its function and nominal (`uncertainties`).
+    bool guardBand = false;
+    QList<LabUncertainty> uncertainties;
+
+    // The uncertainty that narrows the limits of `point`: 0 without a guard band.
+    double GuardOf(const procedures::TestPoint &point) const {
+        return guardBand ? UncertaintyOf(uncertainties, point) : 0.0;
+    }
 };
+
+// The decision rule a laboratory with a guard band states, unless it writes its own.
+inline const QString GuardBandRule = QStringLiteral(
+    "Guard band: a result passes when the reading lies within the limits narrowed on either side "
+    "by the laboratory's expanded measurement uncertainty (k = 2) for the function and the value, "
+    "shown beside each result; otherwise it fails.");
 
 // The file the workstation keeps its laboratory in: lab.conf in the user's data folder.
 QString DefaultLabSettingsPath();

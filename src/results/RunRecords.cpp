@@ -60,12 +60,14 @@ PointResult Base(const procedures::TestPoint &point, int index, Phase phase,
 } // namespace
 
 PointResult Judge(const procedures::TestPoint &point, int index, Phase phase, double reading,
-                  const QDateTime &taken) {
+                  const QDateTime &taken, double uncertainty) {
     PointResult result = Base(point, index, phase, taken);
     result.reading = reading;
     result.error = reading - result.nominal;
-    result.verdict =
-        reading >= result.low && reading <= result.high ? Verdict::Pass : Verdict::Fail;
+    result.uncertainty = uncertainty;
+    result.verdict = reading >= result.low + uncertainty && reading <= result.high - uncertainty
+                         ? Verdict::Pass
+                         : Verdict::Fail;
     return result;
 }
 

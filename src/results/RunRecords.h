@@ -54,6 +54,8 @@ struct CalibrationRun {
     RunState state = RunState::Open;
     std::optional<Verdict> verdict; // of the whole run, once complete
     QString certificate;            // its number, once complete
+    QString decisionRule;           // the rule its results were judged by, as the certificate
+                                    // states it; the laboratory's present one when empty
     QString bench;                  // the bench it was taken on; the store's own when left empty
     QString key; // its identity across the laboratory (a UUID), given by the store
 };
@@ -71,12 +73,16 @@ struct PointResult {
     Verdict verdict = Verdict::Skipped;
     QString reason; // why it was skipped
     QDateTime taken;
+    // The expanded measurement uncertainty a guard band narrowed the limits by, on either side;
+    // 0 for simple acceptance.
+    double uncertainty = 0.0;
 };
 
 // A reading judged by simple acceptance: PASS when it lies within the point's limits, both
-// included, FAIL otherwise.
+// included, FAIL otherwise. With a guard band, `uncertainty` narrows the limits on either side
+// for the verdict; the limits recorded stay the point's.
 PointResult Judge(const procedures::TestPoint &point, int index, Phase phase, double reading,
-                  const QDateTime &taken);
+                  const QDateTime &taken, double uncertainty = 0.0);
 // A point not taken, with the reason.
 PointResult Skip(const procedures::TestPoint &point, int index, Phase phase, const QString &reason,
                  const QDateTime &taken);

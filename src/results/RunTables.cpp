@@ -14,7 +14,7 @@ const QString PointUpdate = QStringLiteral(
     " ON CONFLICT (calibration_id, phase, point_index) DO UPDATE SET nominal = excluded.nominal, "
     "unit = excluded.unit, reading = excluded.reading, error = excluded.error, "
     "low = excluded.low, high = excluded.high, verdict = excluded.verdict, "
-    "reason = excluded.reason, taken = excluded.taken");
+    "reason = excluded.reason, taken = excluded.taken, uncertainty = excluded.uncertainty");
 
 constexpr qsizetype PointsAStatement = 100;
 

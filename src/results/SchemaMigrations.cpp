@@ -56,6 +56,12 @@ const QList<QStringList> Migrations{
         QStringLiteral("CREATE UNIQUE INDEX calibration_run_key ON calibration (run_key)"),
         QStringLiteral("CREATE INDEX calibration_bench ON calibration (bench, started)"),
     },
+    // 4: the decision rule a run was judged by, and each result's measurement uncertainty, by
+    // which a guard band narrowed its limits (0 without one).
+    {
+        QStringLiteral("ALTER TABLE calibration ADD COLUMN decision_rule TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("ALTER TABLE point_result ADD COLUMN uncertainty REAL NOT NULL DEFAULT 0"),
+    },
 };
 
 // The server's own types for the embedded file's: a generated identity for the row id, double

@@ -28,12 +28,12 @@ std::optional<double> OptionalFrom(const QVariant &value) {
 const QString RunColumns = QStringLiteral(
     "id, procedure_id, procedure_revision, procedure_title, procedure_hash, uut_make, uut_model, "
     "uut_serial, asset_id, customer, operator, started, ended, temperature, humidity, calibrator, "
-    "adapter, state, verdict, certificate, bench, run_key");
+    "adapter, state, verdict, certificate, bench, run_key, decision_rule");
 
 const QString RunInsertColumns = QStringLiteral(
     "procedure_id, procedure_revision, procedure_title, procedure_hash, uut_make, uut_model, "
     "uut_serial, asset_id, customer, operator, started, temperature, humidity, calibrator, "
-    "adapter, state, bench, run_key");
+    "adapter, state, bench, run_key, decision_rule");
 
 QVariantList RunValues(const CalibrationRun &run) {
     return {Text(run.procedureId),
@@ -53,7 +53,8 @@ QVariantList RunValues(const CalibrationRun &run) {
             Text(run.standards.adapter),
             StateName(RunState::Open),
             Text(run.bench),
-            run.key};
+            run.key,
+            Text(run.decisionRule)};
 }
 
 QString Placeholders(qsizetype count) {
@@ -79,12 +80,13 @@ CalibrationRun RunFrom(const QSqlQuery &query) {
     run.certificate = query.value(19).toString();
     run.bench = query.value(20).toString();
     run.key = query.value(21).toString();
+    run.decisionRule = query.value(22).toString();
     return run;
 }
 
 const QString PointColumns = QStringLiteral(
     "calibration_id, phase, point_index, nominal, unit, reading, error, low, high, verdict, "
-    "reason, taken");
+    "reason, taken, uncertainty");
 
 QVariantList PointValues(qint64 run, const PointResult &result) {
     return {run,
@@ -98,7 +100,8 @@ QVariantList PointValues(qint64 run, const PointResult &result) {
             result.high,
             VerdictName(result.verdict),
             Text(result.reason),
-            TimeValue(result.taken)};
+            TimeValue(result.taken),
+            result.uncertainty};
 }
 
 PointResult PointFrom(const QSqlQuery &query) {
@@ -114,6 +117,7 @@ PointResult PointFrom(const QSqlQuery &query) {
     result.verdict = VerdictNamed(query.value(9).toString()).value_or(Verdict::Skipped);
     result.reason = query.value(10).toString();
     result.taken = TimeFrom(query.value(11));
+    result.uncertainty = query.value(12).toDouble();
     return result;
 }
 

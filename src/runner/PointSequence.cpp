@@ -150,7 +150,8 @@ void PointSequence::Measure(double counts) {
     window.Polls().Stop();
     const auto [mean, spread] = Mean(samples, point.nominal.unit);
     QString problem;
-    if (const std::optional<results::PointResult> result = session->Accept(mean, &problem))
+    if (const std::optional<results::PointResult> result =
+            session->Accept(mean, Guard(point), &problem))
         return Taken(*result, spread);
     StoreFault(problem);
 }
@@ -163,9 +164,15 @@ void PointSequence::AcceptKeyed() {
         KeyedReading::Read(panel.Entry().text(), session->Point().nominal, &refusal);
     if (!reading)
         return boxes.Inform(KeyedReading::RefusalTitle, refusal);
-    if (const std::optional<results::PointResult> result = session->Accept(*reading, &refusal))
+    if (const std::optional<results::PointResult> result =
+            session->Accept(*reading, Guard(session->Point()), &refusal))
         return Taken(*result);
     StoreFault(refusal);
+}
+
+double PointSequence::Guard(const procedures::TestPoint &point) const {
+    QString problem;
+    return workstation.Lab(&problem).GuardOf(point);
 }
 
 void PointSequence::Taken(const results::PointResult &result, const QString &spread) {

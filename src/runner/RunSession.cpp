@@ -50,9 +50,10 @@ const procedures::TestPoint &RunSession::Point() const {
     return procedure.points.at(Index());
 }
 
-std::optional<results::PointResult> RunSession::Accept(double reading, QString *problem) {
+std::optional<results::PointResult> RunSession::Accept(double reading, double guard,
+                                                       QString *problem) {
     const results::PointResult result =
-        results::Judge(Point(), Index(), phase, reading, QDateTime::currentDateTimeUtc());
+        results::Judge(Point(), Index(), phase, reading, QDateTime::currentDateTimeUtc(), guard);
     if (!store.RecordPoint(run.id, result, problem))
         return std::nullopt;
     return result;

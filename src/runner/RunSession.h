@@ -35,8 +35,9 @@ public:
     int Step() const { return step + 1; }
     int Steps() const { return static_cast<int>(order.size()); }
 
-    // Judges and commits a reading of the present point; a point taken again replaces its result.
-    std::optional<results::PointResult> Accept(double reading, QString *problem);
+    // Judges and commits a reading of the present point, its limits narrowed on either side by
+    // `guard` (0 for simple acceptance); a point taken again replaces its result.
+    std::optional<results::PointResult> Accept(double reading, double guard, QString *problem);
     // Commits the present point as skipped, with the reason.
     bool Skip(const QString &reason, QString *problem);
     // Moves to the phase's next point.

@@ -187,6 +187,7 @@ void RunnerForm::StartRun() {
     // The standards of the run: the calibrator as it names itself, and the adapter.
     run->standards = {Identification(Send(QStringLiteral("T"))), Adapter};
     run->started = QDateTime::currentDateTimeUtc();
+    run->decisionRule = workstation.Lab(&problem).decisionRule;
     auto session = std::make_unique<RunSession>(*store, *setup->Procedure());
     if (!session->Start(*run, &problem))
         return sequence->StoreFault(problem);

@@ -20,6 +20,7 @@ class CertificateTest : public QObject {
 private slots:
     void CertificateCarriesEverythingOnEveryPage();
     void ProgramReprintsACertificateWithoutADisplay();
+    void GuardBandNarrowsTheVerdict();
 
 private:
     QTemporaryDir folder;
@@ -165,6 +166,63 @@ void CertificateTest::ProgramReprintsACertificateWithoutADisplay() {
              QStringLiteral("vk220-panel: no certificate NCS-2026-0002 in %1\n")
                  .arg(data + QStringLiteral("/vk220-panel/results.sqlite")));
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("unknown.pdf"))));
+}
+
+// With a guard band, a reading within the limits but closer to one than the laboratory's
+// uncertainty fails; the uncertainty is kept with the result and printed beside it, under the
+// rule the run was judged by.
+void CertificateTest::GuardBandNarrowsTheVerdict() {
+    QFile file(folder.filePath(QStringLiteral("guard.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("guard band = yes\n"
+               "uncertainty measurement = 0.5 % of reading\n"
+               "uncertainty measurement up to 30 mA = 20 µA\n"
+               "uncertainty measurement up to 1 V = 1 mV\n");
+    file.close();
+    LabSettings lab;
+    QString problem;
+    QVERIFY2(ReadLabSettings(file.fileName(), &lab, &problem), qPrintable(problem));
+    QCOMPARE(lab.decisionRule, GuardBandRule);
+    vk220::procedures::TestPoint point = Point();
+    point.function = vk220::procedures::PointFunction::Measurement;
+    QCOMPARE(lab.GuardOf(point), 20e-6);
+    point.nominal = {0.05, QStringLiteral("A"), QStringLiteral("50 mA")};
+    QCOMPARE(lab.GuardOf(point), 0.5 / 100 * 0.05);
+    point = Point();
+    point.function = vk220::procedures::PointFunction::Measurement;
+    lab.guardBand = false;
+    QCOMPARE(lab.GuardOf(point), 0.0);
+    lab.guardBand = true;
+
+    // 10.09 mA lies within 9.9 to 10.1 mA, but not within 9.92 to 10.08 mA.
+    QCOMPARE(Judge(point, 0, Phase::AsFound, 0.01009, At(1)).verdict, Verdict::Pass);
+    const PointResult judged = Judge(point, 0, Phase::AsFound, 0.01009, At(1), lab.GuardOf(point));
+    QCOMPARE(judged.verdict, Verdict::Fail);
+    QCOMPARE(judged.low, 0.0099);
+    ResultStore store(folder.filePath(QStringLiteral("guard.sqlite")));
+    QVERIFY(store.Open(&problem));
+    CalibrationRun run = Run(QStringLiteral("SN-G"));
+    run.decisionRule = lab.decisionRule;
+    const qint64 id = store.StartRun(run, &problem);
+    QVERIFY(store.RecordPoint(id, judged, &problem));
+    const QString number = store.Complete(id, At(2), lab.prefix, &problem);
+    QCOMPARE(store.Points(id).first().uncertainty, 20e-6);
+    QCOMPARE(store.Run(id)->decisionRule, GuardBandRule);
+    const QString pdf = folder.filePath(QStringLiteral("guard.pdf"));
+    QVERIFY2(WriteCertificate(*store.Run(id), store.Points(id), LabSettings(), pdf, &problem),
+             qPrintable(problem));
+    const QString text = PdfText(pdf).simplified();
+    QVERIFY2(text.contains("Uncertainty Verdict") && text.contains("20 µA FAIL"), qPrintable(text));
+    QVERIFY(text.contains("Guard band: a result passes") && !text.contains("Simple acceptance"));
+
+    // A line the laboratory got wrong names its place and what is wrong.
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("uncertainty kettle = 1 V\n");
+    file.close();
+    QVERIFY(!ReadLabSettings(file.fileName(), &lab, &problem));
+    QVERIFY2(
+        problem.startsWith(file.fileName() + QStringLiteral(":5: \"kettle\" is no function (")),
+        qPrintable(problem));
 }
 
 QTEST_MAIN(CertificateTest)

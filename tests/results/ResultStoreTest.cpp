@@ -82,7 +82,7 @@ void ResultStoreTest::RunIsStoredPointByPoint() {
     QVERIFY(csv[0].startsWith("certificate,procedure,revision,serial"));
     QCOMPARE(csv[3], QByteArray("VK-2026-0001,PROC-MA,C,S-1,A-S-1,Harbour Water Ltd,as-found,3,"
                                 "0.01,A,,,0.0099,0.0101,SKIPPED,no lead,"
-                                "2026-12-10T09:03:00.000Z\r"));
+                                "2026-12-10T09:03:00.000Z,0\r"));
     const QJsonObject json = QJsonDocument::fromJson(CalibrationJson(run, points)).object();
     QCOMPARE(json["certificate"].toString(), number);
     QCOMPARE(json["verdict"].toString(), QStringLiteral("PASS"));
