@@ -108,6 +108,9 @@ CommPortForm::CommPortForm(link::CalibratorLink &link, ui::MessageBoxes &boxes, 
     connect(commBut, &QPushButton::clicked, this, &CommPortForm::Ok);
     connect(exitBut, &QPushButton::clicked, this, [this] {
         exitChosen = true;
+        // A network port still opening gives up now rather than at its deadline.
+        if (!this->link.Port().IsOpen())
+            this->link.Port().Close();
         reject();
     });
     connect(deviceTimer, &QTimer::timeout, this, [this] {
@@ -185,8 +188,18 @@ void CommPortForm::Ok() {
         fault = QStringLiteral("%1 is not a network port: tcp://host:port or rfc2217://host:port")
                     .arg(entered);
     const QString stored = address ? address->Text() : QString::number(port.PortNumber());
+    // A network port opens while the dialog goes on taking events: no second OK meanwhile, but
+    // Exit, which ends the opening.
+    commBut->setEnabled(false);
+    linkBut->setEnabled(false);
     if (fault.isEmpty() && SettingsFile::WritePortName(stored, &fault) && !port.Open())
         fault = port.ErrorString();
+    commBut->setEnabled(true);
+    linkBut->setEnabled(!deviceList->selectedItems().isEmpty());
+    if (exitChosen) {
+        port.Close();
+        return;
+    }
     if (fault.isEmpty()) {
         port.Close();
         accept();
