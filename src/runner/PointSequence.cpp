@@ -36,6 +36,12 @@ std::pair<double, QString> Mean(const QList<double> &samples, const QString &uni
                       .arg(results::ValueText(sigma, unit))};
 }
 
+// The laboratory's guard band on `point`: 0 for simple acceptance.
+double Guard(const Workstation &workstation, const procedures::TestPoint &point) {
+    QString problem;
+    return workstation.Lab(&problem).GuardOf(point);
+}
+
 } // namespace
 
 PointSequence::PointSequence(ui::PollingFunctionWindow &window, ui::MessageBoxes &boxes,
@@ -151,7 +157,7 @@ void PointSequence::Measure(double counts) {
     const auto [mean, spread] = Mean(samples, point.nominal.unit);
     QString problem;
     if (const std::optional<results::PointResult> result =
-            session->Accept(mean, Guard(point), &problem))
+            session->Accept(mean, Guard(workstation, point), &problem))
         return Taken(*result, spread);
     StoreFault(problem);
 }
@@ -165,14 +171,9 @@ void PointSequence::AcceptKeyed() {
     if (!reading)
         return boxes.Inform(KeyedReading::RefusalTitle, refusal);
     if (const std::optional<results::PointResult> result =
-            session->Accept(*reading, Guard(session->Point()), &refusal))
+            session->Accept(*reading, Guard(workstation, session->Point()), &refusal))
         return Taken(*result);
     StoreFault(refusal);
-}
-
-double PointSequence::Guard(const procedures::TestPoint &point) const {
-    QString problem;
-    return workstation.Lab(&problem).GuardOf(point);
 }
 
 void PointSequence::Taken(const results::PointResult &result, const QString &spread) {

@@ -67,8 +67,6 @@ private:
     void BeginPoint();
     void Settle();
     void Settled();
-    // The laboratory's guard band on `point`: 0 for simple acceptance.
-    double Guard(const procedures::TestPoint &point) const;
     void Taken(const results::PointResult &result, const QString &spread = {});
     void EndPhase();
     void Finish();
