@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 // Small helpers shared by the benchmark programs.
 namespace Bench {
@@ -13,6 +15,18 @@ inline double Median(QList<double> values) {
     std::sort(values.begin(), values.end());
     const qsizetype n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// How long each of `times` runs of `work` took, in ms, in order.
+inline QList<double> Time(int times, const std::function<void()> &work) {
+    QList<double> elapsed;
+    QElapsedTimer timer;
+    for (int i = 0; i < times; ++i) {
+        timer.start();
+        work();
+        elapsed.append(timer.nsecsElapsed() / 1e6);
+    }
+    return elapsed;
 }
 
 // Resident memory of a process, in kB, from /proc (the calling process when pid is 0).

@@ -61,17 +61,6 @@ const char *const Fill =
     "'VK220 SN 2', 'complete', CASE WHEN i % 20 = 0 THEN 'FAIL' ELSE 'PASS' END, 'VK-' || i, "
     "'bench-' || (i % 8), 'fill-' || i FROM generate_series(1, 100000) AS i";
 
-QList<double> Time(int times, const std::function<void()> &work) {
-    QList<double> elapsed;
-    QElapsedTimer timer;
-    for (int i = 0; i < times; ++i) {
-        timer.start();
-        work();
-        elapsed.append(timer.nsecsElapsed() / 1e6);
-    }
-    return elapsed;
-}
-
 double Percentile(QList<double> values, double fraction) {
     std::sort(values.begin(), values.end());
     return values[std::min(values.size() - 1, qsizetype(fraction * values.size()))];
@@ -97,7 +86,7 @@ int main(int argc, char *argv[]) {
     const qint64 id = store.StartRun(Run(QStringLiteral("COMMIT")), &problem);
     int index = 0;
     const QList<double> commits =
-        Time(500, [&] { store.RecordPoint(id, Point(index++), &problem); });
+        Bench::Time(500, [&] { store.RecordPoint(id, Point(index++), &problem); });
     Bench::Report("commit one point to the server (p99 of 500)", Percentile(commits, 0.99), "ms",
                   50);
     Bench::Report("  median", Bench::Median(commits), "ms", 50);
@@ -121,7 +110,7 @@ int main(int argc, char *argv[]) {
     }
     qputenv("PGPASSFILE", passwords);
     ServerState sent;
-    const QList<double> sending = Time(1, [&] { sent = away.Flush(); });
+    const QList<double> sending = Bench::Time(1, [&] { sent = away.Flush(); });
     if (!sent.reachable || sent.waiting != 0)
         return Fail(QStringLiteral("the spool was not sent: ") + sent.notice);
     // At least 1,000 points a second: at most 1 ms a point.
@@ -170,7 +159,7 @@ int main(int argc, char *argv[]) {
         CalibrationFilter filter;
         query.narrow(filter);
         qsizetype found = 0;
-        const QList<double> elapsed = Time(11, [&] { found = list.Find(filter).size(); });
+        const QList<double> elapsed = Bench::Time(11, [&] { found = list.Find(filter).size(); });
         Bench::Report(query.what, Bench::Median(elapsed), "ms", 300);
         Bench::Report("    slowest", *std::max_element(elapsed.begin(), elapsed.end()), "ms", 300);
         if (found != query.expected)

@@ -90,18 +90,6 @@ bool Fill(const QString &path, int runs, int points) {
     return database.commit();
 }
 
-// The median and the slowest of `times` runs of `work`, in ms.
-QList<double> Time(int times, const std::function<void()> &work) {
-    QList<double> elapsed;
-    QElapsedTimer timer;
-    for (int i = 0; i < times; ++i) {
-        timer.start();
-        work();
-        elapsed.append(timer.nsecsElapsed() / 1e6);
-    }
-    return elapsed;
-}
-
 void Report(const char *what, const QList<double> &elapsed, double budget) {
     Bench::Report(what, Bench::Median(elapsed), "ms", budget);
     Bench::Report("  slowest", *std::max_element(elapsed.begin(), elapsed.end()), "ms", budget);
@@ -122,7 +110,7 @@ int main(int argc, char *argv[]) {
         return std::printf("%s\n", qPrintable(problem)), 1;
     const qint64 id = store.StartRun(Run(1), &problem);
     int index = 0;
-    const QList<double> commits = Time(200, [&] {
+    const QList<double> commits = Bench::Time(200, [&] {
         store.RecordPoint(id, Judge(Point(), index++, Phase::AsFound, 10.01, Start), &problem);
     });
     Report("commit one point, WAL and full sync (median of 200)", commits, 20);
@@ -132,7 +120,7 @@ int main(int argc, char *argv[]) {
     const QList<PointResult> points = store.Points(id);
     const QString pdf = folder.filePath(QStringLiteral("certificate.pdf"));
     const QList<double> certificates =
-        Time(5, [&] { WriteCertificate(run, points, LabSettings(), pdf, &problem); });
+        Bench::Time(5, [&] { WriteCertificate(run, points, LabSettings(), pdf, &problem); });
     Report("certificate of 200 points (median of 5)", certificates, 1000);
 
     constexpr int Runs = 10000;
@@ -167,7 +155,7 @@ int main(int argc, char *argv[]) {
         CalibrationFilter filter;
         query.narrow(filter);
         qsizetype found = 0;
-        Report(query.what, Time(11, [&] { found = list.Find(filter).size(); }), 200);
+        Report(query.what, Bench::Time(11, [&] { found = list.Find(filter).size(); }), 200);
         if (query.expected >= 0 && found != query.expected)
             return std::printf("found %lld, not %lld\n", static_cast<long long>(found),
                                static_cast<long long>(query.expected)),

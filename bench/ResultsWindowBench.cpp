@@ -46,9 +46,9 @@ bool Fill(const QString &path) {
     QSqlQuery point(database);
     QSqlQuery done(database);
     run.prepare(QStringLiteral("INSERT INTO calibration (%1) VALUES (%2)")
-                    .arg(RunInsertColumns, QStringLiteral("?, ").repeated(15) + '?'));
+                    .arg(RunInsertColumns, Placeholders(RunValues({}).size())));
     point.prepare(QStringLiteral("INSERT INTO point_result (%1) VALUES (%2)")
-                      .arg(PointColumns, QStringLiteral("?, ").repeated(11) + '?'));
+                      .arg(PointColumns, Placeholders(PointValues(0, {}).size())));
     done.prepare(QStringLiteral(
         "UPDATE calibration SET ended = ?, verdict = ?, certificate = ? WHERE id = ?"));
     for (int i = 0; i < Runs; ++i) {
