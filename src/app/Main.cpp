@@ -48,6 +48,7 @@ int Main(QApplication &application, const QString &procedure) {
     main.show();
     runner::Workstation &workstation = state.Kept<runner::Workstation>();
     workstation.pendingProcedure = procedure;
+    workstation.NoticesTo(boxes);
     if (!procedure.isEmpty() || workstation.HasOpenRun())
         main.OpenFunction(FunctionTable::IndexOf(runner::RunnerFunction().code));
     return application.exec();

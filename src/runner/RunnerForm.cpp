@@ -30,7 +30,6 @@ constexpr int WidthTwips = 10800;
 constexpr int HeightTwips = 9000;
 // How often the store's state is looked at, and a server that was away tried again.
 constexpr int StoreStateMs = 10000;
-const QString ServerTitle = QStringLiteral("Results Server");
 const QString Adapter = QStringLiteral("VK220 multi-function workstation adapter");
 
 // The calibrator's identification: its "T" reply without the completion marker.
@@ -101,12 +100,7 @@ RunnerForm::~RunnerForm() = default;
 void RunnerForm::OnLoad() {
     if (const QString pending = std::exchange(workstation.pendingProcedure, {}); !pending.isEmpty())
         setup->LoadProcedure(pending);
-    QString problem;
-    if (results::ResultStore *store = workstation.Store(&problem)) {
-        // Once when the server is lost, once when it is back; the boxes outlive this window.
-        store->SetNotice(
-            [&boxes = context.boxes](const QString &notice) { boxes.Inform(ServerTitle, notice); });
-    }
+    workstation.NoticesTo(context.boxes);
     ShowStoreState();
     storeTimer->start();
     OfferResume();
@@ -192,6 +186,7 @@ void RunnerForm::StartRun() {
     if (!session->Start(*run, &problem))
         return sequence->StoreFault(problem);
     workstation.KeepOpenRunProcedure(session->Run().id, setup->Procedure()->file);
+    ShowStoreState();
     pages->setCurrentWidget(panel);
     sequence->Run(std::move(session));
 }

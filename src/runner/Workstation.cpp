@@ -1,5 +1,7 @@
 #include "runner/Workstation.h"
 
+#include "ui/logic/MessageBoxes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,10 +36,21 @@ QString Workstation::StoreState() {
         .arg(state.waiting);
 }
 
+void Workstation::NoticesTo(ui::MessageBoxes &boxes) {
+    if (!notice)
+        notice = [&boxes](const QString &text) {
+            boxes.Inform(ServerTitle, text);
+        };
+}
+
 results::ResultStore *Workstation::Store(QString *problem) {
     if (store)
         return store.get();
     auto opened = std::make_unique<results::ResultStore>(storePath);
+    opened->SetNotice([this](const QString &text) {
+        if (notice)
+            notice(text);
+    });
     if (!opened->Open(problem))
         return nullptr;
     store = std::move(opened);

@@ -5,7 +5,12 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+namespace vk220::ui {
+class MessageBoxes;
+} // namespace vk220::ui
 
 namespace vk220::runner {
 
@@ -15,10 +20,16 @@ namespace vk220::runner {
 // when it opens. The bench's own files (the open run's procedure, the certificates) are kept
 // beside the results file, or beside the spool of a server's results.
 struct Workstation {
+    static inline const QString ServerTitle = QStringLiteral("Results Server");
+
     QString storePath = results::ResultStore::DefaultPath();
     QString labPath = results::DefaultLabSettingsPath();
     QString pendingProcedure;
 
+    // The laboratory's server's notices (once when it is lost, once when it is back) go to
+    // `boxes` from now on, the first of them perhaps as the store opens; `boxes` outlives the
+    // store. A second call changes nothing.
+    void NoticesTo(ui::MessageBoxes &boxes);
     // The store, opened on first use; null with the reason when it cannot be opened.
     results::ResultStore *Store(QString *problem);
     // The results' place for the status indicator: the file, or the server with its state.
@@ -41,6 +52,7 @@ private:
     QString OpenRunFile() const;
 
     std::unique_ptr<results::ResultStore> store;
+    std::function<void(const QString &)> notice;
 };
 
 } // namespace vk220::runner

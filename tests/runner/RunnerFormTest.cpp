@@ -8,6 +8,7 @@
 #include "tests/support/FunctionRig.h"
 #include "ui/ConnectionPicture.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -36,9 +37,10 @@ const QStringList Release{"p16777216", "p0", "R1/O0/S1/# PC Control"};
 
 // The runner on its own rig, its results and procedure in a temporary folder.
 struct Runner {
-    explicit Runner(const QString &folder) {
+    explicit Runner(const QString &folder, const QString &store = {}) {
         Workstation &workstation = rig.state.Kept<Workstation>();
-        workstation.storePath = folder + QStringLiteral("/results.sqlite");
+        workstation.storePath =
+            store.isEmpty() ? folder + QStringLiteral("/results.sqlite") : store;
         workstation.labPath = folder + QStringLiteral("/lab.conf");
         form = new RunnerForm(rig.context);
         form->show();
@@ -65,9 +67,13 @@ private slots:
     void RunResumedThenAborted();
     void BadFileSendsNothing();
     void LostPortHaltsThePoint();
+    void EveryMessageSaysWhatToDo();
+    void ServerAwayKeepsTheRunOnTheBench();
 
 private:
     void Begin(Runner &runner);
+    // Skips the points up to the last with a reason, from the one the run stands at.
+    static void SkipRest(Runner &runner, int points);
 
     std::unique_ptr<QTemporaryDir> dir;
     QString file;
@@ -251,6 +257,135 @@ void RunnerFormTest::LostPortHaltsThePoint() {
     ResultStore store(dir->filePath(QStringLiteral("results.sqlite")));
     QVERIFY(store.Open(nullptr));
     QCOMPARE(store.OpenRun()->nextPoint, 1);
+}
+
+void RunnerFormTest::SkipRest(Runner &runner, int points) {
+    for (int i = 0; i < points; ++i) {
+        runner.Key("SkipReason", QStringLiteral("no lead"));
+        runner.Click("SkipPoint");
+    }
+}
+
+void RunnerFormTest::EveryMessageSaysWhatToDo() {
+    using Box = RecordingMessageBoxes::Box;
+    using Answer = vk220::ui::MessageBoxes::Answer;
+    {
+        Runner runner(dir->path());
+        QList<Box> &boxes = runner.rig.boxes.shown;
+        runner.Key("ProcedureFile", file);
+        QTest::keyClick(Find<QLineEdit>(runner.form, "ProcedureFile"), Qt::Key_Return);
+        runner.Click("StartRun");
+        QCOMPARE(boxes.last(),
+                 RecordingMessageBoxes::Exclamation(
+                     QStringLiteral("Calibration Details"),
+                     QStringLiteral("Enter the UUT's serial number and the operator's name.")));
+        QVERIFY(runner.rig.TakeWritten().isEmpty());
+        Begin(runner);
+        runner.Click("SkipPoint");
+        QCOMPARE(boxes.last(), RecordingMessageBoxes::Exclamation(
+                                   QStringLiteral("Skip Point"),
+                                   QStringLiteral("Enter the reason for skipping the point.")));
+        runner.form->Countdown().Tick();
+        runner.form->Countdown().Tick();
+        runner.Key("UutReading", QStringLiteral("fast"));
+        runner.Click("AcceptReading");
+        QCOMPARE(boxes.last(),
+                 RecordingMessageBoxes::Information(
+                     QStringLiteral("Invalid Reading"),
+                     QStringLiteral("Enter the reading the UUT shows as a number, in the unit of "
+                                    "the nominal value (600 RPM) or with its own unit.")));
+        runner.Key("UutReading", QStringLiteral("590"));
+        runner.Click("AcceptReading");
+        runner.Click("NextPoint");
+
+        // A laboratory file that cannot be read holds the finish until it is put right.
+        QFile lab(dir->filePath(QStringLiteral("lab.conf")));
+        QVERIFY(lab.open(QIODevice::WriteOnly));
+        lab.write("colour = blue\n");
+        lab.close();
+        const Box asLeft = RecordingMessageBoxes::Question(
+            QStringLiteral("As Left"),
+            QStringLiteral("1 point(s) failed as found. Adjust the UUT, then take them again as "
+                           "left?"));
+        runner.rig.boxes.answers = {Answer::No, Answer::No};
+        SkipRest(runner, 2);
+        QCOMPARE(boxes.at(boxes.size() - 2), asLeft);
+        QCOMPARE(boxes.last(),
+                 RecordingMessageBoxes::Exclamation(
+                     QStringLiteral("Certificate"),
+                     lab.fileName() + QStringLiteral(":1: unknown key \"colour\"\r\rThe "
+                                                     "calibration stays open: correct the "
+                                                     "laboratory's settings, then press Next to "
+                                                     "finish it.")));
+        QVERIFY(lab.remove());
+        runner.Click("NextPoint");
+        QCOMPARE(boxes.last(), asLeft);
+        QVERIFY(runner.Status().startsWith("Complete, FAIL: certificate VK-"));
+
+        // Another run, left open.
+        delete runner.form.data();
+        Runner again(dir->path());
+        Begin(again);
+    }
+    // Resumed with a procedure changed since: the run ends as incomplete.
+    QFile changed(file);
+    QVERIFY(changed.open(QIODevice::Append));
+    changed.write("# revised\n");
+    changed.close();
+    Runner resumed(dir->path());
+    QCOMPARE(resumed.rig.boxes.shown,
+             QList<Box>({RecordingMessageBoxes::Question(
+                             QStringLiteral("Resume Calibration"),
+                             QStringLiteral("The calibration of Maker M1, serial SN-7, by "
+                                            "procedure P-9 rev. C was left open at point 1, "
+                                            "as-found.\r\rResume it? No ends it as incomplete.")),
+                         RecordingMessageBoxes::Exclamation(
+                             QStringLiteral("Resume Calibration"),
+                             QStringLiteral("The procedure file %1 is missing or has changed "
+                                            "since the calibration began: it is ended as "
+                                            "incomplete.")
+                                 .arg(QFileInfo(file).absoluteFilePath()))}));
+
+    // A store that cannot be opened says why.
+    Runner unopened(dir->path(), dir->path());
+    QString problem;
+    ResultStore(dir->path()).Open(&problem);
+    QCOMPARE(
+        unopened.rig.boxes.shown,
+        QList<Box>({RecordingMessageBoxes::Exclamation(QStringLiteral("Results Store"), problem)}));
+}
+
+// The laboratory's server away: one notice, the indicator, and a run completed on the bench
+// whose certificate waits for the server's number.
+void RunnerFormTest::ServerAwayKeepsTheRunOnTheBench() {
+    qputenv("XDG_DATA_HOME", dir->filePath(QStringLiteral("data")).toUtf8());
+    const QString server = QStringLiteral("postgresql://127.0.0.1:1/vk220");
+    Runner runner(dir->path(), server);
+    QList<RecordingMessageBoxes::Box> &boxes = runner.rig.boxes.shown;
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].icon, vk220::ui::MessageBoxes::Icon::Information);
+    QCOMPARE(boxes[0].title, QStringLiteral("Results Server"));
+    QVERIFY2(boxes[0].text.startsWith(QStringLiteral("The laboratory's results server %1 cannot be "
+                                                     "reached (")
+                                          .arg(server)) &&
+                 boxes[0].text.endsWith(QStringLiteral("The results are kept on this bench and "
+                                                       "sent when the server is back.")),
+             qPrintable(boxes[0].text));
+    Begin(runner);
+    QCOMPARE(Find<QLabel>(runner.form, "ResultsState")->text(),
+             QStringLiteral("Results: server away, 1 run(s) waiting on this bench"));
+    SkipRest(runner, 3);
+    QCOMPARE(boxes.last(),
+             RecordingMessageBoxes::Information(
+                 QStringLiteral("Certificate"),
+                 QStringLiteral("The calibration is complete and kept on this bench, but its "
+                                "certificate number comes from the laboratory's server, which "
+                                "cannot be reached now. Print the certificate from Results... "
+                                "once the server is back.")));
+    QCOMPARE(runner.Status(),
+             QStringLiteral("Complete: the certificate waits for its number from the server."));
+    QCOMPARE(boxes.size(), 2); // the outage's one notice
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QTEST_MAIN(RunnerFormTest)
