@@ -24,6 +24,13 @@ QString CalibratorLink::PortName() const {
     return QStringLiteral("COM%1 (%2)").arg(port.PortNumber()).arg(port.Device());
 }
 
+QString ReplyText(const QString &reply) {
+    QString text = reply;
+    if (text.endsWith(QString::fromLatin1(Marker)))
+        text.chop(Marker.size());
+    return text.trimmed();
+}
+
 QString CalibratorLink::SendCommand(const QString &command) {
     ++depth;
     ExchangeReport report;

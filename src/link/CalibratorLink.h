@@ -119,4 +119,7 @@ private:
     Exchange *running = nullptr;
 };
 
+// A reply's text without the completion marker and the blanks about it: "CAL-5500 V2.1".
+QString ReplyText(const QString &reply);
+
 } // namespace vk220::link

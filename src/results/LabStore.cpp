@@ -158,6 +158,10 @@ ServerState LabStore::Flush() {
     return {online, Waiting(spool), notice};
 }
 
+ServerState LabStore::State() const {
+    return {online, Waiting(spool), notice};
+}
+
 void LabStore::SetNotice(std::function<void(const QString &)> notice) {
     tell = std::move(notice);
 }

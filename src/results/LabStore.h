@@ -44,6 +44,8 @@ public:
 
     // Tries the server again now when it was away, and sends what waits.
     ServerState Flush();
+    // Where things stand, without a word to the server.
+    ServerState State() const;
     // Told once when the server is lost (why, and that results are kept on the bench) and once
     // when it is back.
     void SetNotice(std::function<void(const QString &)> notice);

@@ -83,6 +83,10 @@ ServerState ResultStore::Flush() {
     return lab ? lab->Flush() : ServerState{true, 0, {}};
 }
 
+ServerState ResultStore::State() const {
+    return lab ? lab->State() : ServerState{true, 0, {}};
+}
+
 void ResultStore::SetNotice(std::function<void(const QString &)> notice) {
     if (lab)
         lab->SetNotice(std::move(notice));

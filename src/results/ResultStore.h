@@ -59,6 +59,8 @@ public:
     // For the status indicator, polled: on a server, tries it again when it was away and sends
     // what waits; reachable and nothing waiting for a file.
     ServerState Flush();
+    // The same without trying the server: for an indicator that must not wait on it.
+    ServerState State() const;
     // Told once when the server is lost and once when it is back (nothing for a file).
     void SetNotice(std::function<void(const QString &)> notice);
 

@@ -36,12 +36,6 @@ std::pair<double, QString> Mean(const QList<double> &samples, const QString &uni
                       .arg(results::ValueText(sigma, unit))};
 }
 
-// The laboratory's guard band on `point`: 0 for simple acceptance.
-double Guard(const Workstation &workstation, const procedures::TestPoint &point) {
-    QString problem;
-    return workstation.Lab(&problem).GuardOf(point);
-}
-
 } // namespace
 
 PointSequence::PointSequence(ui::PollingFunctionWindow &window, ui::MessageBoxes &boxes,
@@ -57,8 +51,9 @@ PointSequence::PointSequence(ui::PollingFunctionWindow &window, ui::MessageBoxes
 
 PointSequence::~PointSequence() = default;
 
-void PointSequence::Run(std::unique_ptr<RunSession> started) {
+void PointSequence::Run(std::unique_ptr<RunSession> started, const results::LabSettings &lab) {
     session = std::move(started);
+    judging = lab;
     // A run resumed after all its points were taken (a crash while it was finished) finishes.
     if (session->Index() < 0)
         return EndPhase();
@@ -157,7 +152,7 @@ void PointSequence::Measure(double counts) {
     const auto [mean, spread] = Mean(samples, point.nominal.unit);
     QString problem;
     if (const std::optional<results::PointResult> result =
-            session->Accept(mean, Guard(workstation, point), &problem))
+            session->Accept(mean, judging.GuardOf(point), &problem))
         return Taken(*result, spread);
     StoreFault(problem);
 }
@@ -171,7 +166,7 @@ void PointSequence::AcceptKeyed() {
     if (!reading)
         return boxes.Inform(KeyedReading::RefusalTitle, refusal);
     if (const std::optional<results::PointResult> result =
-            session->Accept(*reading, Guard(workstation, session->Point()), &refusal))
+            session->Accept(*reading, judging.GuardOf(session->Point()), &refusal))
         return Taken(*result);
     StoreFault(refusal);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/LabSettings.h"
 #include "results/RunRecords.h"
 #include "runner/PointDrive.h"
 #include "runner/SettleCountdown.h"
@@ -43,8 +44,10 @@ public:
                   Workstation &workstation, terminal::TerminalMemory &memory, PointPanel &panel);
     ~PointSequence() override;
 
-    // Takes the run from the point its session stands at; inside an action of the window.
-    void Run(std::unique_ptr<RunSession> session);
+    // Takes the run from the point its session stands at, judging its readings by the
+    // laboratory's settings as they were when it started or was resumed (the certificate
+    // presents the laboratory as it is when it is issued); inside an action of the window.
+    void Run(std::unique_ptr<RunSession> session, const results::LabSettings &lab);
     bool Running() const { return session != nullptr; }
     SettleCountdown &Countdown() { return countdown; }
     // One reading of the window's poller, in counts.
@@ -79,6 +82,7 @@ private:
     terminal::TerminalMemory &memory;
     PointPanel &panel;
     std::unique_ptr<RunSession> session;
+    results::LabSettings judging;
     PointDrive drive;
     SettleCountdown countdown;
     QList<double> samples;

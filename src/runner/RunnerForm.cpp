@@ -1,6 +1,7 @@
 #include "runner/RunnerForm.h"
 
 #include "functions/terminal/logic/TerminalMemory.h"
+#include "link/CalibratorLink.h"
 #include "records/ResultsWindow.h"
 #include "runner/RunSession.h"
 #include "runner/RunSetupPage.h"
@@ -28,17 +29,9 @@ namespace {
 
 constexpr int WidthTwips = 10800;
 constexpr int HeightTwips = 9000;
-// How often the store's state is looked at, and a server that was away tried again.
-constexpr int StoreStateMs = 10000;
+// How often results waiting on the bench are sent, the server tried again for them.
+constexpr int SendWaitingMs = 30000;
 const QString Adapter = QStringLiteral("VK220 multi-function workstation adapter");
-
-// The calibrator's identification: its "T" reply without the completion marker.
-QString Identification(QString reply) {
-    reply = reply.trimmed();
-    if (reply.endsWith(QStringLiteral("*0")))
-        reply.chop(2);
-    return reply.trimmed();
-}
 
 } // namespace
 
@@ -82,8 +75,15 @@ RunnerForm::RunnerForm(ui::FunctionContext &context)
     connect(resultsBut, &QPushButton::clicked, this, &RunnerForm::ShowResults);
     auto *closeRow = new QHBoxLayout;
     ui::Controls::Name(*storeLab, QStringLiteral("ResultsState"));
-    storeTimer->setInterval(StoreStateMs);
-    connect(storeTimer, &QTimer::timeout, this, &RunnerForm::ShowStoreState);
+    storeTimer->setInterval(SendWaitingMs);
+    connect(storeTimer, &QTimer::timeout, this, [this] {
+        // Not inside an exchange: a server that does not answer holds the panel up to its
+        // connect timeout, which a reply wait must not add to.
+        Actions().ActIfIdle([this] {
+            workstation.SendWaiting();
+            ShowStoreState();
+        });
+    });
     closeRow->addWidget(resultsBut);
     closeRow->addWidget(storeLab);
     closeRow->addStretch(1);
@@ -155,14 +155,16 @@ void RunnerForm::OfferResume() {
         store->Abort(run.id, QDateTime::currentDateTimeUtc(), &problem);
         return;
     }
-    if (!setup->LoadProcedure(file))
+    const std::optional<results::LabSettings> lab =
+        Laboratory(QStringLiteral("close this window and open it again to resume the calibration"));
+    if (!lab || !setup->LoadProcedure(file))
         return;
     sent = true;
     pages->setCurrentWidget(panel);
-    Act([this, store, run, phase = open->phase] {
+    Act([this, store, run, phase = open->phase, lab = *lab] {
         auto session = std::make_unique<RunSession>(*store, *setup->Procedure());
         session->Resume(run, phase);
-        sequence->Run(std::move(session));
+        sequence->Run(std::move(session), lab);
     });
 }
 
@@ -177,18 +179,33 @@ void RunnerForm::StartRun() {
         return;
     if (!store)
         return sequence->StoreFault(problem);
+    const std::optional<results::LabSettings> lab =
+        Laboratory(QStringLiteral("start the calibration"));
+    if (!lab)
+        return;
     sent = true;
     // The standards of the run: the calibrator as it names itself, and the adapter.
-    run->standards = {Identification(Send(QStringLiteral("T"))), Adapter};
+    run->standards = {link::ReplyText(Send(QStringLiteral("T"))), Adapter};
     run->started = QDateTime::currentDateTimeUtc();
-    run->decisionRule = workstation.Lab(&problem).decisionRule;
+    run->decisionRule = lab->decisionRule;
     auto session = std::make_unique<RunSession>(*store, *setup->Procedure());
     if (!session->Start(*run, &problem))
         return sequence->StoreFault(problem);
     workstation.KeepOpenRunProcedure(session->Run().id, setup->Procedure()->file);
     ShowStoreState();
     pages->setCurrentWidget(panel);
-    sequence->Run(std::move(session));
+    sequence->Run(std::move(session), *lab);
+}
+
+std::optional<results::LabSettings> RunnerForm::Laboratory(const QString &then) {
+    QString problem;
+    const results::LabSettings lab = workstation.Lab(&problem);
+    if (problem.isEmpty())
+        return lab;
+    context.boxes.Warn(LabTitle, problem + QStringLiteral("\r\rCorrect the laboratory's settings, "
+                                                          "then %1.")
+                                               .arg(then));
+    return std::nullopt;
 }
 
 } // namespace vk220::runner

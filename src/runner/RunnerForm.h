@@ -4,7 +4,10 @@
 #include "runner/PointSequence.h"
 #include "ui/PollingFunctionWindow.h"
 
+#include "results/LabSettings.h"
+
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QStackedLayout;
@@ -25,6 +28,7 @@ class RunnerForm final : public ui::PollingFunctionWindow {
 public:
     static inline const QString Title = QStringLiteral("CALIBRATION PROCEDURES");
     static inline const QString ResumeTitle = QStringLiteral("Resume Calibration");
+    static inline const QString LabTitle = QStringLiteral("Laboratory Settings");
 
     explicit RunnerForm(ui::FunctionContext &context);
     ~RunnerForm() override;
@@ -41,10 +45,13 @@ protected:
 
 private:
     void OfferResume();
+    // The laboratory's settings a run is judged by; nothing, with the fault shown and what to do
+    // `then`, when the file cannot be read.
+    std::optional<results::LabSettings> Laboratory(const QString &then);
     void StartRun();
     // The results window over the store: every calibration, to open, reprint or export.
     void ShowResults();
-    // The store's indicator; on a server, sends what waits on the bench when it is back.
+    // The store's indicator.
     void ShowStoreState();
 
     Workstation &workstation;

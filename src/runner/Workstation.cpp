@@ -29,7 +29,7 @@ QString Workstation::StoreState() {
         return QStringLiteral("Results: not kept (%1)").arg(problem);
     if (location->kind == results::StoreLocation::Kind::Embedded)
         return QStringLiteral("Results: %1").arg(QFileInfo(location->path).fileName());
-    const results::ServerState state = opened->Flush();
+    const results::ServerState state = opened->State();
     if (state.reachable && state.waiting == 0)
         return QStringLiteral("Results: laboratory server");
     return QStringLiteral("Results: server away, %1 run(s) waiting on this bench")
@@ -41,6 +41,11 @@ void Workstation::NoticesTo(ui::MessageBoxes &boxes) {
         notice = [&boxes](const QString &text) {
             boxes.Inform(ServerTitle, text);
         };
+}
+
+void Workstation::SendWaiting() {
+    if (store && store->State().waiting > 0)
+        store->Flush();
 }
 
 results::ResultStore *Workstation::Store(QString *problem) {

@@ -32,8 +32,12 @@ struct Workstation {
     void NoticesTo(ui::MessageBoxes &boxes);
     // The store, opened on first use; null with the reason when it cannot be opened.
     results::ResultStore *Store(QString *problem);
-    // The results' place for the status indicator: the file, or the server with its state.
+    // The results' place for the status indicator: the file, or the server with its state as last
+    // seen; the server is not asked.
     QString StoreState();
+    // Sends the results waiting on the bench when there are any: the server is tried again then,
+    // which may take up to its connect timeout.
+    void SendWaiting();
     // Whether the store holds a run left open, which the runner offers to resume.
     bool HasOpenRun();
     // The laboratory's settings; the defaults with the reason when the file cannot be read.

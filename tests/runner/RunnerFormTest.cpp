@@ -279,7 +279,22 @@ void RunnerFormTest::EveryMessageSaysWhatToDo() {
                  RecordingMessageBoxes::Exclamation(
                      QStringLiteral("Calibration Details"),
                      QStringLiteral("Enter the UUT's serial number and the operator's name.")));
+        // The laboratory's settings the run would be judged by must be readable before it starts.
+        QFile lab(dir->filePath(QStringLiteral("lab.conf")));
+        QVERIFY(lab.open(QIODevice::WriteOnly));
+        lab.write("colour = blue\n");
+        lab.close();
+        runner.Key("UutSerial", QStringLiteral("SN-7"));
+        runner.Key("Operator", QStringLiteral("J. Smith"));
+        runner.Click("StartRun");
+        QCOMPARE(boxes.last(), RecordingMessageBoxes::Exclamation(
+                                   QStringLiteral("Laboratory Settings"),
+                                   lab.fileName() + QStringLiteral(":1: unknown key \"colour\"\r\r"
+                                                                   "Correct the laboratory's "
+                                                                   "settings, then start the "
+                                                                   "calibration.")));
         QVERIFY(runner.rig.TakeWritten().isEmpty());
+        QVERIFY(lab.remove());
         Begin(runner);
         runner.Click("SkipPoint");
         QCOMPARE(boxes.last(), RecordingMessageBoxes::Exclamation(
@@ -299,7 +314,6 @@ void RunnerFormTest::EveryMessageSaysWhatToDo() {
         runner.Click("NextPoint");
 
         // A laboratory file that cannot be read holds the finish until it is put right.
-        QFile lab(dir->filePath(QStringLiteral("lab.conf")));
         QVERIFY(lab.open(QIODevice::WriteOnly));
         lab.write("colour = blue\n");
         lab.close();
